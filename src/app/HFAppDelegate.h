@@ -1,0 +1,141 @@
+// HFAppDelegate: the one controller of Penwick. It builds the window from MainWindow.ui, holds
+// references to its controls, keeps the selected day, and carries the diary's operations. The
+// algorithms live in the subsystem libraries; the controller wires them to the controls.
+//
+// Contents, each section defined in its own file:
+//   Start-up and window ........ app/HFAppDelegate.cpp
+//   Note file and auto-save .... store/HFAppDelegate_store.cpp
+//   Calendar ................... calendar/HFAppDelegate_calendar.cpp
+//   Storage and migration ...... storage/HFAppDelegate_storage.cpp
+#pragma once
+
+#include "app/DateFormatter.h"
+#include "store/NoteFile.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimeEdit>
+
+namespace Ui {
+class MainWindow;
+}
+
+namespace penwick {
+class Panels;
+class Preferences;
+} // namespace penwick
+
+class HFAppDelegate : public QObject
+{
+    Q_OBJECT
+public:
+    explicit HFAppDelegate(QObject *parent = nullptr);
+    ~HFAppDelegate() override;
+
+    // ---- Start-up and window ---------------------------------------------------------------
+
+    // Sets the selected day to now, listens to the editor, creates a missing note file, shows
+    // the month and today's entry, and shows the window.
+    void applicationDidFinishLaunching();
+    // Closing the main window ends Penwick.
+    bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
+    // A new formatter: the day form "yyyy-MM-dd" for a non-zero form, the month form "yyyy-MM" for 0.
+    penwick::DateFormatter rule(int form) const;
+    // Brings the window to the front, for a second launch that handed over to this one.
+    void raiseWindow();
+
+    // The instant whose local day the editor shows and edits.
+    QDateTime selectedDate() const { return m_selectedDate; }
+    void setSelectedDate(const QDateTime &date) { m_selectedDate = date; }
+    // The clock behind "now"; tests set their own.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    QDateTime now() const { return m_clock(); }
+
+    penwick::Preferences &preferences() const { return *m_preferences; }
+    penwick::Panels &panels() const { return *m_panels; }
+    void setPanels(std::unique_ptr<penwick::Panels> panels);
+
+    // The window's controls, by the names they carry in MainWindow.ui.
+    QPushButton *move() const { return m_move; }
+    QTableView *grid() const { return m_grid; }
+    QMainWindow *window() const { return m_window; }
+    QPlainTextEdit *text() const { return m_text; }
+    QLineEdit *cops() const { return m_cops; }
+    QTableView *tabs() const { return m_tabs; }
+    QFrame *over() const { return m_over; }
+    QDialog *xing() const { return m_xing; }
+    QTimeEdit *time() const { return m_time; }
+    QButtonGroup *wake() const { return m_wake; }
+    void setMove(QPushButton *v) { m_move = v; }
+    void setGrid(QTableView *v) { m_grid = v; }
+    void setWindow(QMainWindow *v) { m_window = v; }
+    void setText(QPlainTextEdit *v) { m_text = v; }
+    void setCops(QLineEdit *v) { m_cops = v; }
+    void setTabs(QTableView *v) { m_tabs = v; }
+    void setOver(QFrame *v) { m_over = v; }
+    void setXing(QDialog *v) { m_xing = v; }
+    void setTime(QTimeEdit *v) { m_time = v; }
+    void setWake(QButtonGroup *v) { m_wake = v; }
+
+    // ---- Note file and auto-save -----------------------------------------------------------
+
+    // The note file's path: the "safe" preference, or the default place.
+    QString rest() const;
+    // The diary's entries in file order, or nothing when there is no readable array.
+    std::optional<QVariantList> load();
+    // The text of the day's entry (day form), or the empty string.
+    QString read(const QString &date);
+    // Removes the entries with empty text.
+    void wipe(QObject *sender);
+    // Stores the editor's text as the selected day's entry; sent for every change the user makes.
+    void textDidChange();
+    // Replaces the editor's text without it counting as an edit.
+    void placeText(const QString &text);
+
+    // ---- Calendar --------------------------------------------------------------------------
+
+    // Shows the selected day's month and loads the day's text into the editor.
+    void orgs();
+
+    // ---- Storage and migration -------------------------------------------------------------
+
+    // Gathers legacy date keys into "note" and creates a missing note file from it.
+    void rise();
+
+private:
+    // Shows or clears the warning over the editor after a read or write of the note file.
+    void report(const penwick::store::Outcome &outcome);
+    void buildMenus();
+
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    std::unique_ptr<penwick::Preferences> m_preferences;
+    std::unique_ptr<penwick::Panels> m_panels;
+    std::function<QDateTime()> m_clock;
+    QDateTime m_selectedDate;
+    bool m_saveFailed = false;
+
+    QPointer<QPushButton> m_move;
+    QPointer<QTableView> m_grid;
+    QMainWindow *m_window = nullptr;
+    QPlainTextEdit *m_text = nullptr;
+    QPointer<QLineEdit> m_cops;
+    QPointer<QTableView> m_tabs;
+    QPointer<QFrame> m_over;
+    QPointer<QDialog> m_xing;
+    QPointer<QTimeEdit> m_time;
+    QPointer<QButtonGroup> m_wake;
+};

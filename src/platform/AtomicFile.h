@@ -1,0 +1,29 @@
+// Crash-safe replacement of a whole file: the new bytes go to a temporary file beside the
+// target, every byte is checked written and synced, the temporary file is renamed over the
+// target and the folder is synced. A reader always finds the old or the new file whole.
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <initializer_list>
+
+namespace penwick {
+
+struct WriteResult
+{
+    bool ok = false;
+    QString error; // a full sentence with the system's reason when ok is false
+};
+
+// Replaces the file at path with the concatenation of pieces. A symlink at path stays a
+// symlink and its target receives the bytes; an existing file keeps its permission bits.
+// The folder must exist: it is not created.
+WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QByteArrayView> pieces);
+
+inline WriteResult replaceFileAtomically(const QString &path, QByteArrayView bytes)
+{
+    return replaceFileAtomically(path, { bytes });
+}
+
+} // namespace penwick

@@ -1,0 +1,484 @@
+#include "Plist.h"
+
+#include "PlistBinary_p.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QTimeZone>
+
+#include <pugixml.hpp>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace penwick::plist {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Plist", text);
+}
+
+QByteArrayView trimmed(QByteArrayView v)
+{
+    auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!v.isEmpty() && isSpace(v.front()))
+        v = v.sliced(1);
+    while (!v.isEmpty() && isSpace(v.back()))
+        v.chop(1);
+    return v;
+}
+
+bool digitsOnly(QByteArrayView v)
+{
+    for (char c : v)
+        if (c < '0' || c > '9')
+            return false;
+    return !v.isEmpty();
+}
+
+// Reads the DOM that pugixml built (pugixml itself parses without recursion). The recursion
+// here stops at maxDepth, however deep the document is.
+class XmlReader
+{
+public:
+    QString error;
+
+    std::optional<QVariant> value(pugi::xml_node node, int depth)
+    {
+        const char *name = node.name();
+        if (std::strcmp(name, "string") == 0) {
+            if (auto text = leafText(node))
+                return QString::fromUtf8(*text);
+            return std::nullopt;
+        }
+        if (std::strcmp(name, "dict") == 0)
+            return dict(node, depth);
+        if (std::strcmp(name, "array") == 0)
+            return array(node, depth);
+        if (std::strcmp(name, "integer") == 0)
+            return scalar(node, parseInteger, "integer");
+        if (std::strcmp(name, "real") == 0)
+            return scalar(node, [](QByteArrayView t) -> std::optional<QVariant> {
+                if (auto d = parseReal(t))
+                    return QVariant(*d);
+                return std::nullopt;
+            }, "real");
+        if (std::strcmp(name, "date") == 0)
+            return scalar(node, [](QByteArrayView t) -> std::optional<QVariant> {
+                if (auto d = parseDate(t))
+                    return QVariant(*d);
+                return std::nullopt;
+            }, "date");
+        if (std::strcmp(name, "data") == 0) {
+            auto text = leafText(node);
+            if (!text)
+                return std::nullopt;
+            if (auto bytes = parseData(*text))
+                return QVariant(*bytes);
+            return fail(tr("A <data> value is not valid base64."));
+        }
+        if (std::strcmp(name, "true") == 0 || std::strcmp(name, "false") == 0) {
+            auto text = leafText(node);
+            if (!text)
+                return std::nullopt;
+            if (!trimmed(*text).isEmpty())
+                return fail(tr("A boolean element holds text."));
+            return QVariant(name[0] == 't');
+        }
+        return fail(tr("The element <%1> is not part of a property list.").arg(QString::fromUtf8(name)));
+    }
+
+private:
+    std::optional<QVariant> fail(const QString &message)
+    {
+        if (error.isEmpty())
+            error = message;
+        return std::nullopt;
+    }
+
+    // The character data of a leaf element; an element inside a leaf is an error.
+    std::optional<QByteArray> leafText(pugi::xml_node node)
+    {
+        QByteArray text;
+        for (pugi::xml_node child : node.children()) {
+            if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+                text += child.value();
+            else if (child.type() == pugi::node_element) {
+                fail(tr("The element <%1> must not contain other elements.")
+                             .arg(QString::fromUtf8(node.name())));
+                return std::nullopt;
+            }
+        }
+        return text;
+    }
+
+    template<typename Parse>
+    std::optional<QVariant> scalar(pugi::xml_node node, Parse parse, const char *what)
+    {
+        auto text = leafText(node);
+        if (!text)
+            return std::nullopt;
+        if (auto v = parse(*text))
+            return v;
+        return fail(tr("The %1 value \"%2\" cannot be read.")
+                            .arg(QLatin1StringView(what), QString::fromUtf8(text->left(40))));
+    }
+
+    // Element children of a container; text other than white space between them is an error.
+    template<typename Visit>
+    bool forEachElement(pugi::xml_node node, Visit visit)
+    {
+        for (pugi::xml_node child : node.children()) {
+            if (child.type() == pugi::node_element) {
+                if (!visit(child))
+                    return false;
+            } else if ((child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+                       && !trimmed(child.value()).isEmpty()) {
+                fail(tr("Text stands between the values of <%1>.").arg(QString::fromUtf8(node.name())));
+                return false;
+            }
+        }
+        return true;
+    }
+
+    std::optional<QVariant> array(pugi::xml_node node, int depth)
+    {
+        if (depth >= maxDepth)
+            return fail(tr("The values are nested too deeply."));
+        QVariantList list;
+        bool ok = forEachElement(node, [&](pugi::xml_node child) {
+            auto v = value(child, depth + 1);
+            if (!v)
+                return false;
+            list.append(std::move(*v));
+            return true;
+        });
+        if (!ok)
+            return std::nullopt;
+        return QVariant(list);
+    }
+
+    std::optional<QVariant> dict(pugi::xml_node node, int depth)
+    {
+        if (depth >= maxDepth)
+            return fail(tr("The values are nested too deeply."));
+        QVariantMap map;
+        std::optional<QString> key;
+        bool ok = forEachElement(node, [&](pugi::xml_node child) {
+            if (!key) {
+                if (std::strcmp(child.name(), "key") != 0) {
+                    fail(tr("A dictionary value has no key."));
+                    return false;
+                }
+                auto text = leafText(child);
+                if (!text)
+                    return false;
+                key = QString::fromUtf8(*text);
+                return true;
+            }
+            auto v = value(child, depth + 1);
+            if (!v)
+                return false;
+            map.insert(*key, std::move(*v)); // a repeated key: the last value wins
+            key.reset();
+            return true;
+        });
+        if (!ok)
+            return std::nullopt;
+        if (key)
+            return fail(tr("A dictionary key has no value."));
+        return QVariant(map);
+    }
+};
+
+ReadResult readXml(QByteArrayView bytes)
+{
+    pugi::xml_document doc;
+    const pugi::xml_parse_result parsed = doc.load_buffer(
+            bytes.data(), size_t(bytes.size()), pugi::parse_default | pugi::parse_ws_pcdata);
+    if (!parsed) {
+        return { std::nullopt,
+                 tr("The file is not a valid property list: %1 (at byte %2).")
+                         .arg(QString::fromUtf8(parsed.description()))
+                         .arg(parsed.offset) };
+    }
+    pugi::xml_node top = doc.document_element();
+    if (!top)
+        return { std::nullopt, tr("The file holds no property list.") };
+
+    pugi::xml_node valueNode = top;
+    if (std::strcmp(top.name(), "plist") == 0) {
+        valueNode = {};
+        for (pugi::xml_node child : top.children()) {
+            if (child.type() == pugi::node_element) {
+                if (valueNode)
+                    return { std::nullopt, tr("The property list holds more than one value.") };
+                valueNode = child;
+            } else if (!trimmed(child.value()).isEmpty()) {
+                return { std::nullopt, tr("Text stands outside the values of the property list.") };
+            }
+        }
+        if (!valueNode)
+            return { std::nullopt, tr("The property list holds no value.") };
+    }
+    XmlReader reader;
+    auto value = reader.value(valueNode, 0);
+    if (!value)
+        return { std::nullopt, tr("The file is not a valid property list: %1").arg(reader.error) };
+    return { std::move(value), {} };
+}
+
+// ---- writing ----
+
+void indent(QByteArray &out, int level)
+{
+    out.append(level, '\t');
+}
+
+void writeValue(QByteArray &out, const QVariant &value, int level);
+
+void writeLeaf(QByteArray &out, int level, const char *tag, QByteArrayView content, bool escape)
+{
+    indent(out, level);
+    out += '<';
+    out += tag;
+    out += '>';
+    if (escape)
+        appendEscaped(out, content);
+    else
+        out += content;
+    out += "</";
+    out += tag;
+    out += ">\n";
+}
+
+QByteArray realText(double d)
+{
+    if (std::isnan(d))
+        return "nan";
+    if (std::isinf(d))
+        return d > 0 ? "+infinity" : "-infinity";
+    return QByteArray::number(d, 'g', QLocale::FloatingPointShortest);
+}
+
+void writeValue(QByteArray &out, const QVariant &value, int level)
+{
+    switch (value.typeId()) {
+    case QMetaType::QVariantList:
+    case QMetaType::QStringList: {
+        const QVariantList list = value.toList();
+        indent(out, level);
+        if (list.isEmpty()) {
+            out += "<array/>\n";
+            return;
+        }
+        out += "<array>\n";
+        for (const QVariant &item : list)
+            writeValue(out, item, level + 1);
+        indent(out, level);
+        out += "</array>\n";
+        return;
+    }
+    case QMetaType::QVariantMap: {
+        const QVariantMap map = value.toMap();
+        indent(out, level);
+        if (map.isEmpty()) {
+            out += "<dict/>\n";
+            return;
+        }
+        out += "<dict>\n";
+        for (auto it = map.cbegin(); it != map.cend(); ++it) {
+            if (!it.value().isValid())
+                continue;
+            writeLeaf(out, level + 1, "key", it.key().toUtf8(), true);
+            writeValue(out, it.value(), level + 1);
+        }
+        indent(out, level);
+        out += "</dict>\n";
+        return;
+    }
+    case QMetaType::Bool:
+        indent(out, level);
+        out += value.toBool() ? "<true/>\n" : "<false/>\n";
+        return;
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::Long:
+        writeLeaf(out, level, "integer", QByteArray::number(value.toLongLong()), false);
+        return;
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::UShort:
+    case QMetaType::UChar:
+    case QMetaType::ULong:
+        writeLeaf(out, level, "integer", QByteArray::number(value.toULongLong()), false);
+        return;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        writeLeaf(out, level, "real", realText(value.toDouble()), false);
+        return;
+    case QMetaType::QDateTime:
+        writeLeaf(out, level, "date",
+                  value.toDateTime().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toLatin1(),
+                  false);
+        return;
+    case QMetaType::QByteArray: {
+        const QByteArray base64 = value.toByteArray().toBase64();
+        indent(out, level);
+        out += "<data>\n";
+        for (qsizetype i = 0; i < base64.size(); i += 68) {
+            indent(out, level);
+            out += QByteArrayView(base64).sliced(i, std::min<qsizetype>(68, base64.size() - i));
+            out += '\n';
+        }
+        indent(out, level);
+        out += "</data>\n";
+        return;
+    }
+    default:
+        if (!value.isValid())
+            return; // a property list has no null value
+        writeLeaf(out, level, "string", value.toString().toUtf8(), true);
+        return;
+    }
+}
+
+} // namespace
+
+std::optional<QVariant> parseInteger(QByteArrayView text)
+{
+    QByteArrayView t = trimmed(text);
+    bool negative = false;
+    if (!t.isEmpty() && (t.front() == '-' || t.front() == '+')) {
+        negative = t.front() == '-';
+        t = t.sliced(1);
+    }
+    int base = 10;
+    if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) {
+        base = 16;
+        t = t.sliced(2);
+    }
+    if (t.isEmpty())
+        return std::nullopt;
+    quint64 magnitude = 0;
+    auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), magnitude, base);
+    if (ec != std::errc() || end != t.data() + t.size())
+        return std::nullopt;
+    if (negative) {
+        if (magnitude > quint64(std::numeric_limits<qint64>::max()) + 1)
+            return std::nullopt;
+        return QVariant(qlonglong(0 - magnitude));
+    }
+    if (magnitude > quint64(std::numeric_limits<qint64>::max()))
+        return QVariant(qulonglong(magnitude));
+    return QVariant(qlonglong(magnitude));
+}
+
+std::optional<double> parseReal(QByteArrayView text)
+{
+    QByteArrayView t = trimmed(text);
+    const QByteArray lower = t.toByteArray().toLower();
+    if (lower == "nan" || lower == "+nan" || lower == "-nan")
+        return std::nan("");
+    if (lower == "inf" || lower == "+inf" || lower == "infinity" || lower == "+infinity")
+        return HUGE_VAL;
+    if (lower == "-inf" || lower == "-infinity")
+        return -HUGE_VAL;
+    if (!t.isEmpty() && t.front() == '+')
+        t = t.sliced(1);
+    if (t.isEmpty())
+        return std::nullopt;
+    double d = 0;
+    auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), d);
+    if (ec == std::errc::result_out_of_range)
+        return std::nullopt;
+    if (ec != std::errc() || end != t.data() + t.size())
+        return std::nullopt;
+    return d;
+}
+
+std::optional<QDateTime> parseDate(QByteArrayView text)
+{
+    // yyyy-MM-ddTHH:mm:ssZ, the one form property lists use
+    QByteArrayView t = trimmed(text);
+    if (t.size() != 20 || t[4] != '-' || t[7] != '-' || t[10] != 'T' || t[13] != ':' || t[16] != ':'
+        || t[19] != 'Z')
+        return std::nullopt;
+    auto number = [&](int from, int length) {
+        QByteArrayView digits = t.sliced(from, length);
+        return digitsOnly(digits) ? digits.toInt() : -1;
+    };
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time, Qt::UTC);
+}
+
+std::optional<QByteArray> parseData(QByteArrayView text)
+{
+    QByteArray compact;
+    compact.reserve(text.size());
+    for (char c : text) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r')
+            continue;
+        compact += c;
+    }
+    auto decoded = QByteArray::fromBase64Encoding(compact, QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return std::nullopt;
+    return decoded.decoded;
+}
+
+void appendEscaped(QByteArray &out, QByteArrayView utf8)
+{
+    const char *p = utf8.data();
+    const char *end = p + utf8.size();
+    const char *run = p;
+    for (; p != end; ++p) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c > '>' || (c >= ' ' && c != '&' && c != '<' && c != '>') || c == '\n' || c == '\t')
+            continue;
+        out.append(run, p - run);
+        run = p + 1;
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case 0: break; // XML cannot carry NUL in any form
+        default: // CR would be read back as LF, the rest cannot stand raw
+            out += "&#";
+            out += QByteArray::number(c);
+            out += ';';
+        }
+    }
+    out.append(run, p - run);
+}
+
+ReadResult read(QByteArrayView bytes)
+{
+    if (bytes.startsWith("bplist"))
+        return detail::readBinary(bytes);
+    return readXml(bytes);
+}
+
+QByteArray writeXml(const QVariant &value)
+{
+    QByteArray out;
+    out.reserve(4096);
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+           "<plist version=\"1.0\">\n";
+    writeValue(out, value, 0);
+    out += "</plist>\n";
+    return out;
+}
+
+} // namespace penwick::plist

@@ -1,0 +1,45 @@
+// The application's preferences: the user defaults on macOS; on Linux an XML property list at
+// ~/.config/Hollyfen/Penwick.plist, so that both hold the same keys and types.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSettings;
+
+namespace penwick {
+
+namespace prefkey {
+inline const QString safe = QStringLiteral("safe"); // full path of the note file
+inline const QString note = QStringLiteral("note"); // legacy diary: an array of entries
+inline const QString noUpdates = QStringLiteral("NU"); // non-zero turns the update check off
+} // namespace prefkey
+
+class Preferences
+{
+public:
+    Preferences();
+    ~Preferences();
+    Preferences(const Preferences &) = delete;
+    Preferences &operator=(const Preferences &) = delete;
+
+    QVariant value(const QString &key) const;
+    QString string(const QString &key) const; // empty unless the value is a string
+    QVariantList array(const QString &key) const; // empty unless the value is an array
+    QStringList keys() const;
+    void setValue(const QString &key, const QVariant &value);
+    void remove(const QString &key);
+
+    // Writes pending changes; false with a reason when the file cannot be written.
+    bool sync(QString *error = nullptr);
+
+    // Where the preferences are kept, for the README and messages.
+    QString location() const;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+} // namespace penwick

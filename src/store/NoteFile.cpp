@@ -1,0 +1,229 @@
+#include "NoteFile.h"
+
+#include "NoteScan.h"
+#include "platform/AtomicFile.h"
+#include "platform/Plist.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace penwick::store {
+
+namespace {
+
+const QString dateKey = QStringLiteral("date");
+const QString textKey = QStringLiteral("text");
+
+// Larger files are refused rather than read: fifty years of daily pages are about 15 MB.
+constexpr qint64 maxFileSize = qint64(1) << 30;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("NoteFile", text);
+}
+
+Outcome unreadable(const QString &path, const QString &why)
+{
+    return { Status::Unreadable,
+             tr("The diary file %1 cannot be read: %2 What you type now is not saved, and the file "
+                "is left as it is.")
+                     .arg(QDir::toNativeSeparators(path), why) };
+}
+
+struct FileBytes
+{
+    Outcome outcome;
+    QByteArray bytes;
+};
+
+FileBytes readFile(const QString &path)
+{
+    QFile file(path);
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return { { Status::Missing,
+                   tr("There is no diary file at %1, so what you type now is not saved.")
+                           .arg(QDir::toNativeSeparators(path)) },
+                 {} };
+    }
+    if (info.isDir())
+        return { unreadable(path, tr("it is a folder.")), {} };
+    if (!file.open(QIODevice::ReadOnly))
+        return { unreadable(path, file.errorString() + QLatin1Char('.')), {} };
+    if (file.size() > maxFileSize)
+        return { unreadable(path, tr("it is larger than 1 GB.")), {} };
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return { unreadable(path, file.errorString() + QLatin1Char('.')), {} };
+    return { {}, std::move(bytes) };
+}
+
+Entries parseEntries(const QString &path, QByteArrayView bytes)
+{
+    if (bytes.trimmed().isEmpty())
+        return { unreadable(path, tr("it is empty.")), {} };
+    const plist::ReadResult result = plist::read(bytes);
+    if (!result.value)
+        return { unreadable(path, result.error), {} };
+    if (result.value->typeId() != QMetaType::QVariantList)
+        return { unreadable(path, tr("it does not hold a list of diary entries.")), {} };
+    return { {}, result.value->toList() };
+}
+
+Outcome written(const WriteResult &result)
+{
+    if (result.ok)
+        return {};
+    return { Status::WriteFailed,
+             tr("Your latest change could not be saved. %1 It is still in the window, and is saved "
+                "with your next change.")
+                     .arg(result.error) };
+}
+
+QByteArray escaped(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    QByteArray out;
+    out.reserve(utf8.size() + 64);
+    plist::appendEscaped(out, utf8);
+    return out;
+}
+
+} // namespace
+
+QString noteFilePath(const QString &safePreference, const QString &applicationSupport)
+{
+    if (!safePreference.isEmpty())
+        return safePreference;
+    return QDir(applicationSupport).filePath(defaultRelativePath);
+}
+
+Entries loadEntries(const QString &path)
+{
+    FileBytes file = readFile(path);
+    if (!file.outcome.ok())
+        return { file.outcome, {} };
+    return parseEntries(path, file.bytes);
+}
+
+DayText readDayText(const QString &path, const QString &date)
+{
+    FileBytes file = readFile(path);
+    if (!file.outcome.ok())
+        return { file.outcome, {} };
+    if (auto scan = NoteScan::scan(file.bytes)) {
+        const qsizetype i = scan->find(file.bytes, date.toUtf8());
+        if (i < 0)
+            return {};
+        return { {}, decodeCharacterData(scan->entries[size_t(i)].text.of(file.bytes)) };
+    }
+    Entries all = parseEntries(path, file.bytes);
+    return { all.outcome, lookupText(all.entries, date) };
+}
+
+Outcome saveDayText(const QString &path, const QString &date, const QString &text)
+{
+    FileBytes file = readFile(path);
+    if (!file.outcome.ok())
+        return file.outcome;
+    const QByteArrayView bytes = file.bytes;
+
+    if (auto scan = NoteScan::scan(bytes)) {
+        // The common case: splice the day's new text into the bytes as they are.
+        const QByteArray value = escaped(text);
+        const qsizetype i = scan->find(bytes, date.toUtf8());
+        if (i >= 0) {
+            const ScannedEntry &entry = scan->entries[size_t(i)];
+            if (entry.textSelfClosing) {
+                return written(replaceFileAtomically(
+                        path, { bytes.first(entry.textElement.begin), "<string>", value, "</string>",
+                                bytes.sliced(entry.textElement.end) }));
+            }
+            return written(replaceFileAtomically(
+                    path, { bytes.first(entry.text.begin), value, bytes.sliced(entry.text.end) }));
+        }
+        const QByteArray added = "\n\t<dict>\n\t\t<key>date</key>\n\t\t<string>" + escaped(date)
+                + "</string>\n\t\t<key>text</key>\n\t\t<string>" + value + "</string>\n\t</dict>";
+        if (scan->emptyArrayTag.isValid()) {
+            return written(replaceFileAtomically(
+                    path, { bytes.first(scan->emptyArrayTag.begin), "<array>", added, "\n</array>",
+                            bytes.sliced(scan->emptyArrayTag.end) }));
+        }
+        return written(replaceFileAtomically(
+                path, { bytes.first(scan->insertAt), added, bytes.sliced(scan->insertAt) }));
+    }
+
+    // Any other form (binary, comments, another layout): through the full reader and writer,
+    // which keep every value though not every byte.
+    Entries all = parseEntries(path, bytes);
+    if (!all.outcome.ok())
+        return all.outcome;
+    replaceEntry(all.entries, date, text);
+    return writeEntries(path, all.entries);
+}
+
+Outcome removeEmptyEntries(const QString &path, int *removed)
+{
+    Entries all = loadEntries(path);
+    if (!all.outcome.ok())
+        return all.outcome;
+    const int count = removeEmpty(all.entries);
+    if (removed)
+        *removed = count;
+    return writeEntries(path, all.entries);
+}
+
+Outcome writeEntries(const QString &path, const QVariantList &entries)
+{
+    return written(replaceFileAtomically(path, plist::writeXml(entries)));
+}
+
+bool isDiaryEntry(const QVariant &entry)
+{
+    if (entry.typeId() != QMetaType::QVariantMap)
+        return false;
+    const QVariantMap map = entry.toMap();
+    return map.value(dateKey).typeId() == QMetaType::QString
+            && map.value(textKey).typeId() == QMetaType::QString;
+}
+
+QString lookupText(const QVariantList &entries, const QString &date)
+{
+    for (const QVariant &entry : entries) {
+        if (isDiaryEntry(entry)) {
+            const QVariantMap map = entry.toMap();
+            if (map.value(dateKey).toString() == date)
+                return map.value(textKey).toString();
+        }
+    }
+    return {};
+}
+
+void replaceEntry(QVariantList &entries, const QString &date, const QString &text)
+{
+    for (QVariant &entry : entries) {
+        if (isDiaryEntry(entry)) {
+            QVariantMap map = entry.toMap();
+            if (map.value(dateKey).toString() == date) {
+                // other keys of the entry stay as they are
+                map.insert(textKey, text);
+                entry = map;
+                return;
+            }
+        }
+    }
+    entries.append(QVariantMap { { dateKey, date }, { textKey, text } });
+}
+
+int removeEmpty(QVariantList &entries)
+{
+    const qsizetype before = entries.size();
+    entries.removeIf([](const QVariant &entry) {
+        return isDiaryEntry(entry) && entry.toMap().value(textKey).toString().isEmpty();
+    });
+    return int(before - entries.size());
+}
+
+} // namespace penwick::store

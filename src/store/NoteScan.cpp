@@ -1,0 +1,386 @@
+#include "NoteScan.h"
+
+#include "platform/Plist.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace penwick::store {
+
+namespace {
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Resolves the five predefined entities and character references; false for anything else.
+bool decodeEntities(QByteArrayView raw, QByteArray *out)
+{
+    const char *p = raw.data();
+    const char *end = p + raw.size();
+    while (p != end) {
+        const char *amp = static_cast<const char *>(std::memchr(p, '&', size_t(end - p)));
+        if (!amp) {
+            if (out)
+                out->append(p, end - p);
+            return true;
+        }
+        if (out)
+            out->append(p, amp - p);
+        const char *semi = static_cast<const char *>(std::memchr(amp, ';', size_t(end - amp)));
+        if (!semi || semi - amp > 12)
+            return false;
+        const QByteArrayView name(amp + 1, semi - amp - 1);
+        char plain = 0;
+        if (name == "amp")
+            plain = '&';
+        else if (name == "lt")
+            plain = '<';
+        else if (name == "gt")
+            plain = '>';
+        else if (name == "quot")
+            plain = '"';
+        else if (name == "apos")
+            plain = '\'';
+        if (plain) {
+            if (out)
+                out->append(plain);
+        } else if (name.size() >= 2 && name[0] == '#') {
+            const bool hex = name[1] == 'x';
+            const QByteArrayView digits = name.sliced(hex ? 2 : 1);
+            bool ok = false;
+            const uint code = digits.toUInt(&ok, hex ? 16 : 10);
+            const bool digitsOnly = std::all_of(digits.begin(), digits.end(), [hex](char c) {
+                return (c >= '0' && c <= '9') || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+            });
+            if (!ok || !digitsOnly || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+                return false;
+            if (out) {
+                const char32_t c = char32_t(code);
+                out->append(QString::fromUcs4(&c, 1).toUtf8());
+            }
+        } else {
+            return false;
+        }
+        p = semi + 1;
+    }
+    return true;
+}
+
+class Scanner
+{
+public:
+    explicit Scanner(QByteArrayView bytes) : m_begin(bytes.data()), m_p(bytes.data()), m_end(bytes.data() + bytes.size()) { }
+
+    std::optional<NoteScan> run()
+    {
+        skipSpace();
+        if (!prolog())
+            return std::nullopt;
+        if (!literal("<plist") || m_p == m_end || (*m_p != '>' && !isSpace(*m_p)))
+            return std::nullopt;
+        const char *close = find('>');
+        if (!close || close[-1] == '/' || std::memchr(m_p, '<', size_t(close - m_p)))
+            return std::nullopt;
+        m_p = close + 1;
+        skipSpace();
+        if (!rootArray())
+            return std::nullopt;
+        skipSpace();
+        if (!literal("</plist"))
+            return std::nullopt;
+        skipSpace();
+        if (!literal(">"))
+            return std::nullopt;
+        skipSpace();
+        if (m_p != m_end)
+            return std::nullopt;
+        return std::move(m_scan);
+    }
+
+private:
+    const char *m_begin;
+    const char *m_p;
+    const char *m_end;
+    NoteScan m_scan;
+
+    qsizetype pos(const char *p) const { return p - m_begin; }
+
+    void skipSpace()
+    {
+        while (m_p != m_end && isSpace(*m_p))
+            ++m_p;
+    }
+
+    bool startsWith(const char *text) const
+    {
+        const size_t n = std::strlen(text);
+        return size_t(m_end - m_p) >= n && std::memcmp(m_p, text, n) == 0;
+    }
+
+    bool literal(const char *text)
+    {
+        if (!startsWith(text))
+            return false;
+        m_p += std::strlen(text);
+        return true;
+    }
+
+    const char *find(char c) const
+    {
+        return static_cast<const char *>(std::memchr(m_p, c, size_t(m_end - m_p)));
+    }
+
+    // <?xml ...?> declaring UTF-8 or nothing, then a DOCTYPE without an internal subset.
+    bool prolog()
+    {
+        if (startsWith("\xEF\xBB\xBF"))
+            return false;
+        if (literal("<?xml")) {
+            const char *close = static_cast<const char *>(memmem(m_p, size_t(m_end - m_p), "?>", 2));
+            if (!close)
+                return false;
+            const QByteArray declaration = QByteArray(m_p, close - m_p).toLower();
+            if (declaration.contains("encoding") && !declaration.contains("\"utf-8\"")
+                && !declaration.contains("'utf-8'"))
+                return false;
+            m_p = close + 2;
+            skipSpace();
+        }
+        if (literal("<!DOCTYPE")) {
+            const char *close = find('>');
+            if (!close || std::memchr(m_p, '[', size_t(close - m_p)) || std::memchr(m_p, '<', size_t(close - m_p)))
+                return false;
+            m_p = close + 1;
+            skipSpace();
+        }
+        return true;
+    }
+
+    // Reads "<name>", "<name/>"; sets selfClosing. Fails on attributes or anything unusual.
+    bool openTag(QByteArrayView &name, bool &selfClosing)
+    {
+        if (m_p == m_end || *m_p != '<')
+            return false;
+        const char *start = m_p + 1;
+        const char *q = start;
+        while (q != m_end && ((*q >= 'a' && *q <= 'z')))
+            ++q;
+        if (q == start || q == m_end)
+            return false;
+        name = QByteArrayView(start, q - start);
+        if (*q == '>') {
+            selfClosing = false;
+            m_p = q + 1;
+            return true;
+        }
+        if (*q == '/' && q + 1 != m_end && q[1] == '>') {
+            selfClosing = true;
+            m_p = q + 2;
+            return true;
+        }
+        return false;
+    }
+
+    bool closeTag(QByteArrayView name)
+    {
+        if (size_t(m_end - m_p) < size_t(name.size()) + 3 || m_p[0] != '<' || m_p[1] != '/'
+            || std::memcmp(m_p + 2, name.data(), size_t(name.size())) != 0 || m_p[2 + name.size()] != '>')
+            return false;
+        m_p += name.size() + 3;
+        return true;
+    }
+
+    // Character data up to the next '<', which must close the element.
+    bool characterData(QByteArrayView name, Span &content)
+    {
+        const char *lt = find('<');
+        if (!lt)
+            return false;
+        content = { pos(m_p), pos(lt) };
+        const QByteArrayView raw(m_p, lt - m_p);
+        if (raw.contains('&') && !decodeEntities(raw, nullptr))
+            return false;
+        m_p = lt;
+        return closeTag(name);
+    }
+
+    enum class Kind { String, Other };
+
+    // One value of any type; content is set for strings.
+    bool value(int depth, Kind &kind, Span &content, bool &selfClosing)
+    {
+        QByteArrayView name;
+        if (!openTag(name, selfClosing))
+            return false;
+        kind = Kind::Other;
+        if (name == "string") {
+            kind = Kind::String;
+            if (selfClosing) {
+                content = { pos(m_p), pos(m_p) };
+                return true;
+            }
+            return characterData(name, content);
+        }
+        if (name == "array" || name == "dict") {
+            if (selfClosing)
+                return true;
+            if (depth >= plist::maxDepth)
+                return false;
+            return name == "array" ? arrayBody(depth) : dictBody(depth, nullptr);
+        }
+        if (name == "true" || name == "false")
+            return selfClosing || closeTag(name);
+        if (selfClosing)
+            return false;
+        Span raw;
+        if (!characterData(name, raw))
+            return false;
+        const QByteArrayView text(m_begin + raw.begin, raw.end - raw.begin);
+        if (text.contains('&'))
+            return false;
+        if (name == "integer")
+            return plist::parseInteger(text).has_value();
+        if (name == "real")
+            return plist::parseReal(text).has_value();
+        if (name == "date")
+            return plist::parseDate(text).has_value();
+        if (name == "data")
+            return plist::parseData(text).has_value();
+        return false;
+    }
+
+    bool arrayBody(int depth)
+    {
+        for (;;) {
+            skipSpace();
+            if (closeTag("array"))
+                return true;
+            Kind kind;
+            Span content;
+            bool selfClosing;
+            if (!value(depth + 1, kind, content, selfClosing))
+                return false;
+        }
+    }
+
+    bool isKey(Span key, const char *word) const
+    {
+        const QByteArrayView raw(m_begin + key.begin, key.end - key.begin);
+        if (!raw.contains('&') && !raw.contains('\r'))
+            return raw == word;
+        return decodeCharacterData(raw) == QLatin1StringView(word);
+    }
+
+    // A dictionary's keys and values. For an entry of the root array, entry receives where its
+    // date and text strings stand; a repeated key counts with its last value, as in every reader.
+    bool dictBody(int depth, ScannedEntry *entry)
+    {
+        bool dateIsString = false;
+        bool textIsString = false;
+        for (;;) {
+            skipSpace();
+            if (closeTag("dict"))
+                break;
+            if (!literal("<key>"))
+                return false;
+            Span key;
+            if (!characterData("key", key))
+                return false;
+            skipSpace();
+            Kind kind;
+            Span content;
+            bool selfClosing = false;
+            const qsizetype elementBegin = pos(m_p);
+            if (!value(depth + 1, kind, content, selfClosing))
+                return false;
+            if (!entry)
+                continue;
+            if (isKey(key, "date")) {
+                dateIsString = kind == Kind::String;
+                entry->date = content;
+            } else if (isKey(key, "text")) {
+                textIsString = kind == Kind::String;
+                entry->text = content;
+                entry->textElement = { elementBegin, pos(m_p) };
+                entry->textSelfClosing = selfClosing;
+            }
+        }
+        if (entry && !(dateIsString && textIsString))
+            entry->date = {};
+        return true;
+    }
+
+    bool rootArray()
+    {
+        const char *tagStart = m_p;
+        if (literal("<array/>")) {
+            m_scan.emptyArrayTag = { pos(tagStart), pos(m_p) };
+            return true;
+        }
+        if (!literal("<array>"))
+            return false;
+        m_scan.insertAt = pos(m_p);
+        for (;;) {
+            skipSpace();
+            if (closeTag("array"))
+                return true;
+            if (literal("<dict>")) {
+                ScannedEntry entry;
+                if (!dictBody(1, &entry))
+                    return false;
+                if (entry.date.isValid())
+                    m_scan.entries.push_back(entry);
+            } else {
+                Kind kind;
+                Span content;
+                bool selfClosing;
+                if (!value(1, kind, content, selfClosing))
+                    return false;
+            }
+            m_scan.insertAt = pos(m_p);
+        }
+    }
+};
+
+} // namespace
+
+std::optional<NoteScan> NoteScan::scan(QByteArrayView bytes)
+{
+    return Scanner(bytes).run();
+}
+
+qsizetype NoteScan::find(QByteArrayView bytes, QByteArrayView date) const
+{
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const QByteArrayView raw = entries[i].date.of(bytes);
+        if (raw.contains('&') || raw.contains('\r') ? decodeCharacterData(raw).toUtf8() == date : raw == date)
+            return qsizetype(i);
+    }
+    return -1;
+}
+
+QString decodeCharacterData(QByteArrayView raw)
+{
+    if (!raw.contains('&') && !raw.contains('\r'))
+        return QString::fromUtf8(raw);
+    QByteArray text;
+    text.reserve(raw.size());
+    // line ends first, as an XML parser does before it resolves references
+    QByteArray normalised;
+    normalised.reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\r') {
+            normalised += '\n';
+            if (i + 1 < raw.size() && raw[i + 1] == '\n')
+                ++i;
+        } else {
+            normalised += raw[i];
+        }
+    }
+    decodeEntities(normalised, &text);
+    return QString::fromUtf8(text);
+}
+
+} // namespace penwick::store

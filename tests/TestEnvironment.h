@@ -1,0 +1,105 @@
+// Every test process runs in its own HOME and XDG folders inside a temporary folder, with a
+// fixed time zone and locale, so that no test sees the user's diary or another test's files.
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <QFileInfo>
+
+#include <cstdlib>
+#include <sys/stat.h>
+#include <ctime>
+
+namespace penwick::test {
+
+class Environment
+{
+public:
+    explicit Environment(const char *timeZone = "Europe/Berlin")
+    {
+        const QByteArray root = QFile::encodeName(m_dir.path());
+        for (const char *folder : { "/home", "/home/.config", "/home/.local/share", "/runtime" })
+            QDir().mkpath(QString::fromUtf8(root + folder));
+        qputenv("HOME", root + "/home");
+        qputenv("XDG_CONFIG_HOME", root + "/home/.config");
+        qputenv("XDG_DATA_HOME", root + "/home/.local/share");
+        qputenv("XDG_RUNTIME_DIR", root + "/runtime");
+        ::chmod(QByteArray(root + "/runtime").constData(), 0700);
+        qputenv("LC_ALL", "C.UTF-8");
+        setTimeZone(timeZone);
+    }
+
+    static void setTimeZone(const char *timeZone)
+    {
+        qputenv("TZ", timeZone);
+        ::tzset();
+    }
+
+    QString home() const { return m_dir.path() + QStringLiteral("/home"); }
+    QString dataHome() const { return home() + QStringLiteral("/.local/share"); }
+    QString configHome() const { return home() + QStringLiteral("/.config"); }
+
+    // Empties the data and config folders between tests.
+    void clean() const
+    {
+        for (const QString &folder : { dataHome(), configHome() }) {
+            QDir(folder).removeRecursively();
+            QDir().mkpath(folder);
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+inline Environment &environment()
+{
+    static Environment env;
+    return env;
+}
+
+inline QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// Runs a Python snippet (plistlib is the independent reader and writer of the format); the
+// snippet gets the given arguments in sys.argv[1:]. Returns its standard output.
+inline QByteArray python(const QString &code, const QStringList &arguments = {}, bool *ok = nullptr)
+{
+    QProcess p;
+    p.start(QStringLiteral("python3"), QStringList { QStringLiteral("-c"), code } + arguments);
+    const bool finished = p.waitForFinished(60000);
+    if (ok)
+        *ok = finished && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!finished || p.exitCode() != 0)
+        qWarning().noquote() << "python3 failed:" << p.readAllStandardError();
+    return p.readAllStandardOutput();
+}
+
+} // namespace penwick::test
+
+// QTEST_MAIN and QTEST_GUILESS_MAIN, with the environment in place before the application.
+#define PENWICK_TEST_MAIN(TestObject, App)                                                         \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        penwick::test::environment();                                                              \
+        App app(argc, argv);                                                                       \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }

@@ -1,0 +1,237 @@
+// The property-list codec against Python's plistlib, an independent implementation of the
+// format, and against hostile input.
+#include "TestEnvironment.h"
+#include "platform/Plist.h"
+
+#include <QCoreApplication>
+#include <QTimeZone>
+
+using namespace penwick;
+
+namespace {
+
+// Every kind of value a property list can hold, with text that needs escaping.
+QVariant sample()
+{
+    return QVariantList {
+        QVariantMap { { "date", "2024-03-05" }, { "text", QString::fromUtf8("Café & <tea> \"1\" 'x'\nline 2\t日本語 🙂") } },
+        QVariantMap { { "date", "2024-03-06" }, { "text", "" }, { "mood", qlonglong(-42) } },
+        QVariantMap { { "nested", QVariantList { true, false, 3.25, QVariantMap {} } } },
+        qlonglong(9007199254740993LL),
+        qulonglong(18446744073709551615ULL),
+        QByteArray("\x00\x01\xff" "binary", 9),
+        QDateTime(QDate(2021, 7, 1), QTime(12, 30, 5), Qt::UTC),
+        QString::fromUtf8("carriage\rreturn and \x01 control"),
+        QVariantList {},
+    };
+}
+
+const char *pythonDump = R"(
+import plistlib, sys, datetime, base64
+def norm(v):
+    if isinstance(v, dict): return {k: norm(x) for k, x in sorted(v.items())}
+    if isinstance(v, list): return [norm(x) for x in v]
+    if isinstance(v, bytes): return 'bytes:' + base64.b64encode(v).decode()
+    if isinstance(v, datetime.datetime): return 'date:' + v.strftime('%Y-%m-%dT%H:%M:%SZ')
+    if isinstance(v, float): return 'real:' + repr(v)
+    return v
+with open(sys.argv[1], 'rb') as f:
+    print(repr(norm(plistlib.load(f))))
+)";
+
+} // namespace
+
+class tst_Plist : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writesApplesLayout()
+    {
+        const QVariantList entries { QVariantMap { { "date", "2026-12-06" }, { "text", "Hello" } } };
+        QCOMPARE(plist::writeXml(entries),
+                 QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                            "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                            "<plist version=\"1.0\">\n<array>\n\t<dict>\n\t\t<key>date</key>\n"
+                            "\t\t<string>2026-12-06</string>\n\t\t<key>text</key>\n"
+                            "\t\t<string>Hello</string>\n\t</dict>\n</array>\n</plist>\n"));
+        QVERIFY(plist::writeXml(QVariantList {}).contains("<plist version=\"1.0\">\n<array/>\n</plist>"));
+    }
+
+    void roundTripKeepsEveryValue()
+    {
+        const plist::ReadResult back = plist::read(plist::writeXml(sample()));
+        QVERIFY2(back.value, qPrintable(back.error));
+        // our own writer drops only what XML cannot carry: nothing here but the control character,
+        // which goes out as a character reference and comes back
+        QCOMPARE(*back.value, sample());
+    }
+
+    void pythonReadsWhatWeWrite()
+    {
+        QVariantList readable = sample().toList();
+        readable.removeAt(7); // plistlib refuses control characters in any form
+        const QString path = QDir(penwick::test::environment().home()).filePath("ours.plist");
+        QVERIFY(penwick::test::writeAll(path, plist::writeXml(readable)));
+        bool ok = false;
+        const QByteArray dump = penwick::test::python(QString::fromLatin1(pythonDump), { path }, &ok);
+        QVERIFY(ok);
+        QCOMPARE(dump.trimmed(),
+                 QByteArray("[{'date': '2024-03-05', 'text': 'Caf\xc3\xa9 & <tea> \"1\" \\'x\\'\\nline 2\\t"
+                            "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e \xf0\x9f\x99\x82'}, "
+                            "{'date': '2024-03-06', 'mood': -42, 'text': ''}, "
+                            "{'nested': [True, False, 'real:3.25', {}]}, 9007199254740993, "
+                            "18446744073709551615, 'bytes:AAH/YmluYXJ5', 'date:2021-07-01T12:30:05Z', []]"));
+    }
+
+    void readsWhatPythonWrites_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("xml") << "FMT_XML";
+        QTest::newRow("binary") << "FMT_BINARY";
+    }
+
+    void readsWhatPythonWrites()
+    {
+        QFETCH(QString, format);
+        const QString path = QDir(penwick::test::environment().home()).filePath("python.plist");
+        bool ok = false;
+        penwick::test::python(QStringLiteral(R"(
+import plistlib, sys, datetime
+value = [{'date': '2024-03-05', 'text': 'Café & <tea>\nline 2 日本語 🙂', 'n': -7},
+         {'big': 2**64 - 1, 'neg': -2**63, 'r': 0.1, 'flags': [True, False],
+          'blob': b'\x00\x01\xff', 'when': datetime.datetime(2021, 7, 1, 12, 30, 5),
+          'empty': {}, 'none': [], 'long': 'x' * 70000}]
+with open(sys.argv[1], 'wb') as f:
+    plistlib.dump(value, f, fmt=plistlib.%1, sort_keys=False)
+)").arg(format),
+                              { path }, &ok);
+        QVERIFY(ok);
+        const plist::ReadResult read = plist::read(penwick::test::readAll(path));
+        QVERIFY2(read.value, qPrintable(read.error));
+        const QVariantList list = read.value->toList();
+        QCOMPARE(list.size(), 2);
+        const QVariantMap first = list[0].toMap();
+        QCOMPARE(first["text"].toString(), QString::fromUtf8("Café & <tea>\nline 2 日本語 🙂"));
+        QCOMPARE(first["n"].toLongLong(), -7);
+        const QVariantMap second = list[1].toMap();
+        QCOMPARE(second["big"].toULongLong(), 18446744073709551615ULL);
+        QCOMPARE(second["neg"].toLongLong(), std::numeric_limits<qint64>::min());
+        QCOMPARE(second["r"].toDouble(), 0.1);
+        QCOMPARE(second["flags"], QVariant(QVariantList { true, false }));
+        QCOMPARE(second["blob"].toByteArray(), QByteArray("\x00\x01\xff", 3));
+        QCOMPARE(second["when"].toDateTime(), QDateTime(QDate(2021, 7, 1), QTime(12, 30, 5), Qt::UTC));
+        QCOMPARE(second["empty"], QVariant(QVariantMap {}));
+        QCOMPARE(second["none"], QVariant(QVariantList {}));
+        QCOMPARE(second["long"].toString().size(), 70000);
+    }
+
+    void acceptsOtherValidForms_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QVariant>("expected");
+        const QVariant one = QVariantList { QVariantMap { { "date", "2024-01-01" }, { "text", "a b" } } };
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF<plist><array><dict><key>date</key>"
+                                                      "<string>2024-01-01</string><key>text</key><string>a b</string>"
+                                                      "</dict></array></plist>")
+                                         << one;
+        QTest::newRow("comments, CDATA, CRLF")
+                << QByteArray("<?xml version=\"1.0\"?>\r\n<!-- hi --><plist version=\"1.0\"><array>\r\n<dict>"
+                              "<key>date</key><!-- x --><string>2024-01-01</string><key>text</key>"
+                              "<string><![CDATA[a]]> b</string></dict></array></plist>")
+                << one;
+        QTest::newRow("bare root, no plist element") << QByteArray("<array><string>x</string></array>")
+                                                     << QVariant(QVariantList { "x" });
+        QTest::newRow("whitespace-only string keeps its spaces")
+                << QByteArray("<plist><string>  </string></plist>") << QVariant(QString("  "));
+        QTest::newRow("repeated key: the last value wins")
+                << QByteArray("<plist><dict><key>k</key><string>1</string><key>k</key><string>2</string></dict></plist>")
+                << QVariant(QVariantMap { { "k", "2" } });
+        QTest::newRow("entities are not expanded")
+                << QByteArray("<!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaa\">]><plist><string>&a;</string></plist>")
+                << QVariant(QString("&a;"));
+        QTest::newRow("hex integer, infinity") << QByteArray("<plist><array><integer>0x1F</integer><real>-infinity</real></array></plist>")
+                                               << QVariant(QVariantList { qlonglong(31), -HUGE_VAL });
+    }
+
+    void acceptsOtherValidForms()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QVariant, expected);
+        const plist::ReadResult read = plist::read(bytes);
+        QVERIFY2(read.value, qPrintable(read.error));
+        QCOMPARE(*read.value, expected);
+    }
+
+    void refusesBrokenInput_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = plist::writeXml(sample());
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("truncated") << good.left(good.size() / 2);
+        QTest::newRow("random bytes") << QByteArray("\x13\x9a\x00\xff\xfe garbage \x01", 16);
+        QTest::newRow("unknown element") << QByteArray("<plist><array><foo/></array></plist>");
+        QTest::newRow("key without value") << QByteArray("<plist><dict><key>a</key></dict></plist>");
+        QTest::newRow("value without key") << QByteArray("<plist><dict><string>a</string></dict></plist>");
+        QTest::newRow("text between values") << QByteArray("<plist><array>x<string>a</string></array></plist>");
+        QTest::newRow("bad integer") << QByteArray("<plist><integer>12a</integer></plist>");
+        QTest::newRow("integer too large") << QByteArray("<plist><integer>18446744073709551616</integer></plist>");
+        QTest::newRow("bad date") << QByteArray("<plist><date>2024-02-30T00:00:00Z</date></plist>");
+        QTest::newRow("bad base64") << QByteArray("<plist><data>!!!</data></plist>");
+        QTest::newRow("two values") << QByteArray("<plist><true/><false/></plist>");
+        QTest::newRow("element in string") << QByteArray("<plist><string>a<b/></string></plist>");
+        QByteArray deep = "<plist>";
+        for (int i = 0; i < 100000; ++i)
+            deep += "<array>";
+        QTest::newRow("100,000 deep, unclosed") << deep;
+        for (int i = 0; i < 100000; ++i)
+            deep += "</array>";
+        QTest::newRow("100,000 deep, closed") << deep + "</plist>";
+
+        // binary forms
+        auto binary = [](QByteArray objects, int count, int top, qsizetype tableAt, QByteArray table, int refSize = 1) -> QByteArray {
+            QByteArray b = "bplist00" + objects + table;
+            QByteArray trailer(32, '\0');
+            trailer[6] = 1;
+            trailer[7] = char(refSize);
+            trailer[15] = char(count);
+            trailer[23] = char(top);
+            trailer[31] = char(tableAt);
+            return b + trailer;
+        };
+        // object 0: an array holding itself
+        QTest::newRow("binary cycle") << binary(QByteArray("\xA1\x00", 2), 1, 0, 10, QByteArray("\x08", 1));
+        QTest::newRow("binary offset past the end") << binary(QByteArray("\x09", 1), 1, 0, 9, QByteArray("\x7f", 1));
+        QTest::newRow("binary huge count") << binary(QByteArray("\x5F\x13\xff\xff\xff\xff\xff\xff\xff\xff", 10), 1, 0, 18,
+                                                     QByteArray("\x08", 1));
+        QTest::newRow("binary top past count") << binary(QByteArray("\x09", 1), 1, 5, 9, QByteArray("\x08", 1));
+        QTest::newRow("binary truncated") << QByteArray("bplist00\xA1\x00");
+        // objects 0..9, each an array of two references to the next: 2^9 leaves per reference,
+        // the last a huge fan-out that would expand without bound if followed naively
+        QByteArray objects, table;
+        for (int i = 0; i < 60; ++i) {
+            table += char(8 + objects.size());
+            objects += i == 59 ? QByteArray("\x09", 1) : QByteArray("\xA2") + char(i + 1) + char(i + 1);
+        }
+        QTest::newRow("binary shared references, 2^59 expanded") << binary(objects, 60, 0, 8 + objects.size(), table);
+    }
+
+    void refusesBrokenInput()
+    {
+        QFETCH(QByteArray, bytes);
+        const plist::ReadResult read = plist::read(bytes);
+        QVERIFY(!read.value);
+        QVERIFY(!read.error.isEmpty());
+    }
+
+    void escapesWhatXmlCannotCarry()
+    {
+        QByteArray out;
+        plist::appendEscaped(out, QByteArray("a&b<c>d\re\x01" "f\tg\nh\0i", 17));
+        QCOMPARE(out, QByteArray("a&amp;b&lt;c&gt;d&#13;e&#1;f\tg\nhi"));
+    }
+};
+
+PENWICK_TEST_MAIN(tst_Plist, QCoreApplication)
+#include "tst_plist.moc"
