@@ -2,6 +2,7 @@
 // menus, and runs the start-up sequence.
 #include "HFAppDelegate.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Panels.h"
 #include "platform/Preferences.h"
 #include "ui_MainWindow.h"
@@ -50,7 +51,7 @@ HFAppDelegate::HFAppDelegate(QObject *parent)
     m_ui->warning->setPalette(warning);
     m_ui->warning->setAutoFillBackground(true);
     m_ui->warning->hide();
-    connect(m_ui->warningRetry, &QPushButton::clicked, this, &HFAppDelegate::textDidChange);
+    connect(m_ui->warningRetry, &QPushButton::clicked, this, &HFAppDelegate::retryPendingSave);
 
     buildMenus();
 }
@@ -115,6 +116,9 @@ void HFAppDelegate::applicationDidFinishLaunching()
 {
     m_selectedDate = now();
     connect(m_text, &QPlainTextEdit::textChanged, this, &HFAppDelegate::textDidChange, Qt::UniqueConnection);
+    // Penwick runs once per diary, so a temporary file beside the note file is one that a
+    // killed save left behind.
+    removeStaleTemporaryFiles(rest());
     // A first launch, or a diary still kept in the preferences, gets its note file before the
     // first day is shown, so that the editor never shows a day the file is about to change.
     rise();
@@ -139,11 +143,8 @@ void HFAppDelegate::raiseWindow()
 
 void HFAppDelegate::report(const store::Outcome &outcome)
 {
-    // A failed save stays on show until a save succeeds: reading another day does not make
-    // the lost change any less lost.
-    if (outcome.status == store::Status::WriteFailed)
-        m_saveFailed = true;
-    if (outcome.ok() && m_saveFailed)
+    // A failed save stays on show until it is stored: reading another day does not store it.
+    if (outcome.ok() && m_pendingSave)
         return;
     m_ui->warningText->setText(outcome.message);
     m_ui->warningRetry->setVisible(outcome.status == store::Status::WriteFailed);

@@ -117,6 +117,10 @@ public:
     void rise();
 
 private:
+    // Stores text as the day's entry, remembering it when the write fails.
+    void save(const QString &date, const QString &text);
+    // Stores the change whose write failed, under the day it was typed for.
+    void retryPendingSave();
     // Shows or clears the warning over the editor after a read or write of the note file.
     void report(const penwick::store::Outcome &outcome);
     void buildMenus();
@@ -126,7 +130,12 @@ private:
     std::unique_ptr<penwick::Panels> m_panels;
     std::function<QDateTime()> m_clock;
     QDateTime m_selectedDate;
-    bool m_saveFailed = false;
+    struct PendingSave
+    {
+        QString date;
+        QString text;
+    };
+    std::optional<PendingSave> m_pendingSave; // the latest change whose write failed
 
     QPointer<QPushButton> m_move;
     QPointer<QTableView> m_grid;

@@ -1,7 +1,9 @@
 #include "AtomicFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -140,6 +142,22 @@ WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QBy
         ::close(dir);
     }
     return { true, {} };
+}
+
+int removeStaleTemporaryFiles(const QString &path)
+{
+    const QFileInfo target(resolveTarget(path));
+    // the names mkstemp made from ".<name>.XXXXXX"
+    const QRegularExpression temporary(QLatin1Char('^') + QRegularExpression::escape(QLatin1Char('.') + target.fileName())
+                                       + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    QDir folder = target.absoluteDir();
+    int removed = 0;
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (temporary.match(name).hasMatch() && folder.remove(name))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace penwick

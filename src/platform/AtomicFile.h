@@ -26,4 +26,8 @@ inline WriteResult replaceFileAtomically(const QString &path, QByteArrayView byt
     return replaceFileAtomically(path, { bytes });
 }
 
+// Removes the temporary files that replacements of path left behind when their process was
+// killed before the rename. Only safe while no replacement of path is under way.
+int removeStaleTemporaryFiles(const QString &path);
+
 } // namespace penwick

@@ -15,8 +15,11 @@ QString HFAppDelegate::rest() const
     return store::noteFilePath(m_preferences->string(prefkey::safe), paths::applicationSupport());
 }
 
+// Reads try a change whose write failed once more first, so that they see it, and so that the
+// window never replaces a change that could be stored by now.
 std::optional<QVariantList> HFAppDelegate::load()
 {
+    retryPendingSave();
     store::Entries loaded = store::loadEntries(rest());
     report(loaded.outcome);
     if (!loaded.outcome.ok())
@@ -26,6 +29,7 @@ std::optional<QVariantList> HFAppDelegate::load()
 
 QString HFAppDelegate::read(const QString &date)
 {
+    retryPendingSave();
     store::DayText day = store::readDayText(rest(), date);
     report(day.outcome);
     return day.text;
@@ -42,11 +46,25 @@ void HFAppDelegate::wipe(QObject *)
 
 void HFAppDelegate::textDidChange()
 {
-    const QString date = rule(1).format(m_selectedDate);
-    const store::Outcome outcome = store::saveDayText(rest(), date, m_text->toPlainText());
-    if (outcome.ok())
-        m_saveFailed = false;
+    save(rule(1).format(m_selectedDate), m_text->toPlainText());
+}
+
+void HFAppDelegate::save(const QString &date, const QString &text)
+{
+    const store::Outcome outcome = store::saveDayText(rest(), date, text);
+    if (outcome.status == store::Status::WriteFailed)
+        m_pendingSave = PendingSave { date, text };
+    else if (outcome.ok())
+        m_pendingSave.reset();
     report(outcome);
+}
+
+void HFAppDelegate::retryPendingSave()
+{
+    if (m_pendingSave) {
+        const PendingSave pending = *m_pendingSave;
+        save(pending.date, pending.text);
+    }
 }
 
 void HFAppDelegate::placeText(const QString &text)
@@ -54,6 +72,7 @@ void HFAppDelegate::placeText(const QString &text)
     // Text the program places is no edit: no change signal, and no undo step into another day.
     const QSignalBlocker blocker(m_text);
     m_text->setPlainText(text);
+    m_text->moveCursor(QTextCursor::End);
     m_ui->actionUndo->setEnabled(false);
     m_ui->actionRedo->setEnabled(false);
 }

@@ -75,15 +75,14 @@ public:
 
     std::optional<NoteScan> run()
     {
+        // XML has no NUL in any form; the full reader stops at one
+        if (std::memchr(m_begin, '\0', size_t(m_end - m_begin)))
+            return std::nullopt;
         skipSpace();
         if (!prolog())
             return std::nullopt;
-        if (!literal("<plist") || m_p == m_end || (*m_p != '>' && !isSpace(*m_p)))
+        if (!literal("<plist") || !attributes() || !literal(">"))
             return std::nullopt;
-        const char *close = find('>');
-        if (!close || close[-1] == '/' || std::memchr(m_p, '<', size_t(close - m_p)))
-            return std::nullopt;
-        m_p = close + 1;
         skipSpace();
         if (!rootArray())
             return std::nullopt;
@@ -132,27 +131,77 @@ private:
         return static_cast<const char *>(std::memchr(m_p, c, size_t(m_end - m_p)));
     }
 
+    // Attributes of a start tag or of the XML declaration: ( S name S? = S? "value" )* S?
+    bool attributes()
+    {
+        for (;;) {
+            const char *before = m_p;
+            skipSpace();
+            if (m_p == m_end)
+                return false;
+            const char c = *m_p;
+            if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':'))
+                return true;
+            if (m_p == before)
+                return false; // an attribute must follow white space
+            while (m_p != m_end && ((*m_p >= 'a' && *m_p <= 'z') || (*m_p >= 'A' && *m_p <= 'Z')
+                                    || (*m_p >= '0' && *m_p <= '9') || *m_p == '_' || *m_p == ':'
+                                    || *m_p == '-' || *m_p == '.'))
+                ++m_p;
+            skipSpace();
+            if (!literal("="))
+                return false;
+            skipSpace();
+            if (!quoted(true))
+                return false;
+        }
+    }
+
+    // A quoted literal; attribute values may hold neither '<' nor references.
+    bool quoted(bool attributeValue)
+    {
+        if (m_p == m_end || (*m_p != '"' && *m_p != '\''))
+            return false;
+        const char quote = *m_p++;
+        const char *close = find(quote);
+        if (!close)
+            return false;
+        if (attributeValue && (std::memchr(m_p, '<', size_t(close - m_p)) || std::memchr(m_p, '&', size_t(close - m_p))))
+            return false;
+        m_p = close + 1;
+        return true;
+    }
+
     // <?xml ...?> declaring UTF-8 or nothing, then a DOCTYPE without an internal subset.
     bool prolog()
     {
         if (startsWith("\xEF\xBB\xBF"))
             return false;
         if (literal("<?xml")) {
-            const char *close = static_cast<const char *>(memmem(m_p, size_t(m_end - m_p), "?>", 2));
-            if (!close)
+            const char *start = m_p;
+            if (!attributes() || !literal("?>"))
                 return false;
-            const QByteArray declaration = QByteArray(m_p, close - m_p).toLower();
+            const QByteArray declaration = QByteArray(start, m_p - start).toLower();
             if (declaration.contains("encoding") && !declaration.contains("\"utf-8\"")
                 && !declaration.contains("'utf-8'"))
                 return false;
-            m_p = close + 2;
             skipSpace();
         }
         if (literal("<!DOCTYPE")) {
-            const char *close = find('>');
-            if (!close || std::memchr(m_p, '[', size_t(close - m_p)) || std::memchr(m_p, '<', size_t(close - m_p)))
-                return false;
-            m_p = close + 1;
+            for (;;) {
+                skipSpace();
+                if (m_p == m_end || *m_p == '[' || *m_p == '<')
+                    return false;
+                if (*m_p == '>')
+                    break;
+                if (*m_p == '"' || *m_p == '\'') {
+                    if (!quoted(false))
+                        return false;
+                } else {
+                    ++m_p;
+                }
+            }
+            ++m_p;
             skipSpace();
         }
         return true;

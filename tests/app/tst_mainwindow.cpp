@@ -1,1 +1,228 @@
-int main(){return 0;}
+// The real window, driven as a user drives it: start-up, typing, the warning bar, menu commands.
+#include "TestEnvironment.h"
+#include "app/HFAppDelegate.h"
+#include "platform/Plist.h"
+#include "platform/Preferences.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace penwick;
+using penwick::test::readAll;
+
+namespace {
+
+QString notePath()
+{
+    return penwick::test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
+}
+
+QString prefsPath()
+{
+    return penwick::test::environment().configHome() + "/Hollyfen/Penwick.plist";
+}
+
+QVariantList entriesOnDisk()
+{
+    const plist::ReadResult r = plist::read(readAll(notePath()));
+    return r.value ? r.value->toList() : QVariantList { "unreadable" };
+}
+
+QVariantMap entry(const QString &date, const QString &text)
+{
+    return { { "date", date }, { "text", text } };
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<HFAppDelegate> m_app;
+    QDateTime m_now;
+
+    // Starts Penwick as a user would, on 5 March 2026 mid-morning.
+    void launch()
+    {
+        m_app = std::make_unique<HFAppDelegate>();
+        m_app->setClock([this] { return m_now; });
+        m_app->applicationDidFinishLaunching();
+        QVERIFY(QTest::qWaitForWindowExposed(m_app->window()));
+    }
+
+    QWidget *warning() const { return m_app->window()->findChild<QWidget *>("warning"); }
+    QString warningText() const { return m_app->window()->findChild<QLabel *>("warningText")->text(); }
+    QAction *action(const char *name) const { return m_app->window()->findChild<QAction *>(name); }
+
+private Q_SLOTS:
+    void init()
+    {
+        penwick::test::environment().clean();
+        m_now = QDateTime(QDate(2026, 3, 5), QTime(10, 15));
+    }
+
+    void cleanup() { m_app.reset(); }
+
+    void firstLaunchCreatesTheDiaryAndStoresTyping()
+    {
+        launch();
+        QCOMPARE(readAll(notePath()), plist::writeXml(QVariantList {}));
+        QCOMPARE(m_app->text()->toPlainText(), QString());
+        QCOMPARE(m_app->move()->text(), QString("2026.3"));
+        QVERIFY(!warning()->isVisible());
+
+        QTest::keyClicks(m_app->text(), "Hello");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "Hello") });
+
+        bool ok = false;
+        const QByteArray seen = penwick::test::python("import plistlib,sys\nprint(plistlib.load(open(sys.argv[1],'rb')))",
+                                                      { notePath() }, &ok);
+        QVERIFY(ok);
+        QCOMPARE(seen.trimmed(), QByteArray("[{'date': '2026-03-05', 'text': 'Hello'}]"));
+
+        // deleting everything keeps an entry with empty text
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(m_app->text(), Qt::Key_Backspace);
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "") });
+    }
+
+    void showingADayWritesNothing()
+    {
+        QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(QVariantList { entry("2026-03-04", "before"), entry("2026-03-05", "today's") })));
+        const QDateTime modified = QFileInfo(notePath()).lastModified();
+        const QByteArray before = readAll(notePath());
+        QTest::qWait(20);
+        launch();
+        QCOMPARE(m_app->text()->toPlainText(), QString("today's"));
+        m_app->orgs();
+        QCOMPARE(readAll(notePath()), before);
+        QCOMPARE(QFileInfo(notePath()).lastModified(), modified);
+        // and the program's text leaves no undo step that would reach into another day
+        QVERIFY(!action("actionUndo")->isEnabled());
+        QVERIFY(!m_app->text()->document()->isUndoAvailable());
+    }
+
+    void legacyDiaryIsCarriedInBeforeTheFirstDayShows()
+    {
+        QVERIFY(penwick::test::writeAll(prefsPath(), plist::writeXml(QVariantMap { { "2026-03-05", "from the old version" },
+                                                                                   { "2026-03-01", "earlier" },
+                                                                                   { "NU", qlonglong(0) } })));
+        launch();
+        QCOMPARE(m_app->text()->toPlainText(), QString("from the old version"));
+        QTest::keyClicks(m_app->text(), "!");
+        QCOMPARE(entriesOnDisk(), (QVariantList { entry("2026-03-01", "earlier"), entry("2026-03-05", "from the old version!") }));
+        // the preferences keep every legacy key, and "note" now holds the gathered list
+        const QVariantMap prefs = plist::read(readAll(prefsPath())).value->toMap();
+        QCOMPARE(prefs.value("2026-03-01"), QVariant("earlier"));
+        QCOMPARE(prefs.value("note").toList().size(), 2);
+    }
+
+    void existingDiaryIsNeverReplacedByTheLegacyOne()
+    {
+        QVERIFY(penwick::test::writeAll(prefsPath(), plist::writeXml(QVariantMap { { "note", QVariantList { entry("2026-03-05", "legacy") } } })));
+        const QByteArray mine = plist::writeXml(QVariantList { entry("2026-03-05", "mine") });
+        QVERIFY(penwick::test::writeAll(notePath(), mine));
+        launch();
+        QCOMPARE(readAll(notePath()), mine);
+        QCOMPARE(m_app->text()->toPlainText(), QString("mine"));
+    }
+
+    void unreadableDiaryWarnsAndIsLeftAlone()
+    {
+        const QByteArray broken = plist::writeXml(QVariantList { entry("2026-03-05", "precious") }).left(150);
+        QVERIFY(penwick::test::writeAll(notePath(), broken));
+        launch();
+        QVERIFY(warning()->isVisible());
+        QVERIFY2(warningText().contains(notePath()) && warningText().contains("cannot be read"), qPrintable(warningText()));
+        QTest::keyClicks(m_app->text(), "typed");
+        QCOMPARE(readAll(notePath()), broken);
+        QVERIFY(warning()->isVisible());
+    }
+
+    void failedSaveWarnsUntilASaveSucceeds()
+    {
+        QVariantList diary;
+        for (int i = 1; i <= 28; ++i)
+            diary.append(entry(QString::asprintf("2026-02-%02d", i), QString(1000, 'x')));
+        QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(diary)));
+        launch();
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved { };
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 4096; // smaller than the diary: every write stops short, as on a full disk
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        QTest::keyClicks(m_app->text(), "lost?");
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+
+        QVERIFY(warning()->isVisible());
+        QVERIFY2(warningText().contains("could not be saved"), qPrintable(warningText()));
+        QCOMPARE(entriesOnDisk(), diary);
+        m_app->orgs(); // showing a day tries the lost change again, now with room to write
+        QVERIFY(!warning()->isVisible());
+        QCOMPARE(m_app->text()->toPlainText(), QString("lost?"));
+
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        QTest::keyClicks(m_app->text(), " no");
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(warning()->isVisible());
+        m_app->window()->findChild<QPushButton *>("warningRetry")->click();
+        QVERIFY(!warning()->isVisible());
+        QCOMPARE(entriesOnDisk().last(), QVariant(entry("2026-03-05", "lost? no")));
+    }
+
+    void tryAgainStoresTheWindowsText()
+    {
+        launch();
+        QFile::remove(notePath()); // the diary vanished under the running window
+        QTest::keyClicks(m_app->text(), "a");
+        QVERIFY(warning()->isVisible());
+        QVERIFY(warningText().contains("no diary file"));
+        QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(QVariantList {})));
+        QTest::keyClicks(m_app->text(), "b");
+        QVERIFY(!warning()->isVisible());
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "ab") });
+    }
+
+    void removeEmptyEntriesFromTheMenu()
+    {
+        QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(QVariantList { entry("2026-03-01", ""), entry("2026-03-02", "kept"),
+                                                                                   entry("2026-03-03", ""), qlonglong(5) })));
+        launch();
+        action("actionRemoveEmptyEntries")->trigger();
+        QCOMPARE(entriesOnDisk(), (QVariantList { entry("2026-03-02", "kept"), qlonglong(5) }));
+        QVERIFY(m_app->window()->statusBar()->currentMessage().contains("2"));
+    }
+
+    void typingAfterMidnightStaysOnTheChosenDay()
+    {
+        m_now = QDateTime(QDate(2026, 3, 5), QTime(23, 59, 50));
+        launch();
+        m_now = m_now.addSecs(30);
+        QTest::keyClicks(m_app->text(), "late");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "late") });
+    }
+
+    // Last: it runs the event loop to its end.
+    void closingTheWindowQuits()
+    {
+        launch();
+        QVERIFY(m_app->applicationShouldTerminateAfterLastWindowClosed());
+        QApplication::setQuitOnLastWindowClosed(true);
+        QTimer::singleShot(0, action("actionQuit"), &QAction::trigger);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+};
+
+PENWICK_TEST_MAIN(tst_MainWindow, QApplication)
+#include "tst_mainwindow.moc"

@@ -1,1 +1,109 @@
-int main(){return 0;}
+// Crash-safe replacement: links, modes, failures that must leave the old file whole.
+#include "TestEnvironment.h"
+#include "platform/AtomicFile.h"
+
+#include <QCoreApplication>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace penwick;
+using penwick::test::readAll;
+
+class tst_AtomicFile : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString path(const char *name) const { return m_tmp->filePath(QString::fromLatin1(name)); }
+    QStringList leftovers() const { return QDir(m_tmp->path()).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot); }
+    static int mode(const QString &file)
+    {
+        struct stat st { };
+        return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_tmp = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_tmp->isValid());
+    }
+
+    void replacesWholeAndLeavesNoTemporaryFile()
+    {
+        QVERIFY(penwick::test::writeAll(path("a"), "old"));
+        const WriteResult r = replaceFileAtomically(path("a"), { "ne", "", "w" });
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(readAll(path("a")), QByteArray("new"));
+        QCOMPARE(leftovers(), QStringList { "a" });
+    }
+
+    void keepsModeAndCreatesWithUmask()
+    {
+        QVERIFY(penwick::test::writeAll(path("m"), "x"));
+        QCOMPARE(::chmod(QFile::encodeName(path("m")).constData(), 0640), 0);
+        QVERIFY(replaceFileAtomically(path("m"), "y").ok);
+        QCOMPARE(mode(path("m")), 0640);
+
+        const mode_t old = ::umask(022);
+        QVERIFY(replaceFileAtomically(path("fresh"), "z").ok);
+        ::umask(old);
+        QCOMPARE(mode(path("fresh")), 0644);
+    }
+
+    void symlinkStaysALinkAndItsTargetIsWritten()
+    {
+        QDir(m_tmp->path()).mkdir("real");
+        QVERIFY(penwick::test::writeAll(path("real/note.plist"), "old"));
+        QVERIFY(QFile::link("real/note.plist", path("link.plist"))); // a relative link
+        QVERIFY(replaceFileAtomically(path("link.plist"), "new").ok);
+        QVERIFY(QFileInfo(path("link.plist")).isSymLink());
+        QCOMPARE(readAll(path("real/note.plist")), QByteArray("new"));
+    }
+
+    void missingFolderFailsWithAReason()
+    {
+        const WriteResult r = replaceFileAtomically(path("nowhere/a"), "x");
+        QVERIFY(!r.ok);
+        QVERIFY2(r.error.contains("No such file or directory"), qPrintable(r.error));
+        QVERIFY(!QFileInfo::exists(path("nowhere")));
+    }
+
+    // A full disk, as the writer sees it: writes stop short. The old file must stay whole and
+    // no temporary file may be left behind.
+    void shortWriteKeepsTheOldFile()
+    {
+        const QByteArray old(100000, 'o');
+        QVERIFY(penwick::test::writeAll(path("full"), old));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved { };
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const WriteResult r = replaceFileAtomically(path("full"), QByteArray(200000, 'n'));
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        QVERIFY(!r.ok);
+        QVERIFY2(r.error.contains("too large"), qPrintable(r.error));
+        QCOMPARE(readAll(path("full")), old);
+        QCOMPARE(leftovers(), QStringList { "full" });
+    }
+
+    void unwritableFolderFails()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root writes into any folder; the permission test needs an ordinary user");
+        QDir(m_tmp->path()).mkdir("ro");
+        QVERIFY(penwick::test::writeAll(path("ro/a"), "old"));
+        QVERIFY(QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::ExeOwner));
+        const WriteResult r = replaceFileAtomically(path("ro/a"), "new");
+        QFile::setPermissions(path("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!r.ok);
+        QCOMPARE(readAll(path("ro/a")), QByteArray("old"));
+    }
+};
+
+PENWICK_TEST_MAIN(tst_AtomicFile, QCoreApplication)
+#include "tst_atomicfile.moc"
