@@ -19,7 +19,7 @@ test: build
 	@ctest --preset $(PRESET)
 
 bench: build
-	@build/$(PRESET)/bench/bench
+	@cd build/$(PRESET) && ./bench/bench
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,148 @@
+// The keystroke cycle (read, find the day, replace its text, write, sync, rename) on diaries of
+// 1, 10 and 50 years, next to the raw floor: writing, syncing and renaming the same bytes.
+// Ends with one line per size that runs can be compared by:
+//   keystroke 10y median_ms=6.1 floor_ms=2.4 ratio=2.5
+#include "platform/Plist.h"
+#include "store/NoteFile.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <map>
+#include <unistd.h>
+
+using namespace penwick;
+
+namespace {
+
+const int years[] = { 1, 10, 50 };
+
+QTemporaryDir &folder()
+{
+    static QTemporaryDir dir(QDir::currentPath() + "/bench-XXXXXX"); // on the disk under test, not /tmp
+    return dir;
+}
+
+QString diaryPath(int y)
+{
+    return folder().filePath(QStringLiteral("note-%1y.plist").arg(y));
+}
+
+// About 600 bytes of mixed scripts, line breaks and characters that need escaping.
+QString pageOfText(int day)
+{
+    static const char *pieces[] = { "Walked to the market; bought apples & pears. ", "Café au lait, crème brûlée, naïve résumé. ",
+                                    "今日は雨が降っていました。", "Note to self: 3 < 5 > 2.\n", "Über die Brücke gegangen. ",
+                                    "Long day at work, but a good one.\n" };
+    QString text;
+    for (int i = 0; text.toUtf8().size() < 600; ++i)
+        text += QString::fromUtf8(pieces[(day + i) % 6]);
+    return text;
+}
+
+void makeDiary(int y)
+{
+    QVariantList entries;
+    const QDate last(2026, 12, 6);
+    const int days = 365 * y;
+    for (int i = days - 1; i >= 0; --i) {
+        const QDate d = last.addDays(-i);
+        entries.append(QVariantMap { { "date", d.toString(Qt::ISODate) }, { "text", pageOfText(i) } });
+    }
+    QFile f(diaryPath(y));
+    f.open(QIODevice::WriteOnly);
+    f.write(plist::writeXml(entries));
+}
+
+void keystroke(benchmark::State &state)
+{
+    const QString path = diaryPath(int(state.range(0)));
+    const QString base = pageOfText(0);
+    int i = 0;
+    for (auto _ : state) {
+        if (!store::saveDayText(path, "2026-12-06", base + QChar(u'a' + (i++ % 26))).ok())
+            state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
+void floorWrite(benchmark::State &state)
+{
+    const QString path = diaryPath(int(state.range(0)));
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    const QByteArray bytes = f.readAll();
+    const QByteArray target = QFile::encodeName(path + ".floor");
+    const QByteArray temporary = target + ".tmp";
+    const QByteArray dir = QFile::encodeName(folder().path());
+    for (auto _ : state) {
+        const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (::write(fd, bytes.constData(), size_t(bytes.size())) != bytes.size())
+            state.SkipWithError("write failed");
+        ::fsync(fd);
+        ::close(fd);
+        ::rename(temporary.constData(), target.constData());
+        const int d = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
+        ::fsync(d);
+        ::close(d);
+    }
+}
+
+void lookup(benchmark::State &state)
+{
+    const QString path = diaryPath(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store::readDayText(path, "2000-06-15"));
+}
+
+// Keeps the median of each benchmark for the closing summary.
+class Reporter : public benchmark::ConsoleReporter
+{
+public:
+    std::map<std::string, double> medianMs;
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medianMs[run.run_name.str()] = run.GetAdjustedRealTime();
+        }
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    for (int y : years)
+        makeDiary(y);
+    for (int y : years) {
+        const int iterations = y == 50 ? 10 : 30;
+        benchmark::RegisterBenchmark("floor", floorWrite)->Arg(y)->Iterations(iterations)->Repetitions(7)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
+        benchmark::RegisterBenchmark("keystroke", keystroke)->Arg(y)->Iterations(iterations)->Repetitions(7)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
+        benchmark::RegisterBenchmark("lookup", lookup)->Arg(y)->Iterations(iterations)->Repetitions(3)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
+    }
+    benchmark::Initialize(&argc, argv);
+    Reporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\n");
+    for (int y : years) {
+        const std::string arg = "/" + std::to_string(y) + "/iterations:" + std::to_string(y == 50 ? 10 : 30) + "/repeats:7";
+        const double k = reporter.medianMs["keystroke" + arg];
+        const double f = reporter.medianMs["floor" + arg];
+        const QFileInfo info(diaryPath(y));
+        std::printf("diary %dy: %lld entries, %.1f MB\n", y, 365LL * y, double(info.size()) / 1e6);
+        std::printf("keystroke %dy median_ms=%.2f floor_ms=%.2f ratio=%.2f\n", y, k, f, f > 0 ? k / f : 0.0);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
