@@ -11,7 +11,9 @@
 
 #include <QFileInfo>
 
+#include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <ctime>
 
@@ -75,6 +77,25 @@ inline bool writeAll(const QString &path, const QByteArray &bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
+
+// While it lives, no file of this process may grow past bytes: writes stop short, as they do
+// on a full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit small = m_saved;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+private:
+    rlimit m_saved {};
+};
 
 // Runs a Python snippet (plistlib is the independent reader and writer of the format); the
 // snippet gets the given arguments in sys.argv[1:]. Returns its standard output.

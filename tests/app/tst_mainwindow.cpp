@@ -11,8 +11,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace penwick;
 using penwick::test::readAll;
@@ -155,14 +153,10 @@ private Q_SLOTS:
         QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(diary)));
         launch();
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved { };
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 4096; // smaller than the diary: every write stops short, as on a full disk
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        QTest::keyClicks(m_app->text(), "lost?");
-        ::setrlimit(RLIMIT_FSIZE, &saved);
+        {
+            penwick::test::FileSizeLimit full(4096); // smaller than the diary: every write stops short
+            QTest::keyClicks(m_app->text(), "lost?");
+        }
 
         QVERIFY(warning()->isVisible());
         QVERIFY2(warningText().contains("could not be saved"), qPrintable(warningText()));
@@ -171,9 +165,10 @@ private Q_SLOTS:
         QVERIFY(!warning()->isVisible());
         QCOMPARE(m_app->text()->toPlainText(), QString("lost?"));
 
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        QTest::keyClicks(m_app->text(), " no");
-        ::setrlimit(RLIMIT_FSIZE, &saved);
+        {
+            penwick::test::FileSizeLimit full(4096);
+            QTest::keyClicks(m_app->text(), " no");
+        }
         QVERIFY(warning()->isVisible());
         m_app->window()->findChild<QPushButton *>("warningRetry")->click();
         QVERIFY(!warning()->isVisible());

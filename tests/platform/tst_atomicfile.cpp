@@ -4,8 +4,6 @@
 
 #include <QCoreApplication>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace penwick;
@@ -77,14 +75,10 @@ private Q_SLOTS:
     {
         const QByteArray old(100000, 'o');
         QVERIFY(penwick::test::writeAll(path("full"), old));
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved { };
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 4096;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        const WriteResult r = replaceFileAtomically(path("full"), QByteArray(200000, 'n'));
-        ::setrlimit(RLIMIT_FSIZE, &saved);
+        const WriteResult r = [&] {
+            penwick::test::FileSizeLimit full(4096);
+            return replaceFileAtomically(path("full"), QByteArray(200000, 'n'));
+        }();
         QVERIFY(!r.ok);
         QVERIFY2(r.error.contains("too large"), qPrintable(r.error));
         QCOMPARE(readAll(path("full")), old);

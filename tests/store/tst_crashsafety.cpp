@@ -8,8 +8,6 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace penwick::store;
 
@@ -84,14 +82,10 @@ private Q_SLOTS:
         QVERIFY(writeEntries(path, { QVariantMap { { "date", day }, { "text", "kept" } } }).ok());
         const QByteArray before = penwick::test::readAll(path);
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved { };
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 8192;
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        const Outcome outcome = saveDayText(path, day, QString(100000, QLatin1Char('n')));
-        ::setrlimit(RLIMIT_FSIZE, &saved);
+        const Outcome outcome = [&] {
+            penwick::test::FileSizeLimit full(8192);
+            return saveDayText(path, day, QString(100000, QLatin1Char('n')));
+        }();
 
         QCOMPARE(outcome.status, Status::WriteFailed);
         QVERIFY2(outcome.message.contains("File too large") && outcome.message.contains(path), qPrintable(outcome.message));
