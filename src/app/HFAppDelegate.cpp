@@ -54,6 +54,7 @@ HFAppDelegate::HFAppDelegate(QObject *parent)
     connect(m_ui->warningRetry, &QPushButton::clicked, this, &HFAppDelegate::retryPendingSave);
 
     buildMenus();
+    wireCalendar();
 }
 
 HFAppDelegate::~HFAppDelegate()
@@ -102,6 +103,8 @@ void HFAppDelegate::buildMenus()
     ui.actionPreviousMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
     ui.actionNextMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     ui.actionToday->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    ui.actionPreviousDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     ui.actionHelp->setShortcut(QKeySequence::HelpContents);
 
     connect(ui.actionAbout, &QAction::triggered, this, [this] {

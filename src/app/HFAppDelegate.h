@@ -10,6 +10,8 @@
 #pragma once
 
 #include "app/DateFormatter.h"
+#include "calendar/CalendarModel.h"
+#include "calendar/MonthGrid.h"
 #include "store/NoteFile.h"
 
 #include <QDateTime>
@@ -70,6 +72,7 @@ public:
     void setPanels(std::unique_ptr<penwick::Panels> panels);
 
     // The window's controls, by the names they carry in MainWindow.ui.
+    CalendarModel *tank() const { return m_tank; }
     QPushButton *move() const { return m_move; }
     QTableView *grid() const { return m_grid; }
     QMainWindow *window() const { return m_window; }
@@ -80,6 +83,7 @@ public:
     QDialog *xing() const { return m_xing; }
     QTimeEdit *time() const { return m_time; }
     QButtonGroup *wake() const { return m_wake; }
+    void setTank(CalendarModel *v) { m_tank = v; }
     void setMove(QPushButton *v) { m_move = v; }
     void setGrid(QTableView *v) { m_grid = v; }
     void setWindow(QMainWindow *v) { m_window = v; }
@@ -108,8 +112,22 @@ public:
 
     // ---- Calendar --------------------------------------------------------------------------
 
-    // Shows the selected day's month and loads the day's text into the editor.
+    // The selected date taken apart in local time: year, month, day and the month's length.
+    penwick::calendar::MonthBreakdown pick() const;
+    // The weekday (1 = Sunday to 7 = Saturday) of the first day of the date's month, local time.
+    int what(const QDateTime &date) const;
+    // Rebuilds the grid for the selected date's month, sets the month label and loads the day's text.
     void orgs();
+    // A day cell's text in the highlight colour, or in the palette's text colour.
+    QVariant draw(const QString &text, bool highlighted) const;
+    // Takes the highlight off every day cell.
+    void dark();
+    // Steps to the previous month (tag 0), to today (tag 1) or to the next month (tag 2).
+    void move(QObject *sender);
+    // Shows the day of the grid cell the user clicked.
+    void show(QObject *sender);
+    // Moves the selected day by days, across months too: the grid's arrow keys and the Go menu.
+    void stepDay(int days);
 
     // ---- Storage and migration -------------------------------------------------------------
 
@@ -124,6 +142,8 @@ private:
     // Shows or clears the warning over the editor after a read or write of the note file.
     void report(const penwick::store::Outcome &outcome);
     void buildMenus();
+    void wireCalendar();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::unique_ptr<penwick::Preferences> m_preferences;
@@ -137,6 +157,9 @@ private:
     };
     std::optional<PendingSave> m_pendingSave; // the latest change whose write failed
 
+    QPointer<CalendarModel> m_tank;
+    int m_clickedRow = -1; // the grid cell of the latest click, -1 when it hit none
+    int m_clickedColumn = -1;
     QPointer<QPushButton> m_move;
     QPointer<QTableView> m_grid;
     QMainWindow *m_window = nullptr;
