@@ -3,6 +3,7 @@
 // Ends with one line per size that runs can be compared by:
 //   keystroke 10y median_ms=6.1 floor_ms=2.4 ratio=2.5
 #include "platform/Plist.h"
+#include "search/Search.h"
 #include "store/NoteFile.h"
 
 #include <QCoreApplication>
@@ -102,6 +103,21 @@ void lookup(benchmark::State &state)
         benchmark::DoNotOptimize(store::readDayText(path, "2000-06-15"));
 }
 
+void searchDiary(benchmark::State &state)
+{
+    const QString path = diaryPath(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(search::searchDiary(path, QString::fromUtf8("雨が降って")));
+}
+
+// What any search must pay: reading the file and parsing it whole.
+void readAndParse(benchmark::State &state)
+{
+    const QString path = diaryPath(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store::loadEntries(path));
+}
+
 // Keeps the median of each benchmark for the closing summary.
 class Reporter : public benchmark::ConsoleReporter
 {
@@ -131,6 +147,8 @@ int main(int argc, char *argv[])
         benchmark::RegisterBenchmark("keystroke", keystroke)->Arg(y)->Iterations(iterations)->Repetitions(7)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
         benchmark::RegisterBenchmark("lookup", lookup)->Arg(y)->Iterations(iterations)->Repetitions(3)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
     }
+    benchmark::RegisterBenchmark("search", searchDiary)->Arg(50)->Iterations(5)->Repetitions(5)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
+    benchmark::RegisterBenchmark("parse", readAndParse)->Arg(50)->Iterations(5)->Repetitions(5)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
     benchmark::Initialize(&argc, argv);
     Reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -143,6 +161,10 @@ int main(int argc, char *argv[])
         std::printf("diary %dy: %lld entries, %.1f MB\n", y, 365LL * y, double(info.size()) / 1e6);
         std::printf("keystroke %dy median_ms=%.2f floor_ms=%.2f ratio=%.2f\n", y, k, f, f > 0 ? k / f : 0.0);
     }
+    const double searchMs = reporter.medianMs["search/50/iterations:5/repeats:5"];
+    const double parseMs = reporter.medianMs["parse/50/iterations:5/repeats:5"];
+    std::printf("search 50y median_ms=%.2f read_and_parse_ms=%.2f ratio=%.2f\n", searchMs, parseMs,
+                parseMs > 0 ? searchMs / parseMs : 0.0);
     benchmark::Shutdown();
     return 0;
 }

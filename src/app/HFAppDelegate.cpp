@@ -55,6 +55,7 @@ HFAppDelegate::HFAppDelegate(QObject *parent)
 
     buildMenus();
     wireCalendar();
+    wireSearch();
 }
 
 HFAppDelegate::~HFAppDelegate()
@@ -142,6 +143,11 @@ void HFAppDelegate::raiseWindow()
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+}
+
+bool HFAppDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    return calendarEvent(watched, event) || searchEvent(watched, event) || QObject::eventFilter(watched, event);
 }
 
 void HFAppDelegate::report(const store::Outcome &outcome)

@@ -6,12 +6,14 @@
 //   Start-up and window ........ app/HFAppDelegate.cpp
 //   Note file and auto-save .... store/HFAppDelegate_store.cpp
 //   Calendar ................... calendar/HFAppDelegate_calendar.cpp
+//   Search ..................... search/HFAppDelegate_search.cpp
 //   Storage and migration ...... storage/HFAppDelegate_storage.cpp
 #pragma once
 
 #include "app/DateFormatter.h"
 #include "calendar/CalendarModel.h"
 #include "calendar/MonthGrid.h"
+#include "search/ResultsModel.h"
 #include "store/NoteFile.h"
 
 #include <QDateTime>
@@ -19,6 +21,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -129,6 +132,20 @@ public:
     // Moves the selected day by days, across months too: the grid's arrow keys and the Go menu.
     void stepDay(int days);
 
+    // ---- Search ----------------------------------------------------------------------------
+
+    // Shows the results under the search field and searches for its keyword, when it has one.
+    void over(QObject *sender);
+    // Fills the results with the days whose text holds the field's keyword, in date order.
+    void cops(QObject *sender);
+    // Shows the day of the result the user selected.
+    void tableViewSelectionDidChange();
+    // The selected result's position, or noSelection.
+    qint64 resultsSelectionIndex() const;
+    static constexpr qint64 noSelection = std::numeric_limits<qint64>::max();
+    bool isPopoverShown() const;
+    void closePopover();
+
     // ---- Storage and migration -------------------------------------------------------------
 
     // Gathers legacy date keys into "note" and creates a missing note file from it.
@@ -143,7 +160,11 @@ private:
     void report(const penwick::store::Outcome &outcome);
     void buildMenus();
     void wireCalendar();
+    void wireSearch();
+    void placePopover();
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool calendarEvent(QObject *watched, QEvent *event);
+    bool searchEvent(QObject *watched, QEvent *event);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::unique_ptr<penwick::Preferences> m_preferences;
@@ -157,6 +178,8 @@ private:
     };
     std::optional<PendingSave> m_pendingSave; // the latest change whose write failed
 
+    ResultsModel *m_ctrl = nullptr; // owned: the results of the latest search
+    bool m_restoringSelection = false; // set while a search selects its remembered row
     QPointer<CalendarModel> m_tank;
     int m_clickedRow = -1; // the grid cell of the latest click, -1 when it hit none
     int m_clickedColumn = -1;

@@ -161,9 +161,12 @@ void HFAppDelegate::stepDay(int days)
     orgs();
 }
 
-bool HFAppDelegate::eventFilter(QObject *watched, QEvent *event)
+// The grid's clicks and arrow keys.
+bool HFAppDelegate::calendarEvent(QObject *watched, QEvent *event)
 {
-    if (m_grid && watched == m_grid->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    if (!m_grid)
+        return false;
+    if (watched == m_grid->viewport() && event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton) {
             const QModelIndex at = m_grid->indexAt(mouse->position().toPoint());
@@ -171,7 +174,7 @@ bool HFAppDelegate::eventFilter(QObject *watched, QEvent *event)
             m_clickedColumn = at.isValid() ? at.column() : -1;
             show(m_grid);
         }
-    } else if (m_grid && watched == m_grid && event->type() == QEvent::KeyPress) {
+    } else if (watched == m_grid && event->type() == QEvent::KeyPress) {
         // the arrow keys walk the days when the calendar has the keyboard
         static const QHash<int, int> steps { { Qt::Key_Left, -1 }, { Qt::Key_Right, 1 }, { Qt::Key_Up, -7 }, { Qt::Key_Down, 7 } };
         const auto *key = static_cast<QKeyEvent *>(event);
@@ -180,5 +183,5 @@ bool HFAppDelegate::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QObject::eventFilter(watched, event);
+    return false;
 }

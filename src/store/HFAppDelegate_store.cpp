@@ -41,12 +41,17 @@ void HFAppDelegate::wipe(QObject *)
     const store::Outcome outcome = store::removeEmptyEntries(rest(), &removed);
     report(outcome);
     if (outcome.ok())
-        m_window->statusBar()->showMessage(tr("Removed %n empty entries.", nullptr, removed), 5000);
+        m_window->statusBar()->showMessage(removed == 1 ? tr("Removed 1 empty entry.")
+                                                        : tr("Removed %1 empty entries.").arg(removed),
+                                           5000);
 }
 
 void HFAppDelegate::textDidChange()
 {
     save(rule(1).format(m_selectedDate), m_text->toPlainText());
+    // an open list of results follows the text as it changes
+    if (m_cops && !m_cops->text().isEmpty() && isPopoverShown())
+        cops(nullptr);
 }
 
 void HFAppDelegate::save(const QString &date, const QString &text)

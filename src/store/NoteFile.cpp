@@ -108,6 +108,32 @@ Entries loadEntries(const QString &path)
     return parseEntries(path, file.bytes);
 }
 
+Entries diaryEntries(const QString &path, const std::function<bool(const QString &text)> &keep)
+{
+    FileBytes file = readFile(path);
+    if (!file.outcome.ok())
+        return { file.outcome, {} };
+    QVariantList kept;
+    if (auto scan = NoteScan::scan(file.bytes)) {
+        // the scan already holds every entry's place: decode the texts only, not the whole tree
+        for (const ScannedEntry &entry : scan->entries) {
+            QString text = decodeCharacterData(entry.text.of(file.bytes));
+            if (keep(text))
+                kept.append(QVariantMap { { dateKey, decodeCharacterData(entry.date.of(file.bytes)) }, { textKey, std::move(text) } });
+        }
+        return { {}, kept };
+    }
+    Entries all = parseEntries(path, file.bytes);
+    for (const QVariant &entry : std::as_const(all.entries)) {
+        if (isDiaryEntry(entry)) {
+            const QVariantMap map = entry.toMap();
+            if (keep(map.value(textKey).toString()))
+                kept.append(QVariantMap { { dateKey, map.value(dateKey) }, { textKey, map.value(textKey) } });
+        }
+    }
+    return { all.outcome, kept };
+}
+
 DayText readDayText(const QString &path, const QString &date)
 {
     FileBytes file = readFile(path);

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QVariantList>
 
+#include <functional>
+
 namespace penwick::store {
 
 inline const QString defaultRelativePath = QStringLiteral("Hollyfen/Penwick/note.plist");
@@ -44,6 +46,10 @@ struct DayText
 
 // All entries, every value as the property-list reader gives it.
 Entries loadEntries(const QString &path);
+
+// The diary entries, as maps of their date and text, for which keep(text) holds, in file order.
+// Entries without a string date and text are passed over.
+Entries diaryEntries(const QString &path, const std::function<bool(const QString &text)> &keep);
 
 // The text of the first entry whose date equals date.
 DayText readDayText(const QString &path, const QString &date);

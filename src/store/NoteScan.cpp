@@ -14,56 +14,83 @@ bool isSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// Resolves the five predefined entities and character references; false for anything else.
-bool decodeEntities(QByteArrayView raw, QByteArray *out)
+// Decodes the reference at p (which points at '&'): one of the five predefined entities or a
+// character reference. Writes its UTF-8 at out when out is given, and returns the position
+// after the ';', or nullptr when the text there is no reference the scanner accepts.
+const char *decodeReference(const char *p, const char *end, char **out)
+{
+    const char *semi = static_cast<const char *>(std::memchr(p, ';', size_t(std::min<qsizetype>(end - p, 12))));
+    if (!semi)
+        return nullptr;
+    const QByteArrayView name(p + 1, semi - p - 1);
+    char plain = 0;
+    if (name == "amp")
+        plain = '&';
+    else if (name == "lt")
+        plain = '<';
+    else if (name == "gt")
+        plain = '>';
+    else if (name == "quot")
+        plain = '"';
+    else if (name == "apos")
+        plain = '\'';
+    if (plain) {
+        if (out)
+            *(*out)++ = plain;
+        return semi + 1;
+    }
+    if (name.size() < 2 || name[0] != '#')
+        return nullptr;
+    const bool hex = name[1] == 'x';
+    const QByteArrayView digits = name.sliced(hex ? 2 : 1);
+    char32_t code = 0;
+    for (char c : digits) {
+        int v = -1;
+        if (c >= '0' && c <= '9')
+            v = c - '0';
+        else if (hex && c >= 'a' && c <= 'f')
+            v = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F')
+            v = c - 'A' + 10;
+        if (v < 0)
+            return nullptr;
+        code = code * (hex ? 16 : 10) + char32_t(v);
+        if (code > 0x10FFFF)
+            return nullptr;
+    }
+    if (digits.isEmpty() || code == 0 || (code >= 0xD800 && code <= 0xDFFF))
+        return nullptr;
+    if (out) { // UTF-8, never longer than the reference it replaces
+        char *o = *out;
+        if (code < 0x80) {
+            *o++ = char(code);
+        } else if (code < 0x800) {
+            *o++ = char(0xC0 | (code >> 6));
+            *o++ = char(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            *o++ = char(0xE0 | (code >> 12));
+            *o++ = char(0x80 | ((code >> 6) & 0x3F));
+            *o++ = char(0x80 | (code & 0x3F));
+        } else {
+            *o++ = char(0xF0 | (code >> 18));
+            *o++ = char(0x80 | ((code >> 12) & 0x3F));
+            *o++ = char(0x80 | ((code >> 6) & 0x3F));
+            *o++ = char(0x80 | (code & 0x3F));
+        }
+        *out = o;
+    }
+    return semi + 1;
+}
+
+// True when every '&' in raw starts a reference the scanner accepts.
+bool validReferences(QByteArrayView raw)
 {
     const char *p = raw.data();
     const char *end = p + raw.size();
-    while (p != end) {
-        const char *amp = static_cast<const char *>(std::memchr(p, '&', size_t(end - p)));
-        if (!amp) {
-            if (out)
-                out->append(p, end - p);
-            return true;
-        }
-        if (out)
-            out->append(p, amp - p);
-        const char *semi = static_cast<const char *>(std::memchr(amp, ';', size_t(end - amp)));
-        if (!semi || semi - amp > 12)
+    while ((p = static_cast<const char *>(std::memchr(p, '&', size_t(end - p))))) {
+        p = decodeReference(p, end, nullptr);
+        if (!p)
             return false;
-        const QByteArrayView name(amp + 1, semi - amp - 1);
-        char plain = 0;
-        if (name == "amp")
-            plain = '&';
-        else if (name == "lt")
-            plain = '<';
-        else if (name == "gt")
-            plain = '>';
-        else if (name == "quot")
-            plain = '"';
-        else if (name == "apos")
-            plain = '\'';
-        if (plain) {
-            if (out)
-                out->append(plain);
-        } else if (name.size() >= 2 && name[0] == '#') {
-            const bool hex = name[1] == 'x';
-            const QByteArrayView digits = name.sliced(hex ? 2 : 1);
-            bool ok = false;
-            const uint code = digits.toUInt(&ok, hex ? 16 : 10);
-            const bool digitsOnly = std::all_of(digits.begin(), digits.end(), [hex](char c) {
-                return (c >= '0' && c <= '9') || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
-            });
-            if (!ok || !digitsOnly || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-                return false;
-            if (out) {
-                const char32_t c = char32_t(code);
-                out->append(QString::fromUcs4(&c, 1).toUtf8());
-            }
-        } else {
-            return false;
-        }
-        p = semi + 1;
     }
     return true;
 }
@@ -249,7 +276,7 @@ private:
             return false;
         content = { pos(m_p), pos(lt) };
         const QByteArrayView raw(m_p, lt - m_p);
-        if (raw.contains('&') && !decodeEntities(raw, nullptr))
+        if (raw.contains('&') && !validReferences(raw))
             return false;
         m_p = lt;
         return closeTag(name);
@@ -414,21 +441,28 @@ QString decodeCharacterData(QByteArrayView raw)
 {
     if (!raw.contains('&') && !raw.contains('\r'))
         return QString::fromUtf8(raw);
-    QByteArray text;
-    text.reserve(raw.size());
-    // line ends first, as an XML parser does before it resolves references
-    QByteArray normalised;
-    normalised.reserve(raw.size());
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\r') {
-            normalised += '\n';
-            if (i + 1 < raw.size() && raw[i + 1] == '\n')
-                ++i;
+    // one pass: line ends as an XML parser reads them (CR LF and lone CR are LF), references
+    // resolved; the result is never longer than the raw text
+    QByteArray text(raw.size(), Qt::Uninitialized);
+    char *out = text.data();
+    const char *p = raw.data();
+    const char *end = p + raw.size();
+    while (p != end) {
+        if (*p == '\r') {
+            *out++ = '\n';
+            p += (p + 1 != end && p[1] == '\n') ? 2 : 1;
+        } else if (*p == '&') {
+            const char *next = decodeReference(p, end, &out);
+            if (next) {
+                p = next;
+            } else { // not for a checked file; kept as it stands
+                *out++ = *p++;
+            }
         } else {
-            normalised += raw[i];
+            *out++ = *p++;
         }
     }
-    decodeEntities(normalised, &text);
+    text.truncate(out - text.data());
     return QString::fromUtf8(text);
 }
 
