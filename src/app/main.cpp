@@ -2,7 +2,10 @@
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -11,6 +14,14 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
     QApplication::setApplicationVersion(QStringLiteral(PENWICK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("penwick"));
+
+    // The user's language where a translation exists; English otherwise.
+    QTranslator qtTranslator, translator;
+    if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+    if (translator.load(QLocale(), QStringLiteral("penwick"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QApplication::installTranslator(&translator);
 
     // A second launch hands over to the running Penwick, which raises its window.
     penwick::SingleInstance instance;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QToolButton>
+#include <QTranslator>
 
 using namespace penwick;
 using penwick::test::readAll;
@@ -249,6 +250,21 @@ private Q_SLOTS:
         QCOMPARE(day.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
         QVERIFY(!day.data(Qt::ForegroundRole).isValid()); // drawn in the view's palette text colour
         QCOMPARE(m_app->tank()->flags(day), Qt::ItemIsEnabled);
+    }
+
+    void weekdayTitlesAreTranslated()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QLocale(QLocale::German), "penwick", "_", ":/i18n"));
+        QCoreApplication::installTranslator(&german);
+        launch();
+        QStringList titles;
+        for (int c = 0; c < 7; ++c)
+            titles << m_app->tank()->index(0, c).data().toString();
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(titles, (QStringList { "So", "Mo", "Di", "Mi", "Do", "Fr", "Sa" }));
+        m_app->orgs(); // and English, the keys themselves, where no translation is installed
+        QCOMPARE(m_app->tank()->index(0, 0).data().toString(), QString("Su"));
     }
 
     // Pictures of the window in a light and a dark palette, for a person to look at: set
