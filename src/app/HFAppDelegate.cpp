@@ -60,6 +60,7 @@ HFAppDelegate::HFAppDelegate(QObject *parent)
 
 HFAppDelegate::~HFAppDelegate()
 {
+    m_closing = true; // the controls' last events find nothing to act on
     delete m_window;
 }
 
@@ -147,6 +148,8 @@ void HFAppDelegate::raiseWindow()
 
 bool HFAppDelegate::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_closing)
+        return false;
     return calendarEvent(watched, event) || searchEvent(watched, event) || QObject::eventFilter(watched, event);
 }
 

@@ -171,6 +171,7 @@ private:
     std::unique_ptr<penwick::Panels> m_panels;
     std::function<QDateTime()> m_clock;
     QDateTime m_selectedDate;
+    bool m_closing = false;
     struct PendingSave
     {
         QString date;

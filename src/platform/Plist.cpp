@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QStringDecoder>
 #include <QTimeZone>
 
 #include <pugixml.hpp>
@@ -51,7 +52,7 @@ public:
         const char *name = node.name();
         if (std::strcmp(name, "string") == 0) {
             if (auto text = leafText(node))
-                return QString::fromUtf8(*text);
+                return textFromUtf8(*text);
             return std::nullopt;
         }
         if (std::strcmp(name, "dict") == 0)
@@ -176,7 +177,7 @@ private:
                 auto text = leafText(child);
                 if (!text)
                     return false;
-                key = QString::fromUtf8(*text);
+                key = textFromUtf8(*text);
                 return true;
             }
             auto v = value(child, depth + 1);
@@ -350,6 +351,12 @@ void writeValue(QByteArray &out, const QVariant &value, int level)
 }
 
 } // namespace
+
+QString textFromUtf8(QByteArrayView utf8)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(utf8);
+}
 
 std::optional<QVariant> parseInteger(QByteArrayView text)
 {

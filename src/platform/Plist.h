@@ -36,6 +36,10 @@ QByteArray writeXml(const QVariant &value);
 // XML cannot carry raw as character references, NUL dropped.
 void appendEscaped(QByteArray &out, QByteArrayView utf8);
 
+// UTF-8 to text, keeping a U+FEFF at the start as the character it is (QString::fromUtf8 would
+// take it for a byte-order mark and drop it from the user's text).
+QString textFromUtf8(QByteArrayView utf8);
+
 // The scalar syntaxes, shared by every reader so that they accept exactly the same files.
 std::optional<QVariant> parseInteger(QByteArrayView text);
 std::optional<double> parseReal(QByteArrayView text);

@@ -226,7 +226,7 @@ private:
             } else if (type == 0x5) {
                 value = QString::fromLatin1(p, qsizetype(n));
             } else if (type == 0x7) {
-                value = QString::fromUtf8(p, qsizetype(n));
+                value = textFromUtf8(QByteArrayView(p, qsizetype(n)));
             } else {
                 QString s(qsizetype(n), Qt::Uninitialized);
                 for (quint64 i = 0; i < n; ++i)

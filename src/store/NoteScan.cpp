@@ -179,13 +179,14 @@ private:
             if (!literal("="))
                 return false;
             skipSpace();
-            if (!quoted(true))
+            if (!quoted())
                 return false;
         }
     }
 
-    // A quoted literal; attribute values may hold neither '<' nor references.
-    bool quoted(bool attributeValue)
+    // A quoted literal holding none of the characters that other readers treat differently
+    // there: '<', '&' and '['.
+    bool quoted()
     {
         if (m_p == m_end || (*m_p != '"' && *m_p != '\''))
             return false;
@@ -193,8 +194,9 @@ private:
         const char *close = find(quote);
         if (!close)
             return false;
-        if (attributeValue && (std::memchr(m_p, '<', size_t(close - m_p)) || std::memchr(m_p, '&', size_t(close - m_p))))
-            return false;
+        for (char c : { '<', '&', '[' })
+            if (std::memchr(m_p, c, size_t(close - m_p)))
+                return false;
         m_p = close + 1;
         return true;
     }
@@ -222,7 +224,7 @@ private:
                 if (*m_p == '>')
                     break;
                 if (*m_p == '"' || *m_p == '\'') {
-                    if (!quoted(false))
+                    if (!quoted())
                         return false;
                 } else {
                     ++m_p;
@@ -429,9 +431,13 @@ std::optional<NoteScan> NoteScan::scan(QByteArrayView bytes)
 
 qsizetype NoteScan::find(QByteArrayView bytes, QByteArrayView date) const
 {
+    const QString wanted = QString::fromUtf8(date);
     for (size_t i = 0; i < entries.size(); ++i) {
         const QByteArrayView raw = entries[i].date.of(bytes);
-        if (raw.contains('&') || raw.contains('\r') ? decodeCharacterData(raw).toUtf8() == date : raw == date)
+        // plain ASCII, as dates are, compares as bytes; anything else as the text it decodes to,
+        // as the full reader compares it (malformed UTF-8 included)
+        const bool plain = std::all_of(raw.begin(), raw.end(), [](char c) { return c > 0 && c != '&' && c != '\r'; });
+        if (plain ? raw == date : decodeCharacterData(raw) == wanted)
             return qsizetype(i);
     }
     return -1;
@@ -440,7 +446,7 @@ qsizetype NoteScan::find(QByteArrayView bytes, QByteArrayView date) const
 QString decodeCharacterData(QByteArrayView raw)
 {
     if (!raw.contains('&') && !raw.contains('\r'))
-        return QString::fromUtf8(raw);
+        return plist::textFromUtf8(raw);
     // one pass: line ends as an XML parser reads them (CR LF and lone CR are LF), references
     // resolved; the result is never longer than the raw text
     QByteArray text(raw.size(), Qt::Uninitialized);
@@ -463,7 +469,7 @@ QString decodeCharacterData(QByteArrayView raw)
         }
     }
     text.truncate(out - text.data());
-    return QString::fromUtf8(text);
+    return plist::textFromUtf8(text);
 }
 
 } // namespace penwick::store

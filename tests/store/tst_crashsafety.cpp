@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
+#include <cstdio>
+
 
 using namespace penwick::store;
 
@@ -26,6 +28,10 @@ int runWriter(const QString &path)
     for (quint64 i = 0;; ++i) {
         if (!saveDayText(path, day, version(i % 2 ? 'b' : 'a')).ok())
             return 3;
+        if (i == 0) { // from here on the kills fall between and inside writes
+            std::fputs("ready\n", stdout);
+            std::fflush(stdout);
+        }
     }
 }
 
@@ -47,6 +53,12 @@ private Q_SLOTS:
         QVERIFY(writeEntries(path, diary).ok());
         QVERIFY(saveDayText(path, day, version('a')).ok());
 
+        // kills spread over a few writes' time, however fast this machine writes
+        QElapsedTimer one;
+        one.start();
+        QVERIFY(saveDayText(path, day, version('a')).ok());
+        const int window = std::max(20, int(one.elapsed()) * 4);
+
         QRandomGenerator random(3);
         int sawA = 0, sawB = 0;
         QElapsedTimer budget;
@@ -56,7 +68,8 @@ private Q_SLOTS:
             QProcess writer;
             writer.start(QCoreApplication::applicationFilePath(), { "--writer", path });
             QVERIFY(writer.waitForStarted());
-            QThread::usleep(5000 + random.bounded(40000));
+            QVERIFY(writer.waitForReadyRead(30000));
+            QThread::usleep(random.bounded(window * 1000));
             ::kill(pid_t(writer.processId()), SIGKILL);
             QVERIFY(writer.waitForFinished());
             QCOMPARE(writer.exitStatus(), QProcess::CrashExit); // it was killed while writing

@@ -133,7 +133,8 @@ private Q_SLOTS:
 
         const QStringList dates { "2024-01-01", "2024-01-02", "2024-01-03", "2024-01-04", "2024-02-10", "2024-02-11" };
         const QStringList texts { "", "plain", "a & b < c > d", "line\nbreak\r\nand\rreturns", QString::fromUtf8("日本語 é e\u0301 🙂"),
-                                  "]]> <![CDATA[ &amp; </string>", QString(QChar(1)) + "ctl\ttab" };
+                                  "]]> <![CDATA[ &amp; </string>", QString(QChar(1)) + "ctl\ttab",
+                                  QString(QChar(0xFEFF)) + "starts with U+FEFF" };
         QRandomGenerator random(7);
         for (int i = 0; i < 40; ++i) {
             const QString date = dates[random.bounded(dates.size())];
