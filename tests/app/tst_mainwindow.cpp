@@ -1,44 +1,15 @@
 // The real window, driven as a user drives it: start-up, typing, the warning bar, menu commands.
-#include "TestEnvironment.h"
-#include "app/HFAppDelegate.h"
-#include "platform/Plist.h"
+#include "WindowTest.h"
 #include "platform/Preferences.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
 
-
 using namespace penwick;
-using penwick::test::readAll;
-
-namespace {
-
-QString notePath()
-{
-    return penwick::test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
-}
-
-QString prefsPath()
-{
-    return penwick::test::environment().configHome() + "/Hollyfen/Penwick.plist";
-}
-
-QVariantList entriesOnDisk()
-{
-    const plist::ReadResult r = plist::read(readAll(notePath()));
-    return r.value ? r.value->toList() : QVariantList { "unreadable" };
-}
-
-QVariantMap entry(const QString &date, const QString &text)
-{
-    return { { "date", date }, { "text", text } };
-}
-
-} // namespace
+using namespace penwick::test;
 
 class tst_MainWindow : public QObject
 {
@@ -47,14 +18,7 @@ class tst_MainWindow : public QObject
     std::unique_ptr<HFAppDelegate> m_app;
     QDateTime m_now;
 
-    // Starts Penwick as a user would, on 5 March 2026 mid-morning.
-    void launch()
-    {
-        m_app = std::make_unique<HFAppDelegate>();
-        m_app->setClock([this] { return m_now; });
-        m_app->applicationDidFinishLaunching();
-        QVERIFY(QTest::qWaitForWindowExposed(m_app->window()));
-    }
+    void launch() { QVERIFY(penwick::test::launch(m_app, [this] { return m_now; })); }
 
     QWidget *warning() const { return m_app->window()->findChild<QWidget *>("warning"); }
     QString warningText() const { return m_app->window()->findChild<QLabel *>("warningText")->text(); }
@@ -94,7 +58,7 @@ private Q_SLOTS:
 
     void showingADayWritesNothing()
     {
-        QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(QVariantList { entry("2026-03-04", "before"), entry("2026-03-05", "today's") })));
+        QVERIFY(writeDiary((QVariantList { entry("2026-03-04", "before"), entry("2026-03-05", "today's") })));
         const QDateTime modified = QFileInfo(notePath()).lastModified();
         const QByteArray before = readAll(notePath());
         QTest::qWait(20);
@@ -150,7 +114,7 @@ private Q_SLOTS:
         QVariantList diary;
         for (int i = 1; i <= 28; ++i)
             diary.append(entry(QString::asprintf("2026-02-%02d", i), QString(1000, 'x')));
-        QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(diary)));
+        QVERIFY(writeDiary((diary)));
         launch();
 
         {
@@ -182,7 +146,7 @@ private Q_SLOTS:
         QTest::keyClicks(m_app->text(), "a");
         QVERIFY(warning()->isVisible());
         QVERIFY(warningText().contains("no diary file"));
-        QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(QVariantList {})));
+        QVERIFY(writeDiary((QVariantList {})));
         QTest::keyClicks(m_app->text(), "b");
         QVERIFY(!warning()->isVisible());
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "ab") });
@@ -190,7 +154,7 @@ private Q_SLOTS:
 
     void removeEmptyEntriesFromTheMenu()
     {
-        QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(QVariantList { entry("2026-03-01", ""), entry("2026-03-02", "kept"),
+        QVERIFY(writeDiary((QVariantList { entry("2026-03-01", ""), entry("2026-03-02", "kept"),
                                                                                    entry("2026-03-03", ""), qlonglong(5) })));
         launch();
         action("actionRemoveEmptyEntries")->trigger();

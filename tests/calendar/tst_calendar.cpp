@@ -1,9 +1,7 @@
 // The calendar in the real window: clicks on days, month steps by button, label and shortcut,
 // the highlight, and what reaches the note file (only typing does).
-#include "TestEnvironment.h"
-#include "app/HFAppDelegate.h"
+#include "WindowTest.h"
 #include "calendar/StyledText.h"
-#include "platform/Plist.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -11,19 +9,9 @@
 #include <QTranslator>
 
 using namespace penwick;
-using penwick::test::readAll;
+using namespace penwick::test;
 
 namespace {
-
-QString notePath()
-{
-    return penwick::test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
-}
-
-QVariantMap entry(const QString &date, const QString &text)
-{
-    return { { "date", date }, { "text", text } };
-}
 
 const QColor highlight = QColor::fromRgbF(0.0f, 0.7f, 1.0f, 1.0f);
 
@@ -36,13 +24,7 @@ class tst_Calendar : public QObject
     std::unique_ptr<HFAppDelegate> m_app;
     QDateTime m_now;
 
-    void launch()
-    {
-        m_app = std::make_unique<HFAppDelegate>();
-        m_app->setClock([this] { return m_now; });
-        m_app->applicationDidFinishLaunching();
-        QVERIFY(QTest::qWaitForWindowExposed(m_app->window()));
-    }
+    void launch() { QVERIFY(penwick::test::launch(m_app, [this] { return m_now; })); }
 
     QModelIndex cellOf(const QString &text) const
     {
@@ -78,9 +60,6 @@ class tst_Calendar : public QObject
         return days;
     }
 
-    QVariantList entriesOnDisk() const { return plist::read(readAll(notePath())).value.value_or(QVariant()).toList(); }
-
-    void writeDiary(const QVariantList &entries) const { QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(entries))); }
 
 private Q_SLOTS:
     void init()
@@ -94,7 +73,7 @@ private Q_SLOTS:
 
     void clickingADayShowsItAndTypingWritesThere()
     {
-        writeDiary({ entry("2026-03-05", "the fifth"), entry("2026-03-18", "today") });
+        QVERIFY(writeDiary({ entry("2026-03-05", "the fifth"), entry("2026-03-18", "today") }));
         launch();
         QCOMPARE(m_app->move()->text(), QString("2026.3"));
         QCOMPARE(highlighted(), QStringList { "18" });
@@ -114,7 +93,7 @@ private Q_SLOTS:
 
     void clickingBlankOrTitleChangesNothingButTheHighlight()
     {
-        writeDiary({ entry("2026-03-18", "today") });
+        QVERIFY(writeDiary({ entry("2026-03-18", "today") }));
         m_now = QDateTime(QDate(2026, 1, 14), QTime(9, 0)); // January 2026 starts on a Thursday
         launch();
         const QByteArray before = readAll(notePath());
@@ -131,9 +110,9 @@ private Q_SLOTS:
 
     void clickingTheSelectedDayReloadsIt()
     {
-        writeDiary({ entry("2026-03-18", "old") });
+        QVERIFY(writeDiary({ entry("2026-03-18", "old") }));
         launch();
-        writeDiary({ entry("2026-03-18", "changed on disk") });
+        QVERIFY(writeDiary({ entry("2026-03-18", "changed on disk") }));
         clickDay(18);
         QCOMPARE(m_app->text()->toPlainText(), QString("changed on disk"));
         QCOMPARE(highlighted(), QStringList { "18" });
@@ -159,7 +138,7 @@ private Q_SLOTS:
         QFETCH(QString, control);
         QFETCH(QString, label);
         QFETCH(QString, selected);
-        writeDiary({ entry(selected, "first of the month") });
+        QVERIFY(writeDiary({ entry(selected, "first of the month") }));
         m_now = QDateTime(start, QTime(22, 45));
         launch();
         const QByteArray before = readAll(notePath());
@@ -178,7 +157,7 @@ private Q_SLOTS:
 
     void todayComesBackByLabelAndShortcut()
     {
-        writeDiary({ entry("2026-03-18", "today") });
+        QVERIFY(writeDiary({ entry("2026-03-18", "today") }));
         launch();
         m_app->window()->findChild<QToolButton *>("nextMonth")->click();
         m_app->window()->findChild<QToolButton *>("nextMonth")->click();
@@ -275,8 +254,8 @@ private Q_SLOTS:
         if (folder.isEmpty())
             QSKIP("PENWICK_SCREENSHOTS is not set");
         m_now = QDateTime(QDate(2026, 8, 12), QTime(12, 0));
-        writeDiary({ entry("2026-08-12", QString::fromUtf8("A long entry, to see how the editor wraps it. ").repeated(12)
-                                                 + "\n\nCafé, 日本語, & < >.") });
+        QVERIFY(writeDiary({ entry("2026-08-12", QString::fromUtf8("A long entry, to see how the editor wraps it. ").repeated(12)
+                                                 + "\n\nCafé, 日本語, & < >.") }));
         const QPalette light = QApplication::palette();
         for (const bool dark : { false, true }) {
             QPalette palette = light;

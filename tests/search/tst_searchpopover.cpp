@@ -1,26 +1,14 @@
 // The search in the real window: the field, the popover and its list, choosing a result, and
 // the list following the text while the user writes.
-#include "TestEnvironment.h"
-#include "app/HFAppDelegate.h"
-#include "platform/Plist.h"
+#include "WindowTest.h"
 
 #include <QApplication>
 #include <QToolButton>
 
 using namespace penwick;
-using penwick::test::readAll;
+using namespace penwick::test;
 
 namespace {
-
-QString notePath()
-{
-    return penwick::test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
-}
-
-QVariantMap entry(const QString &date, const QString &text)
-{
-    return { { "date", date }, { "text", text } };
-}
 
 const QVariantList diary {
     entry("2026-03-10", "rain in March"), entry("2025-12-24", "rain on Christmas Eve"), entry("2026-01-15", "Rain, capital"),
@@ -38,11 +26,8 @@ class tst_SearchPopover : public QObject
 
     void launch()
     {
-        QVERIFY(penwick::test::writeAll(notePath(), plist::writeXml(diary)));
-        m_app = std::make_unique<HFAppDelegate>();
-        m_app->setClock([] { return QDateTime(QDate(2026, 3, 18), QTime(9, 0)); });
-        m_app->applicationDidFinishLaunching();
-        QVERIFY(QTest::qWaitForWindowExposed(m_app->window()));
+        QVERIFY(writeDiary(diary));
+        QVERIFY(penwick::test::launch(m_app, [] { return QDateTime(QDate(2026, 3, 18), QTime(9, 0)); }));
     }
 
     void search(const QString &keyword)
