@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QStringDecoder>
 #include <QTimeZone>
 
 #include <pugixml.hpp>
@@ -354,8 +353,14 @@ void writeValue(QByteArray &out, const QVariant &value, int level)
 
 QString textFromUtf8(QByteArrayView utf8)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(utf8);
+    // QString::fromUtf8 takes leading EF BB BF for a byte-order mark and drops it; here it is
+    // the user's U+FEFF, as many times as it stands there
+    QString text;
+    while (utf8.startsWith("\xEF\xBB\xBF")) {
+        text += QChar(0xFEFF);
+        utf8 = utf8.sliced(3);
+    }
+    return text.isEmpty() ? QString::fromUtf8(utf8) : text + QString::fromUtf8(utf8);
 }
 
 std::optional<QVariant> parseInteger(QByteArrayView text)

@@ -151,6 +151,10 @@ with open(sys.argv[1], 'wb') as f:
         QTest::newRow("entities are not expanded")
                 << QByteArray("<!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaa\">]><plist><string>&a;</string></plist>")
                 << QVariant(QString("&a;"));
+        QTest::newRow("U+FEFF first in a string is kept") << QByteArray("<plist><string>\xEF\xBB\xBFx</string></plist>")
+                                                          << QVariant(QString(QChar(0xFEFF)) + "x");
+        QTest::newRow("a sequence cut short becomes U+FFFD") << QByteArray("<plist><string>date\xDE</string></plist>")
+                                                             << QVariant(QString::fromUtf8("date\uFFFD"));
         QTest::newRow("hex integer, infinity") << QByteArray("<plist><array><integer>0x1F</integer><real>-infinity</real></array></plist>")
                                                << QVariant(QVariantList { qlonglong(31), -HUGE_VAL });
     }
