@@ -26,8 +26,13 @@ void HFAppDelegate::wireSearch()
     m_tabs->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_tabs->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &HFAppDelegate::tableViewSelectionDidChange);
-    // a click on a result shows the day and leaves the keyboard in its text
-    connect(m_tabs, &QAbstractItemView::clicked, this, [this] { m_text->setFocus(); });
+    // A click on a result shows its day, also when the row was selected already (the user may
+    // have moved to another day since), and leaves the keyboard in the day's text.
+    connect(m_tabs, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (resultsSelectionIndex() == index.row() && m_ctrl->dateAt(index.row()) != rule(1).format(m_selectedDate))
+            tableViewSelectionDidChange();
+        m_text->setFocus();
+    });
 
     // The popover floats over the window's content, under the field, and stays open while the
     // user writes, so that the list can be seen following the text.

@@ -93,6 +93,12 @@ private Q_SLOTS:
         QCOMPARE(onDisk[1], QVariant(entry("2025-12-24", "rain on Christmas Eve!")));
         QCOMPARE(m_app->resultsSelectionIndex(), 0);
 
+        // elsewhere, a click on the same, still selected result goes back to it
+        m_app->window()->findChild<QToolButton *>("nextMonth")->click();
+        QCOMPARE(shownDay(), QString("2026-01-01"));
+        selectResult(0);
+        QCOMPARE(shownDay(), QString("2025-12-24"));
+
         // taking the selection away changes nothing
         QTest::mouseClick(m_app->tabs()->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           m_app->tabs()->visualRect(m_app->tabs()->model()->index(0, 0)).center());
