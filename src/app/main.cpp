@@ -1,3 +1,4 @@
+#include "app/AppIcon.h"
 #include "app/HFAppDelegate.h"
 #include "platform/SingleInstance.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
     QApplication::setApplicationVersion(QStringLiteral(PENWICK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("penwick"));
+    QApplication::setWindowIcon(penwickIcon());
 
     // The user's language where a translation exists; English otherwise.
     QTranslator qtTranslator, translator;
