@@ -431,7 +431,7 @@ std::optional<NoteScan> NoteScan::scan(QByteArrayView bytes)
 
 qsizetype NoteScan::find(QByteArrayView bytes, QByteArrayView date) const
 {
-    const QString wanted = QString::fromUtf8(date);
+    const QString wanted = plist::textFromUtf8(date);
     for (size_t i = 0; i < entries.size(); ++i) {
         const QByteArrayView raw = entries[i].date.of(bytes);
         // plain ASCII, as dates are, compares as bytes; anything else as the text it decodes to,
