@@ -11,9 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <fcntl.h>
 #include <map>
@@ -27,7 +25,8 @@ const int years[] = { 1, 10, 50 };
 
 QTemporaryDir &folder()
 {
-    static QTemporaryDir dir(QDir::currentPath() + "/bench-XXXXXX"); // on the disk under test, not /tmp
+    static QTemporaryDir dir(
+            QDir::currentPath() + "/bench-XXXXXX"); // on the disk under test, not /tmp
     return dir;
 }
 
@@ -39,9 +38,10 @@ QString diaryPath(int y)
 // About 600 bytes of mixed scripts, line breaks and characters that need escaping.
 QString pageOfText(int day)
 {
-    static const char *pieces[] = { "Walked to the market; bought apples & pears. ", "Café au lait, crème brûlée, naïve résumé. ",
-                                    "今日は雨が降っていました。", "Note to self: 3 < 5 > 2.\n", "Über die Brücke gegangen. ",
-                                    "Long day at work, but a good one.\n" };
+    static const char *pieces[] = { "Walked to the market; bought apples & pears. ",
+        "Café au lait, crème brûlée, naïve résumé. ", "今日は雨が降っていました。",
+        "Note to self: 3 < 5 > 2.\n", "Über die Brücke gegangen. ",
+        "Long day at work, but a good one.\n" };
     QString text;
     for (int i = 0; text.toUtf8().size() < 600; ++i)
         text += QString::fromUtf8(pieces[(day + i) % 6]);
@@ -55,7 +55,8 @@ void makeDiary(int y)
     const int days = 365 * y;
     for (int i = days - 1; i >= 0; --i) {
         const QDate d = last.addDays(-i);
-        entries.append(QVariantMap { { "date", d.toString(Qt::ISODate) }, { "text", pageOfText(i) } });
+        entries.append(
+                QVariantMap { { "date", d.toString(Qt::ISODate) }, { "text", pageOfText(i) } });
     }
     QFile f(diaryPath(y));
     f.open(QIODevice::WriteOnly);
@@ -143,28 +144,55 @@ int main(int argc, char *argv[])
         makeDiary(y);
     for (int y : years) {
         const int iterations = y == 50 ? 10 : 30;
-        benchmark::RegisterBenchmark("floor", floorWrite)->Arg(y)->Iterations(iterations)->Repetitions(7)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
-        benchmark::RegisterBenchmark("keystroke", keystroke)->Arg(y)->Iterations(iterations)->Repetitions(7)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
-        benchmark::RegisterBenchmark("lookup", lookup)->Arg(y)->Iterations(iterations)->Repetitions(3)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
+        benchmark::RegisterBenchmark("floor", floorWrite)
+                ->Arg(y)
+                ->Iterations(iterations)
+                ->Repetitions(7)
+                ->Unit(benchmark::kMillisecond)
+                ->ReportAggregatesOnly();
+        benchmark::RegisterBenchmark("keystroke", keystroke)
+                ->Arg(y)
+                ->Iterations(iterations)
+                ->Repetitions(7)
+                ->Unit(benchmark::kMillisecond)
+                ->ReportAggregatesOnly();
+        benchmark::RegisterBenchmark("lookup", lookup)
+                ->Arg(y)
+                ->Iterations(iterations)
+                ->Repetitions(3)
+                ->Unit(benchmark::kMillisecond)
+                ->ReportAggregatesOnly();
     }
-    benchmark::RegisterBenchmark("search", searchDiary)->Arg(50)->Iterations(5)->Repetitions(5)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
-    benchmark::RegisterBenchmark("parse", readAndParse)->Arg(50)->Iterations(5)->Repetitions(5)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
+    benchmark::RegisterBenchmark("search", searchDiary)
+            ->Arg(50)
+            ->Iterations(5)
+            ->Repetitions(5)
+            ->Unit(benchmark::kMillisecond)
+            ->ReportAggregatesOnly();
+    benchmark::RegisterBenchmark("parse", readAndParse)
+            ->Arg(50)
+            ->Iterations(5)
+            ->Repetitions(5)
+            ->Unit(benchmark::kMillisecond)
+            ->ReportAggregatesOnly();
     benchmark::Initialize(&argc, argv);
     Reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\n");
     for (int y : years) {
-        const std::string arg = "/" + std::to_string(y) + "/iterations:" + std::to_string(y == 50 ? 10 : 30) + "/repeats:7";
+        const std::string arg = "/" + std::to_string(y)
+                + "/iterations:" + std::to_string(y == 50 ? 10 : 30) + "/repeats:7";
         const double k = reporter.medianMs["keystroke" + arg];
         const double f = reporter.medianMs["floor" + arg];
         const QFileInfo info(diaryPath(y));
         std::printf("diary %dy: %lld entries, %.1f MB\n", y, 365LL * y, double(info.size()) / 1e6);
-        std::printf("keystroke %dy median_ms=%.2f floor_ms=%.2f ratio=%.2f\n", y, k, f, f > 0 ? k / f : 0.0);
+        std::printf("keystroke %dy median_ms=%.2f floor_ms=%.2f ratio=%.2f\n", y, k, f,
+                f > 0 ? k / f : 0.0);
     }
     const double searchMs = reporter.medianMs["search/50/iterations:5/repeats:5"];
     const double parseMs = reporter.medianMs["parse/50/iterations:5/repeats:5"];
     std::printf("search 50y median_ms=%.2f read_and_parse_ms=%.2f ratio=%.2f\n", searchMs, parseMs,
-                parseMs > 0 ? searchMs / parseMs : 0.0);
+            parseMs > 0 ? searchMs / parseMs : 0.0);
     benchmark::Shutdown();
     return 0;
 }

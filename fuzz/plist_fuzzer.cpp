@@ -28,9 +28,12 @@ bool comesBackEqual(const QVariant &v)
         return true;
     };
     switch (v.typeId()) {
-    case QMetaType::QString: return textOk(v.toString());
-    case QMetaType::Double: return v.toDouble() == v.toDouble();
-    case QMetaType::QDateTime: return v.toDateTime().time().msec() == 0;
+    case QMetaType::QString:
+        return textOk(v.toString());
+    case QMetaType::Double:
+        return v.toDouble() == v.toDouble();
+    case QMetaType::QDateTime:
+        return v.toDateTime().time().msec() == 0;
     case QMetaType::QVariantList: {
         const QVariantList list = v.toList();
         return std::all_of(list.cbegin(), list.cend(), comesBackEqual);
@@ -42,7 +45,8 @@ bool comesBackEqual(const QVariant &v)
                 return false;
         return true;
     }
-    default: return true;
+    default:
+        return true;
     }
 }
 
@@ -67,7 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             continue;
         const QString date = entry.toMap().value("date").toString();
         const qsizetype at = scan->find(bytes, date.toUtf8());
-        const QString fast = at < 0 ? QString() : store::decodeCharacterData(scan->entries[size_t(at)].text.of(bytes));
+        const QString fast = at < 0
+                ? QString()
+                : store::decodeCharacterData(scan->entries[size_t(at)].text.of(bytes));
         if (fast != store::lookupText(entries, date))
             std::abort(); // the two read a day differently
     }

@@ -5,17 +5,15 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <QFileInfo>
-
 #include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <ctime>
 
 namespace penwick::test {
 

@@ -24,7 +24,8 @@ QPixmap drawIcon(int size)
         p.drawLine(QLineF(88, y, end, y));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor::fromRgbF(0.0f, 0.7f, 1.0f));
-    p.drawPolygon(QPolygonF({ QPointF(176, 20), QPointF(204, 20), QPointF(204, 96), QPointF(190, 84), QPointF(176, 96) }));
+    p.drawPolygon(QPolygonF({ QPointF(176, 20), QPointF(204, 20), QPointF(204, 96),
+            QPointF(190, 84), QPointF(176, 96) }));
     return pixmap;
 }
 

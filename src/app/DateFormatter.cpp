@@ -22,7 +22,7 @@ QDateTime DateFormatter::parse(const QString &text) const
     if (!match.hasMatch())
         return {};
     const QDate date(match.capturedView(1).toInt(), match.capturedView(2).toInt(),
-                     m_form == Day ? match.capturedView(3).toInt() : 1);
+            m_form == Day ? match.capturedView(3).toInt() : 1);
     if (!date.isValid())
         return {};
     return date.startOfDay();

@@ -45,9 +45,9 @@ HFAppDelegate::HFAppDelegate(QObject *parent)
     const QColor base = warning.color(QPalette::Window);
     const QColor amber(255, 176, 32);
     warning.setColor(QPalette::Window,
-                     QColor::fromRgbF(base.redF() * 0.7f + amber.redF() * 0.3f,
-                                      base.greenF() * 0.7f + amber.greenF() * 0.3f,
-                                      base.blueF() * 0.7f + amber.blueF() * 0.3f));
+            QColor::fromRgbF(base.redF() * 0.7f + amber.redF() * 0.3f,
+                    base.greenF() * 0.7f + amber.greenF() * 0.3f,
+                    base.blueF() * 0.7f + amber.blueF() * 0.3f));
     m_ui->warning->setPalette(warning);
     m_ui->warning->setAutoFillBackground(true);
     m_ui->warning->hide();
@@ -111,16 +111,17 @@ void HFAppDelegate::buildMenus()
 
     connect(ui.actionAbout, &QAction::triggered, this, [this] {
         QMessageBox::about(m_window, tr("About Penwick"),
-                           tr("<b>Penwick %1</b><p>A small diary that keeps every word you type.</p>"
-                              "<p>Your diary is kept in %2</p>")
-                                   .arg(QApplication::applicationVersion(), rest().toHtmlEscaped()));
+                tr("<b>Penwick %1</b><p>A small diary that keeps every word you type.</p>"
+                   "<p>Your diary is kept in %2</p>")
+                        .arg(QApplication::applicationVersion(), rest().toHtmlEscaped()));
     });
 }
 
 void HFAppDelegate::applicationDidFinishLaunching()
 {
     m_selectedDate = now();
-    connect(m_text, &QPlainTextEdit::textChanged, this, &HFAppDelegate::textDidChange, Qt::UniqueConnection);
+    connect(m_text, &QPlainTextEdit::textChanged, this, &HFAppDelegate::textDidChange,
+            Qt::UniqueConnection);
     // Penwick runs once per diary, so a temporary file beside the note file is one that a
     // killed save left behind.
     removeStaleTemporaryFiles(rest());
@@ -150,7 +151,8 @@ bool HFAppDelegate::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_closing)
         return false;
-    return calendarEvent(watched, event) || searchEvent(watched, event) || QObject::eventFilter(watched, event);
+    return calendarEvent(watched, event) || searchEvent(watched, event)
+            || QObject::eventFilter(watched, event);
 }
 
 void HFAppDelegate::report(const store::Outcome &outcome)

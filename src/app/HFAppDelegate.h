@@ -16,24 +16,22 @@
 #include "search/ResultsModel.h"
 #include "store/NoteFile.h"
 
-#include <QDateTime>
-#include <QObject>
-#include <QPointer>
-
-#include <functional>
-#include <limits>
-#include <memory>
-#include <optional>
-
 #include <QButtonGroup>
+#include <QDateTime>
 #include <QDialog>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QObject>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimeEdit>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <optional>
 
 namespace Ui {
 class MainWindow;
@@ -58,7 +56,8 @@ public:
     void applicationDidFinishLaunching();
     // Closing the main window ends Penwick.
     bool applicationShouldTerminateAfterLastWindowClosed() const { return true; }
-    // A new formatter: the day form "yyyy-MM-dd" for a non-zero form, the month form "yyyy-MM" for 0.
+    // A new formatter: the day form "yyyy-MM-dd" for a non-zero form, the month form "yyyy-MM" for
+    // 0.
     penwick::DateFormatter rule(int form) const;
     // Brings the window to the front, for a second launch that handed over to this one.
     void raiseWindow();
@@ -119,7 +118,8 @@ public:
     penwick::calendar::MonthBreakdown pick() const;
     // The weekday (1 = Sunday to 7 = Saturday) of the first day of the date's month, local time.
     int what(const QDateTime &date) const;
-    // Rebuilds the grid for the selected date's month, sets the month label and loads the day's text.
+    // Rebuilds the grid for the selected date's month, sets the month label and loads the day's
+    // text.
     void orgs();
     // A day cell's text in the highlight colour, or in the palette's text colour.
     QVariant draw(const QString &text, bool highlighted) const;

@@ -20,9 +20,10 @@ int main(int argc, char *argv[])
     // The user's language where a translation exists; English otherwise.
     QTranslator qtTranslator, translator;
     if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
-    if (translator.load(QLocale(), QStringLiteral("penwick"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    if (translator.load(QLocale(), QStringLiteral("penwick"), QStringLiteral("_"),
+                QStringLiteral(":/i18n")))
         QApplication::installTranslator(&translator);
 
     // A second launch hands over to the running Penwick, which raises its window.
@@ -34,8 +35,10 @@ int main(int argc, char *argv[])
     }
 
     HFAppDelegate delegate;
-    QObject::connect(&instance, &penwick::SingleInstance::raiseRequested, &delegate, &HFAppDelegate::raiseWindow);
-    QApplication::setQuitOnLastWindowClosed(delegate.applicationShouldTerminateAfterLastWindowClosed());
+    QObject::connect(&instance, &penwick::SingleInstance::raiseRequested, &delegate,
+            &HFAppDelegate::raiseWindow);
+    QApplication::setQuitOnLastWindowClosed(
+            delegate.applicationShouldTerminateAfterLastWindowClosed());
     delegate.applicationDidFinishLaunching();
     return app.exec();
 }

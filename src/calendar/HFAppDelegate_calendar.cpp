@@ -1,6 +1,5 @@
 // Calendar: the month grid, month navigation and the choice of a day.
 #include "app/HFAppDelegate.h"
-
 #include "calendar/StyledText.h"
 #include "ui_MainWindow.h"
 
@@ -16,8 +15,12 @@ namespace {
 
 // The weekday titles, translated where a translation exists.
 const char *const weekdayTitles[] = {
-    QT_TRANSLATE_NOOP("Calendar", "Su"), QT_TRANSLATE_NOOP("Calendar", "Mo"), QT_TRANSLATE_NOOP("Calendar", "Tu"),
-    QT_TRANSLATE_NOOP("Calendar", "We"), QT_TRANSLATE_NOOP("Calendar", "Th"), QT_TRANSLATE_NOOP("Calendar", "Fr"),
+    QT_TRANSLATE_NOOP("Calendar", "Su"),
+    QT_TRANSLATE_NOOP("Calendar", "Mo"),
+    QT_TRANSLATE_NOOP("Calendar", "Tu"),
+    QT_TRANSLATE_NOOP("Calendar", "We"),
+    QT_TRANSLATE_NOOP("Calendar", "Th"),
+    QT_TRANSLATE_NOOP("Calendar", "Fr"),
     QT_TRANSLATE_NOOP("Calendar", "Sa"),
 };
 
@@ -33,7 +36,8 @@ protected:
         QStyledItemDelegate::initStyleOption(option, index);
         option->state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
         if (index.row() == 0) // the weekday titles, quieter than the days
-            option->palette.setColor(QPalette::Text, option->palette.color(QPalette::PlaceholderText));
+            option->palette.setColor(
+                    QPalette::Text, option->palette.color(QPalette::PlaceholderText));
     }
 };
 
@@ -53,10 +57,13 @@ void HFAppDelegate::wireCalendar()
     m_grid->viewport()->installEventFilter(this);
     m_grid->installEventFilter(this);
 
-    for (QObject *sender : { static_cast<QObject *>(m_ui->previousMonth), static_cast<QObject *>(m_ui->nextMonth) })
-        connect(static_cast<QAbstractButton *>(sender), &QAbstractButton::clicked, this, [this, sender] { move(sender); });
+    for (QObject *sender : { static_cast<QObject *>(m_ui->previousMonth),
+                 static_cast<QObject *>(m_ui->nextMonth) })
+        connect(static_cast<QAbstractButton *>(sender), &QAbstractButton::clicked, this,
+                [this, sender] { move(sender); });
     connect(m_move, &QPushButton::clicked, this, [this] { move(m_move); });
-    for (QAction *action : { m_ui->actionPreviousMonth, m_ui->actionToday, m_ui->actionNextMonth }) {
+    for (QAction *action :
+            { m_ui->actionPreviousMonth, m_ui->actionToday, m_ui->actionNextMonth }) {
         action->setEnabled(true);
         connect(action, &QAction::triggered, this, [this, action] { move(action); });
     }
@@ -90,7 +97,8 @@ void HFAppDelegate::orgs()
         m_tank->setRows(calendar::buildMonthGrid(
                 b, what(m_selectedDate),
                 [](const QString &key) {
-                    return QCoreApplication::translate("Calendar", weekdayTitles[calendar::weekdayKeys().indexOf(key)]);
+                    return QCoreApplication::translate(
+                            "Calendar", weekdayTitles[calendar::weekdayKeys().indexOf(key)]);
                 },
                 [this](const QString &text, bool highlighted) { return draw(text, highlighted); }));
     }
@@ -101,7 +109,8 @@ void HFAppDelegate::orgs()
 
 QVariant HFAppDelegate::draw(const QString &text, bool highlighted) const
 {
-    StyledText styled { text, highlighted ? QColor::fromRgbF(0.0f, 0.7f, 1.0f, 1.0f) : QColor(), Qt::AlignCenter };
+    StyledText styled { text, highlighted ? QColor::fromRgbF(0.0f, 0.7f, 1.0f, 1.0f) : QColor(),
+        Qt::AlignCenter };
     return QVariant::fromValue(styled);
 }
 
@@ -147,7 +156,10 @@ void HFAppDelegate::show(QObject *)
     const QStringList label = m_move->text().split(QLatin1Char('.'));
     if (label.size() != 2)
         return;
-    const QString date = QStringLiteral("%1-%2-%3").arg(label[0]).arg(label[1].toInt(), 2, 10, QLatin1Char('0')).arg(day, 2, 10, QLatin1Char('0'));
+    const QString date = QStringLiteral("%1-%2-%3")
+                                 .arg(label[0])
+                                 .arg(label[1].toInt(), 2, 10, QLatin1Char('0'))
+                                 .arg(day, 2, 10, QLatin1Char('0'));
     placeText(read(date));
     m_tank->setCell(row, key, draw(text, true));
     const QDateTime chosen = rule(1).parse(date);
@@ -176,7 +188,8 @@ bool HFAppDelegate::calendarEvent(QObject *watched, QEvent *event)
         }
     } else if (watched == m_grid && event->type() == QEvent::KeyPress) {
         // the arrow keys walk the days when the calendar has the keyboard
-        static const QHash<int, int> steps { { Qt::Key_Left, -1 }, { Qt::Key_Right, 1 }, { Qt::Key_Up, -7 }, { Qt::Key_Down, 7 } };
+        static const QHash<int, int> steps { { Qt::Key_Left, -1 }, { Qt::Key_Right, 1 },
+            { Qt::Key_Up, -7 }, { Qt::Key_Down, 7 } };
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->modifiers() == Qt::NoModifier && steps.contains(key->key())) {
             stepDay(steps.value(key->key()));

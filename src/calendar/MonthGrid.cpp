@@ -36,8 +36,8 @@ int firstWeekday(const QDateTime &instant)
 }
 
 QList<Row> buildMonthGrid(const MonthBreakdown &month, int firstWeekday,
-                          const std::function<QVariant(const QString &key)> &titleFor,
-                          const std::function<QVariant(const QString &text, bool highlighted)> &draw)
+        const std::function<QVariant(const QString &key)> &titleFor,
+        const std::function<QVariant(const QString &text, bool highlighted)> &draw)
 {
     const QStringList &keys = weekdayKeys();
     QList<Row> rows;

@@ -8,7 +8,6 @@
 #include <QList>
 #include <QStringList>
 #include <QVariantMap>
-
 #include <functional>
 
 namespace penwick::calendar {
@@ -17,8 +16,8 @@ namespace penwick::calendar {
 struct MonthBreakdown
 {
     int year = 0;
-    int month = 0;       // 1 to 12
-    int day = 0;         // 1 to 31
+    int month = 0; // 1 to 12
+    int day = 0; // 1 to 31
     int daysInMonth = 0; // 28 to 31
 };
 
@@ -39,8 +38,8 @@ int firstWeekday(const QDateTime &instant);
 // The rows of a month: title cells from titleFor, "" before day 1, and day cells from draw,
 // the selected day drawn highlighted.
 QList<Row> buildMonthGrid(const MonthBreakdown &month, int firstWeekday,
-                          const std::function<QVariant(const QString &key)> &titleFor,
-                          const std::function<QVariant(const QString &text, bool highlighted)> &draw);
+        const std::function<QVariant(const QString &key)> &titleFor,
+        const std::function<QVariant(const QString &text, bool highlighted)> &draw);
 
 // The displayed month's label: year and month joined by a full stop, month not padded ("2026.3").
 QString monthLabel(int year, int month);

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -25,7 +24,7 @@ QString tr(const char *text)
 WriteResult failure(const QString &path, int error)
 {
     return { false,
-             tr("Could not write %1: %2.").arg(path, QString::fromLocal8Bit(std::strerror(error))) };
+        tr("Could not write %1: %2.").arg(path, QString::fromLocal8Bit(std::strerror(error))) };
 }
 
 // The file that really receives the bytes: the end of a chain of symlinks, or path itself.
@@ -49,7 +48,8 @@ bool writeAll(int fd, std::initializer_list<QByteArrayView> pieces, int &error)
             vec.push_back({ const_cast<char *>(piece.data()), size_t(piece.size()) });
     size_t first = 0;
     while (first < vec.size()) {
-        const ssize_t n = ::writev(fd, vec.data() + first, int(std::min<size_t>(vec.size() - first, IOV_MAX)));
+        const ssize_t n = ::writev(
+                fd, vec.data() + first, int(std::min<size_t>(vec.size() - first, IOV_MAX)));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -92,7 +92,9 @@ WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QBy
     const QByteArray folder = QFile::encodeName(targetInfo.absolutePath());
     QByteArray temporary = folder + "/." + QFile::encodeName(targetInfo.fileName()) + ".XXXXXX";
 
-    struct stat old { };
+    struct stat old
+    {
+    };
     const bool existed = ::stat(targetName.constData(), &old) == 0;
 
     const int fd = ::mkstemp(temporary.data());
@@ -148,8 +150,9 @@ int removeStaleTemporaryFiles(const QString &path)
 {
     const QFileInfo target(resolveTarget(path));
     // the names mkstemp made from ".<name>.XXXXXX"
-    const QRegularExpression temporary(QLatin1Char('^') + QRegularExpression::escape(QLatin1Char('.') + target.fileName())
-                                       + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QRegularExpression temporary(QLatin1Char('^')
+            + QRegularExpression::escape(QLatin1Char('.') + target.fileName())
+            + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
     QDir folder = target.absoluteDir();
     int removed = 0;
     const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);

@@ -5,7 +5,6 @@
 
 #include <QByteArrayView>
 #include <QString>
-
 #include <initializer_list>
 
 namespace penwick {
@@ -19,7 +18,8 @@ struct WriteResult
 // Replaces the file at path with the concatenation of pieces. A symlink at path stays a
 // symlink and its target receives the bytes; an existing file keeps its permission bits.
 // The folder must exist: it is not created.
-WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QByteArrayView> pieces);
+WriteResult replaceFileAtomically(
+        const QString &path, std::initializer_list<QByteArrayView> pieces);
 
 inline WriteResult replaceFileAtomically(const QString &path, QByteArrayView bytes)
 {

@@ -6,7 +6,8 @@
 
 namespace penwick {
 
-CommandResult ProcessRunner::run(const QString &program, const QStringList &arguments, int timeoutMs)
+CommandResult ProcessRunner::run(
+        const QString &program, const QStringList &arguments, int timeoutMs)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);

@@ -19,7 +19,9 @@ class CommandRunner
 public:
     virtual ~CommandRunner() = default;
     // Runs program to its end (or until timeoutMs passes) and reports how it went.
-    virtual CommandResult run(const QString &program, const QStringList &arguments, int timeoutMs = 30000) = 0;
+    virtual CommandResult run(
+            const QString &program, const QStringList &arguments, int timeoutMs = 30000)
+            = 0;
 };
 
 class ProcessRunner final : public CommandRunner

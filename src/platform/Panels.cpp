@@ -9,8 +9,7 @@ namespace penwick {
 namespace {
 
 void openFileDialog(QWidget *window, const QString &title, QFileDialog::FileMode mode,
-                    QFileDialog::AcceptMode accept, const QString &suggested,
-                    std::function<void(QString)> done)
+        QFileDialog::AcceptMode accept, const QString &suggested, std::function<void(QString)> done)
 {
     auto *dialog = new QFileDialog(window, title);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -22,10 +21,11 @@ void openFileDialog(QWidget *window, const QString &title, QFileDialog::FileMode
     if (!suggested.isEmpty())
         dialog->selectFile(suggested);
     // exactly one answer, whether the dialog is accepted or dismissed
-    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
-        const QStringList files = dialog->selectedFiles();
-        done(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
-    });
+    QObject::connect(
+            dialog, &QDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+                const QStringList files = dialog->selectedFiles();
+                done(result == QDialog::Accepted && !files.isEmpty() ? files.first() : QString());
+            });
     dialog->open();
 }
 
@@ -41,34 +41,38 @@ void QtPanels::alert(QWidget *window, const QString &message, const QString &inf
 }
 
 void QtPanels::confirm(QWidget *window, const QString &message, const QString &informative,
-                       const QString &yesLabel, std::function<void(bool)> done)
+        const QString &yesLabel, std::function<void(bool)> done)
 {
-    auto *box = new QMessageBox(QMessageBox::Question, message, message, QMessageBox::Cancel, window);
+    auto *box
+            = new QMessageBox(QMessageBox::Question, message, message, QMessageBox::Cancel, window);
     box->setInformativeText(informative);
     QPushButton *yes = box->addButton(yesLabel, QMessageBox::AcceptRole);
     box->setDefaultButton(QMessageBox::Cancel);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
     QObject::connect(box, &QMessageBox::finished, box,
-                     [box, yes, done = std::move(done)](int) { done(box->clickedButton() == yes); });
+            [box, yes, done = std::move(done)](int) { done(box->clickedButton() == yes); });
     box->open();
 }
 
 void QtPanels::chooseFile(QWidget *window, const QString &title, std::function<void(QString)> done)
 {
-    openFileDialog(window, title, QFileDialog::ExistingFile, QFileDialog::AcceptOpen, {}, std::move(done));
+    openFileDialog(
+            window, title, QFileDialog::ExistingFile, QFileDialog::AcceptOpen, {}, std::move(done));
 }
 
-void QtPanels::chooseFolder(QWidget *window, const QString &title, std::function<void(QString)> done)
+void QtPanels::chooseFolder(
+        QWidget *window, const QString &title, std::function<void(QString)> done)
 {
-    openFileDialog(window, title, QFileDialog::Directory, QFileDialog::AcceptOpen, {}, std::move(done));
+    openFileDialog(
+            window, title, QFileDialog::Directory, QFileDialog::AcceptOpen, {}, std::move(done));
 }
 
 void QtPanels::chooseSaveFile(QWidget *window, const QString &title, const QString &suggestedName,
-                              std::function<void(QString)> done)
+        std::function<void(QString)> done)
 {
     openFileDialog(window, title, QFileDialog::AnyFile, QFileDialog::AcceptSave, suggestedName,
-                   std::move(done));
+            std::move(done));
 }
 
 } // namespace penwick

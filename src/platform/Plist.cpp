@@ -5,12 +5,10 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QTimeZone>
-
-#include <pugixml.hpp>
-
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <pugixml.hpp>
 
 namespace penwick::plist {
 
@@ -61,17 +59,23 @@ public:
         if (std::strcmp(name, "integer") == 0)
             return scalar(node, parseInteger, "integer");
         if (std::strcmp(name, "real") == 0)
-            return scalar(node, [](QByteArrayView t) -> std::optional<QVariant> {
-                if (auto d = parseReal(t))
-                    return QVariant(*d);
-                return std::nullopt;
-            }, "real");
+            return scalar(
+                    node,
+                    [](QByteArrayView t) -> std::optional<QVariant> {
+                        if (auto d = parseReal(t))
+                            return QVariant(*d);
+                        return std::nullopt;
+                    },
+                    "real");
         if (std::strcmp(name, "date") == 0)
-            return scalar(node, [](QByteArrayView t) -> std::optional<QVariant> {
-                if (auto d = parseDate(t))
-                    return QVariant(*d);
-                return std::nullopt;
-            }, "date");
+            return scalar(
+                    node,
+                    [](QByteArrayView t) -> std::optional<QVariant> {
+                        if (auto d = parseDate(t))
+                            return QVariant(*d);
+                        return std::nullopt;
+                    },
+                    "date");
         if (std::strcmp(name, "data") == 0) {
             auto text = leafText(node);
             if (!text)
@@ -88,7 +92,8 @@ public:
                 return fail(tr("A boolean element holds text."));
             return QVariant(name[0] == 't');
         }
-        return fail(tr("The element <%1> is not part of a property list.").arg(QString::fromUtf8(name)));
+        return fail(tr("The element <%1> is not part of a property list.")
+                            .arg(QString::fromUtf8(name)));
     }
 
 private:
@@ -108,7 +113,7 @@ private:
                 text += child.value();
             else if (child.type() == pugi::node_element) {
                 fail(tr("The element <%1> must not contain other elements.")
-                             .arg(QString::fromUtf8(node.name())));
+                                .arg(QString::fromUtf8(node.name())));
                 return std::nullopt;
             }
         }
@@ -128,16 +133,16 @@ private:
     }
 
     // Element children of a container; text other than white space between them is an error.
-    template<typename Visit>
-    bool forEachElement(pugi::xml_node node, Visit visit)
+    template<typename Visit> bool forEachElement(pugi::xml_node node, Visit visit)
     {
         for (pugi::xml_node child : node.children()) {
             if (child.type() == pugi::node_element) {
                 if (!visit(child))
                     return false;
             } else if ((child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
-                       && !trimmed(child.value()).isEmpty()) {
-                fail(tr("Text stands between the values of <%1>.").arg(QString::fromUtf8(node.name())));
+                    && !trimmed(child.value()).isEmpty()) {
+                fail(tr("Text stands between the values of <%1>.")
+                                .arg(QString::fromUtf8(node.name())));
                 return false;
             }
         }
@@ -201,9 +206,9 @@ ReadResult readXml(QByteArrayView bytes)
             bytes.data(), size_t(bytes.size()), pugi::parse_default | pugi::parse_ws_pcdata);
     if (!parsed) {
         return { std::nullopt,
-                 tr("The file is not a valid property list: %1 (at byte %2).")
-                         .arg(QString::fromUtf8(parsed.description()))
-                         .arg(parsed.offset) };
+            tr("The file is not a valid property list: %1 (at byte %2).")
+                    .arg(QString::fromUtf8(parsed.description()))
+                    .arg(parsed.offset) };
     }
     pugi::xml_node top = doc.document_element();
     if (!top)
@@ -325,8 +330,11 @@ void writeValue(QByteArray &out, const QVariant &value, int level)
         return;
     case QMetaType::QDateTime:
         writeLeaf(out, level, "date",
-                  value.toDateTime().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toLatin1(),
-                  false);
+                value.toDateTime()
+                        .toUTC()
+                        .toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"))
+                        .toLatin1(),
+                false);
         return;
     case QMetaType::QByteArray: {
         const QByteArray base64 = value.toByteArray().toBase64();
@@ -420,7 +428,7 @@ std::optional<QDateTime> parseDate(QByteArrayView text)
     // yyyy-MM-ddTHH:mm:ssZ, the one form property lists use
     QByteArrayView t = trimmed(text);
     if (t.size() != 20 || t[4] != '-' || t[7] != '-' || t[10] != 'T' || t[13] != ':' || t[16] != ':'
-        || t[19] != 'Z')
+            || t[19] != 'Z')
         return std::nullopt;
     auto number = [&](int from, int length) {
         QByteArrayView digits = t.sliced(from, length);
@@ -460,10 +468,17 @@ void appendEscaped(QByteArray &out, QByteArrayView utf8)
         out.append(run, p - run);
         run = p + 1;
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case 0: break; // XML cannot carry NUL in any form
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case 0:
+            break; // XML cannot carry NUL in any form
         default: // CR would be read back as LF, the rest cannot stand raw
             out += "&#";
             out += QByteArray::number(c);

@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
-
 #include <optional>
 
 namespace penwick::plist {
@@ -23,7 +22,7 @@ inline constexpr int maxDepth = 512;
 struct ReadResult
 {
     std::optional<QVariant> value; // empty when the bytes are no property list
-    QString error;                 // a full sentence when value is empty
+    QString error; // a full sentence when value is empty
 };
 
 // Parses XML or binary bytes, whichever they hold.

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QTimeZone>
-
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -39,8 +38,8 @@ public:
         const quint64 top = bigEndian(trailer + 16, 8);
         const quint64 tableOffset = bigEndian(trailer + 24, 8);
         if (m_offsetSize < 1 || m_offsetSize > 8 || m_refSize < 1 || m_refSize > 8 || count == 0
-            || top >= count || tableOffset < 8 || tableOffset >= quint64(trailer)
-            || count > (quint64(trailer) - tableOffset) / m_offsetSize)
+                || top >= count || tableOffset < 8 || tableOffset >= quint64(trailer)
+                || count > (quint64(trailer) - tableOffset) / m_offsetSize)
             return failed(tr("The binary property list has a damaged trailer."));
         m_objectCount = count;
         m_tableOffset = qsizetype(tableOffset);
@@ -116,7 +115,8 @@ private:
 
     bool refs(qsizetype at, quint64 n, std::vector<quint64> &out)
     {
-        if (n > quint64(m_objectsEnd) / quint64(m_refSize) || !inObjects(at, n * quint64(m_refSize)))
+        if (n > quint64(m_objectsEnd) / quint64(m_refSize)
+                || !inObjects(at, n * quint64(m_refSize)))
             return fail(tr("a container lies outside the file."));
         out.resize(n);
         for (quint64 i = 0; i < n; ++i)
@@ -146,7 +146,8 @@ private:
             return fail(tr("the values are nested too deeply."));
         m_state[ref] = Visiting;
 
-        const quint64 offset = bigEndian(m_tableOffset + qsizetype(ref) * m_offsetSize, m_offsetSize);
+        const quint64 offset
+                = bigEndian(m_tableOffset + qsizetype(ref) * m_offsetSize, m_offsetSize);
         if (offset < 8 || offset >= quint64(m_objectsEnd))
             return fail(tr("an object lies outside the file."));
         qsizetype at = qsizetype(offset);
@@ -172,8 +173,9 @@ private:
                 const quint64 high = bigEndian(at, 8);
                 const quint64 low = bigEndian(at + 8, 8);
                 if (high == 0)
-                    value = low <= quint64(std::numeric_limits<qint64>::max()) ? QVariant(qlonglong(low))
-                                                                               : QVariant(qulonglong(low));
+                    value = low <= quint64(std::numeric_limits<qint64>::max())
+                            ? QVariant(qlonglong(low))
+                            : QVariant(qulonglong(low));
                 else if (high == ~quint64(0) && (low >> 63))
                     value = qlonglong(low);
                 else
@@ -187,7 +189,8 @@ private:
         }
         case 0x2:
         case 0x3: {
-            if ((info != 2 && info != 3) || (type == 0x3 && info != 3) || !inObjects(at, quint64(1) << info))
+            if ((info != 2 && info != 3) || (type == 0x3 && info != 3)
+                    || !inObjects(at, quint64(1) << info))
                 return fail(tr("a number lies outside the file."));
             double d;
             if (info == 2) {
@@ -239,7 +242,8 @@ private:
             // a keyed archiver's UID: written in XML as { "CF$UID": n }, as Apple does
             if (info > 7 || !inObjects(at, quint64(info + 1)))
                 return fail(tr("a reference value lies outside the file."));
-            value = QVariantMap { { QStringLiteral("CF$UID"), qlonglong(bigEndian(at, info + 1)) } };
+            value = QVariantMap { { QStringLiteral("CF$UID"),
+                    qlonglong(bigEndian(at, info + 1)) } };
             break;
         }
         case 0xA:
@@ -262,7 +266,7 @@ private:
             quint64 n = 0;
             std::vector<quint64> keys, values;
             if (!count(at, info, n) || !refs(at, n, keys)
-                || !refs(at + qsizetype(n) * m_refSize, n, values))
+                    || !refs(at + qsizetype(n) * m_refSize, n, values))
                 return false;
             QVariantMap map;
             for (quint64 i = 0; i < n; ++i) {

@@ -39,9 +39,8 @@ bool writePlistSettings(QIODevice &device, const QSettings::SettingsMap &map)
 
 QSettings::Format plistFormat()
 {
-    static const QSettings::Format format =
-            QSettings::registerFormat(QStringLiteral("plist"), readPlistSettings, writePlistSettings,
-                                      Qt::CaseSensitive);
+    static const QSettings::Format format = QSettings::registerFormat(
+            QStringLiteral("plist"), readPlistSettings, writePlistSettings, Qt::CaseSensitive);
     return format;
 }
 #endif
@@ -54,7 +53,7 @@ Preferences::Preferences()
     m_settings = std::make_unique<QSettings>();
 #else
     m_settings = std::make_unique<QSettings>(plistFormat(), QSettings::UserScope,
-                                             QStringLiteral("Hollyfen"), QStringLiteral("Penwick"));
+            QStringLiteral("Hollyfen"), QStringLiteral("Penwick"));
 #endif
     m_settings->setFallbacksEnabled(false);
 }
@@ -107,7 +106,8 @@ bool Preferences::sync(QString *error)
     if (m_settings->status() == QSettings::NoError)
         return true;
     if (error)
-        *error = QCoreApplication::translate("Preferences", "The preferences at %1 could not be written.")
+        *error = QCoreApplication::translate(
+                "Preferences", "The preferences at %1 could not be written.")
                          .arg(location());
     return false;
 }

@@ -10,7 +10,6 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
-
 #include <unistd.h>
 
 namespace penwick {
@@ -19,15 +18,19 @@ namespace {
 constexpr char raiseMessage[] = "raise\n";
 }
 
-SingleInstance::SingleInstance(QString key, QObject *parent) : QObject(parent), m_key(std::move(key)) { }
+SingleInstance::SingleInstance(QString key, QObject *parent)
+    : QObject(parent), m_key(std::move(key))
+{ }
 
 SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultKey()
 {
-    const QByteArray who = QFile::encodeName(paths::applicationSupport()) + '\0' + QByteArray::number(::getuid());
+    const QByteArray who = QFile::encodeName(paths::applicationSupport()) + '\0'
+            + QByteArray::number(::getuid());
     return QStringLiteral("penwick-")
-            + QString::fromLatin1(QCryptographicHash::hash(who, QCryptographicHash::Sha1).toHex().left(16));
+            + QString::fromLatin1(
+                    QCryptographicHash::hash(who, QCryptographicHash::Sha1).toHex().left(16));
 }
 
 bool SingleInstance::claim()

@@ -1,6 +1,5 @@
 // Search: the keyword field, the results popover and the jump to a result.
 #include "app/HFAppDelegate.h"
-
 #include "platform/Log.h"
 #include "search/Search.h"
 #include "ui_MainWindow.h"
@@ -29,7 +28,8 @@ void HFAppDelegate::wireSearch()
     // A click on a result shows its day, also when the row was selected already (the user may
     // have moved to another day since), and leaves the keyboard in the day's text.
     connect(m_tabs, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
-        if (resultsSelectionIndex() == index.row() && m_ctrl->dateAt(index.row()) != rule(1).format(m_selectedDate))
+        if (resultsSelectionIndex() == index.row()
+                && m_ctrl->dateAt(index.row()) != rule(1).format(m_selectedDate))
             tableViewSelectionDidChange();
         m_text->setFocus();
     });
@@ -93,13 +93,15 @@ void HFAppDelegate::placePopover()
     if (!m_over || !m_cops)
         return;
     const QRect field(m_cops->mapTo(m_window, QPoint(0, 0)), m_cops->size());
-    const int width = std::min(std::max(field.width(), popoverMinimumWidth), m_window->width() - field.left() - 8);
+    const int width = std::min(
+            std::max(field.width(), popoverMinimumWidth), m_window->width() - field.left() - 8);
     const int rows = std::clamp(int(m_ctrl->rowCount()), 3, popoverVisibleRows);
     const int rowHeight = m_tabs->verticalHeader()->defaultSectionSize();
     const int height = m_ui->overTitle->sizeHint().height() + rows * rowHeight + 24;
     int top = field.bottom() + 3;
     if (top + height > m_window->height() - 4) // no room below: open upwards, over the calendar
-        top = std::max(field.top() - height - 3, m_window->menuBar() ? m_window->menuBar()->height() : 0);
+        top = std::max(
+                field.top() - height - 3, m_window->menuBar() ? m_window->menuBar()->height() : 0);
     m_over->setGeometry(field.left(), top, width, height);
     m_over->raise();
 }
@@ -130,7 +132,8 @@ void HFAppDelegate::cops(QObject *)
         // Keeping the user's place in the list is no choice of a day: the day, the calendar
         // and the editor stay as they are, or typing would land in another day's entry.
         m_restoringSelection = true;
-        m_tabs->selectionModel()->select(m_ctrl->index(int(remembered), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        m_tabs->selectionModel()->select(m_ctrl->index(int(remembered), 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
         m_restoringSelection = false;
         m_tabs->scrollTo(m_ctrl->index(int(remembered), 0));
     }
@@ -148,7 +151,9 @@ void HFAppDelegate::over(QObject *)
     if (!m_cops || m_cops->text().isEmpty())
         return;
     cops(nullptr);
-    const QModelIndexList gridRows = m_grid && m_grid->selectionModel() ? m_grid->selectionModel()->selectedRows() : QModelIndexList();
+    const QModelIndexList gridRows = m_grid && m_grid->selectionModel()
+            ? m_grid->selectionModel()->selectedRows()
+            : QModelIndexList();
     const long gridRow = gridRows.isEmpty() ? -1L : long(gridRows.first().row());
     qCInfo(lcPenwick, "GRID:%ld, CTRL:%ld", gridRow, long(resultsSelectionIndex()));
 }
@@ -175,7 +180,8 @@ bool HFAppDelegate::searchEvent(QObject *watched, QEvent *event)
         if (isPopoverShown())
             placePopover();
     } else if (watched == m_cops && event->type() == QEvent::KeyPress) {
-        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && isPopoverShown() && m_ctrl->rowCount() > 0) {
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && isPopoverShown()
+                && m_ctrl->rowCount() > 0) {
             m_tabs->setFocus();
             if (resultsSelectionIndex() == noSelection)
                 m_tabs->selectRow(0);

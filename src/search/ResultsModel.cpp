@@ -11,7 +11,9 @@ void ResultsModel::setResults(QVariantList results)
 
 QString ResultsModel::dateAt(int row) const
 {
-    return row >= 0 && row < m_results.size() ? m_results[row].toMap().value(QStringLiteral("date")).toString() : QString();
+    return row >= 0 && row < m_results.size()
+            ? m_results[row].toMap().value(QStringLiteral("date")).toString()
+            : QString();
 }
 
 int ResultsModel::rowCount(const QModelIndex &parent) const

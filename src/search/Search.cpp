@@ -9,15 +9,16 @@ namespace {
 // True when every character is one that composition leaves alone and that never combines with
 // its neighbours: below U+0300 (Latin, Greek and Cyrillic letters come before the first
 // combining mark), CJK punctuation and kana without their combining marks, CJK ideographs,
-// Hangul syllables and the full-width forms. Such text is already in composed form, and most diary text is such text; checking
-// this is far cheaper than normalising.
+// Hangul syllables and the full-width forms. Such text is already in composed form, and most diary
+// text is such text; checking this is far cheaper than normalising.
 bool surelyComposed(const QString &s)
 {
     return std::all_of(s.cbegin(), s.cend(), [](QChar c) {
         const char16_t u = c.unicode();
         return u < 0x0300 || (u >= 0x3000 && u <= 0x3029)
-                || (u >= 0x3030 && u <= 0x30FF && u != 0x3099 && u != 0x309A) || (u >= 0x4E00 && u <= 0x9FFF)
-                || (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xFF00 && u <= 0xFFEF);
+                || (u >= 0x3030 && u <= 0x30FF && u != 0x3099 && u != 0x309A)
+                || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xAC00 && u <= 0xD7A3)
+                || (u >= 0xFF00 && u <= 0xFFEF);
     });
 }
 
@@ -49,10 +50,13 @@ store::Entries searchDiary(const QString &path, const QString &keyword)
 {
     if (keyword.isEmpty())
         return {};
-    store::Entries found = store::diaryEntries(path, [&keyword](const QString &text) { return containsKeyword(text, keyword); });
-    std::stable_sort(found.entries.begin(), found.entries.end(), [](const QVariant &a, const QVariant &b) {
-        return a.toMap().value(QStringLiteral("date")).toString() < b.toMap().value(QStringLiteral("date")).toString();
-    });
+    store::Entries found = store::diaryEntries(
+            path, [&keyword](const QString &text) { return containsKeyword(text, keyword); });
+    std::stable_sort(
+            found.entries.begin(), found.entries.end(), [](const QVariant &a, const QVariant &b) {
+                return a.toMap().value(QStringLiteral("date")).toString()
+                        < b.toMap().value(QStringLiteral("date")).toString();
+            });
     return found;
 }
 

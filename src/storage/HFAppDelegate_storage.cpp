@@ -1,6 +1,5 @@
 // Storage and migration: the controller's side of carrying legacy diaries into the note file.
 #include "app/HFAppDelegate.h"
-
 #include "platform/AtomicFile.h"
 #include "platform/Log.h"
 #include "platform/Plist.h"
@@ -16,9 +15,9 @@ void HFAppDelegate::rise()
 {
     Preferences &prefs = *m_preferences;
     if (prefs.array(prefkey::note).isEmpty()) {
-        prefs.setValue(prefkey::note, storage::legacyEntries(prefs.keys(), [&prefs](const QString &key) {
-                           return prefs.value(key);
-                       }));
+        prefs.setValue(prefkey::note,
+                storage::legacyEntries(
+                        prefs.keys(), [&prefs](const QString &key) { return prefs.value(key); }));
         prefs.sync();
     }
 
@@ -29,7 +28,8 @@ void HFAppDelegate::rise()
     QDir().mkpath(QFileInfo(path).absolutePath());
     // Written in one atomic step: an empty file left by a failed write would be unreadable,
     // and would stop every later start from creating the diary.
-    const WriteResult written = replaceFileAtomically(path, plist::writeXml(prefs.array(prefkey::note)));
+    const WriteResult written
+            = replaceFileAtomically(path, plist::writeXml(prefs.array(prefkey::note)));
     if (!written.ok)
         qCWarning(lcPenwick) << "Could not create the diary file:" << written.error;
 }

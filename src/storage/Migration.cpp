@@ -10,12 +10,14 @@ bool isLegacyDateKey(const QString &key)
     return date.match(key).hasMatch();
 }
 
-QVariantList legacyEntries(const QStringList &keys, const std::function<QVariant(const QString &)> &valueOf)
+QVariantList legacyEntries(
+        const QStringList &keys, const std::function<QVariant(const QString &)> &valueOf)
 {
     QVariantList entries;
     for (const QString &key : keys) {
         if (isLegacyDateKey(key))
-            entries.append(QVariantMap { { QStringLiteral("date"), key }, { QStringLiteral("text"), valueOf(key) } });
+            entries.append(QVariantMap {
+                    { QStringLiteral("date"), key }, { QStringLiteral("text"), valueOf(key) } });
     }
     return entries;
 }

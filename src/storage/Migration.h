@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QVariant>
-
 #include <functional>
 
 namespace penwick::storage {
@@ -13,6 +12,7 @@ namespace penwick::storage {
 bool isLegacyDateKey(const QString &key);
 
 // An entry per legacy date key, in the order of keys: the whole key as date, its value as text.
-QVariantList legacyEntries(const QStringList &keys, const std::function<QVariant(const QString &)> &valueOf);
+QVariantList legacyEntries(
+        const QStringList &keys, const std::function<QVariant(const QString &)> &valueOf);
 
 } // namespace penwick::storage

@@ -1,6 +1,5 @@
 // Note file and auto-save: the controller's side of the store.
 #include "app/HFAppDelegate.h"
-
 #include "platform/Preferences.h"
 #include "platform/StandardPaths.h"
 #include "ui_MainWindow.h"
@@ -41,9 +40,10 @@ void HFAppDelegate::wipe(QObject *)
     const store::Outcome outcome = store::removeEmptyEntries(rest(), &removed);
     report(outcome);
     if (outcome.ok())
-        m_window->statusBar()->showMessage(removed == 1 ? tr("Removed 1 empty entry.")
-                                                        : tr("Removed %1 empty entries.").arg(removed),
-                                           5000);
+        m_window->statusBar()->showMessage(removed == 1
+                        ? tr("Removed 1 empty entry.")
+                        : tr("Removed %1 empty entries.").arg(removed),
+                5000);
 }
 
 void HFAppDelegate::textDidChange()

@@ -27,9 +27,9 @@ QString tr(const char *text)
 Outcome unreadable(const QString &path, const QString &why)
 {
     return { Status::Unreadable,
-             tr("The diary file %1 cannot be read: %2 What you type now is not saved, and the file "
-                "is left as it is.")
-                     .arg(QDir::toNativeSeparators(path), why) };
+        tr("The diary file %1 cannot be read: %2 What you type now is not saved, and the file "
+           "is left as it is.")
+                .arg(QDir::toNativeSeparators(path), why) };
 }
 
 struct FileBytes
@@ -44,9 +44,9 @@ FileBytes readFile(const QString &path)
     const QFileInfo info(path);
     if (!info.exists()) {
         return { { Status::Missing,
-                   tr("There is no diary file at %1, so what you type now is not saved.")
-                           .arg(QDir::toNativeSeparators(path)) },
-                 {} };
+                         tr("There is no diary file at %1, so what you type now is not saved.")
+                                 .arg(QDir::toNativeSeparators(path)) },
+            {} };
     }
     if (info.isDir())
         return { unreadable(path, tr("it is a folder.")), {} };
@@ -77,9 +77,9 @@ Outcome written(const WriteResult &result)
     if (result.ok)
         return {};
     return { Status::WriteFailed,
-             tr("Your latest change could not be saved. %1 It is still in the window, and is saved "
-                "with your next change.")
-                     .arg(result.error) };
+        tr("Your latest change could not be saved. %1 It is still in the window, and is saved "
+           "with your next change.")
+                .arg(result.error) };
 }
 
 QByteArray escaped(const QString &text)
@@ -119,7 +119,9 @@ Entries diaryEntries(const QString &path, const std::function<bool(const QString
         for (const ScannedEntry &entry : scan->entries) {
             QString text = decodeCharacterData(entry.text.of(file.bytes));
             if (keep(text))
-                kept.append(QVariantMap { { dateKey, decodeCharacterData(entry.date.of(file.bytes)) }, { textKey, std::move(text) } });
+                kept.append(
+                        QVariantMap { { dateKey, decodeCharacterData(entry.date.of(file.bytes)) },
+                                { textKey, std::move(text) } });
         }
         return { {}, kept };
     }
@@ -128,7 +130,8 @@ Entries diaryEntries(const QString &path, const std::function<bool(const QString
         if (isDiaryEntry(entry)) {
             const QVariantMap map = entry.toMap();
             if (keep(map.value(textKey).toString()))
-                kept.append(QVariantMap { { dateKey, map.value(dateKey) }, { textKey, map.value(textKey) } });
+                kept.append(QVariantMap {
+                        { dateKey, map.value(dateKey) }, { textKey, map.value(textKey) } });
         }
     }
     return { all.outcome, kept };
@@ -163,8 +166,8 @@ Outcome saveDayText(const QString &path, const QString &date, const QString &tex
         if (i >= 0) {
             const ScannedEntry &entry = scan->entries[size_t(i)];
             if (entry.textSelfClosing) {
-                return written(replaceFileAtomically(
-                        path, { bytes.first(entry.textElement.begin), "<string>", value, "</string>",
+                return written(replaceFileAtomically(path,
+                        { bytes.first(entry.textElement.begin), "<string>", value, "</string>",
                                 bytes.sliced(entry.textElement.end) }));
             }
             return written(replaceFileAtomically(
@@ -173,8 +176,8 @@ Outcome saveDayText(const QString &path, const QString &date, const QString &tex
         const QByteArray added = "\n\t<dict>\n\t\t<key>date</key>\n\t\t<string>" + escaped(date)
                 + "</string>\n\t\t<key>text</key>\n\t\t<string>" + value + "</string>\n\t</dict>";
         if (scan->emptyArrayTag.isValid()) {
-            return written(replaceFileAtomically(
-                    path, { bytes.first(scan->emptyArrayTag.begin), "<array>", added, "\n</array>",
+            return written(replaceFileAtomically(path,
+                    { bytes.first(scan->emptyArrayTag.begin), "<array>", added, "\n</array>",
                             bytes.sliced(scan->emptyArrayTag.end) }));
         }
         return written(replaceFileAtomically(

@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <QVariantList>
-
 #include <functional>
 
 namespace penwick::store {
@@ -20,8 +19,8 @@ QString noteFilePath(const QString &safePreference, const QString &applicationSu
 
 enum class Status {
     Ok,
-    Missing,     // no file at the path
-    Unreadable,  // a file that is no property list, or whose root is not an array
+    Missing, // no file at the path
+    Unreadable, // a file that is no property list, or whose root is not an array
     WriteFailed, // read fine, but the new version could not be written
 };
 

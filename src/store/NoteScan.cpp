@@ -19,7 +19,8 @@ bool isSpace(char c)
 // after the ';', or nullptr when the text there is no reference the scanner accepts.
 const char *decodeReference(const char *p, const char *end, char **out)
 {
-    const char *semi = static_cast<const char *>(std::memchr(p, ';', size_t(std::min<qsizetype>(end - p, 12))));
+    const char *semi = static_cast<const char *>(
+            std::memchr(p, ';', size_t(std::min<qsizetype>(end - p, 12))));
     if (!semi)
         return nullptr;
     const QByteArrayView name(p + 1, semi - p - 1);
@@ -98,7 +99,9 @@ bool validReferences(QByteArrayView raw)
 class Scanner
 {
 public:
-    explicit Scanner(QByteArrayView bytes) : m_begin(bytes.data()), m_p(bytes.data()), m_end(bytes.data() + bytes.size()) { }
+    explicit Scanner(QByteArrayView bytes)
+        : m_begin(bytes.data()), m_p(bytes.data()), m_end(bytes.data() + bytes.size())
+    { }
 
     std::optional<NoteScan> run()
     {
@@ -171,9 +174,10 @@ private:
                 return true;
             if (m_p == before)
                 return false; // an attribute must follow white space
-            while (m_p != m_end && ((*m_p >= 'a' && *m_p <= 'z') || (*m_p >= 'A' && *m_p <= 'Z')
-                                    || (*m_p >= '0' && *m_p <= '9') || *m_p == '_' || *m_p == ':'
-                                    || *m_p == '-' || *m_p == '.'))
+            while (m_p != m_end
+                    && ((*m_p >= 'a' && *m_p <= 'z') || (*m_p >= 'A' && *m_p <= 'Z')
+                            || (*m_p >= '0' && *m_p <= '9') || *m_p == '_' || *m_p == ':'
+                            || *m_p == '-' || *m_p == '.'))
                 ++m_p;
             skipSpace();
             if (!literal("="))
@@ -212,7 +216,7 @@ private:
                 return false;
             const QByteArray declaration = QByteArray(start, m_p - start).toLower();
             if (declaration.contains("encoding") && !declaration.contains("\"utf-8\"")
-                && !declaration.contains("'utf-8'"))
+                    && !declaration.contains("'utf-8'"))
                 return false;
             skipSpace();
         }
@@ -264,7 +268,8 @@ private:
     bool closeTag(QByteArrayView name)
     {
         if (size_t(m_end - m_p) < size_t(name.size()) + 3 || m_p[0] != '<' || m_p[1] != '/'
-            || std::memcmp(m_p + 2, name.data(), size_t(name.size())) != 0 || m_p[2 + name.size()] != '>')
+                || std::memcmp(m_p + 2, name.data(), size_t(name.size())) != 0
+                || m_p[2 + name.size()] != '>')
             return false;
         m_p += name.size() + 3;
         return true;
@@ -436,7 +441,8 @@ qsizetype NoteScan::find(QByteArrayView bytes, QByteArrayView date) const
         const QByteArrayView raw = entries[i].date.of(bytes);
         // plain ASCII, as dates are, compares as bytes; anything else as the text it decodes to,
         // as the full reader compares it (malformed UTF-8 included)
-        const bool plain = std::all_of(raw.begin(), raw.end(), [](char c) { return c > 0 && c != '&' && c != '\r'; });
+        const bool plain = std::all_of(
+                raw.begin(), raw.end(), [](char c) { return c > 0 && c != '&' && c != '\r'; });
         if (plain ? raw == date : decodeCharacterData(raw) == wanted)
             return qsizetype(i);
     }

@@ -11,7 +11,6 @@
 
 #include <QByteArrayView>
 #include <QString>
-
 #include <optional>
 #include <vector>
 
@@ -28,8 +27,8 @@ struct Span
 // A dictionary of the root array whose "date" and "text" are both strings.
 struct ScannedEntry
 {
-    Span date;        // raw content of the date string
-    Span text;        // raw content of the text string (empty for <string/>)
+    Span date; // raw content of the date string
+    Span text; // raw content of the text string (empty for <string/>)
     Span textElement; // the whole text element
     bool textSelfClosing = false;
 };
@@ -37,8 +36,8 @@ struct ScannedEntry
 struct NoteScan
 {
     std::vector<ScannedEntry> entries; // in file order
-    qsizetype insertAt = -1;           // where an appended entry goes: after the last element
-    Span emptyArrayTag;                // the <array/> of an empty diary, when written so
+    qsizetype insertAt = -1; // where an appended entry goes: after the last element
+    Span emptyArrayTag; // the <array/> of an empty diary, when written so
 
     // The scan, or nothing when the bytes are not in the subset described above.
     static std::optional<NoteScan> scan(QByteArrayView bytes);

@@ -18,10 +18,16 @@ class tst_MainWindow : public QObject
     std::unique_ptr<HFAppDelegate> m_app;
     QDateTime m_now;
 
-    void launch() { QVERIFY(penwick::test::launch(m_app, [this] { return m_now; })); }
+    void launch()
+    {
+        QVERIFY(penwick::test::launch(m_app, [this] { return m_now; }));
+    }
 
     QWidget *warning() const { return m_app->window()->findChild<QWidget *>("warning"); }
-    QString warningText() const { return m_app->window()->findChild<QLabel *>("warningText")->text(); }
+    QString warningText() const
+    {
+        return m_app->window()->findChild<QLabel *>("warningText")->text();
+    }
     QAction *action(const char *name) const { return m_app->window()->findChild<QAction *>(name); }
 
 private Q_SLOTS:
@@ -45,8 +51,9 @@ private Q_SLOTS:
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "Hello") });
 
         bool ok = false;
-        const QByteArray seen = penwick::test::python("import plistlib,sys\nprint(plistlib.load(open(sys.argv[1],'rb')))",
-                                                      { notePath() }, &ok);
+        const QByteArray seen = penwick::test::python(
+                "import plistlib,sys\nprint(plistlib.load(open(sys.argv[1],'rb')))", { notePath() },
+                &ok);
         QVERIFY(ok);
         QCOMPARE(seen.trimmed(), QByteArray("[{'date': '2026-03-05', 'text': 'Hello'}]"));
 
@@ -58,7 +65,8 @@ private Q_SLOTS:
 
     void showingADayWritesNothing()
     {
-        QVERIFY(writeDiary((QVariantList { entry("2026-03-04", "before"), entry("2026-03-05", "today's") })));
+        QVERIFY(writeDiary(
+                (QVariantList { entry("2026-03-04", "before"), entry("2026-03-05", "today's") })));
         const QDateTime modified = QFileInfo(notePath()).lastModified();
         const QByteArray before = readAll(notePath());
         QTest::qWait(20);
@@ -74,13 +82,15 @@ private Q_SLOTS:
 
     void legacyDiaryIsCarriedInBeforeTheFirstDayShows()
     {
-        QVERIFY(penwick::test::writeAll(prefsPath(), plist::writeXml(QVariantMap { { "2026-03-05", "from the old version" },
-                                                                                   { "2026-03-01", "earlier" },
-                                                                                   { "NU", qlonglong(0) } })));
+        QVERIFY(penwick::test::writeAll(prefsPath(),
+                plist::writeXml(QVariantMap { { "2026-03-05", "from the old version" },
+                        { "2026-03-01", "earlier" }, { "NU", qlonglong(0) } })));
         launch();
         QCOMPARE(m_app->text()->toPlainText(), QString("from the old version"));
         QTest::keyClicks(m_app->text(), "!");
-        QCOMPARE(entriesOnDisk(), (QVariantList { entry("2026-03-01", "earlier"), entry("2026-03-05", "from the old version!") }));
+        QCOMPARE(entriesOnDisk(),
+                (QVariantList { entry("2026-03-01", "earlier"),
+                        entry("2026-03-05", "from the old version!") }));
         // the preferences keep every legacy key, and "note" now holds the gathered list
         const QVariantMap prefs = plist::read(readAll(prefsPath())).value->toMap();
         QCOMPARE(prefs.value("2026-03-01"), QVariant("earlier"));
@@ -89,7 +99,9 @@ private Q_SLOTS:
 
     void existingDiaryIsNeverReplacedByTheLegacyOne()
     {
-        QVERIFY(penwick::test::writeAll(prefsPath(), plist::writeXml(QVariantMap { { "note", QVariantList { entry("2026-03-05", "legacy") } } })));
+        QVERIFY(penwick::test::writeAll(prefsPath(),
+                plist::writeXml(QVariantMap {
+                        { "note", QVariantList { entry("2026-03-05", "legacy") } } })));
         const QByteArray mine = plist::writeXml(QVariantList { entry("2026-03-05", "mine") });
         QVERIFY(penwick::test::writeAll(notePath(), mine));
         launch();
@@ -99,11 +111,13 @@ private Q_SLOTS:
 
     void unreadableDiaryWarnsAndIsLeftAlone()
     {
-        const QByteArray broken = plist::writeXml(QVariantList { entry("2026-03-05", "precious") }).left(150);
+        const QByteArray broken
+                = plist::writeXml(QVariantList { entry("2026-03-05", "precious") }).left(150);
         QVERIFY(penwick::test::writeAll(notePath(), broken));
         launch();
         QVERIFY(warning()->isVisible());
-        QVERIFY2(warningText().contains(notePath()) && warningText().contains("cannot be read"), qPrintable(warningText()));
+        QVERIFY2(warningText().contains(notePath()) && warningText().contains("cannot be read"),
+                qPrintable(warningText()));
         QTest::keyClicks(m_app->text(), "typed");
         QCOMPARE(readAll(notePath()), broken);
         QVERIFY(warning()->isVisible());
@@ -118,7 +132,8 @@ private Q_SLOTS:
         launch();
 
         {
-            penwick::test::FileSizeLimit full(4096); // smaller than the diary: every write stops short
+            penwick::test::FileSizeLimit full(
+                    4096); // smaller than the diary: every write stops short
             QTest::keyClicks(m_app->text(), "lost?");
         }
 
@@ -155,7 +170,7 @@ private Q_SLOTS:
     void removeEmptyEntriesFromTheMenu()
     {
         QVERIFY(writeDiary((QVariantList { entry("2026-03-01", ""), entry("2026-03-02", "kept"),
-                                                                                   entry("2026-03-03", ""), qlonglong(5) })));
+                entry("2026-03-03", ""), qlonglong(5) })));
         launch();
         action("actionRemoveEmptyEntries")->trigger();
         QCOMPARE(entriesOnDisk(), (QVariantList { entry("2026-03-02", "kept"), qlonglong(5) }));

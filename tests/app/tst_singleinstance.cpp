@@ -12,7 +12,8 @@ private Q_SLOTS:
     void secondLaunchRaisesTheFirst()
     {
         penwick::test::environment().clean();
-        const QString note = penwick::test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
+        const QString note
+                = penwick::test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
         QProcess first;
         first.start(PENWICK_EXECUTABLE, {});
         QVERIFY(first.waitForStarted());
@@ -28,7 +29,8 @@ private Q_SLOTS:
         QVERIFY(timer.elapsed() < 5000);
 
         QByteArray log;
-        QTRY_VERIFY_WITH_TIMEOUT((log += first.readAllStandardError()).contains("asked to raise the window"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+                (log += first.readAllStandardError()).contains("asked to raise the window"), 5000);
         QCOMPARE(first.state(), QProcess::Running);
         first.terminate();
         QVERIFY(first.waitForFinished(5000));

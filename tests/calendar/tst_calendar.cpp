@@ -24,7 +24,10 @@ class tst_Calendar : public QObject
     std::unique_ptr<HFAppDelegate> m_app;
     QDateTime m_now;
 
-    void launch() { QVERIFY(penwick::test::launch(m_app, [this] { return m_now; })); }
+    void launch()
+    {
+        QVERIFY(penwick::test::launch(m_app, [this] { return m_now; }));
+    }
 
     QModelIndex cellOf(const QString &text) const
     {
@@ -38,7 +41,8 @@ class tst_Calendar : public QObject
 
     void click(const QModelIndex &index) const
     {
-        QTest::mouseClick(m_app->grid()->viewport(), Qt::LeftButton, {}, m_app->grid()->visualRect(index).center());
+        QTest::mouseClick(m_app->grid()->viewport(), Qt::LeftButton, {},
+                m_app->grid()->visualRect(index).center());
     }
 
     void clickDay(int day) const
@@ -59,7 +63,6 @@ class tst_Calendar : public QObject
                     days << model->index(r, c).data().toString();
         return days;
     }
-
 
 private Q_SLOTS:
     void init()
@@ -86,7 +89,8 @@ private Q_SLOTS:
         QCOMPARE(readAll(notePath()), before);
 
         QTest::keyClicks(m_app->text(), "!");
-        QCOMPARE(entriesOnDisk(), (QVariantList { entry("2026-03-05", "the fifth!"), entry("2026-03-18", "today") }));
+        QCOMPARE(entriesOnDisk(),
+                (QVariantList { entry("2026-03-05", "the fifth!"), entry("2026-03-18", "today") }));
         // the editor keeps the keyboard after a click on a day
         QVERIFY(!m_app->grid()->hasFocus());
     }
@@ -124,12 +128,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("previous from January") << QDate(2026, 1, 20) << "previousMonth" << "2025.12" << "2025-12-01";
-        QTest::newRow("next from December") << QDate(2026, 12, 6) << "nextMonth" << "2027.1" << "2027-01-01";
-        QTest::newRow("previous from March 31") << QDate(2026, 3, 31) << "previousMonth" << "2026.2" << "2026-02-01";
-        QTest::newRow("next from March") << QDate(2026, 3, 18) << "nextMonth" << "2026.4" << "2026-04-01";
-        QTest::newRow("shortcut previous") << QDate(2026, 3, 18) << "Ctrl+PgUp" << "2026.2" << "2026-02-01";
-        QTest::newRow("shortcut next") << QDate(2026, 3, 18) << "Ctrl+PgDown" << "2026.4" << "2026-04-01";
+        QTest::newRow("previous from January") << QDate(2026, 1, 20) << "previousMonth"
+                                               << "2025.12"
+                                               << "2025-12-01";
+        QTest::newRow("next from December") << QDate(2026, 12, 6) << "nextMonth"
+                                            << "2027.1"
+                                            << "2027-01-01";
+        QTest::newRow("previous from March 31") << QDate(2026, 3, 31) << "previousMonth"
+                                                << "2026.2"
+                                                << "2026-02-01";
+        QTest::newRow("next from March") << QDate(2026, 3, 18) << "nextMonth"
+                                         << "2026.4"
+                                         << "2026-04-01";
+        QTest::newRow("shortcut previous") << QDate(2026, 3, 18) << "Ctrl+PgUp"
+                                           << "2026.2"
+                                           << "2026-02-01";
+        QTest::newRow("shortcut next") << QDate(2026, 3, 18) << "Ctrl+PgDown"
+                                       << "2026.4"
+                                       << "2026-04-01";
     }
 
     void monthStepsLandOnTheFirst()
@@ -222,7 +238,8 @@ private Q_SLOTS:
         QTableView *grid = m_app->grid();
         QCOMPARE(m_app->tank()->rowCount(), 7);
         const int last = grid->rowViewportPosition(6) + grid->rowHeight(6);
-        QVERIFY2(last <= grid->viewport()->height(), qPrintable(QString("%1 > %2").arg(last).arg(grid->viewport()->height())));
+        QVERIFY2(last <= grid->viewport()->height(),
+                qPrintable(QString("%1 > %2").arg(last).arg(grid->viewport()->height())));
         QVERIFY(grid->rowHeight(1) >= grid->fontMetrics().height());
         QCOMPARE(grid->horizontalHeader()->length(), grid->viewport()->width());
         const QModelIndex day = cellOf("11");
@@ -254,8 +271,9 @@ private Q_SLOTS:
         if (folder.isEmpty())
             QSKIP("PENWICK_SCREENSHOTS is not set");
         m_now = QDateTime(QDate(2026, 8, 12), QTime(12, 0));
-        QVERIFY(writeDiary({ entry("2026-08-12", QString::fromUtf8("A long entry, to see how the editor wraps it. ").repeated(12)
-                                                 + "\n\nCafé, 日本語, & < >.") }));
+        QVERIFY(writeDiary({ entry("2026-08-12",
+                QString::fromUtf8("A long entry, to see how the editor wraps it. ").repeated(12)
+                        + "\n\nCafé, 日本語, & < >.") }));
         const QPalette light = QApplication::palette();
         for (const bool dark : { false, true }) {
             QPalette palette = light;

@@ -13,15 +13,20 @@ namespace {
 QList<Row> grid(int year, int month, int day = 1)
 {
     const QDateTime at = QDate(year, month, day).startOfDay();
-    return buildMonthGrid(breakDown(at), firstWeekday(at), [](const QString &key) { return QVariant(key); },
-                          [](const QString &text, bool highlighted) { return QVariant(text + (highlighted ? "*" : "")); });
+    return buildMonthGrid(
+            breakDown(at), firstWeekday(at), [](const QString &key) { return QVariant(key); },
+            [](const QString &text, bool highlighted) {
+                return QVariant(text + (highlighted ? "*" : ""));
+            });
 }
 
 QString rowText(const Row &row)
 {
     QStringList cells;
     for (const QString &key : weekdayKeys())
-        cells << (row.contains(key) ? (row.value(key).toString().isEmpty() ? "_" : row.value(key).toString()) : ".");
+        cells << (row.contains(key)
+                        ? (row.value(key).toString().isEmpty() ? "_" : row.value(key).toString())
+                        : ".");
     return cells.join(' ');
 }
 
@@ -42,10 +47,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("firstWeek");
         QTest::addColumn<QString>("lastTwo");
         // "_" a blank cell, "." an absent one
-        QTest::newRow("February 2026") << 2026 << 2 << 6 << "1* 2 3 4 5 6 7" << "22 23 24 25 26 27 28|. . . . . . .";
-        QTest::newRow("January 2026") << 2026 << 1 << 7 << "_ _ _ _ 1* 2 3" << "25 26 27 28 29 30 31|. . . . . . .";
-        QTest::newRow("August 2026") << 2026 << 8 << 7 << "_ _ _ _ _ _ 1*" << "23 24 25 26 27 28 29|30 31 . . . . .";
-        QTest::newRow("March 2026") << 2026 << 3 << 6 << "1* 2 3 4 5 6 7" << "22 23 24 25 26 27 28|29 30 31 . . . .";
+        QTest::newRow("February 2026") << 2026 << 2 << 6 << "1* 2 3 4 5 6 7"
+                                       << "22 23 24 25 26 27 28|. . . . . . .";
+        QTest::newRow("January 2026") << 2026 << 1 << 7 << "_ _ _ _ 1* 2 3"
+                                      << "25 26 27 28 29 30 31|. . . . . . .";
+        QTest::newRow("August 2026") << 2026 << 8 << 7 << "_ _ _ _ _ _ 1*"
+                                     << "23 24 25 26 27 28 29|30 31 . . . . .";
+        QTest::newRow("March 2026") << 2026 << 3 << 6 << "1* 2 3 4 5 6 7"
+                                    << "22 23 24 25 26 27 28|29 30 31 . . . .";
     }
 
     void knownMonths()
@@ -120,9 +129,12 @@ private Q_SLOTS:
         QCOMPARE(monthLabel(2026, 3), QString("2026.3"));
         QCOMPARE(monthLabel(2026, 12), QString("2026.12"));
         QCOMPARE(dayString(2026, 1, 7), QString("2026-01-07"));
-        QCOMPARE(neighbouringMonth(QDate(2026, 1, 20).startOfDay(), -1), QDate(2025, 12, 1).startOfDay());
-        QCOMPARE(neighbouringMonth(QDate(2026, 12, 31).startOfDay(), 1), QDate(2027, 1, 1).startOfDay());
-        QCOMPARE(neighbouringMonth(QDateTime(QDate(2026, 3, 31), QTime(23, 59)), -1), QDate(2026, 2, 1).startOfDay());
+        QCOMPARE(neighbouringMonth(QDate(2026, 1, 20).startOfDay(), -1),
+                QDate(2025, 12, 1).startOfDay());
+        QCOMPARE(neighbouringMonth(QDate(2026, 12, 31).startOfDay(), 1),
+                QDate(2027, 1, 1).startOfDay());
+        QCOMPARE(neighbouringMonth(QDateTime(QDate(2026, 3, 31), QTime(23, 59)), -1),
+                QDate(2026, 2, 1).startOfDay());
     }
 
     // Late on a month's last day in Honolulu it is already the next month in UTC.

@@ -3,7 +3,6 @@
 #include "platform/AtomicFile.h"
 
 #include <QCoreApplication>
-
 #include <unistd.h>
 
 using namespace penwick;
@@ -15,10 +14,15 @@ class tst_AtomicFile : public QObject
 
     std::unique_ptr<QTemporaryDir> m_tmp;
     QString path(const char *name) const { return m_tmp->filePath(QString::fromLatin1(name)); }
-    QStringList leftovers() const { return QDir(m_tmp->path()).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot); }
+    QStringList leftovers() const
+    {
+        return QDir(m_tmp->path()).entryList(QDir::Hidden | QDir::Files | QDir::NoDotAndDotDot);
+    }
     static int mode(const QString &file)
     {
-        struct stat st { };
+        struct stat st
+        {
+        };
         return ::stat(QFile::encodeName(file).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
     }
 

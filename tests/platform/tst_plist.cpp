@@ -14,12 +14,15 @@ namespace {
 QVariant sample()
 {
     return QVariantList {
-        QVariantMap { { "date", "2024-03-05" }, { "text", QString::fromUtf8("Café & <tea> \"1\" 'x'\nline 2\t日本語 🙂") } },
+        QVariantMap { { "date", "2024-03-05" },
+                { "text", QString::fromUtf8("Café & <tea> \"1\" 'x'\nline 2\t日本語 🙂") } },
         QVariantMap { { "date", "2024-03-06" }, { "text", "" }, { "mood", qlonglong(-42) } },
         QVariantMap { { "nested", QVariantList { true, false, 3.25, QVariantMap {} } } },
         qlonglong(9007199254740993LL),
         qulonglong(18446744073709551615ULL),
-        QByteArray("\x00\x01\xff" "binary", 9),
+        QByteArray("\x00\x01\xff"
+                   "binary",
+                9),
         QDateTime(QDate(2021, 7, 1), QTime(12, 30, 5), Qt::UTC),
         QString::fromUtf8("carriage\rreturn and \x01 control"),
         QVariantList {},
@@ -48,15 +51,17 @@ class tst_Plist : public QObject
 private Q_SLOTS:
     void writesApplesLayout()
     {
-        const QVariantList entries { QVariantMap { { "date", "2026-12-06" }, { "text", "Hello" } } };
+        const QVariantList entries { QVariantMap {
+                { "date", "2026-12-06" }, { "text", "Hello" } } };
         QCOMPARE(plist::writeXml(entries),
-                 QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                            "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-                            "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-                            "<plist version=\"1.0\">\n<array>\n\t<dict>\n\t\t<key>date</key>\n"
-                            "\t\t<string>2026-12-06</string>\n\t\t<key>text</key>\n"
-                            "\t\t<string>Hello</string>\n\t</dict>\n</array>\n</plist>\n"));
-        QVERIFY(plist::writeXml(QVariantList {}).contains("<plist version=\"1.0\">\n<array/>\n</plist>"));
+                QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                           "<plist version=\"1.0\">\n<array>\n\t<dict>\n\t\t<key>date</key>\n"
+                           "\t\t<string>2026-12-06</string>\n\t\t<key>text</key>\n"
+                           "\t\t<string>Hello</string>\n\t</dict>\n</array>\n</plist>\n"));
+        QVERIFY(plist::writeXml(QVariantList {})
+                        .contains("<plist version=\"1.0\">\n<array/>\n</plist>"));
     }
 
     void roundTripKeepsEveryValue()
@@ -75,14 +80,17 @@ private Q_SLOTS:
         const QString path = QDir(penwick::test::environment().home()).filePath("ours.plist");
         QVERIFY(penwick::test::writeAll(path, plist::writeXml(readable)));
         bool ok = false;
-        const QByteArray dump = penwick::test::python(QString::fromLatin1(pythonDump), { path }, &ok);
+        const QByteArray dump
+                = penwick::test::python(QString::fromLatin1(pythonDump), { path }, &ok);
         QVERIFY(ok);
         QCOMPARE(dump.trimmed(),
-                 QByteArray("[{'date': '2024-03-05', 'text': 'Caf\xc3\xa9 & <tea> \"1\" \\'x\\'\\nline 2\\t"
-                            "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e \xf0\x9f\x99\x82'}, "
-                            "{'date': '2024-03-06', 'mood': -42, 'text': ''}, "
-                            "{'nested': [True, False, 'real:3.25', {}]}, 9007199254740993, "
-                            "18446744073709551615, 'bytes:AAH/YmluYXJ5', 'date:2021-07-01T12:30:05Z', []]"));
+                QByteArray("[{'date': '2024-03-05', 'text': 'Caf\xc3\xa9 & <tea> \"1\" "
+                           "\\'x\\'\\nline 2\\t"
+                           "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e \xf0\x9f\x99\x82'}, "
+                           "{'date': '2024-03-06', 'mood': -42, 'text': ''}, "
+                           "{'nested': [True, False, 'real:3.25', {}]}, 9007199254740993, "
+                           "18446744073709551615, 'bytes:AAH/YmluYXJ5', "
+                           "'date:2021-07-01T12:30:05Z', []]"));
     }
 
     void readsWhatPythonWrites_data()
@@ -105,15 +113,17 @@ value = [{'date': '2024-03-05', 'text': 'Café & <tea>\nline 2 日本語 🙂', 
           'empty': {}, 'none': [], 'long': 'x' * 70000}]
 with open(sys.argv[1], 'wb') as f:
     plistlib.dump(value, f, fmt=plistlib.%1, sort_keys=False)
-)").arg(format),
-                              { path }, &ok);
+)")
+                                      .arg(format),
+                { path }, &ok);
         QVERIFY(ok);
         const plist::ReadResult read = plist::read(penwick::test::readAll(path));
         QVERIFY2(read.value, qPrintable(read.error));
         const QVariantList list = read.value->toList();
         QCOMPARE(list.size(), 2);
         const QVariantMap first = list[0].toMap();
-        QCOMPARE(first["text"].toString(), QString::fromUtf8("Café & <tea>\nline 2 日本語 🙂"));
+        QCOMPARE(first["text"].toString(),
+                QString::fromUtf8("Café & <tea>\nline 2 日本語 🙂"));
         QCOMPARE(first["n"].toLongLong(), -7);
         const QVariantMap second = list[1].toMap();
         QCOMPARE(second["big"].toULongLong(), 18446744073709551615ULL);
@@ -121,7 +131,8 @@ with open(sys.argv[1], 'wb') as f:
         QCOMPARE(second["r"].toDouble(), 0.1);
         QCOMPARE(second["flags"], QVariant(QVariantList { true, false }));
         QCOMPARE(second["blob"].toByteArray(), QByteArray("\x00\x01\xff", 3));
-        QCOMPARE(second["when"].toDateTime(), QDateTime(QDate(2021, 7, 1), QTime(12, 30, 5), Qt::UTC));
+        QCOMPARE(second["when"].toDateTime(),
+                QDateTime(QDate(2021, 7, 1), QTime(12, 30, 5), Qt::UTC));
         QCOMPARE(second["empty"], QVariant(QVariantMap {}));
         QCOMPARE(second["none"], QVariant(QVariantList {}));
         QCOMPARE(second["long"].toString().size(), 70000);
@@ -131,32 +142,38 @@ with open(sys.argv[1], 'wb') as f:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QVariant>("expected");
-        const QVariant one = QVariantList { QVariantMap { { "date", "2024-01-01" }, { "text", "a b" } } };
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF<plist><array><dict><key>date</key>"
-                                                      "<string>2024-01-01</string><key>text</key><string>a b</string>"
-                                                      "</dict></array></plist>")
-                                         << one;
-        QTest::newRow("comments, CDATA, CRLF")
-                << QByteArray("<?xml version=\"1.0\"?>\r\n<!-- hi --><plist version=\"1.0\"><array>\r\n<dict>"
-                              "<key>date</key><!-- x --><string>2024-01-01</string><key>text</key>"
-                              "<string><![CDATA[a]]> b</string></dict></array></plist>")
+        const QVariant one
+                = QVariantList { QVariantMap { { "date", "2024-01-01" }, { "text", "a b" } } };
+        QTest::newRow("byte-order mark")
+                << QByteArray("\xEF\xBB\xBF<plist><array><dict><key>date</key>"
+                              "<string>2024-01-01</string><key>text</key><string>a b</string>"
+                              "</dict></array></plist>")
                 << one;
-        QTest::newRow("bare root, no plist element") << QByteArray("<array><string>x</string></array>")
-                                                     << QVariant(QVariantList { "x" });
+        QTest::newRow("comments, CDATA, CRLF") << QByteArray(
+                "<?xml version=\"1.0\"?>\r\n<!-- hi --><plist version=\"1.0\"><array>\r\n<dict>"
+                "<key>date</key><!-- x --><string>2024-01-01</string><key>text</key>"
+                "<string><![CDATA[a]]> b</string></dict></array></plist>")
+                                               << one;
+        QTest::newRow("bare root, no plist element") << QByteArray(
+                "<array><string>x</string></array>") << QVariant(QVariantList { "x" });
         QTest::newRow("whitespace-only string keeps its spaces")
                 << QByteArray("<plist><string>  </string></plist>") << QVariant(QString("  "));
-        QTest::newRow("repeated key: the last value wins")
-                << QByteArray("<plist><dict><key>k</key><string>1</string><key>k</key><string>2</string></dict></plist>")
-                << QVariant(QVariantMap { { "k", "2" } });
-        QTest::newRow("entities are not expanded")
-                << QByteArray("<!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaa\">]><plist><string>&a;</string></plist>")
-                << QVariant(QString("&a;"));
-        QTest::newRow("U+FEFF first in a string is kept") << QByteArray("<plist><string>\xEF\xBB\xBFx</string></plist>")
-                                                          << QVariant(QString(QChar(0xFEFF)) + "x");
-        QTest::newRow("a sequence cut short becomes U+FFFD") << QByteArray("<plist><string>date\xDE</string></plist>")
-                                                             << QVariant(QString::fromUtf8("date\uFFFD"));
-        QTest::newRow("hex integer, infinity") << QByteArray("<plist><array><integer>0x1F</integer><real>-infinity</real></array></plist>")
-                                               << QVariant(QVariantList { qlonglong(31), -HUGE_VAL });
+        QTest::newRow("repeated key: the last value wins") << QByteArray(
+                "<plist><dict><key>k</key><string>1</string><key>k</key><string>2</string></dict></"
+                "plist>") << QVariant(QVariantMap { { "k", "2" } });
+        QTest::newRow("entities are not expanded") << QByteArray(
+                "<!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaa\">]><plist><string>&a;</string></plist>")
+                                                   << QVariant(QString("&a;"));
+        QTest::newRow("U+FEFF first in a string is kept")
+                << QByteArray("<plist><string>\xEF\xBB\xBFx</string></plist>")
+                << QVariant(QString(QChar(0xFEFF)) + "x");
+        QTest::newRow("a sequence cut short becomes U+FFFD")
+                << QByteArray("<plist><string>date\xDE</string></plist>")
+                << QVariant(QString::fromUtf8("date\uFFFD"));
+        QTest::newRow("hex integer, infinity") << QByteArray(
+                "<plist><array><integer>0x1F</integer><real>-infinity</real></array></plist>")
+                                               << QVariant(QVariantList {
+                                                          qlonglong(31), -HUGE_VAL });
     }
 
     void acceptsOtherValidForms()
@@ -176,11 +193,15 @@ with open(sys.argv[1], 'wb') as f:
         QTest::newRow("truncated") << good.left(good.size() / 2);
         QTest::newRow("random bytes") << QByteArray("\x13\x9a\x00\xff\xfe garbage \x01", 16);
         QTest::newRow("unknown element") << QByteArray("<plist><array><foo/></array></plist>");
-        QTest::newRow("key without value") << QByteArray("<plist><dict><key>a</key></dict></plist>");
-        QTest::newRow("value without key") << QByteArray("<plist><dict><string>a</string></dict></plist>");
-        QTest::newRow("text between values") << QByteArray("<plist><array>x<string>a</string></array></plist>");
+        QTest::newRow("key without value")
+                << QByteArray("<plist><dict><key>a</key></dict></plist>");
+        QTest::newRow("value without key")
+                << QByteArray("<plist><dict><string>a</string></dict></plist>");
+        QTest::newRow("text between values")
+                << QByteArray("<plist><array>x<string>a</string></array></plist>");
         QTest::newRow("bad integer") << QByteArray("<plist><integer>12a</integer></plist>");
-        QTest::newRow("integer too large") << QByteArray("<plist><integer>18446744073709551616</integer></plist>");
+        QTest::newRow("integer too large")
+                << QByteArray("<plist><integer>18446744073709551616</integer></plist>");
         QTest::newRow("bad date") << QByteArray("<plist><date>2024-02-30T00:00:00Z</date></plist>");
         QTest::newRow("bad base64") << QByteArray("<plist><data>!!!</data></plist>");
         QTest::newRow("two values") << QByteArray("<plist><true/><false/></plist>");
@@ -194,7 +215,8 @@ with open(sys.argv[1], 'wb') as f:
         QTest::newRow("100,000 deep, closed") << deep + "</plist>";
 
         // binary forms
-        auto binary = [](QByteArray objects, int count, int top, qsizetype tableAt, QByteArray table, int refSize = 1) -> QByteArray {
+        auto binary = [](QByteArray objects, int count, int top, qsizetype tableAt,
+                              QByteArray table, int refSize = 1) -> QByteArray {
             QByteArray b = "bplist00" + objects + table;
             QByteArray trailer(32, '\0');
             trailer[6] = 1;
@@ -205,20 +227,26 @@ with open(sys.argv[1], 'wb') as f:
             return b + trailer;
         };
         // object 0: an array holding itself
-        QTest::newRow("binary cycle") << binary(QByteArray("\xA1\x00", 2), 1, 0, 10, QByteArray("\x08", 1));
-        QTest::newRow("binary offset past the end") << binary(QByteArray("\x09", 1), 1, 0, 9, QByteArray("\x7f", 1));
-        QTest::newRow("binary huge count") << binary(QByteArray("\x5F\x13\xff\xff\xff\xff\xff\xff\xff\xff", 10), 1, 0, 18,
-                                                     QByteArray("\x08", 1));
-        QTest::newRow("binary top past count") << binary(QByteArray("\x09", 1), 1, 5, 9, QByteArray("\x08", 1));
+        QTest::newRow("binary cycle")
+                << binary(QByteArray("\xA1\x00", 2), 1, 0, 10, QByteArray("\x08", 1));
+        QTest::newRow("binary offset past the end")
+                << binary(QByteArray("\x09", 1), 1, 0, 9, QByteArray("\x7f", 1));
+        QTest::newRow("binary huge count")
+                << binary(QByteArray("\x5F\x13\xff\xff\xff\xff\xff\xff\xff\xff", 10), 1, 0, 18,
+                           QByteArray("\x08", 1));
+        QTest::newRow("binary top past count")
+                << binary(QByteArray("\x09", 1), 1, 5, 9, QByteArray("\x08", 1));
         QTest::newRow("binary truncated") << QByteArray("bplist00\xA1\x00");
         // objects 0..9, each an array of two references to the next: 2^9 leaves per reference,
         // the last a huge fan-out that would expand without bound if followed naively
         QByteArray objects, table;
         for (int i = 0; i < 60; ++i) {
             table += char(8 + objects.size());
-            objects += i == 59 ? QByteArray("\x09", 1) : QByteArray("\xA2") + char(i + 1) + char(i + 1);
+            objects += i == 59 ? QByteArray("\x09", 1)
+                               : QByteArray("\xA2") + char(i + 1) + char(i + 1);
         }
-        QTest::newRow("binary shared references, 2^59 expanded") << binary(objects, 60, 0, 8 + objects.size(), table);
+        QTest::newRow("binary shared references, 2^59 expanded")
+                << binary(objects, 60, 0, 8 + objects.size(), table);
     }
 
     void refusesBrokenInput()
@@ -232,7 +260,10 @@ with open(sys.argv[1], 'wb') as f:
     void escapesWhatXmlCannotCarry()
     {
         QByteArray out;
-        plist::appendEscaped(out, QByteArray("a&b<c>d\re\x01" "f\tg\nh\0i", 17));
+        plist::appendEscaped(out,
+                QByteArray("a&b<c>d\re\x01"
+                           "f\tg\nh\0i",
+                        17));
         QCOMPARE(out, QByteArray("a&amp;b&lt;c&gt;d&#13;e&#1;f\tg\nhi"));
     }
 };

@@ -17,25 +17,43 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<bool>("found");
-        QTest::newRow("case matters") << "a walk in the park" << "Park" << false;
-        QTest::newRow("same case") << "Park Lane" << "Park" << true;
-        QTest::newRow("two words, together") << "we went to the sea today" << "the sea" << true;
-        QTest::newRow("two words, apart") << "the deep blue sea" << "the sea" << false;
-        QTest::newRow("two spaces are not one") << "the  sea" << "the sea" << false;
-        QTest::newRow("empty keyword") << "anything" << "" << false;
-        QTest::newRow("empty text") << "" << "a" << false;
-        QTest::newRow("composed keyword, decomposed text") << QString::fromUtf8("cafe\u0301 au lait") << QString::fromUtf8("café") << true;
-        QTest::newRow("decomposed keyword, composed text") << QString::fromUtf8("café au lait") << QString::fromUtf8("cafe\u0301") << true;
-        QTest::newRow("a letter is not its accented form") << QString::fromUtf8("café") << "cafe" << false;
-        QTest::newRow("nor inside a mark with no composed form") << QString::fromUtf8("q\u0301uick") << "q" << false;
-        QTest::newRow("diacritics are not folded") << "resume" << QString::fromUtf8("résumé") << false;
+        QTest::newRow("case matters") << "a walk in the park"
+                                      << "Park" << false;
+        QTest::newRow("same case") << "Park Lane"
+                                   << "Park" << true;
+        QTest::newRow("two words, together") << "we went to the sea today"
+                                             << "the sea" << true;
+        QTest::newRow("two words, apart") << "the deep blue sea"
+                                          << "the sea" << false;
+        QTest::newRow("two spaces are not one") << "the  sea"
+                                                << "the sea" << false;
+        QTest::newRow("empty keyword") << "anything"
+                                       << "" << false;
+        QTest::newRow("empty text") << ""
+                                    << "a" << false;
+        QTest::newRow("composed keyword, decomposed text")
+                << QString::fromUtf8("cafe\u0301 au lait") << QString::fromUtf8("café") << true;
+        QTest::newRow("decomposed keyword, composed text")
+                << QString::fromUtf8("café au lait") << QString::fromUtf8("cafe\u0301") << true;
+        QTest::newRow("a letter is not its accented form")
+                << QString::fromUtf8("café") << "cafe" << false;
+        QTest::newRow("nor inside a mark with no composed form")
+                << QString::fromUtf8("q\u0301uick") << "q" << false;
+        QTest::newRow("diacritics are not folded")
+                << "resume" << QString::fromUtf8("résumé") << false;
         QTest::newRow("widths are not folded") << QString::fromUtf8("ＡＢＣ") << "ABC" << false;
-        QTest::newRow("Japanese") << QString::fromUtf8("今日は雨が降っていました") << QString::fromUtf8("雨が") << true;
-        QTest::newRow("Kelvin sign is the letter K") << QString::fromUtf8("300 \u212A") << "300 K" << true;
-        QTest::newRow("Hangul syllable and its jamo") << QString::fromUtf8("\u1100\u1161\u11A8") << QString::fromUtf8("\uAC01") << true;
-        QTest::newRow("kana with a combining sound mark") << QString::fromUtf8("\u304B\u3099") << QString::fromUtf8("\u304C") << true;
-        QTest::newRow("regex characters are literal") << "a.b" << "." << true;
-        QTest::newRow("regex characters match only themselves") << "ab" << "a.b" << false;
+        QTest::newRow("Japanese") << QString::fromUtf8("今日は雨が降っていました")
+                                  << QString::fromUtf8("雨が") << true;
+        QTest::newRow("Kelvin sign is the letter K")
+                << QString::fromUtf8("300 \u212A") << "300 K" << true;
+        QTest::newRow("Hangul syllable and its jamo")
+                << QString::fromUtf8("\u1100\u1161\u11A8") << QString::fromUtf8("\uAC01") << true;
+        QTest::newRow("kana with a combining sound mark")
+                << QString::fromUtf8("\u304B\u3099") << QString::fromUtf8("\u304C") << true;
+        QTest::newRow("regex characters are literal") << "a.b"
+                                                      << "." << true;
+        QTest::newRow("regex characters match only themselves") << "ab"
+                                                                << "a.b" << false;
     }
 
     void keywordMatch()
@@ -50,10 +68,13 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("note.plist");
-        auto e = [](const char *date, const QVariant &text) { return QVariantMap { { "date", date }, { "text", text } }; };
-        const QVariantList diary { e("2024-03-01", "rain"), e("2023-12-31", "rain & snow"), qlonglong(3), e("2024-01-15", "more rain"),
-                                   e("2024-02-02", "sunny"), e("2024-02-03", ""), e("2024-02-04", qlonglong(5)),
-                                   QVariantMap { { "text", "rain, but no date" } } };
+        auto e = [](const char *date, const QVariant &text) {
+            return QVariantMap { { "date", date }, { "text", text } };
+        };
+        const QVariantList diary { e("2024-03-01", "rain"), e("2023-12-31", "rain & snow"),
+            qlonglong(3), e("2024-01-15", "more rain"), e("2024-02-02", "sunny"),
+            e("2024-02-03", ""), e("2024-02-04", qlonglong(5)),
+            QVariantMap { { "text", "rain, but no date" } } };
         const QStringList expected { "2023-12-31", "2024-01-15", "2024-03-01" };
         for (const bool plain : { true, false }) {
             QByteArray bytes = plist::writeXml(diary);

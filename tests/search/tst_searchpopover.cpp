@@ -11,9 +11,14 @@ using namespace penwick::test;
 namespace {
 
 const QVariantList diary {
-    entry("2026-03-10", "rain in March"), entry("2025-12-24", "rain on Christmas Eve"), entry("2026-01-15", "Rain, capital"),
-    entry("2026-02-02", "more rain"),     entry("2026-03-18", "today: rain"),           entry("2026-03-11", ""),
-    entry("2026-02-20", "no rain? rain"), entry("2026-02-21", "rainbow"),
+    entry("2026-03-10", "rain in March"),
+    entry("2025-12-24", "rain on Christmas Eve"),
+    entry("2026-01-15", "Rain, capital"),
+    entry("2026-02-02", "more rain"),
+    entry("2026-03-18", "today: rain"),
+    entry("2026-03-11", ""),
+    entry("2026-02-20", "no rain? rain"),
+    entry("2026-02-21", "rainbow"),
 };
 
 } // namespace
@@ -27,7 +32,8 @@ class tst_SearchPopover : public QObject
     void launch()
     {
         QVERIFY(writeDiary(diary));
-        QVERIFY(penwick::test::launch(m_app, [] { return QDateTime(QDate(2026, 3, 18), QTime(9, 0)); }));
+        QVERIFY(penwick::test::launch(
+                m_app, [] { return QDateTime(QDate(2026, 3, 18), QTime(9, 0)); }));
     }
 
     void search(const QString &keyword)
@@ -48,7 +54,8 @@ class tst_SearchPopover : public QObject
 
     void selectResult(int row) const
     {
-        QTest::mouseClick(m_app->tabs()->viewport(), Qt::LeftButton, {}, m_app->tabs()->visualRect(m_app->tabs()->model()->index(row, 0)).center());
+        QTest::mouseClick(m_app->tabs()->viewport(), Qt::LeftButton, {},
+                m_app->tabs()->visualRect(m_app->tabs()->model()->index(row, 0)).center());
     }
 
     QString shownDay() const { return m_app->rule(1).format(m_app->selectedDate()); }
@@ -63,8 +70,11 @@ private Q_SLOTS:
         QTest::ignoreMessage(QtInfoMsg, "GRID:-1, CTRL:9223372036854775807");
         search("rain");
         QVERIFY(m_app->isPopoverShown());
-        QCOMPARE(listed(), (QStringList { "2025-12-24", "2026-02-02", "2026-02-20", "2026-02-21", "2026-03-10", "2026-03-18" }));
-        QCOMPARE(m_app->tabs()->model()->index(0, 1).data().toString(), QString("rain on Christmas Eve"));
+        QCOMPARE(listed(),
+                (QStringList { "2025-12-24", "2026-02-02", "2026-02-20", "2026-02-21", "2026-03-10",
+                        "2026-03-18" }));
+        QCOMPARE(m_app->tabs()->model()->index(0, 1).data().toString(),
+                QString("rain on Christmas Eve"));
         QVERIFY(m_app->cops()->hasFocus()); // showing the list takes no focus
 
         // the popover sits under the field or above it, inside the window, clear of the field
@@ -101,7 +111,7 @@ private Q_SLOTS:
 
         // taking the selection away changes nothing
         QTest::mouseClick(m_app->tabs()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          m_app->tabs()->visualRect(m_app->tabs()->model()->index(0, 0)).center());
+                m_app->tabs()->visualRect(m_app->tabs()->model()->index(0, 0)).center());
         QCOMPARE(m_app->resultsSelectionIndex(), HFAppDelegate::noSelection);
         QCOMPARE(shownDay(), QString("2025-12-24"));
         QCOMPARE(m_app->text()->toPlainText(), QString("rain on Christmas Eve!"));
@@ -117,14 +127,17 @@ private Q_SLOTS:
         QCOMPARE(shownDay(), QString("2026-03-18"));
         m_app->text()->selectAll();
         QTest::keyClicks(m_app->text(), "sunshine");
-        QCOMPARE(listed(), (QStringList { "2025-12-24", "2026-02-02", "2026-02-20", "2026-02-21", "2026-03-10" }));
+        QCOMPARE(listed(),
+                (QStringList {
+                        "2025-12-24", "2026-02-02", "2026-02-20", "2026-02-21", "2026-03-10" }));
         QCOMPARE(m_app->resultsSelectionIndex(), HFAppDelegate::noSelection); // row 5 is gone
 
         selectResult(1); // 2026-02-02
         m_app->text()->selectAll();
         QTest::keyClicks(m_app->text(), "dry");
         // row 1 is kept, and now shows another day; the editor stays on the day being written
-        QCOMPARE(listed(), (QStringList { "2025-12-24", "2026-02-20", "2026-02-21", "2026-03-10" }));
+        QCOMPARE(
+                listed(), (QStringList { "2025-12-24", "2026-02-20", "2026-02-21", "2026-03-10" }));
         QCOMPARE(m_app->resultsSelectionIndex(), 1);
         QCOMPARE(shownDay(), QString("2026-02-02"));
         QCOMPARE(m_app->text()->toPlainText(), QString("dry"));
@@ -172,7 +185,8 @@ private Q_SLOTS:
         m_app->cops()->clear(); // what the field's clear button does
         QVERIFY(!m_app->isPopoverShown());
         QCOMPARE(listed(), QStringList {});
-        QTest::keyClick(m_app->cops(), Qt::Key_Return); // an empty field shows the popover, searches nothing
+        QTest::keyClick(m_app->cops(),
+                Qt::Key_Return); // an empty field shows the popover, searches nothing
         QVERIFY(m_app->isPopoverShown());
         QCOMPARE(listed(), QStringList {});
     }

@@ -7,9 +7,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-
 #include <cstdio>
-
 
 using namespace penwick::store;
 
@@ -48,8 +46,9 @@ private Q_SLOTS:
         const QString path = dir.filePath("note.plist");
         QVariantList diary;
         for (int i = 0; i < 2000; ++i)
-            diary.append(QVariantMap { { "date", QString::asprintf("2019-%02d-%02d", i % 12 + 1, i % 28 + 1) },
-                                       { "text", QString(500, QLatin1Char('x')) } });
+            diary.append(QVariantMap {
+                    { "date", QString::asprintf("2019-%02d-%02d", i % 12 + 1, i % 28 + 1) },
+                    { "text", QString(500, QLatin1Char('x')) } });
         QVERIFY(writeEntries(path, diary).ok());
         QVERIFY(saveDayText(path, day, version('a')).ok());
 
@@ -83,7 +82,8 @@ private Q_SLOTS:
         }
         qInfo("%d kills: %d left the a version, %d the b version", kills, sawA, sawB);
         QVERIFY(penwick::removeStaleTemporaryFiles(path) > 0);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "note.plist" });
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                QStringList { "note.plist" });
         QVERIFY(kills >= 100);
         QVERIFY(sawA > 0 && sawB > 0); // the kills landed in the middle of the work
     }
@@ -101,9 +101,11 @@ private Q_SLOTS:
         }();
 
         QCOMPARE(outcome.status, Status::WriteFailed);
-        QVERIFY2(outcome.message.contains("File too large") && outcome.message.contains(path), qPrintable(outcome.message));
+        QVERIFY2(outcome.message.contains("File too large") && outcome.message.contains(path),
+                qPrintable(outcome.message));
         QCOMPARE(penwick::test::readAll(path), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "note.plist" });
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                QStringList { "note.plist" });
     }
 };
 

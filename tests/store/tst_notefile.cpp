@@ -27,9 +27,9 @@ QVariantList unusualDiary()
         entry("2024-01-01", "first & <one>"),
         qlonglong(42),
         QVariantMap { { "date", "2024-01-02" }, { "text", "second" }, { "mood", qlonglong(3) },
-                      { "tags", QVariantList { "a", true, 2.5 } },
-                      { "when", QDateTime(QDate(2020, 2, 29), QTime(23, 59, 59), Qt::UTC) },
-                      { "blob", QByteArray("\x00\xff", 2) } },
+                { "tags", QVariantList { "a", true, 2.5 } },
+                { "when", QDateTime(QDate(2020, 2, 29), QTime(23, 59, 59), Qt::UTC) },
+                { "blob", QByteArray("\x00\xff", 2) } },
         entry("2024-01-02", "duplicate, never looked up"),
         entry("2024-01-04", qlonglong(7)),
         QVariantMap { { "text", "no date" } },
@@ -46,7 +46,9 @@ QByteArray layout(const QString &name, const QVariantList &entries, const QStrin
         return ours;
     if (name == "crlf and entities") {
         QByteArray b = ours;
-        b.replace("\n", "\r\n").replace("second", "s&#101;cond").replace("<key>date</key>", "<key>d&#97;te</key>");
+        b.replace("\n", "\r\n")
+                .replace("second", "s&#101;cond")
+                .replace("<key>date</key>", "<key>d&#97;te</key>");
         return b;
     }
     if (name == "comments") // outside the scanner's subset: the full reader takes over
@@ -55,10 +57,11 @@ QByteArray layout(const QString &name, const QVariantList &entries, const QStrin
         return "\xEF\xBB\xBF" + ours;
     // plistlib writes XML and binary forms of its own
     penwick::test::writeAll(scratch, ours);
-    penwick::test::python(QStringLiteral("import plistlib,sys\nv=plistlib.load(open(sys.argv[1],'rb'))\n"
-                                         "plistlib.dump(v, open(sys.argv[1],'wb'), fmt=plistlib.%1)")
-                                  .arg(name == "python binary" ? "FMT_BINARY" : "FMT_XML"),
-                          { scratch });
+    penwick::test::python(
+            QStringLiteral("import plistlib,sys\nv=plistlib.load(open(sys.argv[1],'rb'))\n"
+                           "plistlib.dump(v, open(sys.argv[1],'wb'), fmt=plistlib.%1)")
+                    .arg(name == "python binary" ? "FMT_BINARY" : "FMT_XML"),
+            { scratch });
     return readAll(scratch);
 }
 
@@ -88,7 +91,8 @@ private Q_SLOTS:
 
     void pathComesFromThePreferenceOrTheDefault()
     {
-        QCOMPARE(noteFilePath({}, "/home/u/.local/share"), QString("/home/u/.local/share/Hollyfen/Penwick/note.plist"));
+        QCOMPARE(noteFilePath({}, "/home/u/.local/share"),
+                QString("/home/u/.local/share/Hollyfen/Penwick/note.plist"));
         QCOMPARE(noteFilePath("~/x.plist", "/s"), QString("~/x.plist")); // taken as it stands
     }
 
@@ -107,19 +111,23 @@ private Q_SLOTS:
 
     void appendsAtTheEndAndReplacesInPlace()
     {
-        QVERIFY(writeEntries(m_path, { entry("2024-01-01", "a"), entry("2024-01-02", "b"), entry("2024-01-03", "c") }).ok());
+        QVERIFY(writeEntries(m_path,
+                { entry("2024-01-01", "a"), entry("2024-01-02", "b"), entry("2024-01-03", "c") })
+                        .ok());
         QVERIFY(saveDayText(m_path, "2024-01-05", "new").ok());
         QVERIFY(saveDayText(m_path, "2024-01-03", "C").ok());
         QVERIFY(saveDayText(m_path, "2024-01-05", "newer").ok());
         QVERIFY(saveDayText(m_path, "2024-01-01", "").ok());
-        QCOMPARE(loaded(m_path), (QVariantList { entry("2024-01-01", ""), entry("2024-01-02", "b"), entry("2024-01-03", "C"),
-                                                 entry("2024-01-05", "newer") }));
+        QCOMPARE(loaded(m_path),
+                (QVariantList { entry("2024-01-01", ""), entry("2024-01-02", "b"),
+                        entry("2024-01-03", "C"), entry("2024-01-05", "newer") }));
     }
 
     void keystrokeKeepsEveryValueInEveryLayout_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name : { "ours", "crlf and entities", "comments", "byte-order mark", "python xml", "python binary" })
+        for (const char *name : { "ours", "crlf and entities", "comments", "byte-order mark",
+                     "python xml", "python binary" })
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
@@ -127,14 +135,16 @@ private Q_SLOTS:
     void keystrokeKeepsEveryValueInEveryLayout()
     {
         QFETCH(QString, name);
-        QVERIFY(penwick::test::writeAll(m_path, layout(name, unusualDiary(), m_tmp->filePath("scratch"))));
+        QVERIFY(penwick::test::writeAll(
+                m_path, layout(name, unusualDiary(), m_tmp->filePath("scratch"))));
         QVariantList model = unusualDiary();
         QCOMPARE(loaded(m_path), model);
 
-        const QStringList dates { "2024-01-01", "2024-01-02", "2024-01-03", "2024-01-04", "2024-02-10", "2024-02-11" };
-        const QStringList texts { "", "plain", "a & b < c > d", "line\nbreak\r\nand\rreturns", QString::fromUtf8("日本語 é e\u0301 🙂"),
-                                  "]]> <![CDATA[ &amp; </string>", QString(QChar(1)) + "ctl\ttab",
-                                  QString(QChar(0xFEFF)) + "starts with U+FEFF" };
+        const QStringList dates { "2024-01-01", "2024-01-02", "2024-01-03", "2024-01-04",
+            "2024-02-10", "2024-02-11" };
+        const QStringList texts { "", "plain", "a & b < c > d", "line\nbreak\r\nand\rreturns",
+            QString::fromUtf8("日本語 é e\u0301 🙂"), "]]> <![CDATA[ &amp; </string>",
+            QString(QChar(1)) + "ctl\ttab", QString(QChar(0xFEFF)) + "starts with U+FEFF" };
         QRandomGenerator random(7);
         for (int i = 0; i < 40; ++i) {
             const QString date = dates[random.bounded(dates.size())];
@@ -155,8 +165,9 @@ private Q_SLOTS:
             }
         }
         bool ok = false;
-        const QByteArray count = penwick::test::python("import plistlib,sys\nprint(len(plistlib.load(open(sys.argv[1],'rb'))))",
-                                                       { m_path }, &ok);
+        const QByteArray count = penwick::test::python(
+                "import plistlib,sys\nprint(len(plistlib.load(open(sys.argv[1],'rb'))))",
+                { m_path }, &ok);
         QVERIFY(ok);
         QCOMPARE(count.trimmed().toInt(), model.size());
     }
@@ -164,9 +175,11 @@ private Q_SLOTS:
     // In the plain layout a keystroke touches nothing but the day's text.
     void keystrokeRewritesOnlyTheDaysText()
     {
-        const QByteArray before = penwick::test::python(
-                "import plistlib,sys\nsys.stdout.buffer.write(plistlib.dumps([{'date':'2024-01-01','text':'aaa','x':1.5},"
-                "{'date':'2024-01-02','text':'bbb'}]))");
+        const QByteArray before
+                = penwick::test::python("import "
+                                        "plistlib,sys\nsys.stdout.buffer.write(plistlib.dumps([{'"
+                                        "date':'2024-01-01','text':'aaa','x':1.5},"
+                                        "{'date':'2024-01-02','text':'bbb'}]))");
         QVERIFY(penwick::test::writeAll(m_path, before));
         QVERIFY(saveDayText(m_path, "2024-01-01", "A&B").ok());
         QByteArray expected = before;
@@ -180,10 +193,12 @@ private Q_SLOTS:
         const QByteArray good = plist::writeXml(unusualDiary());
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("truncated") << good.left(good.size() - 20);
-        QTest::newRow("root is a dictionary") << plist::writeXml(QVariantMap { { "note", QVariantList {} } });
+        QTest::newRow("root is a dictionary")
+                << plist::writeXml(QVariantMap { { "note", QVariantList {} } });
         QTest::newRow("not a property list") << QByteArray("Dear diary, today I...");
         QTest::newRow("binary garbage") << QByteArray("bplist00\x01\x02\x03", 11);
-        QTest::newRow("stray text in the array") << QByteArray(good).replace("<array>", "<array>oops");
+        QTest::newRow("stray text in the array")
+                << QByteArray(good).replace("<array>", "<array>oops");
     }
 
     void unreadableFilesAreNeverWritten()
@@ -204,7 +219,8 @@ private Q_SLOTS:
         QCOMPARE(readDayText(m_path, "2024-01-01").outcome.status, Status::Missing);
         QVERIFY(!QFileInfo::exists(m_path));
         QDir(m_tmp->path()).mkdir("folder.plist");
-        QCOMPARE(saveDayText(m_tmp->filePath("folder.plist"), "2024-01-01", "x").status, Status::Unreadable);
+        QCOMPARE(saveDayText(m_tmp->filePath("folder.plist"), "2024-01-01", "x").status,
+                Status::Unreadable);
     }
 
     void removesOnlyEmptyEntriesInOrder()
@@ -228,9 +244,11 @@ private Q_SLOTS:
     // differently. Mutate a file byte by byte and compare the two on every result.
     void scannerAgreesWithTheFullReader()
     {
-        const QByteArray good = plist::writeXml(QVariantList { entry("2024-01-01", "a&b"), entry("2024-01-02", "x"),
-                                                               QVariantMap { { "date", "2024-01-03" }, { "text", "t" }, { "n", qlonglong(5) } } });
-        const QByteArray alphabet("<>/&;#\"' \n\rabdeginorstxyz0123456789-!?[]\0", 41); // NUL included
+        const QByteArray good = plist::writeXml(QVariantList { entry("2024-01-01", "a&b"),
+                entry("2024-01-02", "x"),
+                QVariantMap { { "date", "2024-01-03" }, { "text", "t" }, { "n", qlonglong(5) } } });
+        const QByteArray alphabet(
+                "<>/&;#\"' \n\rabdeginorstxyz0123456789-!?[]\0", 41); // NUL included
         QRandomGenerator random(11);
         int accepted = 0;
         for (int i = 0; i < 6000; ++i) {
@@ -238,9 +256,14 @@ private Q_SLOTS:
             for (int n = 1 + int(random.bounded(2)); n > 0; --n) {
                 const int at = int(random.bounded(bytes.size()));
                 switch (random.bounded(3)) {
-                case 0: bytes[at] = alphabet[random.bounded(alphabet.size())]; break;
-                case 1: bytes.remove(at, 1 + int(random.bounded(4))); break;
-                default: bytes.insert(at, alphabet[random.bounded(alphabet.size())]);
+                case 0:
+                    bytes[at] = alphabet[random.bounded(alphabet.size())];
+                    break;
+                case 1:
+                    bytes.remove(at, 1 + int(random.bounded(4)));
+                    break;
+                default:
+                    bytes.insert(at, alphabet[random.bounded(alphabet.size())]);
                 }
             }
             const auto scan = NoteScan::scan(bytes);
@@ -248,11 +271,14 @@ private Q_SLOTS:
                 continue;
             ++accepted;
             const plist::ReadResult full = plist::read(bytes);
-            QVERIFY2(full.value && full.value->typeId() == QMetaType::QVariantList, bytes.constData());
+            QVERIFY2(full.value && full.value->typeId() == QMetaType::QVariantList,
+                    bytes.constData());
             const QVariantList entries = full.value->toList();
             for (const char *date : { "2024-01-01", "2024-01-02", "2024-01-03", "2024-01-0" }) {
                 const qsizetype found = scan->find(bytes, date);
-                const QString fast = found < 0 ? QString() : decodeCharacterData(scan->entries[size_t(found)].text.of(bytes));
+                const QString fast = found < 0
+                        ? QString()
+                        : decodeCharacterData(scan->entries[size_t(found)].text.of(bytes));
                 QVERIFY2(fast == lookupText(entries, date), bytes.constData());
             }
         }
