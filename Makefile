@@ -3,7 +3,7 @@
 #   make test   install what is missing, build, run the whole test suite headless
 PRESET ?= dev
 
-.PHONY: run test build bootstrap bench format clean
+.PHONY: run test build bootstrap bench screenshots format clean
 
 bootstrap:
 	@scripts/bootstrap
@@ -20,6 +20,9 @@ test: build
 
 bench: build
 	@cd build/$(PRESET) && ./bench/bench
+
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen build/$(PRESET)/tools/screenshots build/screenshots
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -13,8 +13,6 @@ class tst_Dates : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup() { penwick::test::Environment::setTimeZone("Europe/Berlin"); }
-
     void formatsAndParses()
     {
         const DateFormatter day(DateFormatter::Day), month(DateFormatter::Month);
@@ -40,27 +38,6 @@ private Q_SLOTS:
                     QString("2026-12-06"));
         }
         QLocale::setDefault(saved);
-    }
-
-    // In Sao Paulo, 2018-11-04 began at 01:00: there was no midnight. The day is still itself.
-    void dayWithoutAMidnightKeepsItsDate()
-    {
-        penwick::test::Environment::setTimeZone("America/Sao_Paulo");
-        const DateFormatter day(DateFormatter::Day);
-        const QDateTime start = day.parse("2018-11-04");
-        QVERIFY(start.isValid());
-        QCOMPARE(start.date(), QDate(2018, 11, 4));
-        QCOMPARE(day.format(start), QString("2018-11-04"));
-    }
-
-    // The local day decides, not UTC: late evening in Honolulu is the next day in UTC.
-    void localDayNotUtc()
-    {
-        penwick::test::Environment::setTimeZone("Pacific/Honolulu");
-        const QDateTime evening(QDate(2026, 1, 31), QTime(23, 30));
-        QCOMPARE(evening.toUTC().date(), QDate(2026, 2, 1));
-        QCOMPARE(DateFormatter(DateFormatter::Day).format(evening), QString("2026-01-31"));
-        QCOMPARE(DateFormatter(DateFormatter::Month).format(evening), QString("2026-01"));
     }
 
     void legacyDateKeys()

@@ -186,16 +186,6 @@ private Q_SLOTS:
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "late") });
     }
 
-    // Last: it runs the event loop to its end.
-    void closingTheWindowQuits()
-    {
-        launch();
-        QVERIFY(m_app->applicationShouldTerminateAfterLastWindowClosed());
-        QApplication::setQuitOnLastWindowClosed(true);
-        QTimer::singleShot(0, action("actionQuit"), &QAction::trigger);
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });
-        QCOMPARE(QCoreApplication::exec(), 0);
-    }
 };
 
 PENWICK_TEST_MAIN(tst_MainWindow, QApplication)

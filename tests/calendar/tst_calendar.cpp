@@ -263,39 +263,6 @@ private Q_SLOTS:
         QCOMPARE(m_app->tank()->index(0, 0).data().toString(), QString("Su"));
     }
 
-    // Pictures of the window in a light and a dark palette, for a person to look at: set
-    // PENWICK_SCREENSHOTS to a folder to have them written there.
-    void screenshots()
-    {
-        const QString folder = qEnvironmentVariable("PENWICK_SCREENSHOTS");
-        if (folder.isEmpty())
-            QSKIP("PENWICK_SCREENSHOTS is not set");
-        m_now = QDateTime(QDate(2026, 8, 12), QTime(12, 0));
-        QVERIFY(writeDiary({ entry("2026-08-12",
-                QString::fromUtf8("A long entry, to see how the editor wraps it. ").repeated(12)
-                        + "\n\nCafé, 日本語, & < >.") }));
-        const QPalette light = QApplication::palette();
-        for (const bool dark : { false, true }) {
-            QPalette palette = light;
-            if (dark) {
-                palette.setColor(QPalette::Window, QColor(45, 45, 48));
-                palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
-                palette.setColor(QPalette::Base, QColor(30, 30, 32));
-                palette.setColor(QPalette::Text, QColor(230, 230, 230));
-                palette.setColor(QPalette::Button, QColor(60, 60, 64));
-                palette.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-                palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
-            }
-            QApplication::setPalette(palette);
-            launch();
-            m_app->window()->resize(960, 620);
-            QTest::qWait(50);
-            QVERIFY(m_app->window()->grab().save(folder + (dark ? "/dark.png" : "/light.png")));
-            m_app.reset();
-        }
-        QApplication::setPalette(light);
-    }
-
     static DateFormatter rule(HFAppDelegate *app) { return app->rule(1); }
 };
 

@@ -256,16 +256,6 @@ with open(sys.argv[1], 'wb') as f:
         QVERIFY(!read.value);
         QVERIFY(!read.error.isEmpty());
     }
-
-    void escapesWhatXmlCannotCarry()
-    {
-        QByteArray out;
-        plist::appendEscaped(out,
-                QByteArray("a&b<c>d\re\x01"
-                           "f\tg\nh\0i",
-                        17));
-        QCOMPARE(out, QByteArray("a&amp;b&lt;c&gt;d&#13;e&#1;f\tg\nhi"));
-    }
 };
 
 PENWICK_TEST_MAIN(tst_Plist, QCoreApplication)

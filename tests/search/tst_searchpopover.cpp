@@ -153,20 +153,6 @@ private Q_SLOTS:
         QCOMPARE(listed().size(), 4);
     }
 
-    void rememberedRowInANewSearch()
-    {
-        launch();
-        search("rain");
-        selectResult(2);
-        search("ra"); // six results again (rainbow included): row 2 stays selected
-        QCOMPARE(listed().size(), 6);
-        QCOMPARE(m_app->resultsSelectionIndex(), 2);
-        QCOMPARE(shownDay(), QString("2026-02-20"));
-        search("Christmas Eve"); // one result: no row 2
-        QCOMPARE(m_app->resultsSelectionIndex(), HFAppDelegate::noSelection);
-        QCOMPARE(shownDay(), QString("2026-02-20"));
-    }
-
     void clearingAndClosing()
     {
         launch();
@@ -207,18 +193,6 @@ private Q_SLOTS:
         QTest::keyClick(m_app->tabs(), Qt::Key_Return);
         QVERIFY(m_app->text()->hasFocus());
         QCOMPARE(m_app->text()->toPlainText(), QString("more rain"));
-    }
-
-    void screenshot()
-    {
-        const QString folder = qEnvironmentVariable("PENWICK_SCREENSHOTS");
-        if (folder.isEmpty())
-            QSKIP("PENWICK_SCREENSHOTS is not set");
-        launch();
-        m_app->window()->resize(960, 620);
-        search("rain");
-        QTest::qWait(50);
-        QVERIFY(m_app->window()->grab().save(folder + "/search.png"));
     }
 };
 

@@ -89,13 +89,6 @@ private Q_SLOTS:
         m_path = m_tmp->filePath("note.plist");
     }
 
-    void pathComesFromThePreferenceOrTheDefault()
-    {
-        QCOMPARE(noteFilePath({}, "/home/u/.local/share"),
-                QString("/home/u/.local/share/Hollyfen/Penwick/note.plist"));
-        QCOMPARE(noteFilePath("~/x.plist", "/s"), QString("~/x.plist")); // taken as it stands
-    }
-
     void lookupTakesTheFirstMatchingEntry()
     {
         QVERIFY(writeEntries(m_path, unusualDiary()).ok());

@@ -1,0 +1,87 @@
+// Pictures of Penwick for a person to look at: the window in a light and a dark palette, with a
+// long month and a long entry, the search popover, and the warning over the editor.
+//   make screenshots   (writes them to build/screenshots)
+#include "app/HFAppDelegate.h"
+#include "platform/Plist.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+QVariantMap entry(const QString &date, const QString &text)
+{
+    return { { "date", date }, { "text", text } };
+}
+
+void writeDiary(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+}
+
+QPalette darkPalette(QPalette p)
+{
+    p.setColor(QPalette::Window, QColor(45, 45, 48));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 30, 32));
+    p.setColor(QPalette::AlternateBase, QColor(38, 38, 40));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(60, 60, 64));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    p.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    return p;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/.local/share"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(out);
+    const QString note = home.path() + "/.local/share/Hollyfen/Penwick/note.plist";
+    const QVariantList diary {
+        entry("2026-08-12",
+              QString("A long entry, to see how the editor wraps it. ").repeated(12) + "\n\nCafé, 日本語, & < >."),
+        entry("2026-08-03", "Rain all morning."), entry("2026-07-21", "rain, then sun"),
+        entry("2025-12-24", "Snow and rain on Christmas Eve."),
+    };
+
+    auto shoot = [&](const QString &name, const QPalette &palette, const std::function<void(HFAppDelegate &)> &stage) {
+        QApplication::setPalette(palette);
+        HFAppDelegate penwick;
+        penwick.setClock([] { return QDateTime(QDate(2026, 8, 12), QTime(20, 0)); });
+        penwick.applicationDidFinishLaunching();
+        penwick.window()->resize(960, 620);
+        if (stage)
+            stage(penwick);
+        QTest::qWait(100);
+        const QString file = out + "/" + name + ".png";
+        penwick.window()->grab().save(file);
+        std::printf("%s\n", qPrintable(file));
+    };
+    const QPalette light = QApplication::palette();
+
+    writeDiary(note, penwick::plist::writeXml(diary));
+    shoot("light", light, {});
+    shoot("dark", darkPalette(light), {});
+    shoot("search", light, [](HFAppDelegate &p) {
+        p.cops()->setText("rain");
+        p.over(p.cops());
+    });
+    writeDiary(note, penwick::plist::writeXml(diary).left(200));
+    shoot("warning", light, [](HFAppDelegate &p) { QTest::keyClicks(p.text(), "typed while the file is broken"); });
+    return 0;
+}
