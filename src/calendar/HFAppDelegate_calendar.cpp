@@ -35,9 +35,6 @@ protected:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         option->state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
-        if (index.row() == 0) // the weekday titles, quieter than the days
-            option->palette.setColor(
-                    QPalette::Text, option->palette.color(QPalette::PlaceholderText));
     }
 };
 
