@@ -184,6 +184,8 @@ int main(int argc, char *argv[])
                 + "/iterations:" + std::to_string(y == 50 ? 10 : 30) + "/repeats:7";
         const double k = reporter.medianMs["keystroke" + arg];
         const double f = reporter.medianMs["floor" + arg];
+        if (k <= 0 || f <= 0)
+            continue; // not run (a --benchmark_filter left it out)
         const QFileInfo info(diaryPath(y));
         std::printf("diary %dy: %lld entries, %.1f MB\n", y, 365LL * y, double(info.size()) / 1e6);
         std::printf("keystroke %dy median_ms=%.2f floor_ms=%.2f ratio=%.2f\n", y, k, f,
@@ -191,8 +193,9 @@ int main(int argc, char *argv[])
     }
     const double searchMs = reporter.medianMs["search/50/iterations:5/repeats:5"];
     const double parseMs = reporter.medianMs["parse/50/iterations:5/repeats:5"];
-    std::printf("search 50y median_ms=%.2f read_and_parse_ms=%.2f ratio=%.2f\n", searchMs, parseMs,
-            parseMs > 0 ? searchMs / parseMs : 0.0);
+    if (searchMs > 0 && parseMs > 0)
+        std::printf("search 50y median_ms=%.2f read_and_parse_ms=%.2f ratio=%.2f\n", searchMs, parseMs,
+                searchMs / parseMs);
     benchmark::Shutdown();
     return 0;
 }
