@@ -414,11 +414,11 @@ std::optional<double> parseReal(QByteArrayView text)
         t = t.sliced(1);
     if (t.isEmpty())
         return std::nullopt;
-    double d = 0;
-    auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), d);
-    if (ec == std::errc::result_out_of_range)
-        return std::nullopt;
-    if (ec != std::errc() || end != t.data() + t.size())
+    // Qt's conversion is locale-independent and, unlike std::from_chars for doubles, there in
+    // every standard library Penwick builds with
+    bool ok = false;
+    const double d = t.toByteArray().toDouble(&ok);
+    if (!ok || !std::isfinite(d))
         return std::nullopt;
     return d;
 }
