@@ -1,5 +1,6 @@
 #include "Search.h"
 
+#include <QByteArrayMatcher>
 #include <algorithm>
 
 namespace penwick::search {
@@ -46,12 +47,34 @@ bool containsKeyword(const QString &text, const QString &keyword)
     return false;
 }
 
+namespace {
+
+// An ASCII keyword can only stand in a text's composed form where its bytes stand in the text's
+// UTF-8: composition keeps ASCII characters in their order and makes no new ones, except 'K',
+// ';' and '`' (from KELVIN SIGN, GREEK QUESTION MARK and GREEK VARIA). Nor can a named entity
+// hide such a keyword, when it holds none of the five characters they stand for. For these
+// keywords the bytes are searched first, and only the texts that hold them are decoded.
+bool bytesMustHold(const QString &keyword)
+{
+    return std::all_of(keyword.cbegin(), keyword.cend(),
+            [](QChar c) { return c.unicode() < 0x80 && !QStringView(u"K;`&<>\"'").contains(c); });
+}
+
+} // namespace
+
 store::Entries searchDiary(const QString &path, const QString &keyword)
 {
     if (keyword.isEmpty())
         return {};
+    std::function<bool(QByteArrayView)> mightKeep;
+    const QByteArrayMatcher bytes(keyword.toLatin1());
+    if (bytesMustHold(keyword))
+        mightKeep = [&bytes](QByteArrayView utf8) {
+            return bytes.indexIn(utf8.data(), utf8.size()) >= 0;
+        };
     store::Entries found = store::diaryEntries(
-            path, [&keyword](const QString &text) { return containsKeyword(text, keyword); });
+            path, [&keyword](const QString &text) { return containsKeyword(text, keyword); },
+            mightKeep);
     std::stable_sort(
             found.entries.begin(), found.entries.end(), [](const QVariant &a, const QVariant &b) {
                 return a.toMap().value(QStringLiteral("date")).toString()

@@ -108,7 +108,8 @@ Entries loadEntries(const QString &path)
     return parseEntries(path, file.bytes);
 }
 
-Entries diaryEntries(const QString &path, const std::function<bool(const QString &text)> &keep)
+Entries diaryEntries(const QString &path, const std::function<bool(const QString &text)> &keep,
+        const std::function<bool(QByteArrayView utf8)> &mightKeep)
 {
     FileBytes file = readFile(path);
     if (!file.outcome.ok())
@@ -117,7 +118,10 @@ Entries diaryEntries(const QString &path, const std::function<bool(const QString
     if (auto scan = NoteScan::scan(file.bytes)) {
         // the scan already holds every entry's place: decode the texts only, not the whole tree
         for (const ScannedEntry &entry : scan->entries) {
-            QString text = decodeCharacterData(entry.text.of(file.bytes));
+            const QByteArrayView raw = entry.text.of(file.bytes);
+            if (mightKeep && !raw.contains("&#") && !raw.contains('\r') && !mightKeep(raw))
+                continue;
+            QString text = decodeCharacterData(raw);
             if (keep(text))
                 kept.append(
                         QVariantMap { { dateKey, decodeCharacterData(entry.date.of(file.bytes)) },

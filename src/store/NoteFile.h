@@ -47,8 +47,11 @@ struct DayText
 Entries loadEntries(const QString &path);
 
 // The diary entries, as maps of their date and text, for which keep(text) holds, in file order.
-// Entries without a string date and text are passed over.
-Entries diaryEntries(const QString &path, const std::function<bool(const QString &text)> &keep);
+// Entries without a string date and text are passed over. When given, mightKeep first sees the
+// text's raw character data wherever it is UTF-8 with at most the five named entities (no
+// character references, no CR); a text it turns down is passed over without being decoded.
+Entries diaryEntries(const QString &path, const std::function<bool(const QString &text)> &keep,
+        const std::function<bool(QByteArrayView utf8)> &mightKeep = {});
 
 // The text of the first entry whose date equals date.
 DayText readDayText(const QString &path, const QString &date);

@@ -4,6 +4,7 @@
 #include "search/Search.h"
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
 
 using namespace penwick;
 
@@ -62,6 +63,42 @@ private Q_SLOTS:
         QFETCH(QString, keyword);
         QFETCH(bool, found);
         QCOMPARE(search::containsKeyword(text, keyword), found);
+    }
+
+    // Looking at the raw bytes first is a shortcut; it must find exactly the days the full
+    // comparison finds, whatever characters, entities and line ends the texts hold.
+    void byteShortcutFindsWhatTheFullCheckFinds()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("note.plist");
+        const QStringList pieces { "ab", "K", QString(QChar(0x212A)), ";", QString(QChar(0x037E)),
+            "`", QString(QChar(0x1FEF)), "e", QString::fromUtf8("e\u0301"), QString::fromUtf8("é"),
+            "&", "<", "\r\n", " ", "q", QString(QChar(0x0301)), QString::fromUtf8("日"), "\"",
+            QString(QChar(1)) };
+        QRandomGenerator random(5);
+        auto randomText = [&](int length) {
+            QString text;
+            for (int i = 0; i < length; ++i)
+                text += pieces[random.bounded(pieces.size())];
+            return text;
+        };
+        QVariantList diary;
+        for (int i = 0; i < 400; ++i)
+            diary.append(QVariantMap {
+                    { "date", QString::asprintf("2024-%02d-%02d", i / 28 + 1, i % 28 + 1) },
+                    { "text", randomText(1 + random.bounded(12)) } });
+        QVERIFY(store::writeEntries(path, diary).ok());
+        const QVariantList stored = store::loadEntries(path).entries;
+        for (int k = 0; k < 300; ++k) {
+            const QString keyword = randomText(1 + random.bounded(3));
+            QStringList expected, found;
+            for (const QVariant &entry : stored)
+                if (search::containsKeyword(entry.toMap().value("text").toString(), keyword))
+                    expected << entry.toMap().value("date").toString();
+            for (const QVariant &entry : search::searchDiary(path, keyword).entries)
+                found << entry.toMap().value("date").toString();
+            QVERIFY2(found == expected, qPrintable(keyword));
+        }
     }
 
     void resultsComeInDateOrderFromEveryLayout()
