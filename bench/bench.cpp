@@ -146,45 +146,25 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     for (int y : years)
         makeDiary(y);
+    // every figure in milliseconds, reported as aggregates over the repetitions
+    auto measure = [](const char *name, void (*fn)(benchmark::State &),
+                           const std::vector<int64_t> &args, int iterations, int repetitions) {
+        benchmark::RegisterBenchmark(name, fn)
+                ->Args(args)
+                ->Iterations(iterations)
+                ->Repetitions(repetitions)
+                ->Unit(benchmark::kMillisecond)
+                ->ReportAggregatesOnly();
+    };
     for (int y : years) {
         const int iterations = y == 50 ? 10 : 30;
-        benchmark::RegisterBenchmark("floor", floorWrite)
-                ->Arg(y)
-                ->Iterations(iterations)
-                ->Repetitions(7)
-                ->Unit(benchmark::kMillisecond)
-                ->ReportAggregatesOnly();
-        benchmark::RegisterBenchmark("keystroke", keystroke)
-                ->Arg(y)
-                ->Iterations(iterations)
-                ->Repetitions(7)
-                ->Unit(benchmark::kMillisecond)
-                ->ReportAggregatesOnly();
-        benchmark::RegisterBenchmark("lookup", lookup)
-                ->Arg(y)
-                ->Iterations(iterations)
-                ->Repetitions(3)
-                ->Unit(benchmark::kMillisecond)
-                ->ReportAggregatesOnly();
+        measure("floor", floorWrite, { y }, iterations, 7);
+        measure("keystroke", keystroke, { y }, iterations, 7);
+        measure("lookup", lookup, { y }, iterations, 3);
     }
-    benchmark::RegisterBenchmark("search", searchDiary)
-            ->Args({ 50, 1 })
-            ->Iterations(5)
-            ->Repetitions(5)
-            ->Unit(benchmark::kMillisecond)
-            ->ReportAggregatesOnly();
-    benchmark::RegisterBenchmark("search", searchDiary)
-            ->Args({ 50, 0 })
-            ->Iterations(5)
-            ->Repetitions(5)
-            ->Unit(benchmark::kMillisecond)
-            ->ReportAggregatesOnly();
-    benchmark::RegisterBenchmark("parse", readAndParse)
-            ->Arg(50)
-            ->Iterations(5)
-            ->Repetitions(5)
-            ->Unit(benchmark::kMillisecond)
-            ->ReportAggregatesOnly();
+    measure("search", searchDiary, { 50, 1 }, 5, 5);
+    measure("search", searchDiary, { 50, 0 }, 5, 5);
+    measure("parse", readAndParse, { 50 }, 5, 5);
     benchmark::Initialize(&argc, argv);
     Reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -59,23 +59,9 @@ public:
         if (std::strcmp(name, "integer") == 0)
             return scalar(node, parseInteger, "integer");
         if (std::strcmp(name, "real") == 0)
-            return scalar(
-                    node,
-                    [](QByteArrayView t) -> std::optional<QVariant> {
-                        if (auto d = parseReal(t))
-                            return QVariant(*d);
-                        return std::nullopt;
-                    },
-                    "real");
+            return scalar(node, parseReal, "real");
         if (std::strcmp(name, "date") == 0)
-            return scalar(
-                    node,
-                    [](QByteArrayView t) -> std::optional<QVariant> {
-                        if (auto d = parseDate(t))
-                            return QVariant(*d);
-                        return std::nullopt;
-                    },
-                    "date");
+            return scalar(node, parseDate, "date");
         if (std::strcmp(name, "data") == 0) {
             auto text = leafText(node);
             if (!text)
@@ -127,7 +113,7 @@ private:
         if (!text)
             return std::nullopt;
         if (auto v = parse(*text))
-            return v;
+            return QVariant(*v);
         return fail(tr("The %1 value \"%2\" cannot be read.")
                             .arg(QLatin1StringView(what), QString::fromUtf8(text->left(40))));
     }
