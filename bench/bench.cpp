@@ -3,8 +3,8 @@
 // Ends with one line per size that runs can be compared by:
 //   keystroke 10y median_ms=6.1 floor_ms=2.4 ratio=2.5
 #include "platform/Plist.h"
-#include "search/Search.h"
-#include "store/NoteFile.h"
+#include "diary/Search.h"
+#include "diary/NoteFile.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -69,7 +69,7 @@ void keystroke(benchmark::State &state)
     const QString base = pageOfText(0);
     int i = 0;
     for (auto _ : state) {
-        if (!store::saveDayText(path, "2026-12-06", base + QChar(u'a' + (i++ % 26))).ok())
+        if (!diary::saveDayText(path, "2026-12-06", base + QChar(u'a' + (i++ % 26))).ok())
             state.SkipWithError("save failed");
     }
     state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
@@ -101,7 +101,7 @@ void lookup(benchmark::State &state)
 {
     const QString path = diaryPath(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(store::readDayText(path, "2000-06-15"));
+        benchmark::DoNotOptimize(diary::readDayText(path, "2000-06-15"));
 }
 
 // A Japanese keyword found in most texts, which are all decoded; an English one found in none,
@@ -112,7 +112,7 @@ void searchDiary(benchmark::State &state)
     const QString keyword
             = state.range(1) ? QString::fromUtf8("雨が降って") : QStringLiteral("rained");
     for (auto _ : state)
-        benchmark::DoNotOptimize(search::searchDiary(path, keyword));
+        benchmark::DoNotOptimize(diary::searchDiary(path, keyword));
 }
 
 // What any search must pay: reading the file and parsing it whole.
@@ -120,7 +120,7 @@ void readAndParse(benchmark::State &state)
 {
     const QString path = diaryPath(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(store::loadEntries(path));
+        benchmark::DoNotOptimize(diary::loadEntries(path));
 }
 
 // Keeps the median of each benchmark for the closing summary.

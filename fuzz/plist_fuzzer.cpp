@@ -1,8 +1,8 @@
 // Feeds any bytes to the property-list reader and to the note file's fast scanner. Neither may
 // crash, and whatever the scanner accepts the full reader must accept and read the same way.
 #include "platform/Plist.h"
-#include "store/NoteFile.h"
-#include "store/NoteScan.h"
+#include "diary/NoteFile.h"
+#include "diary/NoteScan.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -60,21 +60,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (plist::read(plist::writeXml(*full.value)).value != full.value)
             std::abort();
 
-    const auto scan = store::NoteScan::scan(bytes);
+    const auto scan = diary::NoteScan::scan(bytes);
     if (!scan)
         return 0;
     if (!full.value || full.value->typeId() != QMetaType::QVariantList)
         std::abort(); // the scanner accepted a file the reader refuses
     const QVariantList entries = full.value->toList();
     for (const QVariant &entry : entries) {
-        if (!store::isDiaryEntry(entry))
+        if (!diary::isDiaryEntry(entry))
             continue;
         const QString date = entry.toMap().value("date").toString();
         const qsizetype at = scan->find(bytes, date.toUtf8());
         const QString fast = at < 0
                 ? QString()
-                : store::decodeCharacterData(scan->entries[size_t(at)].text.of(bytes));
-        if (fast != store::lookupText(entries, date))
+                : diary::decodeCharacterData(scan->entries[size_t(at)].text.of(bytes));
+        if (fast != diary::lookupText(entries, date))
             std::abort(); // the two read a day differently
     }
     return 0;

@@ -1,10 +1,22 @@
-// Helpers for the tests of the real window: where the diary lives, its entries on disk, and a
-// Penwick started as a user starts it.
+// The shared fixture of the real-window tests: where the diary lives, its entries on disk, and
+// a Penwick started as a user starts it, with its controls found by their object names.
 #pragma once
 
 #include "TestEnvironment.h"
-#include "app/HFAppDelegate.h"
+#include "diary/DayKey.h"
+#include "diary/DiarySession.h"
+#include "gui/CalendarModel.h"
+#include "gui/MainWindow.h"
+#include "gui/SearchPopover.h"
 #include "platform/Plist.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <memory>
 
 namespace penwick::test {
 
@@ -18,7 +30,7 @@ inline QString prefsPath()
     return environment().configHome() + "/Hollyfen/Penwick.plist";
 }
 
-inline QVariantMap entry(const QString &date, const QString &text)
+inline QVariantMap entry(const QString &date, const QVariant &text)
 {
     return { { "date", date }, { "text", text } };
 }
@@ -34,13 +46,46 @@ inline bool writeDiary(const QVariantList &entries)
     return writeAll(notePath(), plist::writeXml(entries));
 }
 
-// Starts Penwick with its clock reading now(), and waits for its window.
-inline bool launch(std::unique_ptr<HFAppDelegate> &app, std::function<QDateTime()> now)
+// A running Penwick: its diary session and its window, started on the given clock.
+class Penwick
 {
-    app = std::make_unique<HFAppDelegate>();
-    app->setClock(std::move(now));
-    app->applicationDidFinishLaunching();
-    return QTest::qWaitForWindowExposed(app->window());
+public:
+    explicit Penwick(diary::DiarySession::Clock clock) : session(std::move(clock)), window(&session)
+    {
+        window.start();
+    }
+
+    template<typename T> T *child(const char *name) const
+    {
+        T *found = window.findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no %s named %s", T::staticMetaObject.className(), name);
+        return found;
+    }
+
+    QPlainTextEdit *editor() const { return child<QPlainTextEdit>("editor"); }
+    QLineEdit *searchField() const { return child<QLineEdit>("searchField"); }
+    QTableView *calendarView() const { return child<QTableView>("calendarView"); }
+    CalendarModel *calendarModel() const
+    {
+        return static_cast<CalendarModel *>(calendarView()->model());
+    }
+    QString monthLabel() const { return child<QPushButton>("monthButton")->text(); }
+    SearchPopover *searchPopover() const { return child<SearchPopover>("searchPopover"); }
+    QTableView *resultsView() const { return child<QTableView>("resultsView"); }
+    QWidget *warningBar() const { return child<QWidget>("warningBar"); }
+    QString warningText() const { return child<QLabel>("warningText")->text(); }
+    QString selectedDayKey() const { return diary::dayKey(session.selectedDay()); }
+
+    diary::DiarySession session;
+    MainWindow window;
+};
+
+// Starts Penwick with its clock reading now(), and waits for its window.
+inline bool launch(std::unique_ptr<Penwick> &app, diary::DiarySession::Clock now)
+{
+    app = std::make_unique<Penwick>(std::move(now));
+    return QTest::qWaitForWindowExposed(&app->window);
 }
 
 } // namespace penwick::test

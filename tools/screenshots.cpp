@@ -1,12 +1,15 @@
 // Pictures of Penwick for a person to look at: the window in a light and a dark palette, with a
 // long month and a long entry, the search popover, and the warning over the editor.
 //   make screenshots   (writes them to build/screenshots)
-#include "app/HFAppDelegate.h"
+#include "diary/DiarySession.h"
+#include "gui/MainWindow.h"
 #include "platform/Plist.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,17 +62,18 @@ int main(int argc, char *argv[])
         entry("2025-12-24", "Snow and rain on Christmas Eve."),
     };
 
-    auto shoot = [&](const QString &name, const QPalette &palette, const std::function<void(HFAppDelegate &)> &stage) {
+    auto shoot = [&](const QString &name, const QPalette &palette,
+                         const std::function<void(MainWindow &)> &stage) {
         QApplication::setPalette(palette);
-        HFAppDelegate penwick;
-        penwick.setClock([] { return QDateTime(QDate(2026, 8, 12), QTime(20, 0)); });
-        penwick.applicationDidFinishLaunching();
-        penwick.window()->resize(960, 620);
+        penwick::diary::DiarySession session([] { return QDateTime(QDate(2026, 8, 12), QTime(20, 0)); });
+        MainWindow window(&session);
+        window.start();
+        window.resize(960, 620);
         if (stage)
-            stage(penwick);
+            stage(window);
         QTest::qWait(100);
         const QString file = out + "/" + name + ".png";
-        penwick.window()->grab().save(file);
+        window.grab().save(file);
         std::printf("%s\n", qPrintable(file));
     };
     const QPalette light = QApplication::palette();
@@ -77,11 +81,14 @@ int main(int argc, char *argv[])
     writeDiary(note, penwick::plist::writeXml(diary));
     shoot("light", light, {});
     shoot("dark", darkPalette(light), {});
-    shoot("search", light, [](HFAppDelegate &p) {
-        p.cops()->setText("rain");
-        p.over(p.cops());
+    shoot("search", light, [](MainWindow &w) {
+        auto *field = w.findChild<QLineEdit *>("searchField");
+        field->setText("rain");
+        QTest::keyClick(field, Qt::Key_Return);
     });
     writeDiary(note, penwick::plist::writeXml(diary).left(200));
-    shoot("warning", light, [](HFAppDelegate &p) { QTest::keyClicks(p.text(), "typed while the file is broken"); });
+    shoot("warning", light, [](MainWindow &w) {
+        QTest::keyClicks(w.findChild<QPlainTextEdit *>("editor"), "typed while the file is broken");
+    });
     return 0;
 }

@@ -1,5 +1,6 @@
-#include "app/AppIcon.h"
-#include "app/HFAppDelegate.h"
+#include "diary/DiarySession.h"
+#include "gui/AppIcon.h"
+#include "gui/MainWindow.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -7,9 +8,31 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
+#include <cstdio>
+
+namespace {
+
+// Without a display Qt aborts with a page about platform plugins; one sentence says it better.
+bool hasDisplay()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+            || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (!hasDisplay()) {
+        std::fputs("Penwick needs a graphical display: start it from a desktop session (no DISPLAY "
+                   "or WAYLAND_DISPLAY is set).\n",
+                stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Penwick"));
     QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
@@ -34,11 +57,11 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    HFAppDelegate delegate;
-    QObject::connect(&instance, &penwick::SingleInstance::raiseRequested, &delegate,
-            &HFAppDelegate::raiseWindow);
-    QApplication::setQuitOnLastWindowClosed(
-            delegate.applicationShouldTerminateAfterLastWindowClosed());
-    delegate.applicationDidFinishLaunching();
+    penwick::diary::DiarySession session;
+    MainWindow window(&session);
+    QObject::connect(&instance, &penwick::SingleInstance::raiseRequested, &window,
+            &MainWindow::raiseWindow);
+    QApplication::setQuitOnLastWindowClosed(true); // closing the window ends Penwick
+    window.start();
     return app.exec();
 }

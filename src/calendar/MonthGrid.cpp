@@ -2,82 +2,51 @@
 
 namespace penwick::calendar {
 
-const QStringList &weekdayKeys()
+int weekdayFromSunday(QDate day)
 {
-    static const QStringList keys { "Su", "Mo", "Tu", "We", "Th", "Fr", "Sa" };
-    return keys;
+    return day.dayOfWeek() % 7 + 1; // Qt counts Monday 1 to Sunday 7
 }
 
-bool isLeapYear(int year)
+MonthGrid::MonthGrid(QDate day) : m_first(firstDayOfMonth(day)) { }
+
+int MonthGrid::rowCount() const
 {
-    return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
+    if (!m_first.isValid())
+        return 0;
+    const int cells = weekdayFromSunday(m_first) - 1 + m_first.daysInMonth();
+    return 1 + cells / columnCount + 1;
 }
 
-int daysInMonth(int year, int month)
+QDate MonthGrid::dayAt(int row, int column) const
 {
-    // entry 0 stands for no month, so that January is entry 1
-    int lengths[13] = { 0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
-    if (isLeapYear(year))
-        lengths[2] = 29;
-    return month >= 1 && month <= 12 ? lengths[month] : 0;
+    if (row <= titleRow || row >= rowCount() || column < 0 || column >= columnCount)
+        return {};
+    const int day = (row - 1) * columnCount + column - (weekdayFromSunday(m_first) - 1) + 1;
+    if (day < 1 || day > m_first.daysInMonth())
+        return {};
+    return m_first.addDays(day - 1);
 }
 
-MonthBreakdown breakDown(const QDateTime &instant)
+bool MonthGrid::cellOf(QDate day, int *row, int *column) const
 {
-    const QDate date = instant.toLocalTime().date();
-    return { date.year(), date.month(), date.day(), daysInMonth(date.year(), date.month()) };
+    if (!day.isValid() || firstDayOfMonth(day) != m_first)
+        return false;
+    const int cell = weekdayFromSunday(m_first) - 1 + day.day() - 1;
+    *row = 1 + cell / columnCount;
+    *column = cell % columnCount;
+    return true;
 }
 
-int firstWeekday(const QDateTime &instant)
+QString monthLabel(QDate month)
 {
-    const QDate date = instant.toLocalTime().date();
-    // Qt counts Monday 1 to Sunday 7
-    return QDate(date.year(), date.month(), 1).dayOfWeek() % 7 + 1;
+    return QStringLiteral("%1.%2").arg(month.year()).arg(month.month());
 }
 
-QList<Row> buildMonthGrid(const MonthBreakdown &month, int firstWeekday,
-        const std::function<QVariant(const QString &key)> &titleFor,
-        const std::function<QVariant(const QString &text, bool highlighted)> &draw)
+QDate firstDayOfMonth(QDate day, int step)
 {
-    const QStringList &keys = weekdayKeys();
-    QList<Row> rows;
-    Row titles;
-    for (const QString &key : keys)
-        titles.insert(key, titleFor(key));
-    rows.append(titles);
-
-    Row row;
-    int column = firstWeekday - 1;
-    for (int c = 0; c < column; ++c)
-        row.insert(keys[c], QString(""));
-    for (int d = 1; d <= month.daysInMonth; ++d) {
-        row.insert(keys[column], draw(QString::number(d), d == month.day));
-        if (column == 6) {
-            rows.append(row);
-            row.clear();
-            column = 0;
-        } else {
-            ++column;
-        }
-    }
-    rows.append(row); // the open row, even when empty
-    return rows;
-}
-
-QString monthLabel(int year, int month)
-{
-    return QStringLiteral("%1.%2").arg(year).arg(month);
-}
-
-QString dayString(int year, int month, int day)
-{
-    return QString::asprintf("%04d-%02d-%02d", year, month, day);
-}
-
-QDateTime neighbouringMonth(const QDateTime &instant, int step)
-{
-    const QDate date = instant.toLocalTime().date();
-    return QDate(date.year(), date.month(), 1).addMonths(step).startOfDay();
+    if (!day.isValid())
+        return {};
+    return QDate(day.year(), day.month(), 1).addMonths(step);
 }
 
 } // namespace penwick::calendar

@@ -1,54 +1,42 @@
-// Month arithmetic and the month grid, decided without a widget. The grid is a list of rows,
-// each a map from the weekday keys "Su" to "Sa" to a cell: row 0 holds the weekday titles, the
-// rows after it the weeks, and the last row is the one still open when the days ran out (empty
-// when the month ends on a Saturday).
+// A month laid out as the calendar shows it, decided without a widget: a title row of the
+// weekdays Sunday to Saturday, then one row per week, and a last row for the week still open
+// when the days ran out (empty when the month ends on a Saturday). Days are calendar dates, so
+// no time zone or missing midnight can move them.
 #pragma once
 
-#include <QDateTime>
-#include <QList>
-#include <QStringList>
-#include <QVariantMap>
-#include <functional>
+#include <QDate>
+#include <QString>
 
 namespace penwick::calendar {
 
-// The selected instant taken apart in local time.
-struct MonthBreakdown
+// The weekday of day, 1 = Sunday to 7 = Saturday.
+int weekdayFromSunday(QDate day);
+
+class MonthGrid
 {
-    int year = 0;
-    int month = 0; // 1 to 12
-    int day = 0; // 1 to 31
-    int daysInMonth = 0; // 28 to 31
+public:
+    static constexpr int columnCount = 7;
+    static constexpr int titleRow = 0;
+
+    // The month that holds day.
+    explicit MonthGrid(QDate day = {});
+
+    QDate firstDay() const { return m_first; }
+    // The title row, the week rows and the open last row: 6 or 7.
+    int rowCount() const;
+    // The day shown in a cell, or an invalid date for a title, a blank or a cell out of range.
+    QDate dayAt(int row, int column) const;
+    // The row and column that show day; false when day is not in this month.
+    bool cellOf(QDate day, int *row, int *column) const;
+
+private:
+    QDate m_first;
 };
 
-using Row = QVariantMap;
+// The month as its label shows it: the year and the month joined by a full stop ("2026.3").
+QString monthLabel(QDate month);
 
-// "Su", "Mo", "Tu", "We", "Th", "Fr", "Sa": column c shows key c.
-const QStringList &weekdayKeys();
-
-// Gregorian: divisible by 400, or by 4 and not by 100.
-bool isLeapYear(int year);
-int daysInMonth(int year, int month);
-
-MonthBreakdown breakDown(const QDateTime &instant);
-
-// The weekday of the first day of the instant's month in local time, 1 = Sunday to 7 = Saturday.
-int firstWeekday(const QDateTime &instant);
-
-// The rows of a month: title cells from titleFor, "" before day 1, and day cells from draw,
-// the selected day drawn highlighted.
-QList<Row> buildMonthGrid(const MonthBreakdown &month, int firstWeekday,
-        const std::function<QVariant(const QString &key)> &titleFor,
-        const std::function<QVariant(const QString &text, bool highlighted)> &draw);
-
-// The displayed month's label: year and month joined by a full stop, month not padded ("2026.3").
-QString monthLabel(int year, int month);
-
-// The day form of a date, "2026-03-05".
-QString dayString(int year, int month, int day);
-
-// The first instant of the first day of the month before (step -1) or after (step 1) the
-// instant's month, in local time.
-QDateTime neighbouringMonth(const QDateTime &instant, int step);
+// The first day of the month step months away from day's month (-1 the one before).
+QDate firstDayOfMonth(QDate day, int step = 0);
 
 } // namespace penwick::calendar

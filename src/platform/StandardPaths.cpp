@@ -1,6 +1,5 @@
 #include "StandardPaths.h"
 
-#include <QDir>
 #include <QStandardPaths>
 
 namespace penwick::paths {
@@ -8,11 +7,6 @@ namespace penwick::paths {
 QString applicationSupport()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-}
-
-QString home()
-{
-    return QDir::homePath();
 }
 
 } // namespace penwick::paths

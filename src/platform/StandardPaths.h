@@ -9,6 +9,4 @@ namespace penwick::paths {
 // $XDG_DATA_HOME (or ~/.local/share) on Linux.
 QString applicationSupport();
 
-QString home();
-
 } // namespace penwick::paths

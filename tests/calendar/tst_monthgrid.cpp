@@ -1,5 +1,5 @@
-// Month arithmetic and grid shapes, checked against the calendar rules for every month of
-// three centuries and against known months.
+// The month grid's shape for known months, and every month of three centuries laid out so that
+// each day stands once, under its own weekday.
 #include "TestEnvironment.h"
 #include "calendar/MonthGrid.h"
 
@@ -9,24 +9,14 @@ using namespace penwick::calendar;
 
 namespace {
 
-// Cells as plain strings: day cells carry a '*' when highlighted.
-QList<Row> grid(int year, int month, int day = 1)
-{
-    const QDateTime at = QDate(year, month, day).startOfDay();
-    return buildMonthGrid(
-            breakDown(at), firstWeekday(at), [](const QString &key) { return QVariant(key); },
-            [](const QString &text, bool highlighted) {
-                return QVariant(text + (highlighted ? "*" : ""));
-            });
-}
-
-QString rowText(const Row &row)
+// A row of the grid as text: day numbers, "_" for a blank cell.
+QString rowText(const MonthGrid &grid, int row)
 {
     QStringList cells;
-    for (const QString &key : weekdayKeys())
-        cells << (row.contains(key)
-                        ? (row.value(key).toString().isEmpty() ? "_" : row.value(key).toString())
-                        : ".");
+    for (int c = 0; c < MonthGrid::columnCount; ++c) {
+        const QDate day = grid.dayAt(row, c);
+        cells << (day.isValid() ? QString::number(day.day()) : QStringLiteral("_"));
+    }
     return cells.join(' ');
 }
 
@@ -39,77 +29,78 @@ class tst_MonthGrid : public QObject
 private Q_SLOTS:
     void knownMonths_data()
     {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("records");
+        QTest::addColumn<QDate>("month");
+        QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("firstWeek");
         QTest::addColumn<QString>("lastTwo");
-        // "_" a blank cell, "." an absent one
-        QTest::newRow("February 2026") << 2026 << 2 << 6 << "1* 2 3 4 5 6 7"
-                                       << "22 23 24 25 26 27 28|. . . . . . .";
-        QTest::newRow("January 2026") << 2026 << 1 << 7 << "_ _ _ _ 1* 2 3"
-                                      << "25 26 27 28 29 30 31|. . . . . . .";
-        QTest::newRow("August 2026") << 2026 << 8 << 7 << "_ _ _ _ _ _ 1*"
-                                     << "23 24 25 26 27 28 29|30 31 . . . . .";
-        QTest::newRow("March 2026") << 2026 << 3 << 6 << "1* 2 3 4 5 6 7"
-                                    << "22 23 24 25 26 27 28|29 30 31 . . . .";
+        QTest::newRow("February 2026, four whole weeks and an empty open row")
+                << QDate(2026, 2, 14) << 6 << "1 2 3 4 5 6 7"
+                << "22 23 24 25 26 27 28|_ _ _ _ _ _ _";
+        QTest::newRow("January 2026, ends on a Saturday")
+                << QDate(2026, 1, 1) << 7 << "_ _ _ _ 1 2 3"
+                << "25 26 27 28 29 30 31|_ _ _ _ _ _ _";
+        QTest::newRow("August 2026, starts on a Saturday")
+                << QDate(2026, 8, 31) << 7 << "_ _ _ _ _ _ 1"
+                << "23 24 25 26 27 28 29|30 31 _ _ _ _ _";
+        QTest::newRow("March 2026") << QDate(2026, 3, 5) << 6 << "1 2 3 4 5 6 7"
+                                    << "22 23 24 25 26 27 28|29 30 31 _ _ _ _";
+        QTest::newRow("February 2024, leap") << QDate(2024, 2, 1) << 6 << "_ _ _ _ 1 2 3"
+                                             << "18 19 20 21 22 23 24|25 26 27 28 29 _ _";
     }
 
     void knownMonths()
     {
-        QFETCH(int, year);
-        QFETCH(int, month);
-        QFETCH(int, records);
+        QFETCH(QDate, month);
+        QFETCH(int, rows);
         QFETCH(QString, firstWeek);
         QFETCH(QString, lastTwo);
-        const QList<Row> rows = grid(year, month);
-        QCOMPARE(rows.size(), records);
-        QCOMPARE(rowText(rows[0]), QString("Su Mo Tu We Th Fr Sa"));
-        QCOMPARE(rowText(rows[1]), firstWeek);
-        QCOMPARE(rowText(rows[rows.size() - 2]) + "|" + rowText(rows.last()), lastTwo);
+        const MonthGrid grid(month);
+        QCOMPARE(grid.firstDay(), QDate(month.year(), month.month(), 1));
+        QCOMPARE(grid.rowCount(), rows);
+        QCOMPARE(rowText(grid, MonthGrid::titleRow), QString("_ _ _ _ _ _ _"));
+        QCOMPARE(rowText(grid, 1), firstWeek);
+        QCOMPARE(rowText(grid, rows - 2) + "|" + rowText(grid, rows - 1), lastTwo);
+        QVERIFY(!grid.dayAt(rows, 0).isValid());
+        QVERIFY(!grid.dayAt(1, 7).isValid());
     }
 
-    void leapYears()
+    void everyDayOfThreeCenturiesStandsOnceUnderItsWeekday()
     {
-        QCOMPARE(daysInMonth(2000, 2), 29);
-        QCOMPARE(daysInMonth(2024, 2), 29);
-        QCOMPARE(daysInMonth(1900, 2), 28);
-        QCOMPARE(daysInMonth(2026, 2), 28);
-        QCOMPARE(daysInMonth(2100, 2), 28);
-        QCOMPARE(daysInMonth(2026, 1), 31);
-        QCOMPARE(daysInMonth(2026, 12), 31);
-        QCOMPARE(breakDown(QDate(2024, 2, 10).startOfDay()).daysInMonth, 29);
-    }
-
-    void everyMonthOfThreeCenturies()
-    {
-        for (int year = 1900; year <= 2100; ++year) {
-            for (int month = 1; month <= 12; ++month) {
-                const int selected = 1 + (year * 7 + month) % daysInMonth(year, month);
-                const QList<Row> rows = grid(year, month, selected);
-                const int w = QDate(year, month, 1).dayOfWeek() % 7 + 1;
-                const int n = daysInMonth(year, month);
-                QCOMPARE(n, QDate(year, month, 1).daysInMonth());
-                QCOMPARE(rows.size(), (w - 1 + n) <= 34 ? 6 : 7);
-                int seen = 0;
-                for (int r = 1; r < rows.size(); ++r) {
-                    for (auto it = rows[r].cbegin(); it != rows[r].cend(); ++it) {
-                        QString text = it.value().toString();
-                        if (text.isEmpty())
-                            continue;
-                        const bool highlighted = text.endsWith('*');
-                        const int d = text.remove('*').toInt();
-                        ++seen;
-                        QCOMPARE(highlighted, d == selected);
-                        QCOMPARE(r, (w + d - 2) / 7 + 1);
-                        QCOMPARE(it.key(), weekdayKeys().at(QDate(year, month, d).dayOfWeek() % 7));
-                    }
+        static const Qt::DayOfWeek columns[] = { Qt::Sunday, Qt::Monday, Qt::Tuesday,
+            Qt::Wednesday, Qt::Thursday, Qt::Friday, Qt::Saturday };
+        for (QDate month(1900, 1, 1); month.year() <= 2100; month = month.addMonths(1)) {
+            const MonthGrid grid(month.addDays(13));
+            QSet<QDate> seen;
+            for (int r = 1; r < grid.rowCount(); ++r) {
+                for (int c = 0; c < MonthGrid::columnCount; ++c) {
+                    const QDate day = grid.dayAt(r, c);
+                    if (!day.isValid())
+                        continue;
+                    QVERIFY(!seen.contains(day));
+                    seen.insert(day);
+                    QCOMPARE(Qt::DayOfWeek(day.dayOfWeek()), columns[c]);
+                    int row = -1, column = -1;
+                    QVERIFY(grid.cellOf(day, &row, &column));
+                    QCOMPARE(QPoint(column, row), QPoint(c, r));
                 }
-                QCOMPARE(seen, n);
             }
+            QCOMPARE(seen.size(), month.daysInMonth());
+            QVERIFY(seen.contains(month));
+            // the last row is the open one, whatever it holds
+            QVERIFY(grid.dayAt(grid.rowCount() - 2, 6).isValid());
         }
     }
 
+    void monthSteps()
+    {
+        QCOMPARE(firstDayOfMonth(QDate(2026, 1, 20), -1), QDate(2025, 12, 1));
+        QCOMPARE(firstDayOfMonth(QDate(2026, 12, 6), 1), QDate(2027, 1, 1));
+        QCOMPARE(firstDayOfMonth(QDate(2026, 3, 31), -1), QDate(2026, 2, 1));
+        QCOMPARE(monthLabel(QDate(2026, 3, 1)), QString("2026.3"));
+        QCOMPARE(monthLabel(QDate(10000, 11, 1)), QString("10000.11"));
+        QCOMPARE(weekdayFromSunday(QDate(2026, 12, 6)), 1);
+        QCOMPARE(weekdayFromSunday(QDate(2026, 12, 12)), 7);
+    }
 };
 
 PENWICK_TEST_MAIN(tst_MonthGrid, QCoreApplication)

@@ -1,0 +1,101 @@
+#include "CalendarWidget.h"
+
+#include "CalendarModel.h"
+#include "ui_CalendarWidget.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Cells are never selected: no focus frame or selection colour competes with the highlight.
+class CalendarDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
+    }
+};
+
+} // namespace
+
+CalendarWidget::CalendarWidget(QWidget *parent)
+    : QWidget(parent), m_ui(new Ui::CalendarWidget), m_model(new CalendarModel(this))
+{
+    m_ui->setupUi(this);
+    QTableView *view = m_ui->calendarView;
+    view->setModel(m_model);
+    view->setItemDelegate(new CalendarDelegate(view));
+    // seven rows of seven cells fill the table and grow with the window, never scrolling
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    view->verticalHeader()->setMinimumSectionSize(22);
+    view->installEventFilter(this);
+    connect(view, &QAbstractItemView::clicked, this, &CalendarWidget::chooseCell);
+
+    connect(m_ui->previousMonthButton, &QAbstractButton::clicked, this,
+            &CalendarWidget::previousMonthRequested);
+    connect(m_ui->monthButton, &QAbstractButton::clicked, this, &CalendarWidget::todayRequested);
+    connect(m_ui->nextMonthButton, &QAbstractButton::clicked, this,
+            &CalendarWidget::nextMonthRequested);
+
+    QFont label = m_ui->monthButton->font();
+    label.setBold(true);
+    label.setPointSizeF(label.pointSizeF() * 1.15);
+    m_ui->monthButton->setFont(label);
+    QFont arrows = m_ui->previousMonthButton->font();
+    arrows.setPointSizeF(arrows.pointSizeF() * 1.6);
+    m_ui->previousMonthButton->setFont(arrows);
+    m_ui->nextMonthButton->setFont(arrows);
+}
+
+CalendarWidget::~CalendarWidget() = default;
+
+void CalendarWidget::showDay(QDate day)
+{
+    m_model->showDay(day);
+    m_ui->monthButton->setText(penwick::calendar::monthLabel(m_model->shownMonth()));
+}
+
+void CalendarWidget::chooseCell(const QModelIndex &index)
+{
+    // Any click takes the highlight away; a click on a day gives it to that day. A blank or a
+    // title changes nothing else: typing still goes to the day selected before.
+    m_model->clearHighlight();
+    const QDate day = m_model->dayAt(index);
+    if (day.isValid())
+        Q_EMIT dayChosen(day);
+}
+
+bool CalendarWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->calendarView && event->type() == QEvent::KeyPress) {
+        // the arrow keys walk the days when the calendar has the keyboard
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::NoModifier) {
+            switch (key->key()) {
+            case Qt::Key_Left:
+                Q_EMIT dayStepRequested(-1);
+                return true;
+            case Qt::Key_Right:
+                Q_EMIT dayStepRequested(1);
+                return true;
+            case Qt::Key_Up:
+                Q_EMIT dayStepRequested(-7);
+                return true;
+            case Qt::Key_Down:
+                Q_EMIT dayStepRequested(7);
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

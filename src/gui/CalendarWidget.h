@@ -1,0 +1,43 @@
+// The month calendar: the month label between the previous- and next-month buttons, over a
+// table of the month's days. It owns its model, shows the day it is given, and reports what
+// the user asks for; which day is selected is the diary session's to decide.
+#pragma once
+
+#include <QDate>
+#include <QScopedPointer>
+#include <QWidget>
+
+namespace Ui {
+class CalendarWidget;
+}
+class CalendarModel;
+
+class CalendarWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CalendarWidget(QWidget *parent = nullptr);
+    ~CalendarWidget() override;
+
+    CalendarModel *model() const { return m_model; }
+    // Shows day's month with day highlighted.
+    void showDay(QDate day);
+
+Q_SIGNALS:
+    // A click on a day cell, also on the day already shown.
+    void dayChosen(QDate day);
+    // The arrow keys in the table: days to step from the selected day.
+    void dayStepRequested(int days);
+    void previousMonthRequested();
+    void todayRequested();
+    void nextMonthRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void chooseCell(const QModelIndex &index);
+
+    const QScopedPointer<Ui::CalendarWidget> m_ui;
+    CalendarModel *m_model;
+};

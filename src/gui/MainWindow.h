@@ -1,0 +1,57 @@
+// Penwick's one window: the calendar and the search field on the left, the day's text on the
+// right, the warning bar over it, and the menus. It composes the feature widgets and wires
+// them to the diary session, which holds the open diary's state; the window keeps none of its
+// own beyond what it shows.
+#pragma once
+
+#include <QDate>
+#include <QMainWindow>
+#include <QScopedPointer>
+
+namespace Ui {
+class MainWindow;
+}
+namespace penwick::diary {
+class DiarySession;
+struct Outcome;
+} // namespace penwick::diary
+class SearchPopover;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(penwick::diary::DiarySession *session, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: opens the diary on today, shows the day and the window, keyboard in the editor.
+    void start();
+
+public Q_SLOTS:
+    // Shows the selected day's month with the day marked, and its text in the editor.
+    void showSelectedDay();
+    void showDay(QDate day);
+    void showPreviousMonth();
+    void showToday();
+    void showNextMonth();
+    void showPreviousDay();
+    void showNextDay();
+    void raiseWindow();
+
+private Q_SLOTS:
+    void storeEditorText();
+    void runSearch(const QString &keyword);
+    void removeEmptyEntries();
+    void showProblem(const penwick::diary::Outcome &problem);
+    void showAbout();
+
+private:
+    void createActions();
+    void stepDays(int days);
+    // Replaces the editor's text without it counting as an edit.
+    void placeText(const QString &text);
+
+    const QScopedPointer<Ui::MainWindow> m_ui;
+    penwick::diary::DiarySession *m_session;
+    SearchPopover *m_searchPopover;
+};

@@ -1,0 +1,47 @@
+#include "ResultsModel.h"
+
+#include "diary/DayKey.h"
+
+void ResultsModel::setResults(QList<penwick::diary::DiaryEntry> results)
+{
+    beginResetModel();
+    m_results = std::move(results);
+    endResetModel();
+}
+
+QDate ResultsModel::dayAt(int row) const
+{
+    return row >= 0 && row < m_results.size() ? penwick::diary::dayFromKey(m_results[row].date)
+                                              : QDate();
+}
+
+int ResultsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_results.size());
+}
+
+int ResultsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant ResultsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_results.size())
+        return {};
+    const penwick::diary::DiaryEntry &entry = m_results[index.row()];
+    if (index.column() == 0) {
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return entry.date;
+        return {};
+    }
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        // the first line with text, enough to tell the days apart
+        for (QStringView line : QStringView(entry.text).split(QLatin1Char('\n'))) {
+            const QStringView trimmed = line.trimmed();
+            if (!trimmed.isEmpty())
+                return trimmed.left(role == Qt::ToolTipRole ? 300 : 120).toString();
+        }
+    }
+    return {};
+}

@@ -1,0 +1,26 @@
+// The results of a keyword search: diary entries in date order, shown as their date and the
+// first line of their text.
+#pragma once
+
+#include "diary/NoteFile.h"
+
+#include <QAbstractTableModel>
+#include <QDate>
+
+class ResultsModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setResults(QList<penwick::diary::DiaryEntry> results);
+    // The day of a row, or an invalid date when its stored date names no day.
+    QDate dayAt(int row) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+private:
+    QList<penwick::diary::DiaryEntry> m_results;
+};

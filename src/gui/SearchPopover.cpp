@@ -1,0 +1,172 @@
+#include "SearchPopover.h"
+
+#include "ResultsModel.h"
+#include "ui_SearchPopover.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QShortcut>
+
+namespace {
+const int popoverMinimumWidth = 340;
+const int visibleRows = 8;
+} // namespace
+
+SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
+    : QFrame(window)
+    , m_ui(new Ui::SearchPopover)
+    , m_field(field)
+    , m_window(window)
+    , m_model(new ResultsModel(this))
+{
+    m_ui->setupUi(this);
+    setAutoFillBackground(true);
+    hide();
+    QFont small = m_ui->resultsTitle->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    m_ui->resultsTitle->setFont(small);
+
+    QTableView *view = m_ui->resultsView;
+    view->setModel(m_model);
+    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SearchPopover::selectionChanged);
+    // A click on the selected result shows its day again (the user may have moved to another
+    // day since), and any click leaves the keyboard in the day's text.
+    connect(view, &QAbstractItemView::pressed, this,
+            [this] { m_selectedBeforePress = selectedRow(); });
+    connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (index.row() == m_selectedBeforePress && m_model->dayAt(index.row()).isValid())
+            Q_EMIT resultChosen(m_model->dayAt(index.row()));
+        Q_EMIT editorRequested();
+    });
+
+    connect(m_field, &QLineEdit::returnPressed, this, &SearchPopover::open);
+    connect(m_field, &QLineEdit::textChanged, this, [this](const QString &keyword) {
+        if (keyword.isEmpty()) { // the clear button, or every letter deleted
+            setResults({});
+            hide();
+        }
+    });
+    connect(m_ui->closeResultsButton, &QToolButton::clicked, this, &QWidget::hide);
+    auto *escape = new QShortcut(QKeySequence::Cancel, m_window);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, [this] {
+        const bool inResults = m_ui->resultsView->hasFocus();
+        hide();
+        if (inResults)
+            m_field->setFocus();
+    });
+    m_field->installEventFilter(this);
+    view->installEventFilter(this);
+    m_window->installEventFilter(this);
+}
+
+SearchPopover::~SearchPopover() = default;
+
+QString SearchPopover::keyword() const
+{
+    return m_field->text();
+}
+
+int SearchPopover::selectedRow() const
+{
+    const QModelIndexList rows = m_ui->resultsView->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void SearchPopover::open()
+{
+    place();
+    show();
+    raise();
+    if (!keyword().isEmpty())
+        Q_EMIT searchRequested(keyword());
+}
+
+void SearchPopover::focusField()
+{
+    m_field->setFocus(Qt::ShortcutFocusReason);
+    m_field->selectAll();
+}
+
+void SearchPopover::setResults(QList<penwick::diary::DiaryEntry> results)
+{
+    const int remembered = selectedRow();
+    m_model->setResults(std::move(results));
+    const int count = m_model->rowCount();
+    const QString word = keyword();
+    if (word.isEmpty())
+        m_ui->resultsTitle->clear();
+    else if (count == 0)
+        m_ui->resultsTitle->setText(tr("No day holds “%1”").arg(word));
+    else if (count == 1)
+        m_ui->resultsTitle->setText(tr("1 day holds “%1”").arg(word));
+    else
+        m_ui->resultsTitle->setText(tr("%1 days hold “%2”").arg(count).arg(word));
+    if (remembered >= 0 && remembered < count) {
+        // Keeping the user's place in the list is no choice of a day: the day, the calendar
+        // and the editor stay as they are, or typing would land in another day's entry.
+        m_restoringSelection = true;
+        m_ui->resultsView->selectRow(remembered);
+        m_restoringSelection = false;
+        m_ui->resultsView->scrollTo(m_model->index(remembered, 0));
+    }
+    if (isShown())
+        place();
+}
+
+void SearchPopover::selectionChanged()
+{
+    if (m_restoringSelection)
+        return;
+    const QDate day = m_model->dayAt(selectedRow());
+    if (day.isValid()) // a date from elsewhere may name no day
+        Q_EMIT resultChosen(day);
+}
+
+void SearchPopover::place()
+{
+    const QRect field(m_field->mapTo(m_window, QPoint(0, 0)), m_field->size());
+    const int width
+            = std::min(std::max(field.width(), popoverMinimumWidth), m_window->width() - field.left() - 8);
+    const int rows = std::clamp(m_model->rowCount(), 3, visibleRows);
+    const int rowHeight = m_ui->resultsView->verticalHeader()->defaultSectionSize();
+    const int height = m_ui->resultsTitle->sizeHint().height() + rows * rowHeight + 24;
+    int top = field.bottom() + 3;
+    if (top + height > m_window->height() - 4) { // no room below: open upwards
+        const auto *mainWindow = qobject_cast<QMainWindow *>(m_window);
+        const int menuHeight = mainWindow && mainWindow->menuBar() ? mainWindow->menuBar()->height() : 0;
+        top = std::max(field.top() - height - 3, menuHeight);
+    }
+    setGeometry(field.left(), top, width, height);
+    raise();
+}
+
+bool SearchPopover::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::Resize) {
+        if (isShown())
+            place();
+    } else if (watched == m_field && event->type() == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && isShown()
+                && m_model->rowCount() > 0) {
+            m_ui->resultsView->setFocus();
+            if (selectedRow() < 0)
+                m_ui->resultsView->selectRow(0);
+            return true;
+        }
+    } else if (watched == m_ui->resultsView && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Q_EMIT editorRequested();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}

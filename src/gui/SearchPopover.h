@@ -1,0 +1,63 @@
+// The search results: a panel floating over the window next to the search field, listing the
+// days that hold the field's keyword. It stays shown while the user writes, so the list can be
+// seen following the text, and closes with Esc, its close button, or an emptied field. It
+// reports the keyword to search for and the day the user chose; the search itself is the
+// diary session's.
+#pragma once
+
+#include "diary/NoteFile.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QScopedPointer>
+
+namespace Ui {
+class SearchPopover;
+}
+class QLineEdit;
+class ResultsModel;
+
+class SearchPopover : public QFrame
+{
+    Q_OBJECT
+public:
+    // Floats over window, placed by field, whose Return, Down and emptying it handles.
+    SearchPopover(QLineEdit *field, QWidget *window);
+    ~SearchPopover() override;
+
+    bool isShown() const { return isVisible(); }
+    QString keyword() const;
+    ResultsModel *model() const { return m_model; }
+    // The selected result's row, or -1.
+    int selectedRow() const;
+
+    // Fills the list. The row the user had selected stays selected when the list still has
+    // it, without that counting as a choice of its day.
+    void setResults(QList<penwick::diary::DiaryEntry> results);
+
+public Q_SLOTS:
+    // Shows the panel and, when the field holds a keyword, asks for its search.
+    void open();
+    void focusField();
+
+Q_SIGNALS:
+    void searchRequested(const QString &keyword);
+    // The user selected a result, or clicked the selected one again.
+    void resultChosen(QDate day);
+    // Return on a result, or a click on one: the user wants to write in the chosen day.
+    void editorRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void place();
+    void selectionChanged();
+
+    const QScopedPointer<Ui::SearchPopover> m_ui;
+    QLineEdit *m_field;
+    QWidget *m_window;
+    ResultsModel *m_model;
+    bool m_restoringSelection = false; // set while setResults selects the remembered row
+    int m_selectedBeforePress = -1;
+};

@@ -1,0 +1,299 @@
+// The note file: lookup, the keystroke's rewrite in every file layout, files that must never be
+// overwritten, and removal of empty entries. Files are real, in a temporary folder.
+#include "TestEnvironment.h"
+#include "platform/Plist.h"
+#include "diary/NoteFile.h"
+#include "diary/NoteScan.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+
+using namespace penwick;
+using namespace penwick::diary;
+using penwick::test::readAll;
+
+namespace {
+
+QVariantMap entry(const QString &date, const QVariant &text)
+{
+    return { { "date", date }, { "text", text } };
+}
+
+// A diary as files from elsewhere may hold it: values of every type, entries that are not
+// dictionaries, a repeated date, an entry whose text is not a string, one without a date.
+QVariantList unusualDiary()
+{
+    return {
+        entry("2024-01-01", "first & <one>"),
+        qlonglong(42),
+        QVariantMap { { "date", "2024-01-02" }, { "text", "second" }, { "mood", qlonglong(3) },
+                { "tags", QVariantList { "a", true, 2.5 } },
+                { "when", QDateTime(QDate(2020, 2, 29), QTime(23, 59, 59), Qt::UTC) },
+                { "blob", QByteArray("\x00\xff", 2) } },
+        entry("2024-01-02", "duplicate, never looked up"),
+        entry("2024-01-04", qlonglong(7)),
+        QVariantMap { { "text", "no date" } },
+        entry("2024-01-03", ""),
+        QVariantList { QVariantMap {} },
+    };
+}
+
+// The same diary laid out in several ways; the keystroke must keep every value in each.
+QByteArray layout(const QString &name, const QVariantList &entries, const QString &scratch)
+{
+    const QByteArray ours = plist::writeXml(entries);
+    if (name == "ours")
+        return ours;
+    if (name == "crlf and entities") {
+        QByteArray b = ours;
+        b.replace("\n", "\r\n")
+                .replace("second", "s&#101;cond")
+                .replace("<key>date</key>", "<key>d&#97;te</key>");
+        return b;
+    }
+    if (name == "comments") // outside the scanner's subset: the full reader takes over
+        return QByteArray(ours).replace("<array>", "<array><!-- a comment -->");
+    if (name == "byte-order mark")
+        return "\xEF\xBB\xBF" + ours;
+    // plistlib writes XML and binary forms of its own
+    penwick::test::writeAll(scratch, ours);
+    penwick::test::python(
+            QStringLiteral("import plistlib,sys\nv=plistlib.load(open(sys.argv[1],'rb'))\n"
+                           "plistlib.dump(v, open(sys.argv[1],'wb'), fmt=plistlib.%1)")
+                    .arg(name == "python binary" ? "FMT_BINARY" : "FMT_XML"),
+            { scratch });
+    return readAll(scratch);
+}
+
+QVariantList loaded(const QString &path)
+{
+    Entries e = loadEntries(path);
+    if (!e.outcome.ok())
+        qWarning() << e.outcome.reason;
+    return e.entries;
+}
+
+} // namespace
+
+class tst_NoteFile : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString m_path;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_tmp = std::make_unique<QTemporaryDir>();
+        m_path = m_tmp->filePath("note.plist");
+    }
+
+    void lookupTakesTheFirstMatchingEntry()
+    {
+        QVERIFY(writeEntries(m_path, unusualDiary()).ok());
+        QCOMPARE(readDayText(m_path, "2024-01-02").text, QString("second"));
+        QCOMPARE(readDayText(m_path, "2024-01-01").text, QString("first & <one>"));
+        QCOMPARE(readDayText(m_path, "2024-01-04").text, QString()); // text is no string
+        QCOMPARE(readDayText(m_path, "2030-01-01").text, QString());
+        QVERIFY(writeEntries(m_path, {}).ok());
+        const DayText none = readDayText(m_path, "2024-01-01");
+        QVERIFY(none.outcome.ok());
+        QCOMPARE(none.text, QString());
+    }
+
+    void appendsAtTheEndAndReplacesInPlace()
+    {
+        QVERIFY(writeEntries(m_path,
+                { entry("2024-01-01", "a"), entry("2024-01-02", "b"), entry("2024-01-03", "c") })
+                        .ok());
+        QVERIFY(saveDayText(m_path, "2024-01-05", "new").ok());
+        QVERIFY(saveDayText(m_path, "2024-01-03", "C").ok());
+        QVERIFY(saveDayText(m_path, "2024-01-05", "newer").ok());
+        QVERIFY(saveDayText(m_path, "2024-01-01", "").ok());
+        QCOMPARE(loaded(m_path),
+                (QVariantList { entry("2024-01-01", ""), entry("2024-01-02", "b"),
+                        entry("2024-01-03", "C"), entry("2024-01-05", "newer") }));
+    }
+
+    void keystrokeKeepsEveryValueInEveryLayout_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : { "ours", "crlf and entities", "comments", "byte-order mark",
+                     "python xml", "python binary" })
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    // Random edits of existing and new days, compared with the same edits on the list in memory.
+    void keystrokeKeepsEveryValueInEveryLayout()
+    {
+        QFETCH(QString, name);
+        QVERIFY(penwick::test::writeAll(
+                m_path, layout(name, unusualDiary(), m_tmp->filePath("scratch"))));
+        QVariantList model = unusualDiary();
+        QCOMPARE(loaded(m_path), model);
+
+        const QStringList dates { "2024-01-01", "2024-01-02", "2024-01-03", "2024-01-04",
+            "2024-02-10", "2024-02-11" };
+        const QStringList texts { "", "plain", "a & b < c > d", "line\nbreak\r\nand\rreturns",
+            QString::fromUtf8("日本語 é e\u0301 🙂"), "]]> <![CDATA[ &amp; </string>",
+            QString(QChar(1)) + "ctl\ttab", QString(QChar(0xFEFF)) + "starts with U+FEFF" };
+        QRandomGenerator random(7);
+        for (int i = 0; i < 40; ++i) {
+            const QString date = dates[random.bounded(dates.size())];
+            const QString text = texts[random.bounded(texts.size())] + QString::number(i);
+            QVERIFY(saveDayText(m_path, date, text).ok());
+            replaceEntry(model, date, text);
+            QCOMPARE(loaded(m_path), model);
+            QCOMPARE(readDayText(m_path, date).text, lookupText(model, date));
+        }
+        // and the result is a file that an independent reader takes with the same values
+        // (plistlib refuses control characters in any form, so they are taken out first)
+        QVERIFY(saveDayText(m_path, "2024-01-01", "last").ok());
+        replaceEntry(model, "2024-01-01", "last");
+        for (const QString &date : dates) {
+            if (lookupText(model, date).contains(QChar(1))) {
+                QVERIFY(saveDayText(m_path, date, "clean").ok());
+                replaceEntry(model, date, "clean");
+            }
+        }
+        bool ok = false;
+        const QByteArray count = penwick::test::python(
+                "import plistlib,sys\nprint(len(plistlib.load(open(sys.argv[1],'rb'))))",
+                { m_path }, &ok);
+        QVERIFY(ok);
+        QCOMPARE(count.trimmed().toInt(), model.size());
+    }
+
+    // In the plain layout a keystroke touches nothing but the day's text.
+    void keystrokeRewritesOnlyTheDaysText()
+    {
+        const QByteArray before
+                = penwick::test::python("import "
+                                        "plistlib,sys\nsys.stdout.buffer.write(plistlib.dumps([{'"
+                                        "date':'2024-01-01','text':'aaa','x':1.5},"
+                                        "{'date':'2024-01-02','text':'bbb'}]))");
+        QVERIFY(penwick::test::writeAll(m_path, before));
+        QVERIFY(saveDayText(m_path, "2024-01-01", "A&B").ok());
+        QByteArray expected = before;
+        expected.replace("<string>aaa</string>", "<string>A&amp;B</string>");
+        QCOMPARE(readAll(m_path), expected);
+    }
+
+    // Self-closing forms other writers use: an empty text as <string/>, an empty diary as <array/>.
+    void keystrokeFillsSelfClosingElements()
+    {
+        QVERIFY(penwick::test::writeAll(m_path,
+                "<plist><array><dict><key>date</key><string>2024-01-01</string>"
+                "<key>text</key><string/></dict></array></plist>"));
+        QVERIFY(saveDayText(m_path, "2024-01-01", "now <filled>").ok());
+        QCOMPARE(readAll(m_path),
+                QByteArray("<plist><array><dict><key>date</key><string>2024-01-01</string>"
+                           "<key>text</key><string>now "
+                           "&lt;filled&gt;</string></dict></array></plist>"));
+        QVERIFY(penwick::test::writeAll(m_path, "<plist>\n<array/>\n</plist>\n"));
+        QVERIFY(saveDayText(m_path, "2024-01-02", "first").ok());
+        QCOMPARE(loaded(m_path), QVariantList { entry("2024-01-02", "first") });
+    }
+
+    void unreadableFilesAreNeverWritten_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = plist::writeXml(unusualDiary());
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("truncated") << good.left(good.size() - 20);
+        QTest::newRow("root is a dictionary")
+                << plist::writeXml(QVariantMap { { "note", QVariantList {} } });
+        QTest::newRow("not a property list") << QByteArray("Dear diary, today I...");
+        QTest::newRow("binary garbage") << QByteArray("bplist00\x01\x02\x03", 11);
+        QTest::newRow("stray text in the array")
+                << QByteArray(good).replace("<array>", "<array>oops");
+    }
+
+    void unreadableFilesAreNeverWritten()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(penwick::test::writeAll(m_path, bytes));
+        const Outcome saved = saveDayText(m_path, "2024-01-01", "typed");
+        QCOMPARE(saved.status, Status::Unreadable);
+        QVERIFY(!saved.reason.isEmpty());
+        QCOMPARE(readDayText(m_path, "2024-01-01").outcome.status, Status::Unreadable);
+        QCOMPARE(removeEmptyEntries(m_path).status, Status::Unreadable);
+        QCOMPARE(readAll(m_path), bytes);
+    }
+
+    void missingFileIsReportedAndNotCreated()
+    {
+        QCOMPARE(saveDayText(m_path, "2024-01-01", "x").status, Status::Missing);
+        QCOMPARE(readDayText(m_path, "2024-01-01").outcome.status, Status::Missing);
+        QVERIFY(!QFileInfo::exists(m_path));
+        QDir(m_tmp->path()).mkdir("folder.plist");
+        QCOMPARE(saveDayText(m_tmp->filePath("folder.plist"), "2024-01-01", "x").status,
+                Status::Unreadable);
+    }
+
+    void removesOnlyEmptyEntriesInOrder()
+    {
+        QVariantList diary = unusualDiary();
+        diary.insert(1, entry("2023-12-30", ""));
+        diary.insert(2, entry("2023-12-31", ""));
+        QVERIFY(writeEntries(m_path, diary).ok());
+        int removed = -1;
+        QVERIFY(removeEmptyEntries(m_path, &removed).ok());
+        QCOMPARE(removed, 3);
+        QVariantList expected = unusualDiary();
+        expected.removeAt(6); // 2024-01-03, empty
+        QCOMPARE(loaded(m_path), expected);
+        QVERIFY(removeEmptyEntries(m_path, &removed).ok());
+        QCOMPARE(removed, 0);
+        QCOMPARE(loaded(m_path), expected);
+    }
+
+    // The scanner is a shortcut; it must never accept a file the full reader refuses or read it
+    // differently. Mutate a file byte by byte and compare the two on every result.
+    void scannerAgreesWithTheFullReader()
+    {
+        const QByteArray good = plist::writeXml(QVariantList { entry("2024-01-01", "a&b"),
+                entry("2024-01-02", "x"),
+                QVariantMap { { "date", "2024-01-03" }, { "text", "t" }, { "n", qlonglong(5) } } });
+        const QByteArray alphabet(
+                "<>/&;#\"' \n\rabdeginorstxyz0123456789-!?[]\0", 41); // NUL included
+        QRandomGenerator random(11);
+        int accepted = 0;
+        for (int i = 0; i < 6000; ++i) {
+            QByteArray bytes = good;
+            for (int n = 1 + int(random.bounded(2)); n > 0; --n) {
+                const int at = int(random.bounded(bytes.size()));
+                switch (random.bounded(3)) {
+                case 0:
+                    bytes[at] = alphabet[random.bounded(alphabet.size())];
+                    break;
+                case 1:
+                    bytes.remove(at, 1 + int(random.bounded(4)));
+                    break;
+                default:
+                    bytes.insert(at, alphabet[random.bounded(alphabet.size())]);
+                }
+            }
+            const auto scan = NoteScan::scan(bytes);
+            if (!scan)
+                continue;
+            ++accepted;
+            const plist::ReadResult full = plist::read(bytes);
+            QVERIFY2(full.value && full.value->typeId() == QMetaType::QVariantList,
+                    bytes.constData());
+            const QVariantList entries = full.value->toList();
+            for (const char *date : { "2024-01-01", "2024-01-02", "2024-01-03", "2024-01-0" }) {
+                const qsizetype found = scan->find(bytes, date);
+                const QString fast = found < 0
+                        ? QString()
+                        : decodeCharacterData(scan->entries[size_t(found)].text.of(bytes));
+                QVERIFY2(fast == lookupText(entries, date), bytes.constData());
+            }
+        }
+        QVERIFY(accepted > 100); // the mutations that keep a valid file were tried too
+    }
+};
+
+PENWICK_TEST_MAIN(tst_NoteFile, QCoreApplication)
+#include "tst_notefile.moc"

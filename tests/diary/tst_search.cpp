@@ -1,0 +1,137 @@
+// The keyword match and the search over a real note file.
+#include "TestEnvironment.h"
+#include "platform/Plist.h"
+#include "diary/Search.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+
+using namespace penwick;
+using namespace penwick::diary;
+
+class tst_Search : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keywordMatch_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("case matters") << "a walk in the park"
+                                      << "Park" << false;
+        QTest::newRow("same case") << "Park Lane"
+                                   << "Park" << true;
+        QTest::newRow("two words, together") << "we went to the sea today"
+                                             << "the sea" << true;
+        QTest::newRow("two words, apart") << "the deep blue sea"
+                                          << "the sea" << false;
+        QTest::newRow("two spaces are not one") << "the  sea"
+                                                << "the sea" << false;
+        QTest::newRow("empty keyword") << "anything"
+                                       << "" << false;
+        QTest::newRow("empty text") << ""
+                                    << "a" << false;
+        QTest::newRow("composed keyword, decomposed text")
+                << QString::fromUtf8("cafe\u0301 au lait") << QString::fromUtf8("café") << true;
+        QTest::newRow("decomposed keyword, composed text")
+                << QString::fromUtf8("café au lait") << QString::fromUtf8("cafe\u0301") << true;
+        QTest::newRow("a letter is not its accented form")
+                << QString::fromUtf8("café") << "cafe" << false;
+        QTest::newRow("nor inside a mark with no composed form")
+                << QString::fromUtf8("q\u0301uick") << "q" << false;
+        QTest::newRow("diacritics are not folded")
+                << "resume" << QString::fromUtf8("résumé") << false;
+        QTest::newRow("widths are not folded") << QString::fromUtf8("ＡＢＣ") << "ABC" << false;
+        QTest::newRow("Japanese") << QString::fromUtf8("今日は雨が降っていました")
+                                  << QString::fromUtf8("雨が") << true;
+        QTest::newRow("Kelvin sign is the letter K")
+                << QString::fromUtf8("300 \u212A") << "300 K" << true;
+        QTest::newRow("Hangul syllable and its jamo")
+                << QString::fromUtf8("\u1100\u1161\u11A8") << QString::fromUtf8("\uAC01") << true;
+        QTest::newRow("kana with a combining sound mark")
+                << QString::fromUtf8("\u304B\u3099") << QString::fromUtf8("\u304C") << true;
+        QTest::newRow("regex characters are literal") << "a.b"
+                                                      << "." << true;
+        QTest::newRow("regex characters match only themselves") << "ab"
+                                                                << "a.b" << false;
+    }
+
+    void keywordMatch()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, keyword);
+        QFETCH(bool, found);
+        QCOMPARE(containsKeyword(text, keyword), found);
+    }
+
+    // Looking at the raw bytes first is a shortcut; it must find exactly the days the full
+    // comparison finds, whatever characters, entities and line ends the texts hold.
+    void byteShortcutFindsWhatTheFullCheckFinds()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("note.plist");
+        const QStringList pieces { "ab", "K", QString(QChar(0x212A)), ";", QString(QChar(0x037E)),
+            "`", QString(QChar(0x1FEF)), "e", QString::fromUtf8("e\u0301"), QString::fromUtf8("é"),
+            "&", "<", "\r\n", " ", "q", QString(QChar(0x0301)), QString::fromUtf8("日"), "\"",
+            QString(QChar(1)) };
+        QRandomGenerator random(5);
+        auto randomText = [&](int length) {
+            QString text;
+            for (int i = 0; i < length; ++i)
+                text += pieces[random.bounded(pieces.size())];
+            return text;
+        };
+        QVariantList diary;
+        for (int i = 0; i < 400; ++i)
+            diary.append(QVariantMap {
+                    { "date", QString::asprintf("2024-%02d-%02d", i / 28 + 1, i % 28 + 1) },
+                    { "text", randomText(1 + random.bounded(12)) } });
+        QVERIFY(writeEntries(path, diary).ok());
+        const QVariantList stored = loadEntries(path).entries;
+        for (int k = 0; k < 300; ++k) {
+            const QString keyword = randomText(1 + random.bounded(3));
+            QStringList expected, found;
+            for (const QVariant &entry : stored)
+                if (containsKeyword(entry.toMap().value("text").toString(), keyword))
+                    expected << entry.toMap().value("date").toString();
+            for (const DiaryEntry &entry : searchDiary(path, keyword).entries)
+                found << entry.date;
+            QVERIFY2(found == expected, qPrintable(keyword));
+        }
+    }
+
+    void resultsComeInDateOrderFromEveryLayout()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("note.plist");
+        auto e = [](const char *date, const QVariant &text) {
+            return QVariantMap { { "date", date }, { "text", text } };
+        };
+        const QVariantList diary { e("2024-03-01", "rain"), e("2023-12-31", "rain & snow"),
+            qlonglong(3), e("2024-01-15", "more rain"), e("2024-02-02", "sunny"),
+            e("2024-02-03", ""), e("2024-02-04", qlonglong(5)),
+            QVariantMap { { "text", "rain, but no date" } } };
+        const QStringList expected { "2023-12-31", "2024-01-15", "2024-03-01" };
+        for (const bool plain : { true, false }) {
+            QByteArray bytes = plist::writeXml(diary);
+            if (!plain)
+                bytes.replace("<array>", "<array><!-- read by the full reader -->");
+            QVERIFY(penwick::test::writeAll(path, bytes));
+            const DiaryEntries found = searchDiary(path, "rain");
+            QVERIFY(found.outcome.ok());
+            QStringList dates;
+            for (const DiaryEntry &entry : found.entries)
+                dates << entry.date;
+            QCOMPARE(dates, expected);
+            QCOMPARE(found.entries[0].text, QString("rain & snow"));
+            QVERIFY(searchDiary(path, "").entries.isEmpty());
+        }
+        QFile::remove(path);
+        QCOMPARE(searchDiary(path, "rain").outcome.status, Status::Missing);
+    }
+};
+
+PENWICK_TEST_MAIN(tst_Search, QCoreApplication)
+#include "tst_search.moc"

@@ -1,0 +1,267 @@
+// The calendar in the real window: clicks on days, month steps by button, label and shortcut,
+// the highlight, and what reaches the note file (only typing does).
+#include "WindowTest.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QToolButton>
+#include <QTranslator>
+
+using namespace penwick;
+using namespace penwick::test;
+
+namespace {
+
+const QColor highlight = QColor::fromRgbF(0.0f, 0.7f, 1.0f, 1.0f);
+
+} // namespace
+
+class tst_Calendar : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Penwick> m_app;
+    QDateTime m_now;
+
+    void launch()
+    {
+        QVERIFY(penwick::test::launch(m_app, [this] { return m_now; }));
+    }
+
+    QModelIndex cellOf(const QString &text) const
+    {
+        CalendarModel *model = m_app->calendarModel();
+        for (int r = 1; r < model->rowCount(); ++r)
+            for (int c = 0; c < 7; ++c)
+                if (model->index(r, c).data().toString() == text)
+                    return model->index(r, c);
+        return {};
+    }
+
+    void click(const QModelIndex &index) const
+    {
+        QTest::mouseClick(m_app->calendarView()->viewport(), Qt::LeftButton, {},
+                m_app->calendarView()->visualRect(index).center());
+    }
+
+    void clickDay(int day) const
+    {
+        const QModelIndex at = cellOf(QString::number(day));
+        QVERIFY(at.isValid());
+        click(at);
+    }
+
+    // The days drawn in the highlight colour.
+    QStringList highlighted() const
+    {
+        QStringList days;
+        CalendarModel *model = m_app->calendarModel();
+        for (int r = 1; r < model->rowCount(); ++r)
+            for (int c = 0; c < 7; ++c)
+                if (model->index(r, c).data(Qt::ForegroundRole).value<QColor>() == highlight)
+                    days << model->index(r, c).data().toString();
+        return days;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        penwick::test::environment().clean();
+        penwick::test::Environment::setTimeZone("Europe/Berlin");
+        m_now = QDateTime(QDate(2026, 3, 18), QTime(9, 30));
+    }
+
+    void cleanup() { m_app.reset(); }
+
+    void clickingADayShowsItAndTypingWritesThere()
+    {
+        QVERIFY(writeDiary({ entry("2026-03-05", "the fifth"), entry("2026-03-18", "today") }));
+        launch();
+        QCOMPARE(m_app->monthLabel(), QString("2026.3"));
+        QCOMPARE(highlighted(), QStringList { "18" });
+        QCOMPARE(m_app->editor()->toPlainText(), QString("today"));
+        const QByteArray before = readAll(notePath());
+
+        clickDay(5);
+        QCOMPARE(m_app->editor()->toPlainText(), QString("the fifth"));
+        QCOMPARE(highlighted(), QStringList { "5" });
+        QCOMPARE(readAll(notePath()), before);
+
+        QTest::keyClicks(m_app->editor(), "!");
+        QCOMPARE(entriesOnDisk(),
+                (QVariantList { entry("2026-03-05", "the fifth!"), entry("2026-03-18", "today") }));
+        // the editor keeps the keyboard after a click on a day
+        QVERIFY(!m_app->calendarView()->hasFocus());
+    }
+
+    void clickingBlankOrTitleChangesNothingButTheHighlight()
+    {
+        QVERIFY(writeDiary({ entry("2026-03-18", "today") }));
+        m_now = QDateTime(QDate(2026, 1, 14), QTime(9, 0)); // January 2026 starts on a Thursday
+        launch();
+        const QByteArray before = readAll(notePath());
+        click(m_app->calendarModel()->index(1, 0)); // the blank cell before day 1
+        QCOMPARE(highlighted(), QStringList {});
+        QCOMPARE(m_app->editor()->toPlainText(), QString());
+        click(m_app->calendarModel()->index(0, 3)); // a weekday title
+        click(m_app->calendarModel()->index(m_app->calendarModel()->rowCount() - 1, 4)); // the empty last row
+        QCOMPARE(highlighted(), QStringList {});
+        QCOMPARE(readAll(notePath()), before);
+        QTest::keyClicks(m_app->editor(), "still the 14th");
+        QCOMPARE(entriesOnDisk().last(), QVariant(entry("2026-01-14", "still the 14th")));
+    }
+
+    void clickingTheSelectedDayReloadsIt()
+    {
+        QVERIFY(writeDiary({ entry("2026-03-18", "old") }));
+        launch();
+        QVERIFY(writeDiary({ entry("2026-03-18", "changed on disk") }));
+        clickDay(18);
+        QCOMPARE(m_app->editor()->toPlainText(), QString("changed on disk"));
+        QCOMPARE(highlighted(), QStringList { "18" });
+    }
+
+    void monthStepsLandOnTheFirst_data()
+    {
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("previous from January") << QDate(2026, 1, 20) << "previousMonthButton"
+                                               << "2025.12"
+                                               << "2025-12-01";
+        QTest::newRow("next from December") << QDate(2026, 12, 6) << "nextMonthButton"
+                                            << "2027.1"
+                                            << "2027-01-01";
+        QTest::newRow("previous from March 31") << QDate(2026, 3, 31) << "previousMonthButton"
+                                                << "2026.2"
+                                                << "2026-02-01";
+        QTest::newRow("next from March") << QDate(2026, 3, 18) << "nextMonthButton"
+                                         << "2026.4"
+                                         << "2026-04-01";
+        QTest::newRow("shortcut previous") << QDate(2026, 3, 18) << "Ctrl+PgUp"
+                                           << "2026.2"
+                                           << "2026-02-01";
+        QTest::newRow("shortcut next") << QDate(2026, 3, 18) << "Ctrl+PgDown"
+                                       << "2026.4"
+                                       << "2026-04-01";
+    }
+
+    void monthStepsLandOnTheFirst()
+    {
+        QFETCH(QDate, start);
+        QFETCH(QString, control);
+        QFETCH(QString, label);
+        QFETCH(QString, selected);
+        QVERIFY(writeDiary({ entry(selected, "first of the month") }));
+        m_now = QDateTime(start, QTime(22, 45));
+        launch();
+        const QByteArray before = readAll(notePath());
+        const QDateTime modified = QFileInfo(notePath()).lastModified();
+        if (control.startsWith("Ctrl"))
+            QTest::keySequence(&m_app->window, QKeySequence(control));
+        else
+            m_app->child<QToolButton>(qPrintable(control))->click();
+        QCOMPARE(m_app->monthLabel(), label);
+        QCOMPARE(highlighted(), QStringList { "1" });
+        QCOMPARE(m_app->editor()->toPlainText(), QString("first of the month"));
+        QCOMPARE(m_app->selectedDayKey(), selected);
+        QCOMPARE(readAll(notePath()), before);
+        QCOMPARE(QFileInfo(notePath()).lastModified(), modified);
+    }
+
+    void todayComesBackByLabelAndShortcut()
+    {
+        QVERIFY(writeDiary({ entry("2026-03-18", "today") }));
+        launch();
+        m_app->child<QToolButton>("nextMonthButton")->click();
+        m_app->child<QToolButton>("nextMonthButton")->click();
+        QCOMPARE(m_app->monthLabel(), QString("2026.5"));
+        m_app->child<QPushButton>("monthButton")->click();
+        QCOMPARE(m_app->monthLabel(), QString("2026.3"));
+        QCOMPARE(highlighted(), QStringList { "18" });
+        QCOMPARE(m_app->editor()->toPlainText(), QString("today"));
+        m_app->child<QToolButton>("previousMonthButton")->click();
+        QTest::keySequence(&m_app->window, QKeySequence("Ctrl+T"));
+        QCOMPARE(m_app->monthLabel(), QString("2026.3"));
+        QCOMPARE(highlighted(), QStringList { "18" });
+    }
+
+    void arrowKeysWalkTheDays()
+    {
+        launch();
+        m_app->calendarView()->setFocus();
+        QTest::keyClick(m_app->calendarView(), Qt::Key_Down);
+        QCOMPARE(highlighted(), QStringList { "25" });
+        QTest::keyClick(m_app->calendarView(), Qt::Key_Down);
+        QCOMPARE(m_app->monthLabel(), QString("2026.4"));
+        QCOMPARE(highlighted(), QStringList { "1" });
+        QTest::keySequence(&m_app->window, QKeySequence("Alt+Left"));
+        QCOMPARE(m_app->monthLabel(), QString("2026.3"));
+        QCOMPARE(highlighted(), QStringList { "31" });
+    }
+
+    // In Sao Paulo, 4 November 2018 had no midnight: the clocks went from 00:00 to 01:00.
+    void dayWithoutMidnightIsStillItsOwnDay()
+    {
+        penwick::test::Environment::setTimeZone("America/Sao_Paulo");
+        m_now = QDateTime(QDate(2018, 11, 10), QTime(12, 0));
+        launch();
+        clickDay(4);
+        QCOMPARE(highlighted(), QStringList { "4" });
+        QTest::keyClicks(m_app->editor(), "spring forward");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2018-11-04", "spring forward") });
+        m_app->child<QToolButton>("nextMonthButton")->click();
+        m_app->child<QToolButton>("previousMonthButton")->click();
+        QCOMPARE(m_app->monthLabel(), QString("2018.11"));
+        QCOMPARE(highlighted(), QStringList { "1" });
+    }
+
+    void lateEveningOnTheLastDayBelongsToThatMonth()
+    {
+        penwick::test::Environment::setTimeZone("Pacific/Honolulu");
+        m_now = QDateTime(QDate(2026, 1, 31), QTime(23, 30));
+        launch();
+        QCOMPARE(m_app->monthLabel(), QString("2026.1"));
+        QCOMPARE(highlighted(), QStringList { "31" });
+        QTest::keyClicks(m_app->editor(), "x");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-01-31", "x") });
+    }
+
+    // Seven rows fit without scrolling, cells are centred, and days other than the selected one
+    // take the palette's text colour, so a dark palette stays readable.
+    void gridFitsAndFollowsThePalette()
+    {
+        m_now = QDateTime(QDate(2026, 8, 10), QTime(12, 0)); // August 2026: seven records
+        launch();
+        QTableView *grid = m_app->calendarView();
+        QCOMPARE(m_app->calendarModel()->rowCount(), 7);
+        const int last = grid->rowViewportPosition(6) + grid->rowHeight(6);
+        QVERIFY2(last <= grid->viewport()->height(),
+                qPrintable(QString("%1 > %2").arg(last).arg(grid->viewport()->height())));
+        QVERIFY(grid->rowHeight(1) >= grid->fontMetrics().height());
+        QCOMPARE(grid->horizontalHeader()->length(), grid->viewport()->width());
+        const QModelIndex day = cellOf("11");
+        QCOMPARE(day.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+        QVERIFY(!day.data(Qt::ForegroundRole).isValid()); // drawn in the view's palette text colour
+        QCOMPARE(m_app->calendarModel()->flags(day), Qt::ItemIsEnabled);
+    }
+
+    void weekdayTitlesAreTranslated()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QLocale(QLocale::German), "penwick", "_", ":/i18n"));
+        QCoreApplication::installTranslator(&german);
+        launch();
+        QStringList titles;
+        for (int c = 0; c < 7; ++c)
+            titles << m_app->calendarModel()->index(0, c).data().toString();
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(titles, (QStringList { "So", "Mo", "Di", "Mi", "Do", "Fr", "Sa" }));
+        m_app->window.showSelectedDay(); // and English, the keys themselves, where no translation is installed
+        QCOMPARE(m_app->calendarModel()->index(0, 0).data().toString(), QString("Su"));
+    }
+};
+
+PENWICK_TEST_MAIN(tst_Calendar, QApplication)
+#include "tst_calendar.moc"

@@ -1,0 +1,192 @@
+// The real window, driven as a user drives it: start-up, typing, the warning bar, menu commands.
+#include "WindowTest.h"
+#include "platform/Preferences.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+
+using namespace penwick;
+using namespace penwick::test;
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Penwick> m_app;
+    QDateTime m_now;
+
+    void launch()
+    {
+        QVERIFY(penwick::test::launch(m_app, [this] { return m_now; }));
+    }
+
+    QWidget *warning() const { return m_app->warningBar(); }
+    QString warningText() const { return m_app->warningText(); }
+    QAction *action(const char *name) const { return m_app->child<QAction>(name); }
+
+private Q_SLOTS:
+    void init()
+    {
+        penwick::test::environment().clean();
+        m_now = QDateTime(QDate(2026, 3, 5), QTime(10, 15));
+    }
+
+    void cleanup() { m_app.reset(); }
+
+    void firstLaunchCreatesTheDiaryAndStoresTyping()
+    {
+        launch();
+        QCOMPARE(readAll(notePath()), plist::writeXml(QVariantList {}));
+        QCOMPARE(m_app->editor()->toPlainText(), QString());
+        QCOMPARE(m_app->monthLabel(), QString("2026.3"));
+        QVERIFY(!warning()->isVisible());
+
+        QTest::keyClicks(m_app->editor(), "Hello");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "Hello") });
+
+        bool ok = false;
+        const QByteArray seen = penwick::test::python(
+                "import plistlib,sys\nprint(plistlib.load(open(sys.argv[1],'rb')))", { notePath() },
+                &ok);
+        QVERIFY(ok);
+        QCOMPARE(seen.trimmed(), QByteArray("[{'date': '2026-03-05', 'text': 'Hello'}]"));
+
+        // deleting everything keeps an entry with empty text
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(m_app->editor(), Qt::Key_Backspace);
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "") });
+    }
+
+    void showingADayWritesNothing()
+    {
+        QVERIFY(writeDiary(
+                (QVariantList { entry("2026-03-04", "before"), entry("2026-03-05", "today's") })));
+        const QDateTime modified = QFileInfo(notePath()).lastModified();
+        const QByteArray before = readAll(notePath());
+        QTest::qWait(20);
+        launch();
+        QCOMPARE(m_app->editor()->toPlainText(), QString("today's"));
+        m_app->window.showSelectedDay();
+        QCOMPARE(readAll(notePath()), before);
+        QCOMPARE(QFileInfo(notePath()).lastModified(), modified);
+        // and the program's text leaves no undo step that would reach into another day
+        QVERIFY(!action("actionUndo")->isEnabled());
+        QVERIFY(!m_app->editor()->document()->isUndoAvailable());
+    }
+
+    void legacyDiaryIsCarriedInBeforeTheFirstDayShows()
+    {
+        QVERIFY(penwick::test::writeAll(prefsPath(),
+                plist::writeXml(QVariantMap { { "2026-03-05", "from the old version" },
+                        { "2026-03-01", "earlier" }, { "NU", qlonglong(0) } })));
+        launch();
+        QCOMPARE(m_app->editor()->toPlainText(), QString("from the old version"));
+        QTest::keyClicks(m_app->editor(), "!");
+        QCOMPARE(entriesOnDisk(),
+                (QVariantList { entry("2026-03-01", "earlier"),
+                        entry("2026-03-05", "from the old version!") }));
+        // the preferences keep every legacy key, and "note" now holds the gathered list
+        const QVariantMap prefs = plist::read(readAll(prefsPath())).value->toMap();
+        QCOMPARE(prefs.value("2026-03-01"), QVariant("earlier"));
+        QCOMPARE(prefs.value("note").toList().size(), 2);
+    }
+
+    void existingDiaryIsNeverReplacedByTheLegacyOne()
+    {
+        QVERIFY(penwick::test::writeAll(prefsPath(),
+                plist::writeXml(QVariantMap {
+                        { "note", QVariantList { entry("2026-03-05", "legacy") } } })));
+        const QByteArray mine = plist::writeXml(QVariantList { entry("2026-03-05", "mine") });
+        QVERIFY(penwick::test::writeAll(notePath(), mine));
+        launch();
+        QCOMPARE(readAll(notePath()), mine);
+        QCOMPARE(m_app->editor()->toPlainText(), QString("mine"));
+    }
+
+    void unreadableDiaryWarnsAndIsLeftAlone()
+    {
+        const QByteArray broken
+                = plist::writeXml(QVariantList { entry("2026-03-05", "precious") }).left(150);
+        QVERIFY(penwick::test::writeAll(notePath(), broken));
+        launch();
+        QVERIFY(warning()->isVisible());
+        QVERIFY2(warningText().contains(notePath()) && warningText().contains("cannot be read"),
+                qPrintable(warningText()));
+        QTest::keyClicks(m_app->editor(), "typed");
+        QCOMPARE(readAll(notePath()), broken);
+        QVERIFY(warning()->isVisible());
+    }
+
+    void failedSaveWarnsUntilASaveSucceeds()
+    {
+        QVariantList diary;
+        for (int i = 1; i <= 28; ++i)
+            diary.append(entry(QString::asprintf("2026-02-%02d", i), QString(1000, 'x')));
+        QVERIFY(writeDiary((diary)));
+        launch();
+
+        {
+            // smaller than the diary: every write stops short
+            penwick::test::FileSizeLimit full(4096);
+            QTest::keyClicks(m_app->editor(), "lost?");
+            // reading another day, which works, must not hide the change still waiting
+            m_app->window.showPreviousDay();
+            QVERIFY(warning()->isVisible());
+            QVERIFY2(warningText().contains("could not be saved"), qPrintable(warningText()));
+            m_app->window.showNextDay();
+        }
+
+        QCOMPARE(entriesOnDisk(), diary);
+        m_app->window.showSelectedDay(); // showing a day tries the lost change again, now with room to write
+        QVERIFY(!warning()->isVisible());
+        QCOMPARE(m_app->editor()->toPlainText(), QString("lost?"));
+
+        {
+            penwick::test::FileSizeLimit full(4096);
+            QTest::keyClicks(m_app->editor(), " no");
+        }
+        QVERIFY(warning()->isVisible());
+        m_app->child<QPushButton>("tryAgainButton")->click();
+        QVERIFY(!warning()->isVisible());
+        QCOMPARE(entriesOnDisk().last(), QVariant(entry("2026-03-05", "lost? no")));
+    }
+
+    void tryAgainStoresTheWindowsText()
+    {
+        launch();
+        QFile::remove(notePath()); // the diary vanished under the running window
+        QTest::keyClicks(m_app->editor(), "a");
+        QVERIFY(warning()->isVisible());
+        QVERIFY(warningText().contains("no diary file"));
+        QVERIFY(writeDiary((QVariantList {})));
+        QTest::keyClicks(m_app->editor(), "b");
+        QVERIFY(!warning()->isVisible());
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "ab") });
+    }
+
+    void removeEmptyEntriesFromTheMenu()
+    {
+        QVERIFY(writeDiary((QVariantList { entry("2026-03-01", ""), entry("2026-03-02", "kept"),
+                entry("2026-03-03", ""), qlonglong(5) })));
+        launch();
+        action("actionRemoveEmptyEntries")->trigger();
+        QCOMPARE(entriesOnDisk(), (QVariantList { entry("2026-03-02", "kept"), qlonglong(5) }));
+        QVERIFY(m_app->window.statusBar()->currentMessage().contains("2"));
+    }
+
+    void typingAfterMidnightStaysOnTheChosenDay()
+    {
+        m_now = QDateTime(QDate(2026, 3, 5), QTime(23, 59, 50));
+        launch();
+        m_now = m_now.addSecs(30);
+        QTest::keyClicks(m_app->editor(), "late");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "late") });
+    }
+
+};
+
+PENWICK_TEST_MAIN(tst_MainWindow, QApplication)
+#include "tst_mainwindow.moc"

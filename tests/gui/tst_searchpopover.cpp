@@ -1,0 +1,203 @@
+// The search in the real window: the field, the popover and its list, choosing a result, and
+// the list following the text while the user writes.
+#include "WindowTest.h"
+
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QToolButton>
+
+using namespace penwick;
+using namespace penwick::test;
+
+namespace {
+
+const QVariantList rainyDiary {
+    entry("2026-03-10", "rain in March"),
+    entry("2025-12-24", "rain on Christmas Eve"),
+    entry("2026-01-15", "Rain, capital"),
+    entry("2026-02-02", "more rain"),
+    entry("2026-03-18", "today: rain"),
+    entry("2026-03-11", ""),
+    entry("2026-02-20", "no rain? rain"),
+    entry("2026-02-21", "rainbow"),
+};
+
+} // namespace
+
+class tst_SearchPopover : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Penwick> m_app;
+
+    void launch()
+    {
+        QVERIFY(writeDiary(rainyDiary));
+        QVERIFY(penwick::test::launch(
+                m_app, [] { return QDateTime(QDate(2026, 3, 18), QTime(9, 0)); }));
+    }
+
+    void search(const QString &keyword)
+    {
+        m_app->searchField()->setFocus();
+        m_app->searchField()->selectAll();
+        QTest::keyClicks(m_app->searchField(), keyword);
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+    }
+
+    QStringList listed() const
+    {
+        QStringList dates;
+        for (int r = 0; r < m_app->resultsView()->model()->rowCount(); ++r)
+            dates << m_app->resultsView()->model()->index(r, 0).data().toString();
+        return dates;
+    }
+
+    void selectResult(int row) const
+    {
+        QTest::mouseClick(m_app->resultsView()->viewport(), Qt::LeftButton, {},
+                m_app->resultsView()->visualRect(m_app->resultsView()->model()->index(row, 0)).center());
+    }
+
+    QString shownDay() const { return m_app->selectedDayKey(); }
+
+private Q_SLOTS:
+    void init() { penwick::test::environment().clean(); }
+    void cleanup() { m_app.reset(); }
+
+    void returnListsMatchingDaysInDateOrder()
+    {
+        launch();
+        QLoggingCategory::setFilterRules("penwick.debug=true");
+        QTest::ignoreMessage(QtDebugMsg, "GRID:-1, CTRL:9223372036854775807");
+        search("rain");
+        QVERIFY(m_app->searchPopover()->isShown());
+        QCOMPARE(listed(),
+                (QStringList { "2025-12-24", "2026-02-02", "2026-02-20", "2026-02-21", "2026-03-10",
+                        "2026-03-18" }));
+        QCOMPARE(m_app->resultsView()->model()->index(0, 1).data().toString(),
+                QString("rain on Christmas Eve"));
+        QVERIFY(m_app->searchField()->hasFocus()); // showing the list takes no focus
+
+        // the popover sits under the field or above it, inside the window, clear of the field
+        const QRect field(
+                m_app->searchField()->mapTo(&m_app->window, QPoint()), m_app->searchField()->size());
+        const QRect popover = m_app->searchPopover()->geometry();
+        QVERIFY(m_app->window.rect().contains(popover));
+        QVERIFY(!popover.intersects(field));
+        QVERIFY(popover.width() >= field.width());
+
+        search("rain on");
+        QCOMPARE(listed(), QStringList { "2025-12-24" });
+        search("Rain");
+        QCOMPARE(listed(), QStringList { "2026-01-15" });
+    }
+
+    void choosingAResultShowsItsDayForWriting()
+    {
+        launch();
+        search("rain");
+        selectResult(0);
+        QCOMPARE(m_app->monthLabel(), QString("2025.12"));
+        QCOMPARE(m_app->editor()->toPlainText(), QString("rain on Christmas Eve"));
+        QVERIFY(m_app->editor()->hasFocus());
+        QTest::keyClicks(m_app->editor(), "!");
+        const QVariantList onDisk = plist::read(readAll(notePath())).value->toList();
+        QCOMPARE(onDisk[1], QVariant(entry("2025-12-24", "rain on Christmas Eve!")));
+        QCOMPARE(m_app->searchPopover()->selectedRow(), 0);
+
+        // elsewhere, a click on the same, still selected result goes back to it
+        m_app->child<QToolButton>("nextMonthButton")->click();
+        QCOMPARE(shownDay(), QString("2026-01-01"));
+        selectResult(0);
+        QCOMPARE(shownDay(), QString("2025-12-24"));
+
+        // taking the selection away changes nothing
+        QTest::mouseClick(m_app->resultsView()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                m_app->resultsView()->visualRect(m_app->resultsView()->model()->index(0, 0)).center());
+        QCOMPARE(m_app->searchPopover()->selectedRow(), -1);
+        QCOMPARE(shownDay(), QString("2025-12-24"));
+        QCOMPARE(m_app->editor()->toPlainText(), QString("rain on Christmas Eve!"));
+    }
+
+    // With the list open, it follows each keystroke; the remembered row is kept where the list
+    // still has it, and keeping it never moves the editor to another day.
+    void listFollowsTypingAndNeverMovesTheEditor()
+    {
+        launch();
+        search("rain");
+        selectResult(5); // 2026-03-18, today
+        QCOMPARE(shownDay(), QString("2026-03-18"));
+        m_app->editor()->selectAll();
+        QTest::keyClicks(m_app->editor(), "sunshine");
+        QCOMPARE(listed(),
+                (QStringList {
+                        "2025-12-24", "2026-02-02", "2026-02-20", "2026-02-21", "2026-03-10" }));
+        QCOMPARE(m_app->searchPopover()->selectedRow(), -1); // row 5 is gone
+
+        selectResult(1); // 2026-02-02
+        m_app->editor()->selectAll();
+        QTest::keyClicks(m_app->editor(), "dry");
+        // row 1 is kept, and now shows another day; the editor stays on the day being written
+        QCOMPARE(
+                listed(), (QStringList { "2025-12-24", "2026-02-20", "2026-02-21", "2026-03-10" }));
+        QCOMPARE(m_app->searchPopover()->selectedRow(), 1);
+        QCOMPARE(shownDay(), QString("2026-02-02"));
+        QCOMPARE(m_app->editor()->toPlainText(), QString("dry"));
+        QTest::keyClicks(m_app->editor(), " day");
+        const QVariantList onDisk = plist::read(readAll(notePath())).value->toList();
+        QCOMPARE(onDisk[3], QVariant(entry("2026-02-02", "dry day")));
+
+        // closed, the list is left as it was
+        QTest::keyClick(m_app->editor(), Qt::Key_Escape);
+        QVERIFY(!m_app->searchPopover()->isShown());
+        m_app->editor()->selectAll();
+        QTest::keyClicks(m_app->editor(), "rain again");
+        QCOMPARE(listed().size(), 4);
+    }
+
+    void clearingAndClosing()
+    {
+        launch();
+        search("rain");
+        QVERIFY(m_app->searchPopover()->isShown());
+        m_app->child<QToolButton>("closeResultsButton")->click();
+        QVERIFY(!m_app->searchPopover()->isShown());
+        QCOMPARE(listed().size(), 6);
+
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+        QVERIFY(m_app->searchPopover()->isShown());
+        QTest::keyClick(m_app->searchField(), Qt::Key_Escape);
+        QVERIFY(!m_app->searchPopover()->isShown());
+
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+        m_app->searchField()->clear(); // what the field's clear button does
+        QVERIFY(!m_app->searchPopover()->isShown());
+        QCOMPARE(listed(), QStringList {});
+        QTest::keyClick(m_app->searchField(),
+                Qt::Key_Return); // an empty field shows the popover, searches nothing
+        QVERIFY(m_app->searchPopover()->isShown());
+        QCOMPARE(listed(), QStringList {});
+    }
+
+    void keyboardOnly()
+    {
+        launch();
+        m_app->editor()->setFocus();
+        QTest::keySequence(&m_app->window, QKeySequence::Find);
+        QVERIFY(m_app->searchField()->hasFocus());
+        QTest::keyClicks(m_app->searchField(), "rain");
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+        QTest::keyClick(m_app->searchField(), Qt::Key_Down);
+        QVERIFY(m_app->resultsView()->hasFocus());
+        QCOMPARE(shownDay(), QString("2025-12-24"));
+        QTest::keyClick(m_app->resultsView(), Qt::Key_Down);
+        QCOMPARE(shownDay(), QString("2026-02-02"));
+        QTest::keyClick(m_app->resultsView(), Qt::Key_Return);
+        QVERIFY(m_app->editor()->hasFocus());
+        QCOMPARE(m_app->editor()->toPlainText(), QString("more rain"));
+    }
+};
+
+PENWICK_TEST_MAIN(tst_SearchPopover, QApplication)
+#include "tst_searchpopover.moc"
