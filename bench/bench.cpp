@@ -2,9 +2,9 @@
 // 1, 10 and 50 years, next to the raw floor: writing, syncing and renaming the same bytes.
 // Ends with one line per size that runs can be compared by:
 //   keystroke 10y median_ms=6.1 floor_ms=2.4 ratio=2.5
-#include "platform/Plist.h"
-#include "diary/Search.h"
 #include "diary/NoteFile.h"
+#include "diary/Search.h"
+#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QDate>

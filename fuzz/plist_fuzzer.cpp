@@ -1,8 +1,8 @@
 // Feeds any bytes to the property-list reader and to the note file's fast scanner. Neither may
 // crash, and whatever the scanner accepts the full reader must accept and read the same way.
-#include "platform/Plist.h"
 #include "diary/NoteFile.h"
 #include "diary/NoteScan.h"
+#include "platform/Plist.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cstdio>
 
 namespace {
@@ -57,15 +56,18 @@ int main(int argc, char *argv[])
     const QString note = home.path() + "/.local/share/Hollyfen/Penwick/note.plist";
     const QVariantList diary {
         entry("2026-08-12",
-              QString("A long entry, to see how the editor wraps it. ").repeated(12) + "\n\nCafé, 日本語, & < >."),
-        entry("2026-08-03", "Rain all morning."), entry("2026-07-21", "rain, then sun"),
+                QString("A long entry, to see how the editor wraps it. ").repeated(12)
+                        + "\n\nCafé, 日本語, & < >."),
+        entry("2026-08-03", "Rain all morning."),
+        entry("2026-07-21", "rain, then sun"),
         entry("2025-12-24", "Snow and rain on Christmas Eve."),
     };
 
     auto shoot = [&](const QString &name, const QPalette &palette,
                          const std::function<void(MainWindow &)> &stage) {
         QApplication::setPalette(palette);
-        penwick::diary::DiarySession session([] { return QDateTime(QDate(2026, 8, 12), QTime(20, 0)); });
+        penwick::diary::DiarySession session(
+                [] { return QDateTime(QDate(2026, 8, 12), QTime(20, 0)); });
         MainWindow window(&session);
         window.start();
         window.resize(960, 620);

@@ -16,7 +16,8 @@ namespace {
 bool hasDisplay()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+    return !qEnvironmentVariableIsEmpty("DISPLAY")
+            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
             || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 #else
     return true;
@@ -59,8 +60,8 @@ int main(int argc, char *argv[])
 
     penwick::diary::DiarySession session;
     MainWindow window(&session);
-    QObject::connect(&instance, &penwick::SingleInstance::raiseRequested, &window,
-            &MainWindow::raiseWindow);
+    QObject::connect(
+            &instance, &penwick::SingleInstance::raiseRequested, &window, &MainWindow::raiseWindow);
     QApplication::setQuitOnLastWindowClosed(true); // closing the window ends Penwick
     window.start();
     return app.exec();

@@ -7,7 +7,8 @@ int weekdayFromSunday(QDate day)
     return day.dayOfWeek() % 7 + 1; // Qt counts Monday 1 to Sunday 7
 }
 
-MonthGrid::MonthGrid(QDate day) : m_first(firstDayOfMonth(day)) { }
+MonthGrid::MonthGrid(QDate day) : m_first(firstDayOfMonth(day))
+{ }
 
 int MonthGrid::rowCount() const
 {

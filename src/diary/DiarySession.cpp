@@ -31,8 +31,7 @@ QDate DiarySession::today() const
 
 QString DiarySession::noteFilePath() const
 {
-    return diary::noteFilePath(
-            m_preferences->string(prefkey::safe), paths::applicationSupport());
+    return diary::noteFilePath(m_preferences->string(prefkey::safe), paths::applicationSupport());
 }
 
 void DiarySession::open()
@@ -48,9 +47,9 @@ void DiarySession::carryOverLegacyDiary()
 {
     Preferences &prefs = *m_preferences;
     if (prefs.array(prefkey::note).isEmpty()) {
-        prefs.setValue(prefkey::note,
-                legacyEntries(
-                        prefs.keys(), [&prefs](const QString &key) { return prefs.value(key); }));
+        prefs.setValue(prefkey::note, legacyEntries(prefs.keys(), [&prefs](const QString &key) {
+            return prefs.value(key);
+        }));
         prefs.sync();
     }
 

@@ -98,8 +98,7 @@ Entries loadEntries(const QString &path)
     return parseEntries(file.bytes);
 }
 
-DiaryEntries diaryEntries(const QString &path,
-        const std::function<bool(const QString &text)> &keep,
+DiaryEntries diaryEntries(const QString &path, const std::function<bool(const QString &text)> &keep,
         const std::function<bool(QByteArrayView utf8)> &mightKeep)
 {
     FileBytes file = readFile(path);

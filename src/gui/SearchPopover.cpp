@@ -133,15 +133,16 @@ void SearchPopover::selectionChanged()
 void SearchPopover::place()
 {
     const QRect field(m_field->mapTo(m_window, QPoint(0, 0)), m_field->size());
-    const int width
-            = std::min(std::max(field.width(), popoverMinimumWidth), m_window->width() - field.left() - 8);
+    const int width = std::min(
+            std::max(field.width(), popoverMinimumWidth), m_window->width() - field.left() - 8);
     const int rows = std::clamp(m_model->rowCount(), 3, visibleRows);
     const int rowHeight = m_ui->resultsView->verticalHeader()->defaultSectionSize();
     const int height = m_ui->resultsTitle->sizeHint().height() + rows * rowHeight + 24;
     int top = field.bottom() + 3;
     if (top + height > m_window->height() - 4) { // no room below: open upwards
         const auto *mainWindow = qobject_cast<QMainWindow *>(m_window);
-        const int menuHeight = mainWindow && mainWindow->menuBar() ? mainWindow->menuBar()->height() : 0;
+        const int menuHeight
+                = mainWindow && mainWindow->menuBar() ? mainWindow->menuBar()->height() : 0;
         top = std::max(field.top() - height - 3, menuHeight);
     }
     setGeometry(field.left(), top, width, height);

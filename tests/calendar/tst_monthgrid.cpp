@@ -66,8 +66,8 @@ private Q_SLOTS:
 
     void everyDayOfThreeCenturiesStandsOnceUnderItsWeekday()
     {
-        static const Qt::DayOfWeek columns[] = { Qt::Sunday, Qt::Monday, Qt::Tuesday,
-            Qt::Wednesday, Qt::Thursday, Qt::Friday, Qt::Saturday };
+        static const Qt::DayOfWeek columns[] = { Qt::Sunday, Qt::Monday, Qt::Tuesday, Qt::Wednesday,
+            Qt::Thursday, Qt::Friday, Qt::Saturday };
         for (QDate month(1900, 1, 1); month.year() <= 2100; month = month.addMonths(1)) {
             const MonthGrid grid(month.addDays(13));
             QSet<QDate> seen;

@@ -1,8 +1,8 @@
 // A keystroke's rewrite killed at any moment, or stopped by a full disk, leaves the note file
 // whole: the old version or the new one, never a mix or a torn file.
 #include "TestEnvironment.h"
-#include "platform/AtomicFile.h"
 #include "diary/NoteFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

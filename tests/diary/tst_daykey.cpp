@@ -20,8 +20,8 @@ private Q_SLOTS:
         QCOMPARE(dayKey(QDate()), QString());
         QCOMPARE(dayFromKey("2026-03-05"), QDate(2026, 3, 5));
         QCOMPARE(dayFromKey("2024-02-29"), QDate(2024, 2, 29));
-        for (const char *bad : { "2024-2-01", "2024-02-30", "2024-13-01", "24-01-01",
-                     "2024-01-01 ", " 2024-01-01", "2024-01", "" })
+        for (const char *bad : { "2024-2-01", "2024-02-30", "2024-13-01", "24-01-01", "2024-01-01 ",
+                     " 2024-01-01", "2024-01", "" })
             QVERIFY2(!dayFromKey(bad).isValid(), bad);
     }
 

@@ -1,9 +1,9 @@
 // The note file: lookup, the keystroke's rewrite in every file layout, files that must never be
 // overwritten, and removal of empty entries. Files are real, in a temporary folder.
 #include "TestEnvironment.h"
-#include "platform/Plist.h"
 #include "diary/NoteFile.h"
 #include "diary/NoteScan.h"
+#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

@@ -1,7 +1,7 @@
 // The keyword match and the search over a real note file.
 #include "TestEnvironment.h"
-#include "platform/Plist.h"
 #include "diary/Search.h"
+#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

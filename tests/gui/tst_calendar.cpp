@@ -104,7 +104,8 @@ private Q_SLOTS:
         QCOMPARE(highlighted(), QStringList {});
         QCOMPARE(m_app->editor()->toPlainText(), QString());
         click(m_app->calendarModel()->index(0, 3)); // a weekday title
-        click(m_app->calendarModel()->index(m_app->calendarModel()->rowCount() - 1, 4)); // the empty last row
+        click(m_app->calendarModel()->index(
+                m_app->calendarModel()->rowCount() - 1, 4)); // the empty last row
         QCOMPARE(highlighted(), QStringList {});
         QCOMPARE(readAll(notePath()), before);
         QTest::keyClicks(m_app->editor(), "still the 14th");
@@ -258,7 +259,8 @@ private Q_SLOTS:
             titles << m_app->calendarModel()->index(0, c).data().toString();
         QCoreApplication::removeTranslator(&german);
         QCOMPARE(titles, (QStringList { "So", "Mo", "Di", "Mi", "Do", "Fr", "Sa" }));
-        m_app->window.showSelectedDay(); // and English, the keys themselves, where no translation is installed
+        m_app->window.showSelectedDay(); // and English, the keys themselves, where no translation
+                                         // is installed
         QCOMPARE(m_app->calendarModel()->index(0, 0).data().toString(), QString("Su"));
     }
 };

@@ -140,7 +140,8 @@ private Q_SLOTS:
         }
 
         QCOMPARE(entriesOnDisk(), diary);
-        m_app->window.showSelectedDay(); // showing a day tries the lost change again, now with room to write
+        m_app->window.showSelectedDay(); // showing a day tries the lost change again, now with room
+                                         // to write
         QVERIFY(!warning()->isVisible());
         QCOMPARE(m_app->editor()->toPlainText(), QString("lost?"));
 
@@ -185,7 +186,6 @@ private Q_SLOTS:
         QTest::keyClicks(m_app->editor(), "late");
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "late") });
     }
-
 };
 
 PENWICK_TEST_MAIN(tst_MainWindow, QApplication)

@@ -56,7 +56,9 @@ class tst_SearchPopover : public QObject
     void selectResult(int row) const
     {
         QTest::mouseClick(m_app->resultsView()->viewport(), Qt::LeftButton, {},
-                m_app->resultsView()->visualRect(m_app->resultsView()->model()->index(row, 0)).center());
+                m_app->resultsView()
+                        ->visualRect(m_app->resultsView()->model()->index(row, 0))
+                        .center());
     }
 
     QString shownDay() const { return m_app->selectedDayKey(); }
@@ -80,8 +82,8 @@ private Q_SLOTS:
         QVERIFY(m_app->searchField()->hasFocus()); // showing the list takes no focus
 
         // the popover sits under the field or above it, inside the window, clear of the field
-        const QRect field(
-                m_app->searchField()->mapTo(&m_app->window, QPoint()), m_app->searchField()->size());
+        const QRect field(m_app->searchField()->mapTo(&m_app->window, QPoint()),
+                m_app->searchField()->size());
         const QRect popover = m_app->searchPopover()->geometry();
         QVERIFY(m_app->window.rect().contains(popover));
         QVERIFY(!popover.intersects(field));
@@ -114,7 +116,9 @@ private Q_SLOTS:
 
         // taking the selection away changes nothing
         QTest::mouseClick(m_app->resultsView()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                m_app->resultsView()->visualRect(m_app->resultsView()->model()->index(0, 0)).center());
+                m_app->resultsView()
+                        ->visualRect(m_app->resultsView()->model()->index(0, 0))
+                        .center());
         QCOMPARE(m_app->searchPopover()->selectedRow(), -1);
         QCOMPARE(shownDay(), QString("2025-12-24"));
         QCOMPARE(m_app->editor()->toPlainText(), QString("rain on Christmas Eve!"));

@@ -87,7 +87,6 @@ private Q_SLOTS:
         QCOMPARE(readAll(path("full")), old);
         QCOMPARE(leftovers(), QStringList { "full" });
     }
-
 };
 
 PENWICK_TEST_MAIN(tst_AtomicFile, QCoreApplication)
