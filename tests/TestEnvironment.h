@@ -44,9 +44,10 @@ public:
     QString dataHome() const { return home() + QStringLiteral("/.local/share"); }
     QString configHome() const { return home() + QStringLiteral("/.config"); }
 
-    // Empties the data and config folders between tests.
+    // Empties the data, config and agent folders between tests.
     void clean() const
     {
+        QDir(home() + QStringLiteral("/Library")).removeRecursively();
         for (const QString &folder : { dataHome(), configHome() }) {
             QDir(folder).removeRecursively();
             QDir().mkpath(folder);

@@ -2,6 +2,7 @@
 // a Penwick started as a user starts it, with its controls found by their object names.
 #pragma once
 
+#include "RecordingRunner.h"
 #include "TestEnvironment.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
@@ -9,6 +10,7 @@
 #include "gui/MainWindow.h"
 #include "gui/SearchPopover.h"
 #include "platform/Plist.h"
+#include "reminder/Reminder.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +52,10 @@ inline bool writeDiary(const QVariantList &entries)
 class Penwick
 {
 public:
-    explicit Penwick(diary::DiarySession::Clock clock) : session(std::move(clock)), window(&session)
+    explicit Penwick(diary::DiarySession::Clock clock)
+        : session(std::move(clock))
+        , reminder(runner, reminder::Scheduler::SystemdUser, reminder::Reminder::userFolders())
+        , window(&session, &reminder)
     {
         window.start();
     }
@@ -78,6 +83,8 @@ public:
     QString selectedDayKey() const { return diary::dayKey(session.selectedDay()); }
 
     diary::DiarySession session;
+    RecordingRunner runner;
+    reminder::Reminder reminder;
     MainWindow window;
 };
 

@@ -3,18 +3,30 @@
 //   make screenshots   (writes them to build/screenshots)
 #include "diary/DiarySession.h"
 #include "gui/MainWindow.h"
+#include "platform/CommandRunner.h"
 #include "platform/Plist.h"
+#include "reminder/Reminder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeEdit>
 #include <cstdio>
 
 namespace {
+
+// The reminder's scheduler is not asked: the pictures change nothing outside their folder.
+class QuietRunner : public penwick::CommandRunner
+{
+public:
+    bool run(const QString &, const QStringList &, int) override { return true; }
+    bool start(const QString &, const QStringList &) override { return true; }
+};
 
 QVariantMap entry(const QString &date, const QString &text)
 {
@@ -68,7 +80,10 @@ int main(int argc, char *argv[])
         QApplication::setPalette(palette);
         penwick::diary::DiarySession session(
                 [] { return QDateTime(QDate(2026, 8, 12), QTime(20, 0)); });
-        MainWindow window(&session);
+        QuietRunner runner;
+        penwick::reminder::Reminder reminder(runner, penwick::reminder::Scheduler::SystemdUser,
+                penwick::reminder::Reminder::userFolders());
+        MainWindow window(&session, &reminder);
         window.start();
         window.resize(960, 620);
         if (stage)
@@ -87,6 +102,10 @@ int main(int argc, char *argv[])
         auto *field = w.findChild<QLineEdit *>("searchField");
         field->setText("rain");
         QTest::keyClick(field, Qt::Key_Return);
+    });
+    shoot("reminder", darkPalette(light), [](MainWindow &w) {
+        w.findChild<QTimeEdit *>("reminderTime")->setTime(QTime(21, 30));
+        w.findChild<QPushButton *>("reminderOnButton")->click();
     });
     writeDiary(note, penwick::plist::writeXml(diary).left(200));
     shoot("warning", light, [](MainWindow &w) {

@@ -1,7 +1,9 @@
 #include "diary/DiarySession.h"
 #include "gui/AppIcon.h"
 #include "gui/MainWindow.h"
+#include "platform/CommandRunner.h"
 #include "platform/SingleInstance.h"
+#include "reminder/Reminder.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -38,7 +40,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Penwick"));
     QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
     QApplication::setApplicationVersion(QStringLiteral(PENWICK_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("penwick"));
+    QApplication::setDesktopFileName(penwick::reminder::agentLabel);
     QApplication::setWindowIcon(penwickIcon());
 
     // The user's language where a translation exists; English otherwise.
@@ -59,7 +61,10 @@ int main(int argc, char *argv[])
     }
 
     penwick::diary::DiarySession session;
-    MainWindow window(&session);
+    penwick::ProcessRunner runner;
+    penwick::reminder::Reminder reminder(runner, penwick::reminder::Reminder::systemScheduler(),
+            penwick::reminder::Reminder::userFolders());
+    MainWindow window(&session, &reminder);
     QObject::connect(
             &instance, &penwick::SingleInstance::raiseRequested, &window, &MainWindow::raiseWindow);
     QApplication::setQuitOnLastWindowClosed(true); // closing the window ends Penwick

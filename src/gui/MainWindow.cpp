@@ -18,10 +18,15 @@ using penwick::diary::DiarySession;
 using penwick::diary::Outcome;
 using penwick::diary::Status;
 
-MainWindow::MainWindow(DiarySession *session, QWidget *parent)
+MainWindow::MainWindow(
+        DiarySession *session, penwick::reminder::Reminder *reminder, QWidget *parent)
     : QMainWindow(parent), m_ui(new Ui::MainWindow), m_session(session)
 {
     m_ui->setupUi(this);
+    m_ui->reminder->setReminder(reminder);
+    m_ui->reminder->setVisible(reminder != nullptr);
+    connect(m_ui->reminder, &ReminderWidget::switchOnFailed, this,
+            &MainWindow::reportReminderFailure);
     m_ui->editor->document()->setDocumentMargin(14);
     m_ui->splitter->setStretchFactor(0, 0);
     m_ui->splitter->setStretchFactor(1, 1);
@@ -108,6 +113,7 @@ void MainWindow::start()
     showSelectedDay();
     show();
     m_ui->editor->setFocus();
+    m_ui->reminder->showSavedState();
 }
 
 void MainWindow::showSelectedDay()
@@ -234,4 +240,9 @@ void MainWindow::showAbout()
                "<p>Your diary is kept in %2</p>")
                     .arg(QApplication::applicationVersion(),
                             QDir::toNativeSeparators(m_session->noteFilePath()).toHtmlEscaped()));
+}
+
+void MainWindow::reportReminderFailure(const QString &reason)
+{
+    statusBar()->showMessage(tr("The reminder could not be switched on. %1").arg(reason));
 }

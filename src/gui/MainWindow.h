@@ -15,16 +15,22 @@ namespace penwick::diary {
 class DiarySession;
 struct Outcome;
 } // namespace penwick::diary
+namespace penwick::reminder {
+class Reminder;
+}
 class SearchPopover;
 
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit MainWindow(penwick::diary::DiarySession *session, QWidget *parent = nullptr);
+    // Without a reminder, its controls are not shown.
+    MainWindow(penwick::diary::DiarySession *session, penwick::reminder::Reminder *reminder,
+            QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Start-up: opens the diary on today, shows the day and the window, keyboard in the editor.
+    // Start-up: opens the diary on today, shows the day and the window, keyboard in the editor,
+    // and last the reminder's state.
     void start();
 
 public Q_SLOTS:
@@ -44,6 +50,7 @@ private Q_SLOTS:
     void removeEmptyEntries();
     void showProblem(const penwick::diary::Outcome &problem);
     void showAbout();
+    void reportReminderFailure(const QString &reason);
 
 private:
     void createActions();

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QStatusBar>
+#include <QTimeEdit>
 #include <QTimer>
 
 using namespace penwick;
@@ -16,6 +17,7 @@ class tst_MainWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<Penwick> m_app;
+    RecordingRunner m_runner;
     QDateTime m_now;
 
     void launch()
@@ -185,6 +187,46 @@ private Q_SLOTS:
         m_now = m_now.addSecs(30);
         QTest::keyClicks(m_app->editor(), "late");
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "late") });
+    }
+
+    // The reminder's controls show the agent file's state at start-up; switched on, the time
+    // is fixed; a failure to write says why and leaves the switch off.
+    void reminderControlsFollowTheAgentFile()
+    {
+        QVERIFY(reminder::Reminder(
+                m_runner, reminder::Scheduler::Launchd, reminder::Reminder::userFolders())
+                        .switchOn(QTime(7, 45))
+                        .ok);
+        launch();
+        auto *time = m_app->child<QTimeEdit>("reminderTime");
+        auto *on = m_app->child<QPushButton>("reminderOnButton");
+        auto *off = m_app->child<QPushButton>("reminderOffButton");
+        QVERIFY(on->isChecked());
+        QCOMPARE(time->time(), QTime(7, 45));
+        QVERIFY(!time->isEnabled());
+
+        QTest::mouseClick(off, Qt::LeftButton);
+        QVERIFY(off->isChecked());
+        QVERIFY(time->isEnabled());
+        QVERIFY(!m_app->reminder.isOn());
+
+        time->setTime(QTime(21, 5));
+        QTest::mouseClick(on, Qt::LeftButton);
+        QVERIFY(!time->isEnabled());
+        QCOMPARE(m_app->reminder.savedTime(), std::optional(QTime(21, 5)));
+        QCOMPARE(m_app->runner.calls.last(),
+                QString("start: systemctl --user enable --now com.hollyfen.penwick.timer"));
+
+        QTest::mouseClick(off, Qt::LeftButton);
+        const QString folder = QFileInfo(m_app->reminder.agentFilePath()).absolutePath();
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(writeAll(folder, "a file where the folder should be"));
+        QTest::ignoreMessage(QtWarningMsg, "Something went wrong");
+        QTest::mouseClick(on, Qt::LeftButton);
+        QVERIFY(off->isChecked());
+        QVERIFY(time->isEnabled());
+        QVERIFY2(m_app->window.statusBar()->currentMessage().contains("Not a directory"),
+                qPrintable(m_app->window.statusBar()->currentMessage()));
     }
 };
 

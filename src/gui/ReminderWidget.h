@@ -1,0 +1,41 @@
+// The reminder's controls under the calendar: a time picker and an On / Off switch. Switched
+// on, the time is fixed until the reminder is switched off again. What they show comes from
+// the reminder's agent file alone.
+#pragma once
+
+#include <QScopedPointer>
+#include <QWidget>
+
+namespace Ui {
+class ReminderWidget;
+}
+namespace penwick::reminder {
+class Reminder;
+}
+
+class ReminderWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    enum Segment { On = 0, Off = 1 };
+
+    explicit ReminderWidget(QWidget *parent = nullptr);
+    ~ReminderWidget() override;
+
+    void setReminder(penwick::reminder::Reminder *reminder);
+    // Sets the switch and the picker from the agent file.
+    void showSavedState();
+    // The checked segment, or -1 when none is.
+    int selectedSegment() const;
+
+Q_SIGNALS:
+    // The reminder could not be switched on; reason says why.
+    void switchOnFailed(const QString &reason);
+
+private:
+    void applySwitch();
+    void showState(bool on);
+
+    const QScopedPointer<Ui::ReminderWidget> m_ui;
+    penwick::reminder::Reminder *m_reminder = nullptr;
+};

@@ -1,0 +1,155 @@
+// The reminder's agent file, on disk and read back by Python's plistlib, and what it asks of
+// launchd and of the systemd user manager, in order, through a recording runner.
+#include "RecordingRunner.h"
+#include "TestEnvironment.h"
+#include "platform/Plist.h"
+#include "reminder/Reminder.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QStandardPaths>
+
+using namespace penwick;
+using namespace penwick::reminder;
+
+class tst_Reminder : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    test::RecordingRunner m_runner;
+
+    Reminder reminder(Scheduler scheduler)
+    {
+        return Reminder(m_runner, scheduler,
+                { m_dir.filePath("home"), m_dir.filePath("units"), "/usr/bin/true" });
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.filePath("home"));
+        m_runner.calls.clear();
+    }
+
+    void launchdLoadsAfterTheWriteAndUnloadsBeforeTheRemoval()
+    {
+        Reminder r = reminder(Scheduler::Launchd);
+        const QString agent = r.agentFilePath();
+        QCOMPARE(agent, m_dir.filePath("home/Library/LaunchAgents/com.hollyfen.penwick.plist"));
+        m_runner.watchedFile = agent;
+        QVERIFY(!r.isOn());
+
+        // the LaunchAgents folder of a fresh account is created
+        QVERIFY(r.switchOn(QTime(9, 5)).ok);
+        QCOMPARE(m_runner.calls, QStringList { "start: /bin/launchctl load " + agent + " [file]" });
+        bool ok = false;
+        const QByteArray seen = test::python(
+                "import plistlib,sys\nd=plistlib.load(open(sys.argv[1],'rb'))\n"
+                "print(list(d.keys()), d['StartCalendarInterval'], d['ProgramArguments'], "
+                "d['AbandonProcessGroup'] is True, d['Label'])",
+                { agent }, &ok);
+        QVERIFY(ok);
+        QCOMPARE(seen.trimmed(),
+                QByteArray("['AbandonProcessGroup', 'Label', 'ProgramArguments', "
+                           "'StartCalendarInterval'] {'Hour': 9, 'Minute': 5} "
+                           "['/usr/bin/open', '-a', 'Penwick'] True com.hollyfen.penwick"));
+        QVERIFY(test::readAll(agent).contains("<key>Hour</key>\n\t\t<integer>9</integer>"));
+
+        m_runner.calls.clear();
+        r.switchOff();
+        QCOMPARE(m_runner.calls,
+                QStringList { "wait: /bin/launchctl unload " + agent + " [file]" });
+        QVERIFY(!QFileInfo::exists(agent));
+        QVERIFY(!QFileInfo::exists(r.timerUnitPath()));
+
+        // off again: unload runs again, the missing file is no error
+        r.switchOff();
+        QCOMPARE(m_runner.calls.size(), 2);
+    }
+
+    void systemdTimerIsWrittenBeforeTheManagerIsAsked()
+    {
+        Reminder r = reminder(Scheduler::SystemdUser);
+        m_runner.watchedFile = r.timerUnitPath();
+        QVERIFY(r.switchOn(QTime(21, 5)).ok);
+        QVERIFY(QFileInfo::exists(r.agentFilePath()));
+        QCOMPARE(m_runner.calls,
+                (QStringList { "wait: systemctl --user daemon-reload [file]",
+                        "start: systemctl --user enable --now com.hollyfen.penwick.timer [file]" }));
+        QVERIFY(test::readAll(r.timerUnitPath()).contains("OnCalendar=*-*-* 21:05:00\n"));
+        QVERIFY(test::readAll(r.timerUnitPath()).contains("Persistent=true\n"));
+        QVERIFY(test::readAll(r.serviceUnitPath()).contains("ExecStart=\"/usr/bin/true\"\n"));
+
+        m_runner.calls.clear();
+        r.switchOff();
+        QCOMPARE(m_runner.calls,
+                (QStringList {
+                        "wait: systemctl --user disable --now com.hollyfen.penwick.timer [file]",
+                        "start: systemctl --user daemon-reload [no file]" }));
+        QVERIFY(!QFileInfo::exists(r.agentFilePath()));
+        QVERIFY(!QFileInfo::exists(r.serviceUnitPath()));
+    }
+
+    void timesComeBackAfterARestart()
+    {
+        const bool analyze = !QStandardPaths::findExecutable("systemd-analyze").isEmpty();
+        for (const QTime time : { QTime(0, 0), QTime(1, 5), QTime(2, 15), QTime(9, 5),
+                     QTime(10, 5), QTime(21, 5), QTime(23, 59) }) {
+            QVERIFY(reminder(Scheduler::SystemdUser).switchOn(time).ok);
+            const Reminder restarted = reminder(Scheduler::SystemdUser);
+            QVERIFY(restarted.isOn());
+            QCOMPARE(restarted.savedTime(), std::optional(time));
+            if (analyze) {
+                // systemd's own parser accepts the rendered calendar
+                QProcess check;
+                check.start("systemd-analyze",
+                        { "calendar", "*-*-* " + time.toString("HH:mm") + ":00" });
+                QVERIFY(check.waitForFinished(10000));
+                QCOMPARE(check.exitCode(), 0);
+            }
+        }
+        if (!analyze)
+            QSKIP("systemd-analyze is not installed");
+        QProcess verify;
+        verify.setProcessChannelMode(QProcess::MergedChannels);
+        const Reminder r = reminder(Scheduler::SystemdUser);
+        verify.start("systemd-analyze", { "verify", r.serviceUnitPath(), r.timerUnitPath() });
+        QVERIFY(verify.waitForFinished(30000));
+        QVERIFY2(verify.exitCode() == 0, verify.readAll().constData());
+    }
+
+    void oddAgentFilesAndAnUnwritableFolder()
+    {
+        Reminder r = reminder(Scheduler::Launchd);
+        const QString agent = r.agentFilePath();
+        for (const QByteArray &bytes : { QByteArray("not a plist"),
+                     plist::writeXml(QVariantMap { { "Label", "x" } }),
+                     plist::writeXml(QVariantMap { { "StartCalendarInterval",
+                             QVariantMap { { "Hour", qlonglong(25) }, { "Minute", qlonglong(0) } } } }),
+                     plist::writeXml(QVariantMap { { "StartCalendarInterval",
+                             QVariantMap { { "Hour", "9" }, { "Minute", qlonglong(5) } } } }) }) {
+            QVERIFY(test::writeAll(agent, bytes));
+            QVERIFY(r.isOn()); // present means on, whatever it holds
+            QVERIFY(!r.savedTime());
+        }
+        QVERIFY(QFile::remove(agent));
+
+        // LaunchAgents is a file: the agent file cannot be written, whoever runs the test
+        QVERIFY(QDir(m_dir.filePath("home/Library/LaunchAgents")).removeRecursively());
+        QVERIFY(test::writeAll(m_dir.filePath("home/Library/LaunchAgents"), "in the way"));
+        for (const Scheduler scheduler : { Scheduler::Launchd, Scheduler::SystemdUser }) {
+            QTest::ignoreMessage(QtWarningMsg, "Something went wrong");
+            const WriteResult result = reminder(scheduler).switchOn(QTime(9, 5));
+            QVERIFY(!result.ok);
+            QVERIFY(!result.error.isEmpty());
+            QVERIFY(m_runner.calls.isEmpty());
+            QVERIFY(!reminder(scheduler).isOn());
+            QVERIFY(!QFileInfo::exists(reminder(scheduler).timerUnitPath()));
+        }
+    }
+};
+
+PENWICK_TEST_MAIN(tst_Reminder, QCoreApplication)
+#include "tst_reminder.moc"
