@@ -2,6 +2,7 @@
 // 1, 10 and 50 years, next to the raw floor: writing, syncing and renaming the same bytes.
 // Ends with one line per size that runs can be compared by:
 //   keystroke 10y median_ms=6.1 floor_ms=2.4 ratio=2.5
+#include "diary/DiaryStorage.h"
 #include "diary/NoteFile.h"
 #include "diary/Search.h"
 #include "platform/Plist.h"
@@ -115,6 +116,17 @@ void searchDiary(benchmark::State &state)
         benchmark::DoNotOptimize(diary::searchDiary(path, keyword));
 }
 
+// The whole diary as text, written to a file beside it.
+void exportDiary(benchmark::State &state)
+{
+    const QString path = diaryPath(int(state.range(0)));
+    const QString out = folder().filePath(QStringLiteral("export.txt"));
+    for (auto _ : state) {
+        if (!diary::exportDiary(path, out).ok)
+            state.SkipWithError("export failed");
+    }
+}
+
 // What any search must pay: reading the file and parsing it whole.
 void readAndParse(benchmark::State &state)
 {
@@ -165,6 +177,7 @@ int main(int argc, char *argv[])
     measure("search", searchDiary, { 50, 1 }, 5, 5);
     measure("search", searchDiary, { 50, 0 }, 5, 5);
     measure("parse", readAndParse, { 50 }, 5, 5);
+    measure("export", exportDiary, { 50 }, 5, 5);
     benchmark::Initialize(&argc, argv);
     Reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -189,6 +202,10 @@ int main(int argc, char *argv[])
             std::printf("search 50y %s median_ms=%.2f read_and_parse_ms=%.2f ratio=%.2f\n", name,
                     searchMs, parseMs, searchMs / parseMs);
     }
+    const double exportMs = reporter.medianMs["export/50/iterations:5/repeats:5"];
+    if (exportMs > 0 && parseMs > 0)
+        std::printf("export 50y median_ms=%.2f read_and_parse_ms=%.2f ratio=%.2f\n", exportMs,
+                parseMs, exportMs / parseMs);
     benchmark::Shutdown();
     return 0;
 }

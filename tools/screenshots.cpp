@@ -7,7 +7,9 @@
 #include "platform/Plist.h"
 #include "reminder/Reminder.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -91,6 +93,11 @@ int main(int argc, char *argv[])
         QTest::qWait(100);
         const QString file = out + "/" + name + ".png";
         window.grab().save(file);
+        if (auto *sheet = window.findChild<QDialog *>("storageSheet");
+                sheet && sheet->isVisible()) {
+            sheet->grab().save(out + "/" + name + "-sheet.png");
+            sheet->hide();
+        }
         std::printf("%s\n", qPrintable(file));
     };
     const QPalette light = QApplication::palette();
@@ -107,6 +114,13 @@ int main(int argc, char *argv[])
         w.findChild<QTimeEdit *>("reminderTime")->setTime(QTime(21, 30));
         w.findChild<QPushButton *>("reminderOnButton")->click();
     });
+    for (const auto &[name, palette] :
+            { std::pair { "storage", light }, { "storage-dark", darkPalette(light) } }) {
+        shoot(name, palette, [](MainWindow &w) {
+            w.findChild<QAction *>("actionStorage")->trigger();
+            QTest::qWait(50);
+        });
+    }
     writeDiary(note, penwick::plist::writeXml(diary).left(200));
     shoot("warning", light, [](MainWindow &w) {
         QTest::keyClicks(w.findChild<QPlainTextEdit *>("editor"), "typed while the file is broken");

@@ -34,6 +34,14 @@ QString DiarySession::noteFilePath() const
     return diary::noteFilePath(m_preferences->string(prefkey::safe), paths::applicationSupport());
 }
 
+bool DiarySession::setNoteFilePath(const QString &path, QString *error)
+{
+    // the change waiting for the old file is stored there before the diary moves on
+    retryPendingChange();
+    m_preferences->setValue(prefkey::safe, path);
+    return m_preferences->sync(error) && noteFilePath() == path;
+}
+
 void DiarySession::open()
 {
     m_selectedDay = today();

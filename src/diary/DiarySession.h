@@ -41,6 +41,9 @@ public:
 
     // The "safe" preference when it holds a path, else the default place.
     QString noteFilePath() const;
+    // Makes path the note file: writes "safe". False, with the reason, when the preferences
+    // cannot be written.
+    bool setNoteFilePath(const QString &path, QString *error = nullptr);
 
     // The day's text, or the empty string when it has none or the diary cannot be read.
     QString textOf(QDate day);

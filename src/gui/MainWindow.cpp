@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
+#include "Dialogs.h"
 #include "SearchPopover.h"
+#include "StorageSheet.h"
 #include "calendar/MonthGrid.h"
 #include "diary/DiarySession.h"
 #include "platform/Log.h"
@@ -20,7 +22,10 @@ using penwick::diary::Status;
 
 MainWindow::MainWindow(
         DiarySession *session, penwick::reminder::Reminder *reminder, QWidget *parent)
-    : QMainWindow(parent), m_ui(new Ui::MainWindow), m_session(session)
+    : QMainWindow(parent)
+    , m_ui(new Ui::MainWindow)
+    , m_session(session)
+    , m_dialogs(std::make_unique<QtDialogs>())
 {
     m_ui->setupUi(this);
     m_ui->reminder->setReminder(reminder);
@@ -34,6 +39,11 @@ MainWindow::MainWindow(
 
     m_searchPopover = new SearchPopover(m_ui->searchField, this);
     m_searchPopover->setObjectName(QStringLiteral("searchPopover"));
+    m_storageSheet = new StorageSheet(m_session, m_dialogs.get(), this);
+    m_storageSheet->setObjectName(QStringLiteral("storageSheet"));
+    connect(m_storageSheet, &StorageSheet::diaryChanged, this, &MainWindow::showSelectedDay);
+    connect(m_storageSheet, &StorageSheet::removeEmptyEntriesRequested, this,
+            &MainWindow::removeEmptyEntries);
 
     CalendarWidget *calendar = m_ui->calendar;
     connect(calendar, &CalendarWidget::dayChosen, this, &MainWindow::showDay);
@@ -58,6 +68,12 @@ MainWindow::MainWindow(
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::setDialogs(std::unique_ptr<Dialogs> dialogs)
+{
+    m_dialogs = std::move(dialogs);
+    m_storageSheet->setDialogs(m_dialogs.get());
+}
+
 void MainWindow::createActions()
 {
     Ui::MainWindow &ui = *m_ui;
@@ -65,6 +81,14 @@ void MainWindow::createActions()
     connect(ui.actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(ui.actionRemoveEmptyEntries, &QAction::triggered, this,
             &MainWindow::removeEmptyEntries);
+    ui.actionStorage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    ui.actionOpenDiaryFile->setShortcut(QKeySequence::Open);
+    ui.actionExportAsText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(ui.actionStorage, &QAction::triggered, m_storageSheet, &StorageSheet::present);
+    connect(ui.actionOpenDiaryFile, &QAction::triggered, m_storageSheet,
+            &StorageSheet::openDiaryFile);
+    connect(ui.actionExportAsText, &QAction::triggered, m_storageSheet,
+            &StorageSheet::exportAsText);
 
     // Editing commands go to the editor; a field with focus handles its own shortcuts first.
     QPlainTextEdit *editor = ui.editor;

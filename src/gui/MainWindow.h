@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QMainWindow>
 #include <QScopedPointer>
+#include <memory>
 
 namespace Ui {
 class MainWindow;
@@ -18,7 +19,9 @@ struct Outcome;
 namespace penwick::reminder {
 class Reminder;
 }
+class Dialogs;
 class SearchPopover;
+class StorageSheet;
 
 class MainWindow : public QMainWindow
 {
@@ -28,6 +31,9 @@ public:
     MainWindow(penwick::diary::DiarySession *session, penwick::reminder::Reminder *reminder,
             QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Tests answer the file choosers and alerts through their own.
+    void setDialogs(std::unique_ptr<Dialogs> dialogs);
 
     // Start-up: opens the diary on today, shows the day and the window, keyboard in the editor,
     // and last the reminder's state.
@@ -60,5 +66,7 @@ private:
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     penwick::diary::DiarySession *m_session;
+    std::unique_ptr<Dialogs> m_dialogs;
     SearchPopover *m_searchPopover;
+    StorageSheet *m_storageSheet;
 };

@@ -11,7 +11,8 @@ ReminderWidget::ReminderWidget(QWidget *parent) : QWidget(parent), m_ui(new Ui::
     connect(m_ui->reminderSwitch, &QButtonGroup::idClicked, this, &ReminderWidget::applySwitch);
     // The chosen half of the switch in the palette's highlight, plain to see in any theme.
     const QString checked = QStringLiteral(
-            "QPushButton:checked { background: palette(highlight); color: palette(highlighted-text);"
+            "QPushButton:checked { background: palette(highlight); color: "
+            "palette(highlighted-text);"
             " border: 1px solid palette(highlight); border-radius: 3px; padding: 3px 10px; }");
     m_ui->reminderOnButton->setStyleSheet(checked);
     m_ui->reminderOffButton->setStyleSheet(checked);

@@ -59,8 +59,8 @@ private Q_SLOTS:
 
         m_runner.calls.clear();
         r.switchOff();
-        QCOMPARE(m_runner.calls,
-                QStringList { "wait: /bin/launchctl unload " + agent + " [file]" });
+        QCOMPARE(
+                m_runner.calls, QStringList { "wait: /bin/launchctl unload " + agent + " [file]" });
         QVERIFY(!QFileInfo::exists(agent));
         QVERIFY(!QFileInfo::exists(r.timerUnitPath()));
 
@@ -77,7 +77,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(r.agentFilePath()));
         QCOMPARE(m_runner.calls,
                 (QStringList { "wait: systemctl --user daemon-reload [file]",
-                        "start: systemctl --user enable --now com.hollyfen.penwick.timer [file]" }));
+                        "start: systemctl --user enable --now com.hollyfen.penwick.timer "
+                        "[file]" }));
         QVERIFY(test::readAll(r.timerUnitPath()).contains("OnCalendar=*-*-* 21:05:00\n"));
         QVERIFY(test::readAll(r.timerUnitPath()).contains("Persistent=true\n"));
         QVERIFY(test::readAll(r.serviceUnitPath()).contains("ExecStart=\"/usr/bin/true\"\n"));
@@ -95,8 +96,8 @@ private Q_SLOTS:
     void timesComeBackAfterARestart()
     {
         const bool analyze = !QStandardPaths::findExecutable("systemd-analyze").isEmpty();
-        for (const QTime time : { QTime(0, 0), QTime(1, 5), QTime(2, 15), QTime(9, 5),
-                     QTime(10, 5), QTime(21, 5), QTime(23, 59) }) {
+        for (const QTime time : { QTime(0, 0), QTime(1, 5), QTime(2, 15), QTime(9, 5), QTime(10, 5),
+                     QTime(21, 5), QTime(23, 59) }) {
             QVERIFY(reminder(Scheduler::SystemdUser).switchOn(time).ok);
             const Reminder restarted = reminder(Scheduler::SystemdUser);
             QVERIFY(restarted.isOn());
@@ -127,7 +128,8 @@ private Q_SLOTS:
         for (const QByteArray &bytes : { QByteArray("not a plist"),
                      plist::writeXml(QVariantMap { { "Label", "x" } }),
                      plist::writeXml(QVariantMap { { "StartCalendarInterval",
-                             QVariantMap { { "Hour", qlonglong(25) }, { "Minute", qlonglong(0) } } } }),
+                             QVariantMap {
+                                     { "Hour", qlonglong(25) }, { "Minute", qlonglong(0) } } } }),
                      plist::writeXml(QVariantMap { { "StartCalendarInterval",
                              QVariantMap { { "Hour", "9" }, { "Minute", qlonglong(5) } } } }) }) {
             QVERIFY(test::writeAll(agent, bytes));

@@ -1,0 +1,189 @@
+#include "StorageSheet.h"
+
+#include "Dialogs.h"
+#include "diary/DiarySession.h"
+#include "diary/DiaryStorage.h"
+#include "platform/Plist.h"
+#include "platform/Preferences.h"
+#include "ui_StorageSheet.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QUrl>
+
+using namespace penwick::diary;
+
+namespace {
+
+const char *const moveFailed = QT_TRANSLATE_NOOP(
+        "StorageSheet", "Failed to load a diary. Or tried to write in a directory that's not permitted.");
+const char *const writeFailed = QT_TRANSLATE_NOOP(
+        "StorageSheet", "Failed to write. This might happen by writing to a directory that needs permission.");
+
+} // namespace
+
+StorageSheet::StorageSheet(DiarySession *session, Dialogs *dialogs, QWidget *window)
+    : QDialog(window), m_ui(new Ui::StorageSheet), m_session(session), m_dialogs(dialogs)
+{
+    m_ui->setupUi(this);
+    setWindowModality(Qt::WindowModal);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_ui->moveButton, &QPushButton::clicked, this, &StorageSheet::moveDiary);
+    connect(m_ui->newButton, &QPushButton::clicked, this, &StorageSheet::startNewDiary);
+    connect(m_ui->useButton, &QPushButton::clicked, this, &StorageSheet::useDiaryAt);
+    connect(m_ui->folderButton, &QPushButton::clicked, this, &StorageSheet::useFolder);
+    connect(m_ui->openButton, &QPushButton::clicked, this, &StorageSheet::openDiaryFile);
+    connect(m_ui->exportButton, &QPushButton::clicked, this, &StorageSheet::exportAsText);
+    connect(m_ui->takeOverButton, &QPushButton::clicked, this,
+            &StorageSheet::takeOverEarlierDiary);
+    connect(m_ui->removeEmptyButton, &QPushButton::clicked, this,
+            &StorageSheet::removeEmptyEntriesRequested);
+    connect(m_ui->showInFileManagerButton, &QPushButton::clicked, this, [this] {
+        QDesktopServices::openUrl(
+                QUrl::fromLocalFile(QFileInfo(m_session->noteFilePath()).absolutePath()));
+    });
+}
+
+StorageSheet::~StorageSheet() = default;
+
+void StorageSheet::present()
+{
+    showLocation();
+    open();
+}
+
+void StorageSheet::showLocation()
+{
+    m_ui->locationPath->setText(QDir::toNativeSeparators(m_session->noteFilePath()));
+}
+
+QWidget *StorageSheet::dialogParent() const
+{
+    return isVisible() ? const_cast<StorageSheet *>(this) : parentWidget();
+}
+
+void StorageSheet::moveDiary()
+{
+    relocate(Relocation::Move);
+}
+
+void StorageSheet::startNewDiary()
+{
+    relocate(Relocation::New);
+}
+
+void StorageSheet::useDiaryAt()
+{
+    relocate(Relocation::Use);
+}
+
+void StorageSheet::relocate(Relocation mode)
+{
+    static const char *const titles[] = {
+        QT_TR_NOOP("Move Diary To"),
+        QT_TR_NOOP("New Diary At"),
+        QT_TR_NOOP("Use Diary At"),
+    };
+    hide();
+    // Moving onto a file fails anyway, and using one is the point: only a new diary asks
+    // before it replaces what is there.
+    const QString destination = m_dialogs->saveFileName(parentWidget(), tr(titles[int(mode)]),
+            QStringLiteral("note.plist"), tr("Diary files (*.plist)"), mode == Relocation::New);
+    if (destination.isEmpty())
+        return;
+    const QString current = m_session->noteFilePath();
+    if (mode == Relocation::Move) {
+        m_session->retryPendingChange(); // what waits for the old file goes with it
+        if (!moveNoteFile(current, destination).ok) {
+            m_dialogs->showFailure(parentWidget(), tr(moveFailed));
+            return; // the diary stays where it was, and keeps being written there
+        }
+    } else if (mode == Relocation::New && !writeEmptyDiary(destination).ok) {
+        m_dialogs->showFailure(parentWidget(), tr(writeFailed));
+        return;
+    }
+    if (!pointDiaryAt(destination) && mode == Relocation::Move)
+        moveNoteFile(destination, current); // the preferences still name the old place
+}
+
+bool StorageSheet::pointDiaryAt(const QString &path)
+{
+    QString error;
+    const bool pointed = m_session->setNoteFilePath(path, &error);
+    if (!pointed)
+        m_dialogs->showFailure(parentWidget(), error);
+    Q_EMIT diaryChanged();
+    return pointed;
+}
+
+void StorageSheet::useFolder()
+{
+    hide();
+    const QString folder = m_dialogs->folderName(parentWidget(), tr("Use Folder"));
+    if (folder.isEmpty())
+        return;
+    pointDiaryAt(pathInFolder(folder, m_session->preferences().string(penwick::prefkey::safe)));
+}
+
+void StorageSheet::openDiaryFile()
+{
+    hide();
+    const QString path = m_dialogs->openFileName(parentWidget(), tr("Open Diary File"));
+    if (path.isEmpty())
+        return;
+    switch (checkImport(path)) {
+    case ImportCheck::WrongName:
+        m_dialogs->showFailure(parentWidget(), tr("Not a appropriate document."));
+        return;
+    case ImportCheck::WrongFormat:
+        m_dialogs->showFailure(parentWidget(), tr("Not a appropriate format."));
+        return;
+    case ImportCheck::Accepted:
+        pointDiaryAt(path);
+        return;
+    }
+}
+
+void StorageSheet::exportAsText()
+{
+    const QString destination = m_dialogs->saveFileName(dialogParent(), tr("Export as Text"),
+            QStringLiteral("Penwick-Export.txt"), tr("Text files (*.txt)"), true);
+    if (destination.isEmpty())
+        return;
+    m_session->retryPendingChange(); // the export holds what the window shows
+    if (!exportDiary(m_session->noteFilePath(), destination).ok)
+        m_dialogs->showFailure(dialogParent(), tr(writeFailed));
+}
+
+void StorageSheet::takeOverEarlierDiary()
+{
+    const QString path = m_dialogs->openFileName(dialogParent(), tr("Take Over an Earlier Diary"));
+    if (path.isEmpty())
+        return;
+    const std::optional<QVariantList> earlier = legacyDiaryIn(path);
+    if (!earlier) {
+        m_dialogs->showFailure(dialogParent(), tr("This file holds no earlier diary."));
+        return;
+    }
+    const QString notePath = m_session->noteFilePath();
+    const Entries current = loadEntries(notePath);
+    if (!current.entries.isEmpty()
+            && !m_dialogs->confirm(dialogParent(),
+                    tr("Replace your diary with the earlier one?"),
+                    tr("Your diary at %1 holds %n entries. They are replaced by the %2 entries "
+                       "of the earlier diary.",
+                            nullptr, int(current.entries.size()))
+                            .arg(QDir::toNativeSeparators(notePath))
+                            .arg(earlier->size()),
+                    tr("Replace"))) {
+        return;
+    }
+    m_session->retryPendingChange();
+    if (!penwick::replaceFileAtomically(notePath, penwick::plist::writeXml(*earlier)).ok) {
+        m_dialogs->showFailure(dialogParent(), tr(writeFailed));
+        return;
+    }
+    Q_EMIT diaryChanged(); // the editor shows the day as the earlier diary holds it
+}

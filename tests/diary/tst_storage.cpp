@@ -1,0 +1,144 @@
+// The diary file as a whole: moving it without ever replacing a file, the checks a file must
+// pass to become the diary, the text export byte for byte, and the diary of an earlier version.
+#include "TestEnvironment.h"
+#include "diary/DiaryStorage.h"
+#include "platform/Plist.h"
+
+#include <QCoreApplication>
+#include <sys/stat.h>
+
+using namespace penwick;
+using namespace penwick::diary;
+
+namespace {
+
+QVariantMap entry(const QString &date, const QVariant &text)
+{
+    return { { "date", date }, { "text", text } };
+}
+
+} // namespace
+
+class tst_Storage : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private Q_SLOTS:
+    void movingNeverReplaces()
+    {
+        const QByteArray diary = plist::writeXml(QVariantList { entry("2026-01-01", "a") });
+        QVERIFY(test::writeAll(path("note.plist"), diary));
+        QVERIFY(moveNoteFile(path("note.plist"), path("moved.plist")).ok);
+        QVERIFY(!QFileInfo::exists(path("note.plist")));
+        QCOMPARE(test::readAll(path("moved.plist")), diary);
+
+        QVERIFY(test::writeAll(path("other.plist"), "someone else's"));
+        const WriteResult onto = moveNoteFile(path("moved.plist"), path("other.plist"));
+        QVERIFY(!onto.ok);
+        QVERIFY(onto.error.contains("other.plist"));
+        QCOMPARE(test::readAll(path("other.plist")), QByteArray("someone else's"));
+        QCOMPARE(test::readAll(path("moved.plist")), diary);
+        QVERIFY(!moveNoteFile(path("moved.plist"), path("moved.plist")).ok);
+        QVERIFY(!moveNoteFile(path("missing.plist"), path("new.plist")).ok);
+        QVERIFY(!QFileInfo::exists(path("new.plist")));
+        QVERIFY(!moveNoteFile(path("moved.plist"), path("other.plist/inside.plist")).ok);
+        QCOMPARE(test::readAll(path("moved.plist")), diary);
+    }
+
+    void movingAcrossFileSystemsCopiesThenRemoves()
+    {
+        struct stat here {}, there {};
+        QTemporaryDir shm(QStringLiteral("/dev/shm/penwick-XXXXXX"));
+        if (!shm.isValid() || ::stat(QFile::encodeName(m_dir.path()).constData(), &here) != 0
+                || ::stat(QFile::encodeName(shm.path()).constData(), &there) != 0
+                || here.st_dev == there.st_dev)
+            QSKIP("no second file system at hand");
+        const QByteArray diary = plist::writeXml(QVariantList { entry("2026-01-02", "b") });
+        QVERIFY(test::writeAll(path("far.plist"), diary));
+        QVERIFY(moveNoteFile(path("far.plist"), shm.filePath("note.plist")).ok);
+        QVERIFY(!QFileInfo::exists(path("far.plist")));
+        QCOMPARE(test::readAll(shm.filePath("note.plist")), diary);
+        QCOMPARE(QDir(shm.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void importChecks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("check");
+        const QByteArray diary = plist::writeXml(QVariantList { entry("2026-01-01", "a") });
+        QTest::newRow("a diary") << "d.plist" << diary << int(ImportCheck::Accepted);
+        QTest::newRow("PLIST in capitals") << "d.PLIST" << diary << int(ImportCheck::WrongName);
+        QTest::newRow("plist without a dot") << "dplist" << diary << int(ImportCheck::Accepted);
+        QTest::newRow("an empty array")
+                << "e.plist" << plist::writeXml(QVariantList {}) << int(ImportCheck::Accepted);
+        QTest::newRow("a dictionary root")
+                << "p.plist" << plist::writeXml(QVariantMap { { "note", QVariantList {} } })
+                << int(ImportCheck::WrongFormat);
+        QTest::newRow("a text file") << "t.plist" << QByteArray("Dear diary")
+                                     << int(ImportCheck::WrongFormat);
+        QTest::newRow("elements that are no entries")
+                << "n.plist" << plist::writeXml(QVariantList { entry("2026-01-01", "a"), 5 })
+                << int(ImportCheck::WrongFormat);
+    }
+
+    void importChecks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, check);
+        QVERIFY(test::writeAll(path(name), bytes));
+        QCOMPARE(int(checkImport(path(name))), check);
+    }
+
+    // The example of the export format, and the cases around it.
+    void exportIsExactText()
+    {
+        const QString note = path("export-note.plist");
+        QVERIFY(test::writeAll(note,
+                plist::writeXml(QVariantList { entry("2015-03-01", "Rain."),
+                        entry("2015-02-28", "Up early\nWalked") })));
+        QVERIFY(exportDiary(note, path("out.txt")).ok);
+        QCOMPARE(test::readAll(path("out.txt")),
+                QByteArray("2015-02-28\nUp early\nWalked\n\n2015-03-01\nRain.\n\n"));
+
+        QCOMPARE(exportText({ { "2026-01-02", "" }, { "2026-01-01", "日本語 é ü\n" },
+                         { "2026-01-01", "second of the day" } }),
+                QString("2026-01-01\n日本語 é ü\n\n\n2026-01-01\nsecond of the day\n\n"
+                        "2026-01-02\n\n\n")
+                        .toUtf8());
+        QCOMPARE(exportText({}), QByteArray());
+
+        // no readable diary: an empty file, still written over what was there
+        QVERIFY(exportDiary(path("missing.plist"), path("out.txt")).ok);
+        QCOMPARE(QFileInfo(path("out.txt")).size(), 0);
+        QVERIFY(test::writeAll(path("blocker"), "a file"));
+        QVERIFY(!exportDiary(note, path("blocker/out.txt")).ok);
+    }
+
+    void earlierDiaries()
+    {
+        const QString prefs = path("prefs.plist");
+        bool ok = false;
+        test::python("import plistlib,sys\nplistlib.dump({'note': [{'date': '2014-05-01', "
+                     "'text': 'old'}], 'NU': 1}, open(sys.argv[1],'wb'), fmt=plistlib.FMT_BINARY)",
+                { prefs }, &ok);
+        QVERIFY(ok);
+        QCOMPARE(legacyDiaryIn(prefs), std::optional(QVariantList { entry("2014-05-01", "old") }));
+        QVERIFY(test::writeAll(prefs, plist::writeXml(QVariantMap { { "NU", 1 } })));
+        QVERIFY(!legacyDiaryIn(prefs));
+        QVERIFY(test::writeAll(prefs, plist::writeXml(QVariantMap { { "note", "text" } })));
+        QVERIFY(!legacyDiaryIn(prefs));
+        QVERIFY(!legacyDiaryIn(path("nothing-here")));
+
+        QCOMPARE(pathInFolder("/sync", ""), QString("/sync/note.plist"));
+        QCOMPARE(pathInFolder("/sync", "/old/place/diary.plist"), QString("/sync/diary.plist"));
+    }
+};
+
+PENWICK_TEST_MAIN(tst_Storage, QCoreApplication)
+#include "tst_storage.moc"

@@ -1,0 +1,229 @@
+// The storage sheet in the real window, with the file choosers answered by the test: each way
+// of moving, starting, using, opening, exporting and taking over the diary, with the files and
+// the preferences checked on disk.
+#include "WindowTest.h"
+#include "gui/Dialogs.h"
+#include "platform/Preferences.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QQueue>
+
+using namespace penwick;
+using namespace penwick::test;
+
+namespace {
+
+// Answers the choosers from a queue (an empty answer cancels) and records the alerts.
+class AnsweringDialogs : public Dialogs
+{
+public:
+    QQueue<QString> answers;
+    bool acceptConfirm = true;
+    QStringList failures;
+    QStringList questions;
+
+    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QString &,
+            bool) override
+    {
+        suggestions << suggested;
+        return answers.isEmpty() ? QString() : answers.dequeue();
+    }
+    QString openFileName(QWidget *, const QString &) override
+    {
+        return answers.isEmpty() ? QString() : answers.dequeue();
+    }
+    QString folderName(QWidget *, const QString &) override
+    {
+        return answers.isEmpty() ? QString() : answers.dequeue();
+    }
+    bool confirm(QWidget *, const QString &question, const QString &, const QString &) override
+    {
+        questions << question;
+        return acceptConfirm;
+    }
+    void showFailure(QWidget *, const QString &informative) override { failures << informative; }
+
+    QStringList suggestions;
+};
+
+QString safeOnDisk()
+{
+    const plist::ReadResult prefs = plist::read(readAll(prefsPath()));
+    return prefs.value ? prefs.value->toMap().value("safe").toString() : QString();
+}
+
+} // namespace
+
+class tst_StorageSheet : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Penwick> m_app;
+    AnsweringDialogs *m_dialogs = nullptr;
+    QTemporaryDir m_elsewhere;
+
+    void launch()
+    {
+        QVERIFY(penwick::test::launch(m_app, [] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); }));
+        auto dialogs = std::make_unique<AnsweringDialogs>();
+        m_dialogs = dialogs.get();
+        m_app->window.setDialogs(std::move(dialogs));
+    }
+
+    QString elsewhere(const QString &name) const { return m_elsewhere.filePath(name); }
+    void press(const char *button) { m_app->child<QPushButton>(button)->click(); }
+    void openSheet()
+    {
+        QTest::keySequence(&m_app->window, QKeySequence("Ctrl+Shift+L"));
+        QVERIFY(m_app->child<QDialog>("storageSheet")->isVisible());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        environment().clean();
+        QDir(m_elsewhere.path()).removeRecursively();
+        QDir().mkpath(m_elsewhere.path());
+        QVERIFY(writeDiary({ entry("2026-03-05", "today's page") }));
+    }
+    void cleanup() { m_app.reset(); }
+
+    void moveTakesTheDiaryAlong()
+    {
+        launch();
+        openSheet();
+        QCOMPARE(m_app->child<QLabel>("locationPath")->text(), notePath());
+        m_dialogs->answers << elsewhere("moved.plist");
+        press("moveButton");
+        QVERIFY(!m_app->child<QDialog>("storageSheet")->isVisible());
+        QCOMPARE(m_dialogs->suggestions, QStringList { "note.plist" });
+        QVERIFY(m_dialogs->failures.isEmpty());
+        QVERIFY(!QFileInfo::exists(notePath()));
+        QCOMPARE(safeOnDisk(), elsewhere("moved.plist"));
+        QCOMPARE(m_app->editor()->toPlainText(), QString("today's page"));
+        QTest::keyClicks(m_app->editor(), "!");
+        QCOMPARE(plist::read(readAll(elsewhere("moved.plist"))).value->toList(),
+                QVariantList { entry("2026-03-05", "today's page!") });
+    }
+
+    void failedMoveChangesNothing()
+    {
+        launch();
+        QVERIFY(writeAll(elsewhere("taken.plist"), "someone else's"));
+        m_dialogs->answers << elsewhere("taken.plist") << QString();
+        press("moveButton");
+        press("moveButton"); // cancelled
+        QCOMPARE(m_dialogs->failures,
+                QStringList { "Failed to load a diary. Or tried to write in a directory that's "
+                              "not permitted." });
+        QCOMPARE(safeOnDisk(), QString());
+        QCOMPARE(readAll(elsewhere("taken.plist")), QByteArray("someone else's"));
+        QTest::keyClicks(m_app->editor(), "?");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "today's page?") });
+    }
+
+    void newAndUseAndFolder()
+    {
+        launch();
+        // a new diary where a folder cannot be: the alert, and the diary stays
+        QVERIFY(writeAll(elsewhere("a-file"), "x"));
+        m_dialogs->answers << elsewhere("a-file/note.plist") << elsewhere("fresh.plist");
+        press("newButton");
+        QCOMPARE(m_dialogs->failures.size(), 1);
+        QVERIFY(m_dialogs->failures[0].startsWith("Failed to write."));
+        QCOMPARE(safeOnDisk(), QString());
+        press("newButton");
+        QCOMPARE(plist::read(readAll(elsewhere("fresh.plist"))).value->toList(), QVariantList {});
+        QCOMPARE(safeOnDisk(), elsewhere("fresh.plist"));
+        QCOMPARE(m_app->editor()->toPlainText(), QString());
+        QVERIFY(QFileInfo::exists(notePath())); // the old diary is left where it was
+
+        // use: only the preference changes, no file is made
+        m_dialogs->answers << elsewhere("nothing-yet.plist");
+        press("useButton");
+        QCOMPARE(safeOnDisk(), elsewhere("nothing-yet.plist"));
+        QVERIFY(!QFileInfo::exists(elsewhere("nothing-yet.plist")));
+
+        // a folder keeps the file's name
+        QDir().mkpath(elsewhere("sync"));
+        m_dialogs->answers << elsewhere("sync");
+        press("folderButton");
+        QCOMPARE(safeOnDisk(), elsewhere("sync/nothing-yet.plist"));
+    }
+
+    void folderWithoutSafeUsesTheDefaultName()
+    {
+        launch();
+        m_dialogs->answers << elsewhere("");
+        press("folderButton");
+        QCOMPARE(safeOnDisk(), QDir(elsewhere("")).filePath("note.plist"));
+    }
+
+    void openingADiaryFile()
+    {
+        launch();
+        const QByteArray other = plist::writeXml(QVariantList { entry("2026-03-05", "theirs") });
+        QVERIFY(writeAll(elsewhere("other.PLIST"), other));
+        QVERIFY(writeAll(elsewhere("prefs.plist"), plist::writeXml(QVariantMap { { "a", 1 } })));
+        QVERIFY(writeAll(elsewhere("otherplist"), other));
+        m_dialogs->answers << elsewhere("other.PLIST") << elsewhere("prefs.plist");
+        QTest::keySequence(&m_app->window, QKeySequence::Open);
+        QTest::keySequence(&m_app->window, QKeySequence::Open);
+        QCOMPARE(m_dialogs->failures,
+                (QStringList { "Not a appropriate document.", "Not a appropriate format." }));
+        QCOMPARE(safeOnDisk(), QString());
+
+        m_dialogs->answers << elsewhere("otherplist");
+        QTest::keySequence(&m_app->window, QKeySequence::Open);
+        QCOMPARE(safeOnDisk(), elsewhere("otherplist"));
+        QCOMPARE(m_app->editor()->toPlainText(), QString("theirs"));
+        QCOMPARE(readAll(elsewhere("otherplist")), other); // in its place, untouched
+    }
+
+    void exportFromTheMenu()
+    {
+        QVERIFY(writeDiary({ entry("2026-03-05", "b"), entry("2026-03-01", "a") }));
+        launch();
+        m_dialogs->answers << elsewhere("Penwick-Export.txt");
+        QTest::keySequence(&m_app->window, QKeySequence("Ctrl+E"));
+        QCOMPARE(m_dialogs->suggestions, QStringList { "Penwick-Export.txt" });
+        QCOMPARE(readAll(elsewhere("Penwick-Export.txt")),
+                QByteArray("2026-03-01\na\n\n2026-03-05\nb\n\n"));
+        m_dialogs->answers << elsewhere("no-folder/x.txt");
+        QTest::keySequence(&m_app->window, QKeySequence("Ctrl+E"));
+        QCOMPARE(m_dialogs->failures.size(), 1);
+    }
+
+    void takingOverAnEarlierDiaryAsksFirst()
+    {
+        launch();
+        QVERIFY(writeAll(elsewhere("old-prefs.plist"),
+                plist::writeXml(QVariantMap { { "note",
+                        QVariantList { entry("2026-03-05", "from before"), entry("2014-01-01", "x") } } })));
+        QVERIFY(writeAll(elsewhere("no-note.plist"), plist::writeXml(QVariantMap { { "NU", 1 } })));
+        const QByteArray mine = readAll(notePath());
+
+        m_dialogs->answers << elsewhere("no-note.plist");
+        press("takeOverButton");
+        QCOMPARE(m_dialogs->failures.size(), 1);
+        m_dialogs->acceptConfirm = false;
+        m_dialogs->answers << elsewhere("old-prefs.plist");
+        press("takeOverButton");
+        QCOMPARE(m_dialogs->questions.size(), 1);
+        QCOMPARE(readAll(notePath()), mine);
+
+        m_dialogs->acceptConfirm = true;
+        m_dialogs->answers << elsewhere("old-prefs.plist");
+        press("takeOverButton");
+        QCOMPARE(entriesOnDisk(),
+                (QVariantList { entry("2026-03-05", "from before"), entry("2014-01-01", "x") }));
+        // the editor shows the day as it now stands, so the next key cannot undo the take-over
+        QCOMPARE(m_app->editor()->toPlainText(), QString("from before"));
+        QTest::keyClicks(m_app->editor(), ".");
+        QCOMPARE(entriesOnDisk().first(), QVariant(entry("2026-03-05", "from before.")));
+    }
+};
+
+PENWICK_TEST_MAIN(tst_StorageSheet, QApplication)
+#include "tst_storagesheet.moc"
