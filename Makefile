@@ -37,10 +37,10 @@ screenshots: configure
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots build/screenshots
 
 format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format -i
 
 check-format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+	@git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	@rm -rf build

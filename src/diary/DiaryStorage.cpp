@@ -24,7 +24,8 @@ WriteResult failure(const QString &path, int error)
 {
     return { false,
         StorageText::tr("Could not write %1: %2.")
-                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(error))) };
+                .arg(QDir::toNativeSeparators(path),
+                        QString::fromLocal8Bit(std::strerror(error))) };
 }
 
 } // namespace
@@ -49,8 +50,11 @@ WriteResult moveNoteFile(const QString &from, const QString &destination)
     if (!file.open(QIODevice::ReadOnly))
         return { false, file.errorString() };
     const QByteArray bytes = file.readAll();
-    const QString staging = QFileInfo(destination).absoluteDir().filePath(
-            QStringLiteral(".") + QFileInfo(destination).fileName() + QStringLiteral(".moving"));
+    const QString staging
+            = QFileInfo(destination)
+                      .absoluteDir()
+                      .filePath(QStringLiteral(".") + QFileInfo(destination).fileName()
+                              + QStringLiteral(".moving"));
     WriteResult copied = replaceFileAtomically(staging, bytes);
     if (!copied.ok)
         return copied;

@@ -17,10 +17,10 @@ using namespace penwick::diary;
 
 namespace {
 
-const char *const moveFailed = QT_TRANSLATE_NOOP(
-        "StorageSheet", "Failed to load a diary. Or tried to write in a directory that's not permitted.");
-const char *const writeFailed = QT_TRANSLATE_NOOP(
-        "StorageSheet", "Failed to write. This might happen by writing to a directory that needs permission.");
+const char *const moveFailed = QT_TRANSLATE_NOOP("StorageSheet",
+        "Failed to load a diary. Or tried to write in a directory that's not permitted.");
+const char *const writeFailed = QT_TRANSLATE_NOOP("StorageSheet",
+        "Failed to write. This might happen by writing to a directory that needs permission.");
 
 } // namespace
 
@@ -36,8 +36,7 @@ StorageSheet::StorageSheet(DiarySession *session, Dialogs *dialogs, QWidget *win
     connect(m_ui->folderButton, &QPushButton::clicked, this, &StorageSheet::useFolder);
     connect(m_ui->openButton, &QPushButton::clicked, this, &StorageSheet::openDiaryFile);
     connect(m_ui->exportButton, &QPushButton::clicked, this, &StorageSheet::exportAsText);
-    connect(m_ui->takeOverButton, &QPushButton::clicked, this,
-            &StorageSheet::takeOverEarlierDiary);
+    connect(m_ui->takeOverButton, &QPushButton::clicked, this, &StorageSheet::takeOverEarlierDiary);
     connect(m_ui->removeEmptyButton, &QPushButton::clicked, this,
             &StorageSheet::removeEmptyEntriesRequested);
     connect(m_ui->showInFileManagerButton, &QPushButton::clicked, this, [this] {
@@ -170,8 +169,7 @@ void StorageSheet::takeOverEarlierDiary()
     const QString notePath = m_session->noteFilePath();
     const Entries current = loadEntries(notePath);
     if (!current.entries.isEmpty()
-            && !m_dialogs->confirm(dialogParent(),
-                    tr("Replace your diary with the earlier one?"),
+            && !m_dialogs->confirm(dialogParent(), tr("Replace your diary with the earlier one?"),
                     tr("Your diary at %1 holds %n entries. They are replaced by the %2 entries "
                        "of the earlier diary.",
                             nullptr, int(current.entries.size()))
