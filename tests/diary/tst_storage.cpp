@@ -51,7 +51,9 @@ private Q_SLOTS:
 
     void movingAcrossFileSystemsCopiesThenRemoves()
     {
-        struct stat here {}, there {};
+        struct stat here
+        {
+        }, there {};
         QTemporaryDir shm(QStringLiteral("/dev/shm/penwick-XXXXXX"));
         if (!shm.isValid() || ::stat(QFile::encodeName(m_dir.path()).constData(), &here) != 0
                 || ::stat(QFile::encodeName(shm.path()).constData(), &there) != 0
@@ -79,8 +81,8 @@ private Q_SLOTS:
         QTest::newRow("a dictionary root")
                 << "p.plist" << plist::writeXml(QVariantMap { { "note", QVariantList {} } })
                 << int(ImportCheck::WrongFormat);
-        QTest::newRow("a text file") << "t.plist" << QByteArray("Dear diary")
-                                     << int(ImportCheck::WrongFormat);
+        QTest::newRow("a text file")
+                << "t.plist" << QByteArray("Dear diary") << int(ImportCheck::WrongFormat);
         QTest::newRow("elements that are no entries")
                 << "n.plist" << plist::writeXml(QVariantList { entry("2026-01-01", "a"), 5 })
                 << int(ImportCheck::WrongFormat);
@@ -100,8 +102,8 @@ private Q_SLOTS:
     {
         const QString note = path("export-note.plist");
         QVERIFY(test::writeAll(note,
-                plist::writeXml(QVariantList { entry("2015-03-01", "Rain."),
-                        entry("2015-02-28", "Up early\nWalked") })));
+                plist::writeXml(QVariantList {
+                        entry("2015-03-01", "Rain."), entry("2015-02-28", "Up early\nWalked") })));
         QVERIFY(exportDiary(note, path("out.txt")).ok);
         QCOMPARE(test::readAll(path("out.txt")),
                 QByteArray("2015-02-28\nUp early\nWalked\n\n2015-03-01\nRain.\n\n"));

@@ -23,8 +23,8 @@ public:
     QStringList failures;
     QStringList questions;
 
-    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QString &,
-            bool) override
+    QString saveFileName(
+            QWidget *, const QString &, const QString &suggested, const QString &, bool) override
     {
         suggestions << suggested;
         return answers.isEmpty() ? QString() : answers.dequeue();
@@ -65,7 +65,8 @@ class tst_StorageSheet : public QObject
 
     void launch()
     {
-        QVERIFY(penwick::test::launch(m_app, [] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); }));
+        QVERIFY(penwick::test::launch(
+                m_app, [] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); }));
         auto dialogs = std::make_unique<AnsweringDialogs>();
         m_dialogs = dialogs.get();
         m_app->window.setDialogs(std::move(dialogs));
@@ -200,7 +201,8 @@ private Q_SLOTS:
         launch();
         QVERIFY(writeAll(elsewhere("old-prefs.plist"),
                 plist::writeXml(QVariantMap { { "note",
-                        QVariantList { entry("2026-03-05", "from before"), entry("2014-01-01", "x") } } })));
+                        QVariantList { entry("2026-03-05", "from before"),
+                                entry("2014-01-01", "x") } } })));
         QVERIFY(writeAll(elsewhere("no-note.plist"), plist::writeXml(QVariantMap { { "NU", 1 } })));
         const QByteArray mine = readAll(notePath());
 
