@@ -31,6 +31,8 @@ public:
         qputenv("XDG_RUNTIME_DIR", root + "/runtime");
         ::chmod(QByteArray(root + "/runtime").constData(), 0700);
         qputenv("LC_ALL", "C.UTF-8");
+        // the update check asks only this machine: port 9 refuses at once
+        qputenv("PENWICK_UPDATE_URL", "http://127.0.0.1:9/");
         setTimeZone(timeZone);
     }
 

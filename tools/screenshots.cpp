@@ -2,7 +2,9 @@
 // long month and a long entry, the search popover, and the warning over the editor.
 //   make screenshots   (writes them to build/screenshots)
 #include "diary/DiarySession.h"
+#include "gui/HelpWindow.h"
 #include "gui/MainWindow.h"
+#include "gui/UpdateNotice.h"
 #include "platform/CommandRunner.h"
 #include "platform/Plist.h"
 #include "reminder/Reminder.h"
@@ -18,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -64,6 +67,7 @@ int main(int argc, char *argv[])
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/.local/share"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
+    qputenv("PENWICK_UPDATE_URL", "http://127.0.0.1:9/"); // no request leaves the machine
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(out);
@@ -120,6 +124,29 @@ int main(int argc, char *argv[])
             w.findChild<QAction *>("actionStorage")->trigger();
             QTest::qWait(50);
         });
+    }
+    // the manual in English and in Japanese, and the update notice
+    auto grabWidget = [&](QWidget &widget, const QString &name) {
+        widget.show();
+        QTest::qWait(100);
+        const QString file = out + "/" + name + ".png";
+        widget.grab().save(file);
+        std::printf("%s\n", qPrintable(file));
+    };
+    {
+        HelpWindow help;
+        grabWidget(help, "help");
+        QTranslator japanese;
+        if (japanese.load(QLocale(QLocale::Japanese), "penwick", "_", ":/i18n")) {
+            QCoreApplication::installTranslator(&japanese);
+            HelpWindow helpJa;
+            grabWidget(helpJa, "help-ja");
+            UpdateNotice noticeJa(QUrl("https://penwick.example/penwick.html"));
+            grabWidget(noticeJa, "notice-ja");
+            QCoreApplication::removeTranslator(&japanese);
+        }
+        UpdateNotice notice(QUrl("https://penwick.example/penwick.html"));
+        grabWidget(notice, "notice");
     }
     writeDiary(note, penwick::plist::writeXml(diary).left(200));
     shoot("warning", light, [](MainWindow &w) {

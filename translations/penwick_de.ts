@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Su</source>
@@ -30,6 +37,666 @@
     <message>
         <source>Sa</source>
         <translation>Sa</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarWidget</name>
+    <message>
+        <source>Previous Month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Back to Today</source>
+        <translation>Zurück zu heute</translation>
+    </message>
+    <message>
+        <source>Displayed month; click to go back to today</source>
+        <translation>Angezeigter Monat; klicken, um zu heute zurückzukehren</translation>
+    </message>
+    <message>
+        <source>Next Month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryStorage</name>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Penwick Help</source>
+        <translation>Penwick-Hilfe</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Search the diary</source>
+        <translation>Im Tagebuch suchen</translation>
+    </message>
+    <message>
+        <source>Diary entry</source>
+        <translation>Tagebucheintrag</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Gehe zu</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Storage…</source>
+        <translation>&amp;Speicherort…</translation>
+    </message>
+    <message>
+        <source>Where your diary lives: move, start, open or export it</source>
+        <translation>Wo Ihr Tagebuch liegt: verschieben, neu anlegen, öffnen oder exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Open Diary File…</source>
+        <translation>Tagebuchdatei ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text…</source>
+        <translation>Als Text &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Empty Entries</source>
+        <translation>Leere Einträge &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the days whose text is empty from the diary file</source>
+        <translation>Tage ohne Text aus der Tagebuchdatei entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Suchen…</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Month</source>
+        <translation>&amp;Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <source>&amp;Next Month</source>
+        <translation>&amp;Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Previous &amp;Day</source>
+        <translation>Vorheriger &amp;Tag</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Day</source>
+        <translation>Nä&amp;chster Tag</translation>
+    </message>
+    <message>
+        <source>Penwick &amp;Help</source>
+        <translation>Penwick-&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates at Start-up</source>
+        <translation>Beim Start nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Penwick</source>
+        <translation>Ü&amp;ber Penwick</translation>
+    </message>
+    <message>
+        <source>Removed 1 empty entry.</source>
+        <translation>1 leerer Eintrag entfernt.</translation>
+    </message>
+    <message>
+        <source>Removed %1 empty entries.</source>
+        <translation>%1 leere Einträge entfernt.</translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1, so what you type now is not saved.</source>
+        <translation>Unter %1 gibt es keine Tagebuchdatei, daher wird nicht gespeichert, was Sie jetzt schreiben.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2 What you type now is not saved, and the file is left as it is.</source>
+        <translation>Die Tagebuchdatei %1 kann nicht gelesen werden: %2 Was Sie jetzt schreiben, wird nicht gespeichert, und die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
+        <translation>Ihre letzte Änderung konnte nicht gespeichert werden. %1 Sie steht noch im Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
+    </message>
+    <message>
+        <source>About Penwick</source>
+        <translation>Über Penwick</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Penwick %1&lt;/b&gt;&lt;p&gt;A small diary that keeps every word you type.&lt;/p&gt;&lt;p&gt;Your diary is kept in %2&lt;/p&gt;</source>
+        <translation>&lt;b&gt;Penwick %1&lt;/b&gt;&lt;p&gt;Ein kleines Tagebuch, das jedes Wort behält, das Sie schreiben.&lt;/p&gt;&lt;p&gt;Ihr Tagebuch liegt in %2&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>The reminder could not be switched on. %1</source>
+        <translation>Die Erinnerung konnte nicht eingeschaltet werden. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Penwick Help</source>
+        <translation>Penwick-Hilfe</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>A diary with auto-save function. Click the calendar to jump. You can also search through diary.</source>
+        <translation>Ein Tagebuch, das automatisch speichert. Klicken Sie in den Kalender, um zu einem Tag zu springen. Sie können das Tagebuch auch durchsuchen.</translation>
+    </message>
+    <message>
+        <source>Writing diary and save functions</source>
+        <translation>Schreiben und Speichern</translation>
+    </message>
+    <message>
+        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date&apos;s diary.</source>
+        <translation>Beim Start zeigt der Kalender links auf heute. Kalender und Schreibfläche rechts folgen einander automatisch, Sie können also sofort schreiben. Ein Klick auf ein anderes Datum zeigt den Eintrag dieses Tages.</translation>
+    </message>
+    <message>
+        <source>When you write text on the diary space, it will be automatically saved.</source>
+        <translation>Was Sie auf der Schreibfläche schreiben, wird automatisch gespeichert.</translation>
+    </message>
+    <message>
+        <source>Searches</source>
+        <translation>Suche</translation>
+    </message>
+    <message>
+        <source>When you write a single keyword inside the search box, left below, and hit return/ enter key, the app will display the list of the dates which includes the keyword.</source>
+        <translation>Wenn Sie ein einzelnes Stichwort in das Suchfeld links unten eingeben und die Eingabetaste drücken, zeigt Penwick die Liste der Tage, die das Stichwort enthalten.</translation>
+    </message>
+    <message>
+        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
+        <translation>Es wird immer nach einem einzigen Stichwort gesucht. Mehrere Wörter werden nicht einzeln gesucht.</translation>
+    </message>
+    <message>
+        <source>Clicking on the list of search results will show you the diary of that date.</source>
+        <translation>Ein Klick auf ein Suchergebnis zeigt den Eintrag dieses Tages.</translation>
+    </message>
+    <message>
+        <source>Clicking on x in the search box will delete the list.</source>
+        <translation>Ein Klick auf das x im Suchfeld leert die Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>it is a folder.</source>
+        <translation>es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 GB.</source>
+        <translation>sie ist größer als 1 GB.</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>sie ist leer.</translation>
+    </message>
+    <message>
+        <source>it does not hold a list of diary entries.</source>
+        <translation>sie enthält keine Liste von Tagebucheinträgen.</translation>
+    </message>
+</context>
+<context>
+    <name>Plist</name>
+    <message>
+        <source>A &lt;data&gt; value is not valid base64.</source>
+        <translation>Ein &lt;data&gt;-Wert ist kein gültiges Base64.</translation>
+    </message>
+    <message>
+        <source>A boolean element holds text.</source>
+        <translation>Ein boolesches Element enthält Text.</translation>
+    </message>
+    <message>
+        <source>The element &lt;%1&gt; is not part of a property list.</source>
+        <translation>Das Element &lt;%1&gt; gehört nicht zu einer Property-List.</translation>
+    </message>
+    <message>
+        <source>The element &lt;%1&gt; must not contain other elements.</source>
+        <translation>Das Element &lt;%1&gt; darf keine anderen Elemente enthalten.</translation>
+    </message>
+    <message>
+        <source>The %1 value &quot;%2&quot; cannot be read.</source>
+        <translation>Der %1-Wert „%2“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Text stands between the values of &lt;%1&gt;.</source>
+        <translation>Text steht zwischen den Werten von &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>The values are nested too deeply.</source>
+        <translation>Die Werte sind zu tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>A dictionary value has no key.</source>
+        <translation>Ein Wörterbuchwert hat keinen Schlüssel.</translation>
+    </message>
+    <message>
+        <source>A dictionary key has no value.</source>
+        <translation>Ein Wörterbuchschlüssel hat keinen Wert.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid property list: %1 (at byte %2).</source>
+        <translation>Die Datei ist keine gültige Property-List: %1 (bei Byte %2).</translation>
+    </message>
+    <message>
+        <source>The file holds no property list.</source>
+        <translation>Die Datei enthält keine Property-List.</translation>
+    </message>
+    <message>
+        <source>The property list holds more than one value.</source>
+        <translation>Die Property-List enthält mehr als einen Wert.</translation>
+    </message>
+    <message>
+        <source>Text stands outside the values of the property list.</source>
+        <translation>Text steht außerhalb der Werte der Property-List.</translation>
+    </message>
+    <message>
+        <source>The property list holds no value.</source>
+        <translation>Die Property-List enthält keinen Wert.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid property list: %1</source>
+        <translation>Die Datei ist keine gültige Property-List: %1</translation>
+    </message>
+    <message>
+        <source>The binary property list is truncated or of an unknown version.</source>
+        <translation>Die binäre Property-List ist abgeschnitten oder hat eine unbekannte Version.</translation>
+    </message>
+    <message>
+        <source>The binary property list has a damaged trailer.</source>
+        <translation>Die binäre Property-List hat einen beschädigten Abschluss.</translation>
+    </message>
+    <message>
+        <source>a count lies outside the file.</source>
+        <translation>eine Anzahl liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>a count is not an integer.</source>
+        <translation>eine Anzahl ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>a container lies outside the file.</source>
+        <translation>ein Container liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>its shared values expand beyond any diary&apos;s size.</source>
+        <translation>ihre geteilten Werte wachsen über jede Tagebuchgröße hinaus.</translation>
+    </message>
+    <message>
+        <source>a reference points past the last object.</source>
+        <translation>ein Verweis zeigt hinter das letzte Objekt.</translation>
+    </message>
+    <message>
+        <source>a container contains itself.</source>
+        <translation>ein Container enthält sich selbst.</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply.</source>
+        <translation>die Werte sind zu tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>an object lies outside the file.</source>
+        <translation>ein Objekt liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>it holds a null or unknown value.</source>
+        <translation>sie enthält einen leeren oder unbekannten Wert.</translation>
+    </message>
+    <message>
+        <source>an integer lies outside the file.</source>
+        <translation>eine Ganzzahl liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>an integer is too large.</source>
+        <translation>eine Ganzzahl ist zu groß.</translation>
+    </message>
+    <message>
+        <source>a number lies outside the file.</source>
+        <translation>eine Zahl liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>a date is out of range.</source>
+        <translation>ein Datum liegt außerhalb des gültigen Bereichs.</translation>
+    </message>
+    <message>
+        <source>a string or data value lies outside the file.</source>
+        <translation>ein Text- oder Datenwert liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>a reference value lies outside the file.</source>
+        <translation>ein Verweiswert liegt außerhalb der Datei.</translation>
+    </message>
+    <message>
+        <source>a dictionary key is not a string.</source>
+        <translation>ein Wörterbuchschlüssel ist kein Text.</translation>
+    </message>
+    <message>
+        <source>it holds an object of an unknown type.</source>
+        <translation>sie enthält ein Objekt unbekannten Typs.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>The preferences at %1 could not be written.</source>
+        <translation>Die Einstellungen unter %1 konnten nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWidget</name>
+    <message>
+        <source>&amp;Reminder</source>
+        <translation>&amp;Erinnerung</translation>
+    </message>
+    <message>
+        <source>Penwick opens every day at this time</source>
+        <translation>Penwick öffnet sich jeden Tag zu dieser Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Reminder time</source>
+        <translation>Erinnerungszeit</translation>
+    </message>
+    <message>
+        <source>The time Penwick opens every day; it can be changed while the reminder is off</source>
+        <translation>Die Uhrzeit, zu der sich Penwick jeden Tag öffnet; sie lässt sich ändern, solange die Erinnerung aus ist</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Reminder on</source>
+        <translation>Erinnerung ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Reminder off</source>
+        <translation>Erinnerung aus</translation>
+    </message>
+</context>
+<context>
+    <name>SearchPopover</name>
+    <message>
+        <source>Close the search results (Esc)</source>
+        <translation>Suchergebnisse schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the search results</source>
+        <translation>Suchergebnisse schließen</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>No day holds “%1”</source>
+        <translation>Kein Tag enthält „%1“</translation>
+    </message>
+    <message>
+        <source>1 day holds “%1”</source>
+        <translation>1 Tag enthält „%1“</translation>
+    </message>
+    <message>
+        <source>%1 days hold “%2”</source>
+        <translation>%1 Tage enthalten „%2“</translation>
+    </message>
+</context>
+<context>
+    <name>StorageSheet</name>
+    <message>
+        <source>Storage</source>
+        <translation>Speicherort</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your diary is kept in&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Ihr Tagebuch liegt in&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Diary file</source>
+        <translation>Tagebuchdatei</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Im Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <source>Move Diary To…</source>
+        <translation>Tagebuch verschieben nach…</translation>
+    </message>
+    <message>
+        <source>Move Diary To</source>
+        <translation>Tagebuch verschieben nach</translation>
+    </message>
+    <message>
+        <source>The diary file moves to a place you choose, and stays your diary.</source>
+        <translation>Die Tagebuchdatei zieht an einen Ort Ihrer Wahl und bleibt Ihr Tagebuch.</translation>
+    </message>
+    <message>
+        <source>New Diary At…</source>
+        <translation>Neues Tagebuch in…</translation>
+    </message>
+    <message>
+        <source>New Diary At</source>
+        <translation>Neues Tagebuch in</translation>
+    </message>
+    <message>
+        <source>An empty diary is written at a place you choose and becomes your diary.</source>
+        <translation>Ein leeres Tagebuch wird an einem Ort Ihrer Wahl angelegt und wird Ihr Tagebuch.</translation>
+    </message>
+    <message>
+        <source>Use Diary At…</source>
+        <translation>Tagebuch verwenden in…</translation>
+    </message>
+    <message>
+        <source>Use Diary At</source>
+        <translation>Tagebuch verwenden in</translation>
+    </message>
+    <message>
+        <source>Penwick uses the file at a place you choose, without touching any file.</source>
+        <translation>Penwick verwendet die Datei an einem Ort Ihrer Wahl, ohne eine Datei anzurühren.</translation>
+    </message>
+    <message>
+        <source>Use Folder…</source>
+        <translation>Ordner verwenden…</translation>
+    </message>
+    <message>
+        <source>Use Folder</source>
+        <translation>Ordner verwenden</translation>
+    </message>
+    <message>
+        <source>Your diary becomes the file of the same name in another folder, such as a synced one.</source>
+        <translation>Ihr Tagebuch wird die gleichnamige Datei in einem anderen Ordner, etwa einem synchronisierten.</translation>
+    </message>
+    <message>
+        <source>Open Diary File…</source>
+        <translation>Tagebuchdatei öffnen…</translation>
+    </message>
+    <message>
+        <source>Open Diary File</source>
+        <translation>Tagebuchdatei öffnen</translation>
+    </message>
+    <message>
+        <source>An existing diary file becomes your diary, where it is.</source>
+        <translation>Eine vorhandene Tagebuchdatei wird an ihrem Ort Ihr Tagebuch.</translation>
+    </message>
+    <message>
+        <source>Export as Text…</source>
+        <translation>Als Text exportieren…</translation>
+    </message>
+    <message>
+        <source>Export as Text</source>
+        <translation>Als Text exportieren</translation>
+    </message>
+    <message>
+        <source>The whole diary as one text file, oldest day first.</source>
+        <translation>Das ganze Tagebuch als eine Textdatei, der älteste Tag zuerst.</translation>
+    </message>
+    <message>
+        <source>Take Over an Earlier Diary…</source>
+        <translation>Früheres Tagebuch übernehmen…</translation>
+    </message>
+    <message>
+        <source>Take Over an Earlier Diary</source>
+        <translation>Früheres Tagebuch übernehmen</translation>
+    </message>
+    <message>
+        <source>The diary an earlier version kept in its preferences becomes your diary.</source>
+        <translation>Das Tagebuch, das eine frühere Version in ihren Einstellungen führte, wird Ihr Tagebuch.</translation>
+    </message>
+    <message>
+        <source>Remove Empty Entries</source>
+        <translation>Leere Einträge entfernen</translation>
+    </message>
+    <message>
+        <source>Days whose text is empty are removed from the diary file.</source>
+        <translation>Tage ohne Text werden aus der Tagebuchdatei entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to load a diary. Or tried to write in a directory that&apos;s not permitted.</source>
+        <translation>Das Tagebuch konnte nicht geladen werden, oder in den Ordner darf nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Failed to write. This might happen by writing to a directory that needs permission.</source>
+        <translation>Schreiben fehlgeschlagen. Das kann in einem Ordner geschehen, der eine Berechtigung verlangt.</translation>
+    </message>
+    <message>
+        <source>Diary files (*.plist)</source>
+        <translation>Tagebuchdateien (*.plist)</translation>
+    </message>
+    <message>
+        <source>Not a appropriate document.</source>
+        <translation>Kein passendes Dokument.</translation>
+    </message>
+    <message>
+        <source>Not a appropriate format.</source>
+        <translation>Kein passendes Format.</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>This file holds no earlier diary.</source>
+        <translation>Diese Datei enthält kein früheres Tagebuch.</translation>
+    </message>
+    <message>
+        <source>Replace your diary with the earlier one?</source>
+        <translation>Ihr Tagebuch durch das frühere ersetzen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your diary at %1 holds %n entries. They are replaced by the %2 entries of the earlier diary.</source>
+        <translation>
+            <numerusform>Ihr Tagebuch unter %1 enthält %n Eintrag. Er wird durch die %2 Einträge des früheren Tagebuchs ersetzt.</numerusform>
+            <numerusform>Ihr Tagebuch unter %1 enthält %n Einträge. Sie werden durch die %2 Einträge des früheren Tagebuchs ersetzt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNotice</name>
+    <message>
+        <source>Update Available</source>
+        <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <source>A newer version of Penwick is available.</source>
+        <translation>Eine neuere Version von Penwick ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>Open Product Page</source>
+        <translation>Produktseite öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>WarningBar</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+</context>
+<context>
+    <name>penwick::SingleInstance</name>
+    <message>
+        <source>Penwick is already running, but does not answer.</source>
+        <translation>Penwick läuft bereits, antwortet aber nicht.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>Impossible d’écrire %1 : %2.</translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Su</source>
@@ -30,6 +37,666 @@
     <message>
         <source>Sa</source>
         <translation>Sa</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarWidget</name>
+    <message>
+        <source>Previous Month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Back to Today</source>
+        <translation>Revenir à aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Displayed month; click to go back to today</source>
+        <translation>Mois affiché ; cliquer pour revenir à aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Next Month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Failed</source>
+        <translation>Échec</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryStorage</name>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>Impossible d’écrire %1 : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Penwick Help</source>
+        <translation>Aide de Penwick</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Search the diary</source>
+        <translation>Rechercher dans le journal</translation>
+    </message>
+    <message>
+        <source>Diary entry</source>
+        <translation>Page du journal</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>&amp;Aller</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;Storage…</source>
+        <translation>&amp;Emplacement…</translation>
+    </message>
+    <message>
+        <source>Where your diary lives: move, start, open or export it</source>
+        <translation>Où se trouve votre journal : le déplacer, en créer un, l’ouvrir ou l’exporter</translation>
+    </message>
+    <message>
+        <source>&amp;Open Diary File…</source>
+        <translation>&amp;Ouvrir un fichier de journal…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text…</source>
+        <translation>E&amp;xporter en texte…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Empty Entries</source>
+        <translation>&amp;Supprimer les pages vides</translation>
+    </message>
+    <message>
+        <source>Remove the days whose text is empty from the diary file</source>
+        <translation>Supprimer du fichier les jours dont le texte est vide</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>&amp;Rechercher…</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Month</source>
+        <translation>Mois &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>Au&amp;jourd’hui</translation>
+    </message>
+    <message>
+        <source>&amp;Next Month</source>
+        <translation>Mois &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Previous &amp;Day</source>
+        <translation>&amp;Jour précédent</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Day</source>
+        <translation>Jour s&amp;uivant</translation>
+    </message>
+    <message>
+        <source>Penwick &amp;Help</source>
+        <translation>&amp;Aide de Penwick</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates at Start-up</source>
+        <translation>Rechercher les &amp;mises à jour au démarrage</translation>
+    </message>
+    <message>
+        <source>&amp;About Penwick</source>
+        <translation>À &amp;propos de Penwick</translation>
+    </message>
+    <message>
+        <source>Removed 1 empty entry.</source>
+        <translation>1 page vide supprimée.</translation>
+    </message>
+    <message>
+        <source>Removed %1 empty entries.</source>
+        <translation>%1 pages vides supprimées.</translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1, so what you type now is not saved.</source>
+        <translation>Il n’y a pas de fichier de journal à %1 : ce que vous tapez maintenant n’est pas enregistré.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2 What you type now is not saved, and the file is left as it is.</source>
+        <translation>Le fichier de journal %1 ne peut pas être lu : %2 Ce que vous tapez maintenant n’est pas enregistré, et le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
+        <translation>Votre dernière modification n’a pas pu être enregistrée. %1 Elle est toujours dans la fenêtre et sera enregistrée avec votre prochaine modification.</translation>
+    </message>
+    <message>
+        <source>About Penwick</source>
+        <translation>À propos de Penwick</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Penwick %1&lt;/b&gt;&lt;p&gt;A small diary that keeps every word you type.&lt;/p&gt;&lt;p&gt;Your diary is kept in %2&lt;/p&gt;</source>
+        <translation>&lt;b&gt;Penwick %1&lt;/b&gt;&lt;p&gt;Un petit journal qui garde chaque mot que vous tapez.&lt;/p&gt;&lt;p&gt;Votre journal se trouve dans %2&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>The reminder could not be switched on. %1</source>
+        <translation>Le rappel n’a pas pu être activé. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Penwick Help</source>
+        <translation>Aide de Penwick</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Présentation</translation>
+    </message>
+    <message>
+        <source>A diary with auto-save function. Click the calendar to jump. You can also search through diary.</source>
+        <translation>Un journal qui s’enregistre tout seul. Cliquez dans le calendrier pour aller à un jour. Vous pouvez aussi chercher dans le journal.</translation>
+    </message>
+    <message>
+        <source>Writing diary and save functions</source>
+        <translation>Écrire et enregistrer</translation>
+    </message>
+    <message>
+        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date&apos;s diary.</source>
+        <translation>Au démarrage, le calendrier, à gauche, montre aujourd’hui. Le calendrier et la page, à droite, se suivent automatiquement : vous pouvez écrire tout de suite. Un clic sur une autre date affiche la page de ce jour.</translation>
+    </message>
+    <message>
+        <source>When you write text on the diary space, it will be automatically saved.</source>
+        <translation>Ce que vous écrivez sur la page est enregistré automatiquement.</translation>
+    </message>
+    <message>
+        <source>Searches</source>
+        <translation>Recherche</translation>
+    </message>
+    <message>
+        <source>When you write a single keyword inside the search box, left below, and hit return/ enter key, the app will display the list of the dates which includes the keyword.</source>
+        <translation>Tapez un mot-clé dans le champ de recherche, en bas à gauche, puis appuyez sur Entrée : Penwick affiche la liste des jours qui contiennent ce mot-clé.</translation>
+    </message>
+    <message>
+        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
+        <translation>La recherche porte sur un seul mot-clé à la fois. Plusieurs mots ne sont pas cherchés séparément.</translation>
+    </message>
+    <message>
+        <source>Clicking on the list of search results will show you the diary of that date.</source>
+        <translation>Un clic sur un résultat affiche la page de ce jour.</translation>
+    </message>
+    <message>
+        <source>Clicking on x in the search box will delete the list.</source>
+        <translation>Un clic sur le x du champ de recherche vide la liste.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>it is a folder.</source>
+        <translation>c’est un dossier.</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 GB.</source>
+        <translation>il dépasse 1 Go.</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>il est vide.</translation>
+    </message>
+    <message>
+        <source>it does not hold a list of diary entries.</source>
+        <translation>il ne contient pas de liste de pages de journal.</translation>
+    </message>
+</context>
+<context>
+    <name>Plist</name>
+    <message>
+        <source>A &lt;data&gt; value is not valid base64.</source>
+        <translation>Une valeur &lt;data&gt; n’est pas du base64 valide.</translation>
+    </message>
+    <message>
+        <source>A boolean element holds text.</source>
+        <translation>Un élément booléen contient du texte.</translation>
+    </message>
+    <message>
+        <source>The element &lt;%1&gt; is not part of a property list.</source>
+        <translation>L’élément &lt;%1&gt; ne fait pas partie d’une liste de propriétés.</translation>
+    </message>
+    <message>
+        <source>The element &lt;%1&gt; must not contain other elements.</source>
+        <translation>L’élément &lt;%1&gt; ne doit pas contenir d’autres éléments.</translation>
+    </message>
+    <message>
+        <source>The %1 value &quot;%2&quot; cannot be read.</source>
+        <translation>La valeur %1 « %2 » ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>Text stands between the values of &lt;%1&gt;.</source>
+        <translation>Du texte se trouve entre les valeurs de &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>The values are nested too deeply.</source>
+        <translation>Les valeurs sont imbriquées trop profondément.</translation>
+    </message>
+    <message>
+        <source>A dictionary value has no key.</source>
+        <translation>Une valeur de dictionnaire n’a pas de clé.</translation>
+    </message>
+    <message>
+        <source>A dictionary key has no value.</source>
+        <translation>Une clé de dictionnaire n’a pas de valeur.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid property list: %1 (at byte %2).</source>
+        <translation>Le fichier n’est pas une liste de propriétés valide : %1 (à l’octet %2).</translation>
+    </message>
+    <message>
+        <source>The file holds no property list.</source>
+        <translation>Le fichier ne contient aucune liste de propriétés.</translation>
+    </message>
+    <message>
+        <source>The property list holds more than one value.</source>
+        <translation>La liste de propriétés contient plus d’une valeur.</translation>
+    </message>
+    <message>
+        <source>Text stands outside the values of the property list.</source>
+        <translation>Du texte se trouve hors des valeurs de la liste de propriétés.</translation>
+    </message>
+    <message>
+        <source>The property list holds no value.</source>
+        <translation>La liste de propriétés ne contient aucune valeur.</translation>
+    </message>
+    <message>
+        <source>The file is not a valid property list: %1</source>
+        <translation>Le fichier n’est pas une liste de propriétés valide : %1</translation>
+    </message>
+    <message>
+        <source>The binary property list is truncated or of an unknown version.</source>
+        <translation>La liste de propriétés binaire est tronquée ou d’une version inconnue.</translation>
+    </message>
+    <message>
+        <source>The binary property list has a damaged trailer.</source>
+        <translation>La fin de la liste de propriétés binaire est endommagée.</translation>
+    </message>
+    <message>
+        <source>a count lies outside the file.</source>
+        <translation>un nombre d’éléments se trouve hors du fichier.</translation>
+    </message>
+    <message>
+        <source>a count is not an integer.</source>
+        <translation>un nombre d’éléments n’est pas un entier.</translation>
+    </message>
+    <message>
+        <source>a container lies outside the file.</source>
+        <translation>un conteneur se trouve hors du fichier.</translation>
+    </message>
+    <message>
+        <source>its shared values expand beyond any diary&apos;s size.</source>
+        <translation>ses valeurs partagées dépassent la taille de tout journal.</translation>
+    </message>
+    <message>
+        <source>a reference points past the last object.</source>
+        <translation>une référence pointe au-delà du dernier objet.</translation>
+    </message>
+    <message>
+        <source>a container contains itself.</source>
+        <translation>un conteneur se contient lui-même.</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply.</source>
+        <translation>les valeurs sont imbriquées trop profondément.</translation>
+    </message>
+    <message>
+        <source>an object lies outside the file.</source>
+        <translation>un objet se trouve hors du fichier.</translation>
+    </message>
+    <message>
+        <source>it holds a null or unknown value.</source>
+        <translation>il contient une valeur nulle ou inconnue.</translation>
+    </message>
+    <message>
+        <source>an integer lies outside the file.</source>
+        <translation>un entier se trouve hors du fichier.</translation>
+    </message>
+    <message>
+        <source>an integer is too large.</source>
+        <translation>un entier est trop grand.</translation>
+    </message>
+    <message>
+        <source>a number lies outside the file.</source>
+        <translation>un nombre se trouve hors du fichier.</translation>
+    </message>
+    <message>
+        <source>a date is out of range.</source>
+        <translation>une date est hors limites.</translation>
+    </message>
+    <message>
+        <source>a string or data value lies outside the file.</source>
+        <translation>une chaîne ou une donnée se trouve hors du fichier.</translation>
+    </message>
+    <message>
+        <source>a reference value lies outside the file.</source>
+        <translation>une référence se trouve hors du fichier.</translation>
+    </message>
+    <message>
+        <source>a dictionary key is not a string.</source>
+        <translation>une clé de dictionnaire n’est pas une chaîne.</translation>
+    </message>
+    <message>
+        <source>it holds an object of an unknown type.</source>
+        <translation>il contient un objet de type inconnu.</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>The preferences at %1 could not be written.</source>
+        <translation>Les préférences à %1 n’ont pas pu être écrites.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWidget</name>
+    <message>
+        <source>&amp;Reminder</source>
+        <translation>&amp;Rappel</translation>
+    </message>
+    <message>
+        <source>Penwick opens every day at this time</source>
+        <translation>Penwick s’ouvre chaque jour à cette heure</translation>
+    </message>
+    <message>
+        <source>Reminder time</source>
+        <translation>Heure du rappel</translation>
+    </message>
+    <message>
+        <source>The time Penwick opens every day; it can be changed while the reminder is off</source>
+        <translation>L’heure à laquelle Penwick s’ouvre chaque jour ; elle se change tant que le rappel est désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Reminder on</source>
+        <translation>Rappel activé</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>Reminder off</source>
+        <translation>Rappel désactivé</translation>
+    </message>
+</context>
+<context>
+    <name>SearchPopover</name>
+    <message>
+        <source>Close the search results (Esc)</source>
+        <translation>Fermer les résultats (Échap)</translation>
+    </message>
+    <message>
+        <source>Close the search results</source>
+        <translation>Fermer les résultats</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Résultats de la recherche</translation>
+    </message>
+    <message>
+        <source>No day holds “%1”</source>
+        <translation>Aucun jour ne contient « %1 »</translation>
+    </message>
+    <message>
+        <source>1 day holds “%1”</source>
+        <translation>1 jour contient « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 days hold “%2”</source>
+        <translation>%1 jours contiennent « %2 »</translation>
+    </message>
+</context>
+<context>
+    <name>StorageSheet</name>
+    <message>
+        <source>Storage</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your diary is kept in&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Votre journal se trouve dans&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Diary file</source>
+        <translation>Fichier du journal</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>Afficher dans le gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>Move Diary To…</source>
+        <translation>Déplacer le journal vers…</translation>
+    </message>
+    <message>
+        <source>Move Diary To</source>
+        <translation>Déplacer le journal vers</translation>
+    </message>
+    <message>
+        <source>The diary file moves to a place you choose, and stays your diary.</source>
+        <translation>Le fichier du journal part à l’endroit choisi et reste votre journal.</translation>
+    </message>
+    <message>
+        <source>New Diary At…</source>
+        <translation>Nouveau journal à…</translation>
+    </message>
+    <message>
+        <source>New Diary At</source>
+        <translation>Nouveau journal à</translation>
+    </message>
+    <message>
+        <source>An empty diary is written at a place you choose and becomes your diary.</source>
+        <translation>Un journal vide est créé à l’endroit choisi et devient votre journal.</translation>
+    </message>
+    <message>
+        <source>Use Diary At…</source>
+        <translation>Utiliser le journal à…</translation>
+    </message>
+    <message>
+        <source>Use Diary At</source>
+        <translation>Utiliser le journal à</translation>
+    </message>
+    <message>
+        <source>Penwick uses the file at a place you choose, without touching any file.</source>
+        <translation>Penwick utilise le fichier à l’endroit choisi, sans toucher à aucun fichier.</translation>
+    </message>
+    <message>
+        <source>Use Folder…</source>
+        <translation>Utiliser un dossier…</translation>
+    </message>
+    <message>
+        <source>Use Folder</source>
+        <translation>Utiliser un dossier</translation>
+    </message>
+    <message>
+        <source>Your diary becomes the file of the same name in another folder, such as a synced one.</source>
+        <translation>Votre journal devient le fichier du même nom dans un autre dossier, synchronisé par exemple.</translation>
+    </message>
+    <message>
+        <source>Open Diary File…</source>
+        <translation>Ouvrir un fichier de journal…</translation>
+    </message>
+    <message>
+        <source>Open Diary File</source>
+        <translation>Ouvrir un fichier de journal</translation>
+    </message>
+    <message>
+        <source>An existing diary file becomes your diary, where it is.</source>
+        <translation>Un fichier de journal existant devient votre journal, là où il est.</translation>
+    </message>
+    <message>
+        <source>Export as Text…</source>
+        <translation>Exporter en texte…</translation>
+    </message>
+    <message>
+        <source>Export as Text</source>
+        <translation>Exporter en texte</translation>
+    </message>
+    <message>
+        <source>The whole diary as one text file, oldest day first.</source>
+        <translation>Tout le journal dans un fichier texte, du plus ancien jour au plus récent.</translation>
+    </message>
+    <message>
+        <source>Take Over an Earlier Diary…</source>
+        <translation>Reprendre un ancien journal…</translation>
+    </message>
+    <message>
+        <source>Take Over an Earlier Diary</source>
+        <translation>Reprendre un ancien journal</translation>
+    </message>
+    <message>
+        <source>The diary an earlier version kept in its preferences becomes your diary.</source>
+        <translation>Le journal qu’une version antérieure gardait dans ses préférences devient votre journal.</translation>
+    </message>
+    <message>
+        <source>Remove Empty Entries</source>
+        <translation>Supprimer les pages vides</translation>
+    </message>
+    <message>
+        <source>Days whose text is empty are removed from the diary file.</source>
+        <translation>Les jours dont le texte est vide sont retirés du fichier.</translation>
+    </message>
+    <message>
+        <source>Failed to load a diary. Or tried to write in a directory that&apos;s not permitted.</source>
+        <translation>Impossible de charger le journal, ou écriture dans un dossier non autorisé.</translation>
+    </message>
+    <message>
+        <source>Failed to write. This might happen by writing to a directory that needs permission.</source>
+        <translation>Échec de l’écriture. Cela peut arriver dans un dossier qui demande une autorisation.</translation>
+    </message>
+    <message>
+        <source>Diary files (*.plist)</source>
+        <translation>Fichiers de journal (*.plist)</translation>
+    </message>
+    <message>
+        <source>Not a appropriate document.</source>
+        <translation>Document inapproprié.</translation>
+    </message>
+    <message>
+        <source>Not a appropriate format.</source>
+        <translation>Format inapproprié.</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>This file holds no earlier diary.</source>
+        <translation>Ce fichier ne contient aucun ancien journal.</translation>
+    </message>
+    <message>
+        <source>Replace your diary with the earlier one?</source>
+        <translation>Remplacer votre journal par l’ancien ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your diary at %1 holds %n entries. They are replaced by the %2 entries of the earlier diary.</source>
+        <translation>
+            <numerusform>Votre journal à %1 contient %n page. Elle sera remplacée par les %2 pages de l’ancien journal.</numerusform>
+            <numerusform>Votre journal à %1 contient %n pages. Elles seront remplacées par les %2 pages de l’ancien journal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNotice</name>
+    <message>
+        <source>Update Available</source>
+        <translation>Mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>A newer version of Penwick is available.</source>
+        <translation>Une version plus récente de Penwick est disponible.</translation>
+    </message>
+    <message>
+        <source>Open Product Page</source>
+        <translation>Ouvrir la page du produit</translation>
+    </message>
+</context>
+<context>
+    <name>WarningBar</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
+    </message>
+</context>
+<context>
+    <name>penwick::SingleInstance</name>
+    <message>
+        <source>Penwick is already running, but does not answer.</source>
+        <translation>Penwick est déjà ouvert, mais ne répond pas.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>%1 に書き込めませんでした: %2。</translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Su</source>
@@ -30,6 +37,665 @@
     <message>
         <source>Sa</source>
         <translation>土</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarWidget</name>
+    <message>
+        <source>Previous Month</source>
+        <translation>前の月</translation>
+    </message>
+    <message>
+        <source>Back to Today</source>
+        <translation>今日に戻る</translation>
+    </message>
+    <message>
+        <source>Displayed month; click to go back to today</source>
+        <translation>表示中の月。クリックすると今日に戻ります</translation>
+    </message>
+    <message>
+        <source>Next Month</source>
+        <translation>次の月</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>カレンダー</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Failed</source>
+        <translation>失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryStorage</name>
+    <message>
+        <source>Could not write %1: %2.</source>
+        <translation>%1 に書き込めませんでした: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Penwick Help</source>
+        <translation>Penwick ヘルプ</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>マニュアル</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Search the diary</source>
+        <translation>日記を検索</translation>
+    </message>
+    <message>
+        <source>Diary entry</source>
+        <translation>日記の本文</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Go</source>
+        <translation>移動(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Storage…</source>
+        <translation>保存場所(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Where your diary lives: move, start, open or export it</source>
+        <translation>日記の保存場所：移動、新規作成、開く、書き出し</translation>
+    </message>
+    <message>
+        <source>&amp;Open Diary File…</source>
+        <translation>日記ファイルを開く(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text…</source>
+        <translation>テキストとして書き出す(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Empty Entries</source>
+        <translation>空の日記を削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove the days whose text is empty from the diary file</source>
+        <translation>本文が空の日を日記ファイルから削除します</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Find…</source>
+        <translation>検索(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Month</source>
+        <translation>前の月(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>今日(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Next Month</source>
+        <translation>次の月(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Previous &amp;Day</source>
+        <translation>前の日(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Day</source>
+        <translation>次の日(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Penwick &amp;Help</source>
+        <translation>Penwick ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Check for &amp;Updates at Start-up</source>
+        <translation>起動時にアップデートを確認(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;About Penwick</source>
+        <translation>Penwick について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Removed 1 empty entry.</source>
+        <translation>空の日記を 1 件削除しました。</translation>
+    </message>
+    <message>
+        <source>Removed %1 empty entries.</source>
+        <translation>空の日記を %1 件削除しました。</translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1, so what you type now is not saved.</source>
+        <translation>%1 に日記ファイルがないため、いま入力した内容は保存されません。</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2 What you type now is not saved, and the file is left as it is.</source>
+        <translation>日記ファイル %1 を読み込めません: %2 いま入力した内容は保存されず、ファイルはそのまま残されます。</translation>
+    </message>
+    <message>
+        <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
+        <translation>最後の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</translation>
+    </message>
+    <message>
+        <source>About Penwick</source>
+        <translation>Penwick について</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Penwick %1&lt;/b&gt;&lt;p&gt;A small diary that keeps every word you type.&lt;/p&gt;&lt;p&gt;Your diary is kept in %2&lt;/p&gt;</source>
+        <translation>&lt;b&gt;Penwick %1&lt;/b&gt;&lt;p&gt;入力した言葉をすべて残す小さな日記です。&lt;/p&gt;&lt;p&gt;日記の保存場所: %2&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>The reminder could not be switched on. %1</source>
+        <translation>リマインダーをオンにできませんでした。%1</translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Penwick Help</source>
+        <translation>Penwick ヘルプ</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>A diary with auto-save function. Click the calendar to jump. You can also search through diary.</source>
+        <translation>自動保存機能つきの日記です。カレンダーをクリックするとその日に移動します。日記を検索することもできます。</translation>
+    </message>
+    <message>
+        <source>Writing diary and save functions</source>
+        <translation>日記の書き方と保存</translation>
+    </message>
+    <message>
+        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date&apos;s diary.</source>
+        <translation>起動すると、左のカレンダーは今日を指しています。カレンダーと右の日記欄は自動的に連動するので、すぐに書き始められます。別の日付をクリックすると、その日の日記に移動します。</translation>
+    </message>
+    <message>
+        <source>When you write text on the diary space, it will be automatically saved.</source>
+        <translation>日記欄に書いた文章は自動的に保存されます。</translation>
+    </message>
+    <message>
+        <source>Searches</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>When you write a single keyword inside the search box, left below, and hit return/ enter key, the app will display the list of the dates which includes the keyword.</source>
+        <translation>左下の検索欄にキーワードを一つ入力して Return / Enter キーを押すと、そのキーワードを含む日付の一覧が表示されます。</translation>
+    </message>
+    <message>
+        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
+        <translation>一度に検索できるキーワードは一つだけです。複数の単語を別々に検索することはできません。</translation>
+    </message>
+    <message>
+        <source>Clicking on the list of search results will show you the diary of that date.</source>
+        <translation>検索結果の一覧をクリックすると、その日の日記が表示されます。</translation>
+    </message>
+    <message>
+        <source>Clicking on x in the search box will delete the list.</source>
+        <translation>検索欄の × をクリックすると一覧が消えます。</translation>
+    </message>
+</context>
+<context>
+    <name>NoteFile</name>
+    <message>
+        <source>it is a folder.</source>
+        <translation>フォルダーです。</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 GB.</source>
+        <translation>1 GB を超えています。</translation>
+    </message>
+    <message>
+        <source>it is empty.</source>
+        <translation>空です。</translation>
+    </message>
+    <message>
+        <source>it does not hold a list of diary entries.</source>
+        <translation>日記の一覧が含まれていません。</translation>
+    </message>
+</context>
+<context>
+    <name>Plist</name>
+    <message>
+        <source>A &lt;data&gt; value is not valid base64.</source>
+        <translation>&lt;data&gt; の値が正しい base64 ではありません。</translation>
+    </message>
+    <message>
+        <source>A boolean element holds text.</source>
+        <translation>真偽値の要素に文字があります。</translation>
+    </message>
+    <message>
+        <source>The element &lt;%1&gt; is not part of a property list.</source>
+        <translation>要素 &lt;%1&gt; はプロパティリストの一部ではありません。</translation>
+    </message>
+    <message>
+        <source>The element &lt;%1&gt; must not contain other elements.</source>
+        <translation>要素 &lt;%1&gt; にほかの要素を含めることはできません。</translation>
+    </message>
+    <message>
+        <source>The %1 value &quot;%2&quot; cannot be read.</source>
+        <translation>%1 の値「%2」を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Text stands between the values of &lt;%1&gt;.</source>
+        <translation>&lt;%1&gt; の値の間に文字があります。</translation>
+    </message>
+    <message>
+        <source>The values are nested too deeply.</source>
+        <translation>値の入れ子が深すぎます。</translation>
+    </message>
+    <message>
+        <source>A dictionary value has no key.</source>
+        <translation>辞書の値にキーがありません。</translation>
+    </message>
+    <message>
+        <source>A dictionary key has no value.</source>
+        <translation>辞書のキーに値がありません。</translation>
+    </message>
+    <message>
+        <source>The file is not a valid property list: %1 (at byte %2).</source>
+        <translation>ファイルは有効なプロパティリストではありません: %1 (%2 バイト目)。</translation>
+    </message>
+    <message>
+        <source>The file holds no property list.</source>
+        <translation>ファイルにプロパティリストがありません。</translation>
+    </message>
+    <message>
+        <source>The property list holds more than one value.</source>
+        <translation>プロパティリストに複数の値があります。</translation>
+    </message>
+    <message>
+        <source>Text stands outside the values of the property list.</source>
+        <translation>プロパティリストの値の外に文字があります。</translation>
+    </message>
+    <message>
+        <source>The property list holds no value.</source>
+        <translation>プロパティリストに値がありません。</translation>
+    </message>
+    <message>
+        <source>The file is not a valid property list: %1</source>
+        <translation>ファイルは有効なプロパティリストではありません: %1</translation>
+    </message>
+    <message>
+        <source>The binary property list is truncated or of an unknown version.</source>
+        <translation>バイナリ形式のプロパティリストが途切れているか、不明なバージョンです。</translation>
+    </message>
+    <message>
+        <source>The binary property list has a damaged trailer.</source>
+        <translation>バイナリ形式のプロパティリストの末尾が壊れています。</translation>
+    </message>
+    <message>
+        <source>a count lies outside the file.</source>
+        <translation>個数がファイルの範囲外にあります。</translation>
+    </message>
+    <message>
+        <source>a count is not an integer.</source>
+        <translation>個数が整数ではありません。</translation>
+    </message>
+    <message>
+        <source>a container lies outside the file.</source>
+        <translation>コンテナがファイルの範囲外にあります。</translation>
+    </message>
+    <message>
+        <source>its shared values expand beyond any diary&apos;s size.</source>
+        <translation>共有された値が日記の大きさを超えて展開されます。</translation>
+    </message>
+    <message>
+        <source>a reference points past the last object.</source>
+        <translation>参照が最後のオブジェクトの先を指しています。</translation>
+    </message>
+    <message>
+        <source>a container contains itself.</source>
+        <translation>コンテナが自分自身を含んでいます。</translation>
+    </message>
+    <message>
+        <source>the values are nested too deeply.</source>
+        <translation>値の入れ子が深すぎます。</translation>
+    </message>
+    <message>
+        <source>an object lies outside the file.</source>
+        <translation>オブジェクトがファイルの範囲外にあります。</translation>
+    </message>
+    <message>
+        <source>it holds a null or unknown value.</source>
+        <translation>空または不明な値があります。</translation>
+    </message>
+    <message>
+        <source>an integer lies outside the file.</source>
+        <translation>整数がファイルの範囲外にあります。</translation>
+    </message>
+    <message>
+        <source>an integer is too large.</source>
+        <translation>整数が大きすぎます。</translation>
+    </message>
+    <message>
+        <source>a number lies outside the file.</source>
+        <translation>数値がファイルの範囲外にあります。</translation>
+    </message>
+    <message>
+        <source>a date is out of range.</source>
+        <translation>日付が範囲外です。</translation>
+    </message>
+    <message>
+        <source>a string or data value lies outside the file.</source>
+        <translation>文字列またはデータの値がファイルの範囲外にあります。</translation>
+    </message>
+    <message>
+        <source>a reference value lies outside the file.</source>
+        <translation>参照の値がファイルの範囲外にあります。</translation>
+    </message>
+    <message>
+        <source>a dictionary key is not a string.</source>
+        <translation>辞書のキーが文字列ではありません。</translation>
+    </message>
+    <message>
+        <source>it holds an object of an unknown type.</source>
+        <translation>不明な種類のオブジェクトがあります。</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>The preferences at %1 could not be written.</source>
+        <translation>%1 の設定を書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWidget</name>
+    <message>
+        <source>&amp;Reminder</source>
+        <translation>リマインダー(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Penwick opens every day at this time</source>
+        <translation>毎日この時刻に Penwick が開きます</translation>
+    </message>
+    <message>
+        <source>Reminder time</source>
+        <translation>リマインダーの時刻</translation>
+    </message>
+    <message>
+        <source>The time Penwick opens every day; it can be changed while the reminder is off</source>
+        <translation>毎日 Penwick が開く時刻。リマインダーがオフのときに変更できます</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>Reminder on</source>
+        <translation>リマインダー オン</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Reminder off</source>
+        <translation>リマインダー オフ</translation>
+    </message>
+</context>
+<context>
+    <name>SearchPopover</name>
+    <message>
+        <source>Close the search results (Esc)</source>
+        <translation>検索結果を閉じる (Esc)</translation>
+    </message>
+    <message>
+        <source>Close the search results</source>
+        <translation>検索結果を閉じる</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>検索結果</translation>
+    </message>
+    <message>
+        <source>No day holds “%1”</source>
+        <translation>「%1」を含む日はありません</translation>
+    </message>
+    <message>
+        <source>1 day holds “%1”</source>
+        <translation>「%1」を含む日: 1 日</translation>
+    </message>
+    <message>
+        <source>%1 days hold “%2”</source>
+        <translation>「%2」を含む日: %1 日</translation>
+    </message>
+</context>
+<context>
+    <name>StorageSheet</name>
+    <message>
+        <source>Storage</source>
+        <translation>保存場所</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Your diary is kept in&lt;/b&gt;</source>
+        <translation>&lt;b&gt;日記の保存場所&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Diary file</source>
+        <translation>日記ファイル</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>ファイルマネージャーで表示</translation>
+    </message>
+    <message>
+        <source>Move Diary To…</source>
+        <translation>日記を移動…</translation>
+    </message>
+    <message>
+        <source>Move Diary To</source>
+        <translation>日記を移動</translation>
+    </message>
+    <message>
+        <source>The diary file moves to a place you choose, and stays your diary.</source>
+        <translation>日記ファイルを選んだ場所に移し、そのまま日記として使います。</translation>
+    </message>
+    <message>
+        <source>New Diary At…</source>
+        <translation>新しい日記を作成…</translation>
+    </message>
+    <message>
+        <source>New Diary At</source>
+        <translation>新しい日記を作成</translation>
+    </message>
+    <message>
+        <source>An empty diary is written at a place you choose and becomes your diary.</source>
+        <translation>選んだ場所に空の日記を作り、それを日記として使います。</translation>
+    </message>
+    <message>
+        <source>Use Diary At…</source>
+        <translation>この場所の日記を使う…</translation>
+    </message>
+    <message>
+        <source>Use Diary At</source>
+        <translation>この場所の日記を使う</translation>
+    </message>
+    <message>
+        <source>Penwick uses the file at a place you choose, without touching any file.</source>
+        <translation>ファイルには手を加えず、選んだ場所のファイルを日記として使います。</translation>
+    </message>
+    <message>
+        <source>Use Folder…</source>
+        <translation>フォルダーを使う…</translation>
+    </message>
+    <message>
+        <source>Use Folder</source>
+        <translation>フォルダーを使う</translation>
+    </message>
+    <message>
+        <source>Your diary becomes the file of the same name in another folder, such as a synced one.</source>
+        <translation>同期フォルダーなど、別のフォルダーにある同じ名前のファイルを日記として使います。</translation>
+    </message>
+    <message>
+        <source>Open Diary File…</source>
+        <translation>日記ファイルを開く…</translation>
+    </message>
+    <message>
+        <source>Open Diary File</source>
+        <translation>日記ファイルを開く</translation>
+    </message>
+    <message>
+        <source>An existing diary file becomes your diary, where it is.</source>
+        <translation>既存の日記ファイルを、その場所のまま日記として使います。</translation>
+    </message>
+    <message>
+        <source>Export as Text…</source>
+        <translation>テキストとして書き出す…</translation>
+    </message>
+    <message>
+        <source>Export as Text</source>
+        <translation>テキストとして書き出す</translation>
+    </message>
+    <message>
+        <source>The whole diary as one text file, oldest day first.</source>
+        <translation>日記全体を古い日から順に一つのテキストファイルにします。</translation>
+    </message>
+    <message>
+        <source>Take Over an Earlier Diary…</source>
+        <translation>以前の日記を引き継ぐ…</translation>
+    </message>
+    <message>
+        <source>Take Over an Earlier Diary</source>
+        <translation>以前の日記を引き継ぐ</translation>
+    </message>
+    <message>
+        <source>The diary an earlier version kept in its preferences becomes your diary.</source>
+        <translation>以前のバージョンが設定に保存していた日記を引き継ぎます。</translation>
+    </message>
+    <message>
+        <source>Remove Empty Entries</source>
+        <translation>空の日記を削除</translation>
+    </message>
+    <message>
+        <source>Days whose text is empty are removed from the diary file.</source>
+        <translation>本文が空の日を日記ファイルから削除します。</translation>
+    </message>
+    <message>
+        <source>Failed to load a diary. Or tried to write in a directory that&apos;s not permitted.</source>
+        <translation>日記を読み込めないか、書き込みが許可されていないフォルダーです。</translation>
+    </message>
+    <message>
+        <source>Failed to write. This might happen by writing to a directory that needs permission.</source>
+        <translation>書き込めませんでした。権限が必要なフォルダーでは起こることがあります。</translation>
+    </message>
+    <message>
+        <source>Diary files (*.plist)</source>
+        <translation>日記ファイル (*.plist)</translation>
+    </message>
+    <message>
+        <source>Not a appropriate document.</source>
+        <translation>適切な書類ではありません。</translation>
+    </message>
+    <message>
+        <source>Not a appropriate format.</source>
+        <translation>適切な形式ではありません。</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>This file holds no earlier diary.</source>
+        <translation>このファイルには以前の日記が含まれていません。</translation>
+    </message>
+    <message>
+        <source>Replace your diary with the earlier one?</source>
+        <translation>日記を以前の日記で置き換えますか?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your diary at %1 holds %n entries. They are replaced by the %2 entries of the earlier diary.</source>
+        <translation>
+            <numerusform>%1 の日記には %n 件の記録があります。以前の日記の %2 件で置き換えられます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換える</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateNotice</name>
+    <message>
+        <source>Update Available</source>
+        <translation>アップデートがあります</translation>
+    </message>
+    <message>
+        <source>A newer version of Penwick is available.</source>
+        <translation>新しいバージョンの Penwick があります。</translation>
+    </message>
+    <message>
+        <source>Open Product Page</source>
+        <translation>製品ページを開く</translation>
+    </message>
+</context>
+<context>
+    <name>WarningBar</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>再試行</translation>
+    </message>
+</context>
+<context>
+    <name>penwick::SingleInstance</name>
+    <message>
+        <source>Penwick is already running, but does not answer.</source>
+        <translation>Penwick はすでに起動していますが、応答がありません。</translation>
     </message>
 </context>
 </TS>

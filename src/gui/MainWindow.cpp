@@ -1,14 +1,19 @@
 #include "MainWindow.h"
 
 #include "Dialogs.h"
+#include "HelpWindow.h"
 #include "SearchPopover.h"
 #include "StorageSheet.h"
+#include "UpdateNotice.h"
 #include "calendar/MonthGrid.h"
 #include "diary/DiarySession.h"
+#include "help/UpdateCheck.h"
 #include "platform/Log.h"
+#include "platform/Preferences.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QKeySequence>
 #include <QMessageBox>
@@ -39,6 +44,9 @@ MainWindow::MainWindow(
 
     m_searchPopover = new SearchPopover(m_ui->searchField, this);
     m_searchPopover->setObjectName(QStringLiteral("searchPopover"));
+    m_updateCheck = new penwick::help::UpdateCheck(this);
+    connect(m_updateCheck, &penwick::help::UpdateCheck::newerVersionFound, this,
+            &MainWindow::showUpdateNotice);
     m_storageSheet = new StorageSheet(m_session, m_dialogs.get(), this);
     m_storageSheet->setObjectName(QStringLiteral("storageSheet"));
     connect(m_storageSheet, &StorageSheet::diaryChanged, this, &MainWindow::showSelectedDay);
@@ -128,6 +136,10 @@ void MainWindow::createActions()
     connect(ui.actionPreviousDay, &QAction::triggered, this, &MainWindow::showPreviousDay);
     connect(ui.actionNextDay, &QAction::triggered, this, &MainWindow::showNextDay);
 
+    ui.actionHelp->setShortcut(QKeySequence::HelpContents);
+    connect(ui.actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
+    ui.actionCheckForUpdates->setChecked(isUpdateCheckEnabled());
+    connect(ui.actionCheckForUpdates, &QAction::toggled, this, &MainWindow::setUpdateCheckEnabled);
     connect(ui.actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -138,6 +150,9 @@ void MainWindow::start()
     show();
     m_ui->editor->setFocus();
     m_ui->reminder->showSavedState();
+    if (isUpdateCheckEnabled())
+        m_updateCheck->start(penwick::help::siteBaseUrl(), QStringLiteral("Penwick"),
+                QApplication::applicationVersion());
 }
 
 void MainWindow::showSelectedDay()
@@ -269,4 +284,47 @@ void MainWindow::showAbout()
 void MainWindow::reportReminderFailure(const QString &reason)
 {
     statusBar()->showMessage(tr("The reminder could not be switched on. %1").arg(reason));
+}
+
+void MainWindow::showHelp()
+{
+    if (!m_helpWindow) {
+        m_helpWindow = new HelpWindow(this);
+        m_helpWindow->setObjectName(QStringLiteral("helpWindow"));
+    }
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+}
+
+void MainWindow::showUpdateNotice()
+{
+    auto *notice = new UpdateNotice(
+            penwick::help::productPageUrl(penwick::help::siteBaseUrl(), QStringLiteral("Penwick")),
+            this);
+    notice->setObjectName(QStringLiteral("updateNotice"));
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    connect(notice, &UpdateNotice::productPageRequested, this,
+            [](const QUrl &page) { QDesktopServices::openUrl(page); });
+    notice->show();
+    notice->raise();
+    notice->activateWindow();
+}
+
+// "NU" set and non-zero turns the check off; unset, the build decides.
+bool MainWindow::isUpdateCheckEnabled() const
+{
+    const QVariant noUpdates = m_session->preferences().value(penwick::prefkey::noUpdates);
+    if (!noUpdates.isValid())
+        return PENWICK_UPDATE_CHECK_DEFAULT;
+    return noUpdates.toLongLong() == 0;
+}
+
+void MainWindow::setUpdateCheckEnabled(bool enabled)
+{
+    penwick::Preferences &preferences = m_session->preferences();
+    preferences.setValue(penwick::prefkey::noUpdates, qlonglong(enabled ? 0 : 1));
+    QString error;
+    if (!preferences.sync(&error))
+        statusBar()->showMessage(error);
 }

@@ -19,7 +19,11 @@ struct Outcome;
 namespace penwick::reminder {
 class Reminder;
 }
+namespace penwick::help {
+class UpdateCheck;
+}
 class Dialogs;
+class HelpWindow;
 class SearchPopover;
 class StorageSheet;
 
@@ -57,16 +61,22 @@ private Q_SLOTS:
     void showProblem(const penwick::diary::Outcome &problem);
     void showAbout();
     void reportReminderFailure(const QString &reason);
+    void showHelp();
+    void showUpdateNotice();
+    void setUpdateCheckEnabled(bool enabled);
 
 private:
     void createActions();
     void stepDays(int days);
     // Replaces the editor's text without it counting as an edit.
     void placeText(const QString &text);
+    bool isUpdateCheckEnabled() const;
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     penwick::diary::DiarySession *m_session;
     std::unique_ptr<Dialogs> m_dialogs;
     SearchPopover *m_searchPopover;
     StorageSheet *m_storageSheet;
+    HelpWindow *m_helpWindow = nullptr;
+    penwick::help::UpdateCheck *m_updateCheck;
 };

@@ -2,6 +2,8 @@
 
 #include "diary/DayKey.h"
 
+#include <QLocale>
+
 void ResultsModel::setResults(QList<penwick::diary::DiaryEntry> results)
 {
     beginResetModel();
@@ -31,8 +33,13 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
         return {};
     const penwick::diary::DiaryEntry &entry = m_results[index.row()];
     if (index.column() == 0) {
-        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        const QDate day = penwick::diary::dayFromKey(entry.date);
+        if (role == DayKeyRole)
             return entry.date;
+        if (role == Qt::DisplayRole)
+            return day.isValid() ? QLocale().toString(day, QLocale::ShortFormat) : entry.date;
+        if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
+            return day.isValid() ? QLocale().toString(day, QLocale::LongFormat) : entry.date;
         return {};
     }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {

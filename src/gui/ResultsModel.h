@@ -1,5 +1,5 @@
-// The results of a keyword search: diary entries in date order, shown as their date and the
-// first line of their text.
+// The results of a keyword search: diary entries in date order, shown as their date in the
+// user's locale and the first line of their text.
 #pragma once
 
 #include "diary/NoteFile.h"
@@ -12,6 +12,9 @@ class ResultsModel : public QAbstractTableModel
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
+
+    // The date as stored, "yyyy-MM-dd", beside the date shown in the user's locale.
+    static constexpr int DayKeyRole = Qt::UserRole;
 
     void setResults(QList<penwick::diary::DiaryEntry> results);
     // The day of a row, or an invalid date when its stored date names no day.

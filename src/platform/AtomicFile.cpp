@@ -17,15 +17,16 @@ namespace penwick {
 
 namespace {
 
-QString tr(const char *text)
+struct AtomicFileText
 {
-    return QCoreApplication::translate("AtomicFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(AtomicFile)
+};
 
 WriteResult failure(const QString &path, int error)
 {
     return { false,
-        tr("Could not write %1: %2.").arg(path, QString::fromLocal8Bit(std::strerror(error))) };
+        AtomicFileText::tr("Could not write %1: %2.")
+                .arg(path, QString::fromLocal8Bit(std::strerror(error))) };
 }
 
 // The file that really receives the bytes: the end of a chain of symlinks, or path itself.

@@ -14,10 +14,10 @@ namespace penwick::plist {
 
 namespace {
 
-QString tr(const char *text)
+struct PlistText
 {
-    return QCoreApplication::translate("Plist", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Plist)
+};
 
 QByteArrayView trimmed(QByteArrayView v)
 {
@@ -68,17 +68,17 @@ public:
                 return std::nullopt;
             if (auto bytes = parseData(*text))
                 return QVariant(*bytes);
-            return fail(tr("A <data> value is not valid base64."));
+            return fail(PlistText::tr("A <data> value is not valid base64."));
         }
         if (std::strcmp(name, "true") == 0 || std::strcmp(name, "false") == 0) {
             auto text = leafText(node);
             if (!text)
                 return std::nullopt;
             if (!trimmed(*text).isEmpty())
-                return fail(tr("A boolean element holds text."));
+                return fail(PlistText::tr("A boolean element holds text."));
             return QVariant(name[0] == 't');
         }
-        return fail(tr("The element <%1> is not part of a property list.")
+        return fail(PlistText::tr("The element <%1> is not part of a property list.")
                             .arg(QString::fromUtf8(name)));
     }
 
@@ -98,7 +98,7 @@ private:
             if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
                 text += child.value();
             else if (child.type() == pugi::node_element) {
-                fail(tr("The element <%1> must not contain other elements.")
+                fail(PlistText::tr("The element <%1> must not contain other elements.")
                                 .arg(QString::fromUtf8(node.name())));
                 return std::nullopt;
             }
@@ -114,7 +114,7 @@ private:
             return std::nullopt;
         if (auto v = parse(*text))
             return QVariant(*v);
-        return fail(tr("The %1 value \"%2\" cannot be read.")
+        return fail(PlistText::tr("The %1 value \"%2\" cannot be read.")
                             .arg(QLatin1StringView(what), QString::fromUtf8(text->left(40))));
     }
 
@@ -127,7 +127,7 @@ private:
                     return false;
             } else if ((child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
                     && !trimmed(child.value()).isEmpty()) {
-                fail(tr("Text stands between the values of <%1>.")
+                fail(PlistText::tr("Text stands between the values of <%1>.")
                                 .arg(QString::fromUtf8(node.name())));
                 return false;
             }
@@ -138,7 +138,7 @@ private:
     std::optional<QVariant> array(pugi::xml_node node, int depth)
     {
         if (depth >= maxDepth)
-            return fail(tr("The values are nested too deeply."));
+            return fail(PlistText::tr("The values are nested too deeply."));
         QVariantList list;
         bool ok = forEachElement(node, [&](pugi::xml_node child) {
             auto v = value(child, depth + 1);
@@ -155,13 +155,13 @@ private:
     std::optional<QVariant> dict(pugi::xml_node node, int depth)
     {
         if (depth >= maxDepth)
-            return fail(tr("The values are nested too deeply."));
+            return fail(PlistText::tr("The values are nested too deeply."));
         QVariantMap map;
         std::optional<QString> key;
         bool ok = forEachElement(node, [&](pugi::xml_node child) {
             if (!key) {
                 if (std::strcmp(child.name(), "key") != 0) {
-                    fail(tr("A dictionary value has no key."));
+                    fail(PlistText::tr("A dictionary value has no key."));
                     return false;
                 }
                 auto text = leafText(child);
@@ -180,7 +180,7 @@ private:
         if (!ok)
             return std::nullopt;
         if (key)
-            return fail(tr("A dictionary key has no value."));
+            return fail(PlistText::tr("A dictionary key has no value."));
         return QVariant(map);
     }
 };
@@ -192,13 +192,13 @@ ReadResult readXml(QByteArrayView bytes)
             bytes.data(), size_t(bytes.size()), pugi::parse_default | pugi::parse_ws_pcdata);
     if (!parsed) {
         return { std::nullopt,
-            tr("The file is not a valid property list: %1 (at byte %2).")
+            PlistText::tr("The file is not a valid property list: %1 (at byte %2).")
                     .arg(QString::fromUtf8(parsed.description()))
                     .arg(parsed.offset) };
     }
     pugi::xml_node top = doc.document_element();
     if (!top)
-        return { std::nullopt, tr("The file holds no property list.") };
+        return { std::nullopt, PlistText::tr("The file holds no property list.") };
 
     pugi::xml_node valueNode = top;
     if (std::strcmp(top.name(), "plist") == 0) {
@@ -206,19 +206,22 @@ ReadResult readXml(QByteArrayView bytes)
         for (pugi::xml_node child : top.children()) {
             if (child.type() == pugi::node_element) {
                 if (valueNode)
-                    return { std::nullopt, tr("The property list holds more than one value.") };
+                    return { std::nullopt,
+                        PlistText::tr("The property list holds more than one value.") };
                 valueNode = child;
             } else if (!trimmed(child.value()).isEmpty()) {
-                return { std::nullopt, tr("Text stands outside the values of the property list.") };
+                return { std::nullopt,
+                    PlistText::tr("Text stands outside the values of the property list.") };
             }
         }
         if (!valueNode)
-            return { std::nullopt, tr("The property list holds no value.") };
+            return { std::nullopt, PlistText::tr("The property list holds no value.") };
     }
     XmlReader reader;
     auto value = reader.value(valueNode, 0);
     if (!value)
-        return { std::nullopt, tr("The file is not a valid property list: %1").arg(reader.error) };
+        return { std::nullopt,
+            PlistText::tr("The file is not a valid property list: %1").arg(reader.error) };
     return { std::move(value), {} };
 }
 

@@ -14,10 +14,10 @@ namespace penwick::plist::detail {
 
 namespace {
 
-QString tr(const char *text)
+struct PlistText
 {
-    return QCoreApplication::translate("Plist", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Plist)
+};
 
 // Values reached through shared references count each time they are reached.
 constexpr quint64 maxExpandedValues = 20'000'000;
@@ -30,7 +30,8 @@ public:
     ReadResult run()
     {
         if (m_bytes.size() < 8 + 32 || !m_bytes.startsWith("bplist00"))
-            return failed(tr("The binary property list is truncated or of an unknown version."));
+            return failed(PlistText::tr(
+                    "The binary property list is truncated or of an unknown version."));
         const qsizetype trailer = m_bytes.size() - 32;
         m_offsetSize = byteAt(trailer + 6);
         m_refSize = byteAt(trailer + 7);
@@ -40,7 +41,7 @@ public:
         if (m_offsetSize < 1 || m_offsetSize > 8 || m_refSize < 1 || m_refSize > 8 || count == 0
                 || top >= count || tableOffset < 8 || tableOffset >= quint64(trailer)
                 || count > (quint64(trailer) - tableOffset) / m_offsetSize)
-            return failed(tr("The binary property list has a damaged trailer."));
+            return failed(PlistText::tr("The binary property list has a damaged trailer."));
         m_objectCount = count;
         m_tableOffset = qsizetype(tableOffset);
         m_objectsEnd = m_tableOffset;
@@ -68,7 +69,8 @@ private:
 
     ReadResult failed(const QString &why)
     {
-        return { std::nullopt, tr("The file is not a valid property list: %1").arg(why) };
+        return { std::nullopt,
+            PlistText::tr("The file is not a valid property list: %1").arg(why) };
     }
 
     bool fail(const QString &why)
@@ -101,13 +103,13 @@ private:
             return true;
         }
         if (!inObjects(at, 1))
-            return fail(tr("a count lies outside the file."));
+            return fail(PlistText::tr("a count lies outside the file."));
         const int marker = byteAt(at++);
         if ((marker >> 4) != 0x1 || (marker & 0xF) > 3)
-            return fail(tr("a count is not an integer."));
+            return fail(PlistText::tr("a count is not an integer."));
         const int size = 1 << (marker & 0xF);
         if (!inObjects(at, quint64(size)))
-            return fail(tr("a count lies outside the file."));
+            return fail(PlistText::tr("a count lies outside the file."));
         n = bigEndian(at, size);
         at += size;
         return true;
@@ -117,7 +119,7 @@ private:
     {
         if (n > quint64(m_objectsEnd) / quint64(m_refSize)
                 || !inObjects(at, n * quint64(m_refSize)))
-            return fail(tr("a container lies outside the file."));
+            return fail(PlistText::tr("a container lies outside the file."));
         out.resize(n);
         for (quint64 i = 0; i < n; ++i)
             out[i] = bigEndian(at + qsizetype(i) * m_refSize, m_refSize);
@@ -130,26 +132,26 @@ private:
             return false;
         expanded += m_expanded[ref];
         if (expanded > maxExpandedValues)
-            return fail(tr("its shared values expand beyond any diary's size."));
+            return fail(PlistText::tr("its shared values expand beyond any diary's size."));
         return true;
     }
 
     bool object(quint64 ref, int depth)
     {
         if (ref >= m_objectCount)
-            return fail(tr("a reference points past the last object."));
+            return fail(PlistText::tr("a reference points past the last object."));
         if (m_state[ref] == Done)
             return true;
         if (m_state[ref] == Visiting)
-            return fail(tr("a container contains itself."));
+            return fail(PlistText::tr("a container contains itself."));
         if (depth > maxDepth)
-            return fail(tr("the values are nested too deeply."));
+            return fail(PlistText::tr("the values are nested too deeply."));
         m_state[ref] = Visiting;
 
         const quint64 offset
                 = bigEndian(m_tableOffset + qsizetype(ref) * m_offsetSize, m_offsetSize);
         if (offset < 8 || offset >= quint64(m_objectsEnd))
-            return fail(tr("an object lies outside the file."));
+            return fail(PlistText::tr("an object lies outside the file."));
         qsizetype at = qsizetype(offset);
         const int marker = byteAt(at++);
         const int type = marker >> 4;
@@ -162,11 +164,11 @@ private:
             if (info == 0x8 || info == 0x9)
                 value = (info == 0x9);
             else
-                return fail(tr("it holds a null or unknown value."));
+                return fail(PlistText::tr("it holds a null or unknown value."));
             break;
         case 0x1: {
             if (info > 4 || !inObjects(at, quint64(1) << info))
-                return fail(tr("an integer lies outside the file."));
+                return fail(PlistText::tr("an integer lies outside the file."));
             const int size = 1 << info;
             if (size == 16) {
                 // 128-bit integers carry values above the signed 64-bit range in the low half
@@ -179,7 +181,7 @@ private:
                 else if (high == ~quint64(0) && (low >> 63))
                     value = qlonglong(low);
                 else
-                    return fail(tr("an integer is too large."));
+                    return fail(PlistText::tr("an integer is too large."));
             } else if (size == 8) {
                 value = qlonglong(bigEndian(at, 8));
             } else {
@@ -191,7 +193,7 @@ private:
         case 0x3: {
             if ((info != 2 && info != 3) || (type == 0x3 && info != 3)
                     || !inObjects(at, quint64(1) << info))
-                return fail(tr("a number lies outside the file."));
+                return fail(PlistText::tr("a number lies outside the file."));
             double d;
             if (info == 2) {
                 const quint32 bits = quint32(bigEndian(at, 4));
@@ -207,7 +209,7 @@ private:
             } else {
                 // seconds since 2001-01-01 00:00:00 UTC
                 if (!std::isfinite(d) || std::fabs(d) > 1e13)
-                    return fail(tr("a date is out of range."));
+                    return fail(PlistText::tr("a date is out of range."));
                 static const QDateTime epoch(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
                 value = epoch.addMSecs(qint64(std::llround(d * 1000.0)));
             }
@@ -222,7 +224,7 @@ private:
                 return false;
             const quint64 unit = type == 0x6 ? 2 : 1;
             if (n > quint64(m_objectsEnd) / unit || !inObjects(at, n * unit))
-                return fail(tr("a string or data value lies outside the file."));
+                return fail(PlistText::tr("a string or data value lies outside the file."));
             const char *p = m_bytes.data() + at;
             if (type == 0x4) {
                 value = QByteArray(p, qsizetype(n));
@@ -241,7 +243,7 @@ private:
         case 0x8: {
             // a keyed archiver's UID: written in XML as { "CF$UID": n }, as Apple does
             if (info > 7 || !inObjects(at, quint64(info + 1)))
-                return fail(tr("a reference value lies outside the file."));
+                return fail(PlistText::tr("a reference value lies outside the file."));
             value = QVariantMap { { QStringLiteral("CF$UID"),
                     qlonglong(bigEndian(at, info + 1)) } };
             break;
@@ -273,14 +275,14 @@ private:
                 if (!child(keys[i], depth, expanded) || !child(values[i], depth, expanded))
                     return false;
                 if (m_values[keys[i]].typeId() != QMetaType::QString)
-                    return fail(tr("a dictionary key is not a string."));
+                    return fail(PlistText::tr("a dictionary key is not a string."));
                 map.insert(m_values[keys[i]].toString(), m_values[values[i]]);
             }
             value = map;
             break;
         }
         default:
-            return fail(tr("it holds an object of an unknown type."));
+            return fail(PlistText::tr("it holds an object of an unknown type."));
         }
         m_values[ref] = std::move(value);
         m_expanded[ref] = expanded;

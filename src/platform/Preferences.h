@@ -13,6 +13,7 @@ namespace penwick {
 namespace prefkey {
 inline const QString safe = QStringLiteral("safe"); // full path of the note file
 inline const QString note = QStringLiteral("note"); // legacy diary: an array of entries
+inline const QString noUpdates = QStringLiteral("NU"); // non-zero turns the update check off
 } // namespace prefkey
 
 class Preferences

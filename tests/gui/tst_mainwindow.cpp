@@ -4,8 +4,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QStatusBar>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTextBrowser>
 #include <QTimeEdit>
 #include <QTimer>
 
@@ -227,6 +231,49 @@ private Q_SLOTS:
         QVERIFY(time->isEnabled());
         QVERIFY2(m_app->window.statusBar()->currentMessage().contains("Not a directory"),
                 qPrintable(m_app->window.statusBar()->currentMessage()));
+    }
+
+    // With "NU" set no request is made; without it a newer version brings the notice. The
+    // Help menu switches the check and writes "NU"; F1 opens the manual.
+    void updateNoticeAndHelp()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        int requests = 0;
+        connect(&server, &QTcpServer::newConnection, &server, [&] {
+            QTcpSocket *socket = server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [&requests, socket] {
+                ++requests;
+                const QByteArray body = R"([{"name":"Penwick","dots":"0.0","vers":"999.0"}])";
+                socket->write("HTTP/1.1 200 OK\r\nContent-Length: "
+                        + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+                socket->disconnectFromHost();
+            });
+        });
+        const QByteArray saved = qgetenv("PENWICK_UPDATE_URL");
+        qputenv("PENWICK_UPDATE_URL",
+                QString("http://127.0.0.1:%1/").arg(server.serverPort()).toUtf8());
+        QVERIFY(writeAll(prefsPath(), plist::writeXml(QVariantMap { { "NU", qlonglong(1) } })));
+        launch();
+        QTest::qWait(300);
+        QCOMPARE(requests, 0);
+        QVERIFY(!action("actionCheckForUpdates")->isChecked());
+        action("actionCheckForUpdates")->trigger();
+        QCOMPARE(plist::read(readAll(prefsPath())).value->toMap().value("NU"),
+                QVariant(qlonglong(0)));
+        m_app.reset();
+
+        launch();
+        QTRY_VERIFY(m_app->window.findChild<QDialog *>("updateNotice"));
+        QCOMPARE(requests, 1);
+        qputenv("PENWICK_UPDATE_URL", saved);
+
+        QVERIFY(!m_app->window.findChild<QWidget *>("helpWindow"));
+        action("actionHelp")->trigger();
+        auto *manual = m_app->child<QTextBrowser>("manualView");
+        QVERIFY(manual->isVisible());
+        QVERIFY(manual->toPlainText().startsWith("Penwick Help\n\nSummary\n\n"));
+        QVERIFY(manual->toPlainText().endsWith("delete the list.\n\n"));
     }
 };
 

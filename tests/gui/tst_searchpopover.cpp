@@ -1,6 +1,7 @@
 // The search in the real window: the field, the popover and its list, choosing a result, and
 // the list following the text while the user writes.
 #include "WindowTest.h"
+#include "gui/ResultsModel.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -49,7 +50,11 @@ class tst_SearchPopover : public QObject
     {
         QStringList dates;
         for (int r = 0; r < m_app->resultsView()->model()->rowCount(); ++r)
-            dates << m_app->resultsView()->model()->index(r, 0).data().toString();
+            dates << m_app->resultsView()
+                             ->model()
+                             ->index(r, 0)
+                             .data(ResultsModel::DayKeyRole)
+                             .toString();
         return dates;
     }
 

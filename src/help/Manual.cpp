@@ -1,0 +1,51 @@
+#include "Manual.h"
+
+#include <QCoreApplication>
+
+namespace penwick::help {
+
+namespace {
+
+const char *const paragraphs[] = {
+    QT_TRANSLATE_NOOP("Manual", "Penwick Help"),
+    QT_TRANSLATE_NOOP("Manual", "Summary"),
+    QT_TRANSLATE_NOOP("Manual",
+            "A diary with auto-save function. Click the calendar to jump. You can also search "
+            "through diary."),
+    QT_TRANSLATE_NOOP("Manual", "Writing diary and save functions"),
+    QT_TRANSLATE_NOOP("Manual",
+            "On startup, the calendar, left, points today. Calendar and the diary space, right, "
+            "synchronizes automatically. So you can start writing right away. If you click on "
+            "the other date, you can jump to that date's diary."),
+    QT_TRANSLATE_NOOP(
+            "Manual", "When you write text on the diary space, it will be automatically saved."),
+    QT_TRANSLATE_NOOP("Manual", "Searches"),
+    QT_TRANSLATE_NOOP("Manual",
+            "When you write a single keyword inside the search box, left below, and hit return/ "
+            "enter key, the app will display the list of the dates which includes the keyword."),
+    QT_TRANSLATE_NOOP("Manual",
+            "You can use only a single keyword at one time. Two or more words doesn't work."),
+    QT_TRANSLATE_NOOP("Manual",
+            "Clicking on the list of search results will show you the diary of that date."),
+    QT_TRANSLATE_NOOP("Manual", "Clicking on x in the search box will delete the list."),
+};
+
+} // namespace
+
+QList<ManualParagraph> manual(const std::function<QString(const char *english)> &translate)
+{
+    QList<ManualParagraph> styled;
+    for (const char *english : paragraphs) {
+        const QString text
+                = translate ? translate(english) : QCoreApplication::translate("Manual", english);
+        if (styled.isEmpty()) {
+            styled.append({ text, true, 14 });
+            continue;
+        }
+        const bool body = text.endsWith(QLatin1Char('.')) || text.endsWith(QChar(0x3002));
+        styled.append({ text, !body, 12 });
+    }
+    return styled;
+}
+
+} // namespace penwick::help

@@ -1,0 +1,164 @@
+// The update check against a real HTTP server on 127.0.0.1: which documents bring the notice,
+// and that a silent server, a 404 or an odd document end the check without one, in time.
+#include "TestEnvironment.h"
+#include "help/UpdateCheck.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+using namespace penwick::help;
+
+namespace {
+
+// Answers every request with one response, or with none at all when silent.
+class DocumentServer : public QTcpServer
+{
+public:
+    QByteArray status = "200 OK";
+    QByteArray body;
+    bool silent = false;
+    int requests = 0;
+    QByteArray lastPath;
+
+    DocumentServer()
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    const QByteArray request = socket->readAll();
+                    ++requests;
+                    lastPath = request.split(' ').value(1);
+                    if (silent)
+                        return;
+                    socket->write("HTTP/1.1 " + status
+                            + "\r\nContent-Type: application/json\r\n"
+                              "Content-Length: "
+                            + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n"
+                            + body);
+                    socket->disconnectFromHost();
+                });
+            }
+        });
+    }
+    QUrl base() const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/site/").arg(serverPort()));
+    }
+};
+
+QByteArray app(const char *vers, const char *dots = "10.0", const char *name = "Penwick")
+{
+    return QStringLiteral(R"({"name": "%1", "dots": "%2", "vers": "%3"})")
+            .arg(name, dots, vers)
+            .toUtf8();
+}
+
+} // namespace
+
+class tst_UpdateCheck : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void versionsReadAsTheirDigits()
+    {
+        QCOMPARE(versionNumber("1.4"), 14);
+        QCOMPARE(versionNumber("1.4.1"), 141);
+        QCOMPARE(versionNumber("1.10"), 110);
+        QCOMPARE(versionNumber("2.0"), 20);
+        QCOMPARE(versionNumber("  -3.1x"), -31);
+        QCOMPARE(versionNumber("beta"), 0);
+        QCOMPARE(versionNumber("99999999999999999999"), std::numeric_limits<qint64>::max());
+        QCOMPARE(productPageUrl(QUrl("https://penwick.example/"), "Pen Wick's"),
+                QUrl("https://penwick.example/penwicks.html"));
+        QCOMPARE(documentUrl(QUrl("https://penwick.example/")),
+                QUrl("https://penwick.example/xapp.json"));
+    }
+
+    void documents_data()
+    {
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<quint64>("system");
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<bool>("notice");
+        const quint64 sys = 1015;
+        QTest::newRow("newer") << "1.4" << sys << "[" + app("1.5") + "]" << true;
+        QTest::newRow("equal") << "1.4" << sys << "[" + app("1.4") + "]" << false;
+        QTest::newRow("older") << "1.4" << sys << "[" + app("1.3") + "]" << false;
+        QTest::newRow("1.4 to 1.4.1") << "1.4" << sys << "[" + app("1.4.1") + "]" << true;
+        QTest::newRow("1.10 to 1.9") << "1.10" << sys << "[" + app("1.9") + "]" << false;
+        QTest::newRow("2.0 to 1.9.9") << "2.0" << sys << "[" + app("1.9.9") + "]" << true;
+        QTest::newRow("system above dots")
+                << "1.0" << sys << "[" + app("2.0", "10.13") + "]" << true;
+        QTest::newRow("system below dots")
+                << "1.0" << quint64(1009) << "[" + app("2.0", "10.10") + "]" << false;
+        QTest::newRow("11.2 against 12.0")
+                << "1.0" << quint64(1102) << "[" + app("2.0", "12.0") + "]" << false;
+        QTest::newRow("negative dots") << "1.0" << sys << "[" + app("2.0", "-1.0") + "]" << false;
+        QTest::newRow("first of two decides")
+                << "1.0" << sys << "[" + app("0.9") + "," + app("2.0") + "]" << false;
+        QTest::newRow("name in another case")
+                << "1.0" << sys << "[" + app("2.0", "1.0", "penwick") + "]" << false;
+        QTest::newRow("another app first")
+                << "1.0" << sys << "[" + app("9.0", "1.0", "Other") + "," + app("2.0") + "]"
+                << true;
+        QTest::newRow("no dots") << "1.0" << sys
+                                 << QByteArray(R"([{"name":"Penwick","vers":"2.0"}])") << true;
+        QTest::newRow("no vers") << "1.0" << sys
+                                 << QByteArray(R"([{"name":"Penwick","dots":"1.0"}])") << false;
+        QTest::newRow("dots of one part") << "1.0" << sys << "[" + app("2.0", "10") + "]" << false;
+        QTest::newRow("not an array") << "1.0" << sys << app("2.0") << false;
+        QTest::newRow("not objects") << "1.0" << sys << QByteArray(R"([1, "Penwick"])") << false;
+        QTest::newRow("a number for vers")
+                << "1.0" << sys << QByteArray(R"([{"name":"Penwick","dots":"1.0","vers":2}])")
+                << false;
+        QTest::newRow("html") << "1.0" << sys << QByteArray("<html>Not found</html>") << false;
+    }
+
+    void documents()
+    {
+        QFETCH(QString, running);
+        QFETCH(quint64, system);
+        QFETCH(QByteArray, document);
+        QFETCH(bool, notice);
+        QCOMPARE(newerVersionListed(document, "Penwick", running, system), notice);
+    }
+
+    // Over real HTTP: the document's address, a notice, a 404, and a server that never answers.
+    void overHttp()
+    {
+        DocumentServer server;
+        server.body = "[" + app("999.0", "0.0") + "]";
+        UpdateCheck check;
+        QSignalSpy found(&check, &UpdateCheck::newerVersionFound);
+        QSignalSpy finished(&check, &UpdateCheck::finished);
+        check.start(server.base(), "Penwick", "2.0.0");
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(server.lastPath, QByteArray("/site/xapp.json"));
+
+        server.status = "404 Not Found";
+        check.start(server.base(), "Penwick", "2.0.0");
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(found.size(), 1);
+
+        server.silent = true;
+        QElapsedTimer timer;
+        timer.start();
+        check.start(server.base(), "Penwick", "2.0.0");
+        QVERIFY(check.isRunning()); // the event loop goes on meanwhile
+        QVERIFY(finished.wait(UpdateCheck::deadlineMs + 3000));
+        QVERIFY2(timer.elapsed() >= UpdateCheck::deadlineMs - 100,
+                qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(timer.elapsed() < UpdateCheck::deadlineMs + 2000);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(server.requests, 3);
+    }
+};
+
+PENWICK_TEST_MAIN(tst_UpdateCheck, QCoreApplication)
+#include "tst_updatecheck.moc"
