@@ -2,16 +2,22 @@
 // 1, 10 and 50 years, next to the raw floor: writing, syncing and renaming the same bytes.
 // Ends with one line per size that runs can be compared by:
 //   keystroke 10y median_ms=6.1 floor_ms=2.4 ratio=2.5
+#include "diary/DiarySession.h"
 #include "diary/DiaryStorage.h"
 #include "diary/NoteFile.h"
 #include "diary/Search.h"
+#include "gui/MainWindow.h"
 #include "platform/Plist.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <fcntl.h>
@@ -135,6 +141,81 @@ void readAndParse(benchmark::State &state)
         benchmark::DoNotOptimize(diary::loadEntries(path));
 }
 
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, size_t(p * double(values.size())))];
+}
+
+// The window's own time per keystroke in the real editor (offscreen), 200 keys at 60 keys/s,
+// and the time from the last key until the file holds the whole text.
+struct Typing
+{
+    double medianMs = 0;
+    double p99Ms = 0;
+    double settleMs = 0;
+};
+
+Typing typeIntoWindow(int y, bool popover)
+{
+    const QString note
+            = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
+    QDir().mkpath(QFileInfo(note).absolutePath());
+    QFile::remove(note);
+    QFile::copy(diaryPath(y), note);
+    diary::DiarySession session([] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); });
+    MainWindow window(&session, nullptr);
+    window.start();
+    auto *editor = window.findChild<QPlainTextEdit *>("editor");
+    if (popover) {
+        auto *field = window.findChild<QLineEdit *>("searchField");
+        field->setText("Walked");
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    editor->setFocus();
+    editor->moveCursor(QTextCursor::End);
+    std::vector<double> ui;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 200; ++i) {
+        const qint64 due = qint64(i) * 1000 / 60;
+        while (clock.elapsed() < due)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, int(due - clock.elapsed()));
+        QElapsedTimer key;
+        key.start();
+        QTest::keyClick(editor, char('a' + i % 26));
+        ui.push_back(double(key.nsecsElapsed()) / 1e6);
+    }
+    QElapsedTimer settle;
+    settle.start();
+    session.flush(60000);
+    const double settleMs = double(settle.nsecsElapsed()) / 1e6;
+    if (!diary::readDayText(note, "2026-12-06").text.endsWith(editor->toPlainText().right(20)))
+        std::printf("typing %dy: the file does not hold the text!\n", y);
+    return { percentile(ui, 0.5), percentile(ui, 0.99), settleMs };
+}
+
+// A new keyword searched in the open diary, from memory.
+double searchFromMemory(int y, const QString &keyword)
+{
+    diary::DiarySession session;
+    QFile::remove(
+            QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist"));
+    QFile::copy(diaryPath(y),
+            QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist"));
+    session.search(QStringLiteral("warm-up"));
+    std::vector<double> times;
+    for (int i = 0; i < 7; ++i) {
+        QElapsedTimer t;
+        t.start();
+        benchmark::DoNotOptimize(session.search(keyword));
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return percentile(times, 0.5);
+}
+
 // Keeps the median of each benchmark for the closing summary.
 class Reporter : public benchmark::ConsoleReporter
 {
@@ -155,7 +236,14 @@ public:
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // the window runs offscreen, in folders of the bench's own
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString home = folder().filePath(QStringLiteral("home"));
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home + "/.local/share"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + "/.config"));
+    qputenv("PENWICK_UPDATE_URL", "http://127.0.0.1:9/");
+    QApplication app(argc, argv);
     for (int y : years)
         makeDiary(y);
     // every figure in milliseconds, reported as aggregates over the repetitions
@@ -206,6 +294,22 @@ int main(int argc, char *argv[])
     if (exportMs > 0 && parseMs > 0)
         std::printf("export 50y median_ms=%.2f read_and_parse_ms=%.2f ratio=%.2f\n", exportMs,
                 parseMs, exportMs / parseMs);
+    for (int y : years) {
+        const double f = reporter.medianMs["floor/" + std::to_string(y)
+                + "/iterations:" + std::to_string(y == 50 ? 10 : 30) + "/repeats:7"];
+        for (const bool popover : { false, true }) {
+            const Typing typing = typeIntoWindow(y, popover);
+            std::printf("typing %dy%s ui_ms_p99=%.2f ui_ms_median=%.2f settle_ms=%.2f "
+                        "floor_ms=%.2f\n",
+                    y, popover ? " popover" : "", typing.p99Ms, typing.medianMs, typing.settleMs,
+                    f);
+        }
+    }
+    for (int y : years) {
+        std::printf("search %dy from memory english median_ms=%.2f japanese median_ms=%.2f\n", y,
+                searchFromMemory(y, QStringLiteral("rained")),
+                searchFromMemory(y, QString::fromUtf8("雨が降って")));
+    }
     benchmark::Shutdown();
     return 0;
 }

@@ -37,8 +37,18 @@ inline QVariantMap entry(const QString &date, const QVariant &text)
     return { { "date", date }, { "text", text } };
 }
 
+class Penwick;
+inline Penwick *&runningPenwick()
+{
+    static Penwick *running = nullptr;
+    return running;
+}
+inline void flushRunningPenwick();
+
+// The entries the note file holds once the running Penwick has written what it was given.
 inline QVariantList entriesOnDisk()
 {
+    flushRunningPenwick();
     const plist::ReadResult r = plist::read(readAll(notePath()));
     return r.value ? r.value->toList() : QVariantList { "unreadable" };
 }
@@ -57,7 +67,13 @@ public:
         , reminder(runner, reminder::Scheduler::SystemdUser, reminder::Reminder::userFolders())
         , window(&session, &reminder)
     {
+        runningPenwick() = this;
         window.start();
+    }
+    ~Penwick()
+    {
+        if (runningPenwick() == this)
+            runningPenwick() = nullptr;
     }
 
     template<typename T> T *child(const char *name) const
@@ -87,6 +103,12 @@ public:
     reminder::Reminder reminder;
     MainWindow window;
 };
+
+inline void flushRunningPenwick()
+{
+    if (runningPenwick())
+        QVERIFY(runningPenwick()->session.flush());
+}
 
 // Starts Penwick with its clock reading now(), and waits for its window.
 inline bool launch(std::unique_ptr<Penwick> &app, diary::DiarySession::Clock now)

@@ -237,6 +237,10 @@
         <source>The reminder could not be switched on. %1</source>
         <translation>Le rappel n’a pas pu être activé. %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
+        <translation><numerusform>Les modifications de %n jour n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform><numerusform>Les modifications de %n jours n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
@@ -257,7 +261,7 @@
         <translation>Écrire et enregistrer</translation>
     </message>
     <message>
-        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date&apos;s diary.</source>
+        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date's diary.</source>
         <translation>Au démarrage, le calendrier, à gauche, montre aujourd’hui. Le calendrier et la page, à droite, se suivent automatiquement : vous pouvez écrire tout de suite. Un clic sur une autre date affiche la page de ce jour.</translation>
     </message>
     <message>
@@ -273,7 +277,7 @@
         <translation>Tapez un mot-clé dans le champ de recherche, en bas à gauche, puis appuyez sur Entrée : Penwick affiche la liste des jours qui contiennent ce mot-clé.</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
+        <source>You can use only a single keyword at one time. Two or more words doesn't work.</source>
         <translation>La recherche porte sur un seul mot-clé à la fois. Plusieurs mots ne sont pas cherchés séparément.</translation>
     </message>
     <message>
@@ -323,7 +327,7 @@
         <translation>L’élément &lt;%1&gt; ne doit pas contenir d’autres éléments.</translation>
     </message>
     <message>
-        <source>The %1 value &quot;%2&quot; cannot be read.</source>
+        <source>The %1 value "%2" cannot be read.</source>
         <translation>La valeur %1 « %2 » ne peut pas être lue.</translation>
     </message>
     <message>
@@ -387,7 +391,7 @@
         <translation>un conteneur se trouve hors du fichier.</translation>
     </message>
     <message>
-        <source>its shared values expand beyond any diary&apos;s size.</source>
+        <source>its shared values expand beyond any diary's size.</source>
         <translation>ses valeurs partagées dépassent la taille de tout journal.</translation>
     </message>
     <message>
@@ -623,7 +627,7 @@
         <translation>Les jours dont le texte est vide sont retirés du fichier.</translation>
     </message>
     <message>
-        <source>Failed to load a diary. Or tried to write in a directory that&apos;s not permitted.</source>
+        <source>Failed to load a diary. Or tried to write in a directory that's not permitted.</source>
         <translation>Impossible de charger le journal, ou écriture dans un dossier non autorisé.</translation>
     </message>
     <message>

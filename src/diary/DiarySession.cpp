@@ -1,8 +1,8 @@
 #include "DiarySession.h"
 
 #include "diary/DayKey.h"
+#include "diary/DiaryWriter.h"
 #include "diary/Migration.h"
-#include "diary/Search.h"
 #include "platform/AtomicFile.h"
 #include "platform/Log.h"
 #include "platform/Plist.h"
@@ -18,8 +18,11 @@ DiarySession::DiarySession(Clock clock, QObject *parent)
     : QObject(parent)
     , m_preferences(std::make_unique<Preferences>())
     , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTime(); })
+    , m_writer(std::make_unique<DiaryWriter>())
 {
     m_selectedDay = today();
+    connect(m_writer.get(), &DiaryWriter::reportsReady, this, &DiarySession::takeReports,
+            Qt::QueuedConnection);
 }
 
 DiarySession::~DiarySession() = default;
@@ -36,10 +39,13 @@ QString DiarySession::noteFilePath() const
 
 bool DiarySession::setNoteFilePath(const QString &path, QString *error)
 {
-    // the change waiting for the old file is stored there before the diary moves on
-    retryPendingChange();
+    // what waits for the old file is written there before the diary moves on
+    flush();
     m_preferences->setValue(prefkey::safe, path);
-    return m_preferences->sync(error) && noteFilePath() == path;
+    const bool written = m_preferences->sync(error) && noteFilePath() == path;
+    m_file.reset();
+    updateProblem();
+    return written;
 }
 
 void DiarySession::open()
@@ -49,6 +55,7 @@ void DiarySession::open()
     // killed save left behind.
     removeStaleTemporaryFiles(noteFilePath());
     carryOverLegacyDiary();
+    m_file.reset();
 }
 
 void DiarySession::carryOverLegacyDiary()
@@ -74,45 +81,100 @@ void DiarySession::carryOverLegacyDiary()
         qCWarning(lcPenwick) << "Could not create the diary file:" << written.error;
 }
 
-// Reads try a change whose write failed once more first, so that they see it, and so that the
-// window never replaces a change that could be stored by now.
+const DiarySnapshot &DiarySession::currentFile()
+{
+    takeReports(); // the writer's latest, when it has finished one
+    const QString path = noteFilePath();
+    if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
+        m_file = DiarySnapshot::load(path);
+        updateProblem();
+    }
+    return *m_file;
+}
+
 QString DiarySession::textOf(QDate day)
 {
-    retryPendingChange();
-    const DayText found = readDayText(noteFilePath(), dayKey(day));
-    report(found.outcome);
-    return found.text;
+    const QString key = dayKey(day);
+    const auto unsaved = m_unsaved.constFind(key);
+    const DiarySnapshot &file = currentFile();
+    return unsaved != m_unsaved.cend() ? *unsaved : file.textOf(key);
 }
 
-void DiarySession::storeText(const QString &text)
+QString DiarySession::storeText(const QString &text)
 {
-    save(m_selectedDay, text);
+    const QString path = noteFilePath();
+    const QString key = dayKey(m_selectedDay);
+    QString stored = storableText(text);
+    m_unsaved.insert(key, stored);
+    m_writer->store(path, key, stored);
+    // every change that could not be written goes again with this one
+    for (const QString &failed : std::as_const(m_failedDays))
+        m_writer->store(path, failed, m_unsaved.value(failed));
+    return stored;
 }
 
-void DiarySession::save(QDate day, const QString &text)
+bool DiarySession::retryPendingChanges()
 {
-    const Outcome outcome = saveDayText(noteFilePath(), dayKey(day), text);
-    if (outcome.status == Status::WriteFailed)
-        m_pending = PendingChange { day, text, outcome };
-    else if (outcome.ok())
-        m_pending.reset();
-    report(outcome);
+    const QString path = noteFilePath();
+    for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it)
+        m_writer->store(path, it.key(), it.value());
+    flush();
+    return m_unsaved.isEmpty();
 }
 
-bool DiarySession::retryPendingChange()
+bool DiarySession::flush(int timeoutMs)
 {
-    if (m_pending) {
-        const PendingChange pending = *m_pending;
-        save(pending.day, pending.text);
+    const bool idle = m_writer->waitForIdle(timeoutMs);
+    takeReports();
+    return idle;
+}
+
+void DiarySession::takeReports()
+{
+    const QList<WriteReport> reports = m_writer->takeReports();
+    if (reports.isEmpty())
+        return;
+    const QString path = noteFilePath();
+    for (const WriteReport &report : reports) {
+        if (report.path == path && report.snapshot)
+            m_file = report.snapshot;
+        for (auto it = report.texts.cbegin(); it != report.texts.cend(); ++it) {
+            if (report.outcome.ok()) {
+                m_failedDays.remove(it.key());
+                // a newer text of the day may be on its way; only what was stored is done
+                if (m_unsaved.value(it.key()) == it.value())
+                    m_unsaved.remove(it.key());
+            } else if (m_unsaved.contains(it.key())) {
+                m_failedDays.insert(it.key());
+                m_lastFailure = report.outcome;
+            }
+        }
     }
-    return !m_pending;
+    updateProblem();
+}
+
+void DiarySession::updateProblem()
+{
+    DiaryProblem problem;
+    if (!m_failedDays.isEmpty())
+        problem = { m_lastFailure.status, m_lastFailure.reason, int(m_failedDays.size()) };
+    else if (m_file && !m_file->outcome().ok())
+        problem = { m_file->outcome().status, m_file->outcome().reason, 0 };
+    m_problem = problem;
+    Q_EMIT problemChanged(problem);
 }
 
 std::optional<int> DiarySession::removeEmptyEntries()
 {
+    flush();
     int removed = 0;
     const Outcome outcome = diary::removeEmptyEntries(noteFilePath(), &removed);
-    report(outcome);
+    m_file.reset();
+    currentFile();
+    if (!outcome.ok() && m_problem.ok()) {
+        m_problem = { outcome.status, outcome.reason, 0 };
+        Q_EMIT problemChanged(m_problem);
+    }
     return outcome.ok() ? std::optional(removed) : std::nullopt;
 }
 
@@ -120,19 +182,7 @@ QList<DiaryEntry> DiarySession::search(const QString &keyword)
 {
     if (keyword.isEmpty())
         return {};
-    retryPendingChange(); // the search sees the text as it stands in the window
-    DiaryEntries found = searchDiary(noteFilePath(), keyword);
-    report(found.outcome);
-    return std::move(found.entries);
-}
-
-void DiarySession::report(const Outcome &outcome)
-{
-    // A failed change stays the problem until it is stored: reading another day does not
-    // store it.
-    const Outcome problem = outcome.ok() && m_pending ? m_pending->outcome : outcome;
-    m_problem = problem;
-    Q_EMIT problemChanged(problem);
+    return currentFile().search(keyword, m_unsaved);
 }
 
 } // namespace penwick::diary

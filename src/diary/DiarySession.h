@@ -1,14 +1,20 @@
 // The open diary, without a widget: which day is selected, the clock that says what today is,
-// where the note file lives, and every read and write of it that the window asks for. It keeps
-// the change whose write failed, tries it again before the next read, and reports the diary's
-// current problem (or its absence) so the window can show it.
+// where the note file lives, and every read and write of it that the window asks for.
+//
+// Writes go to a writer off the window's thread; reads come from the file as last read or
+// written, checked against the file's identity first, so the window never waits for the disk
+// and still sees other programs' changes. Every text the window holds that is not yet stored
+// waits under its day until it is, however many days that is; it is tried again with every
+// later write and by retryPendingChanges().
 #pragma once
 
-#include "diary/NoteFile.h"
+#include "diary/DiarySnapshot.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QMap>
 #include <QObject>
+#include <QSet>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,6 +24,18 @@ class Preferences;
 }
 
 namespace penwick::diary {
+
+class DiaryWriter;
+
+// What stands in the way of the diary now, and how many days' texts wait to be stored.
+struct DiaryProblem
+{
+    Status status = Status::Ok;
+    QString reason;
+    int unsavedDays = 0;
+    bool ok() const { return status == Status::Ok; }
+    friend bool operator==(const DiaryProblem &, const DiaryProblem &) = default;
+};
 
 class DiarySession : public QObject
 {
@@ -41,48 +59,55 @@ public:
 
     // The "safe" preference when it holds a path, else the default place.
     QString noteFilePath() const;
-    // Makes path the note file: writes "safe". False, with the reason, when the preferences
-    // cannot be written.
+    // Makes path the note file: writes "safe" once what waits for the old file is written.
+    // False, with the reason, when the preferences cannot be written.
     bool setNoteFilePath(const QString &path, QString *error = nullptr);
 
-    // The day's text, or the empty string when it has none or the diary cannot be read.
+    // The day's text as the window last gave it, else as the file holds it; the empty string
+    // when it has none or the diary cannot be read.
     QString textOf(QDate day);
-    // Stores text as the selected day's entry.
-    void storeText(const QString &text);
-    // Stores the change whose write failed, if there is one. True when nothing is left pending.
-    bool retryPendingChange();
-    bool hasPendingChange() const { return m_pending.has_value(); }
+    // Stores text, without characters XML cannot carry, as the selected day's entry; returns
+    // what is stored.
+    QString storeText(const QString &text);
+    // Writes every text still waiting and waits for that; true when nothing is left unsaved.
+    bool retryPendingChanges();
+    // Waits until the writer has written what it was given (at most timeoutMs), and takes in
+    // what it reports.
+    bool flush(int timeoutMs = 10000);
+    bool hasUnsavedChanges() const { return !m_unsaved.isEmpty(); }
+    // The texts not yet stored, by day key.
+    const QMap<QString, QString> &unsavedChanges() const { return m_unsaved; }
     // Removes the entries whose text is empty; how many, or nothing when the diary could not
     // be rewritten.
     std::optional<int> removeEmptyEntries();
-    // The entries whose text holds keyword, in date order.
+    // The entries whose text holds keyword, in date order, with the window's unsaved texts.
     QList<DiaryEntry> search(const QString &keyword);
 
-    // What stands in the way of the diary now: a pending change's failed write first, else the
-    // latest read's or write's outcome.
-    Outcome problem() const { return m_problem; }
-
+    DiaryProblem problem() const { return m_problem; }
     Preferences &preferences() const { return *m_preferences; }
+    DiaryWriter &writer() const { return *m_writer; }
 
 Q_SIGNALS:
-    void problemChanged(const penwick::diary::Outcome &problem);
+    void problemChanged(const penwick::diary::DiaryProblem &problem);
 
 private:
-    void report(const Outcome &outcome);
-    void save(QDate day, const QString &text);
+    void takeReports();
+    // The file as it is now: the last snapshot while the file is unchanged, else read anew.
+    const DiarySnapshot &currentFile();
+    void updateProblem();
     void carryOverLegacyDiary();
 
     std::unique_ptr<Preferences> m_preferences;
     Clock m_clock;
     QDate m_selectedDay;
-    struct PendingChange
-    {
-        QDate day;
-        QString text;
-        Outcome outcome;
-    };
-    std::optional<PendingChange> m_pending; // the latest change whose write failed
-    Outcome m_problem;
+    std::unique_ptr<DiaryWriter> m_writer;
+    SnapshotPointer m_file;
+    QMap<QString, QString> m_unsaved; // day key to the text the window holds, not yet stored
+    QSet<QString> m_failedDays; // unsaved days whose last write failed
+    Outcome m_lastFailure;
+    DiaryProblem m_problem;
 };
 
 } // namespace penwick::diary
+
+Q_DECLARE_METATYPE(penwick::diary::DiaryProblem)

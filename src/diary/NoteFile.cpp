@@ -83,6 +83,46 @@ QByteArray escaped(const QString &text)
 
 } // namespace
 
+Outcome readNoteBytes(const QString &path, QByteArray *bytes)
+{
+    FileBytes file = readFile(path);
+    *bytes = std::move(file.bytes);
+    return file.outcome;
+}
+
+Entries parseNoteBytes(QByteArrayView bytes)
+{
+    return parseEntries(bytes);
+}
+
+QString storableText(const QString &text)
+{
+    auto storable = [](QStringView s, qsizetype i) {
+        const char16_t u = s[i].unicode();
+        if (u < 0x20)
+            return u == 0x09 || u == 0x0A || u == 0x0D;
+        if (u == 0xFFFE || u == 0xFFFF)
+            return false;
+        if (QChar::isHighSurrogate(u))
+            return i + 1 < s.size() && QChar::isLowSurrogate(s[i + 1].unicode());
+        if (QChar::isLowSurrogate(u))
+            return i > 0 && QChar::isHighSurrogate(s[i - 1].unicode());
+        return true;
+    };
+    const QStringView view(text);
+    qsizetype i = 0;
+    while (i < view.size() && storable(view, i))
+        ++i;
+    if (i == view.size())
+        return text; // the common case: nothing to remove, no copy
+    QString kept = text.left(i);
+    for (; i < view.size(); ++i) {
+        if (storable(view, i))
+            kept.append(view[i]);
+    }
+    return kept;
+}
+
 QString noteFilePath(const QString &safePreference, const QString &applicationSupport)
 {
     if (!safePreference.isEmpty())
@@ -109,7 +149,7 @@ DiaryEntries diaryEntries(const QString &path, const std::function<bool(const QS
         // the scan already holds every entry's place: decode the texts only, not the whole tree
         for (const ScannedEntry &entry : scan->entries) {
             const QByteArrayView raw = entry.text.of(file.bytes);
-            if (mightKeep && !raw.contains("&#") && !raw.contains('\r') && !mightKeep(raw))
+            if (mightKeep && !mightKeep(raw))
                 continue;
             QString text = decodeCharacterData(raw);
             if (keep(text))
@@ -165,8 +205,7 @@ Outcome saveDayText(const QString &path, const QString &date, const QString &tex
             return written(replaceFileAtomically(
                     path, { bytes.first(entry.text.begin), value, bytes.sliced(entry.text.end) }));
         }
-        const QByteArray added = "\n\t<dict>\n\t\t<key>date</key>\n\t\t<string>" + escaped(date)
-                + "</string>\n\t\t<key>text</key>\n\t\t<string>" + value + "</string>\n\t</dict>";
+        const QByteArray added = newEntryXml(escaped(date), value);
         if (scan->emptyArrayTag.isValid()) {
             return written(replaceFileAtomically(path,
                     { bytes.first(scan->emptyArrayTag.begin), "<array>", added, "\n</array>",

@@ -64,6 +64,16 @@ struct DayText
 // All entries, every value as the property-list reader gives it.
 Entries loadEntries(const QString &path);
 
+// The note file's bytes, refusing a folder or a file too large to be a diary.
+Outcome readNoteBytes(const QString &path, QByteArray *bytes);
+// The entries that bytes hold, or why they hold none.
+Entries parseNoteBytes(QByteArrayView bytes);
+
+// The text as it can be stored: without the characters XML 1.0 cannot carry (controls other
+// than tab, line feed and carriage return, U+FFFE, U+FFFF and lone surrogates), which no other
+// reader would accept in the file.
+QString storableText(const QString &text);
+
 // The diary entries for which keep(text) holds, in file order.
 // Entries without a string date and text are passed over. When given, mightKeep first sees the
 // text's raw character data wherever it is UTF-8 with at most the five named entities (no

@@ -386,6 +386,8 @@ private:
             } else if (isKey(key, "text")) {
                 textIsString = kind == Kind::String;
                 entry->text = content;
+                entry->textIsPlain = isPlainCharacterData(
+                        QByteArrayView(m_begin + content.begin, content.end - content.begin));
                 entry->textElement = { elementBegin, pos(m_p) };
                 entry->textSelfClosing = selfClosing;
             }
@@ -449,6 +451,105 @@ qsizetype NoteScan::find(QByteArrayView bytes, QByteArrayView date) const
     return -1;
 }
 
+bool isPlainCharacterData(QByteArrayView raw)
+{
+    const char *p = raw.data();
+    const char *end = p + raw.size();
+    if (std::memchr(p, '\r', size_t(raw.size())))
+        return false;
+    while ((p = static_cast<const char *>(std::memchr(p, '&', size_t(end - p))))) {
+        if (++p != end && *p == '#')
+            return false;
+    }
+    return true;
+}
+
+QByteArray newEntryXml(QByteArrayView escapedDate, QByteArrayView escapedText, qsizetype *dateAt,
+        qsizetype *textAt)
+{
+    QByteArray xml = "\n\t<dict>\n\t\t<key>date</key>\n\t\t<string>";
+    if (dateAt)
+        *dateAt = xml.size();
+    xml += escapedDate;
+    xml += "</string>\n\t\t<key>text</key>\n\t\t<string>";
+    if (textAt)
+        *textAt = xml.size();
+    xml += escapedText;
+    xml += "</string>\n\t</dict>";
+    return xml;
+}
+
+QByteArray NoteScan::spliceText(QByteArrayView bytes, QByteArrayView date, QByteArrayView value)
+{
+    const qsizetype found = find(bytes, date);
+    if (found < 0) {
+        qsizetype dateAt = 0, textAt = 0;
+        QByteArray escapedDate;
+        plist::appendEscaped(escapedDate, date);
+        const QByteArray added = newEntryXml(escapedDate, value, &dateAt, &textAt);
+        QByteArray out;
+        qsizetype base = 0;
+        if (emptyArrayTag.isValid()) {
+            out = bytes.first(emptyArrayTag.begin).toByteArray() + "<array>" + added + "\n</array>"
+                    + bytes.sliced(emptyArrayTag.end);
+            base = emptyArrayTag.begin + qsizetype(sizeof("<array>") - 1);
+            emptyArrayTag = {};
+        } else {
+            base = insertAt;
+            out = bytes.first(base).toByteArray() + added + bytes.sliced(base);
+        }
+        ScannedEntry entry;
+        entry.date = { base + dateAt, base + dateAt + escapedDate.size() };
+        entry.text = { base + textAt, base + textAt + value.size() };
+        entry.textIsPlain = isPlainCharacterData(value);
+        entry.textElement = { entry.text.begin - qsizetype(sizeof("<string>") - 1),
+            entry.text.end + qsizetype(sizeof("</string>") - 1) };
+        entries.push_back(entry);
+        insertAt = base + added.size();
+        return out;
+    }
+
+    ScannedEntry &entry = entries[size_t(found)];
+    const bool selfClosing = entry.textSelfClosing;
+    const Span cut = selfClosing ? entry.textElement : entry.text;
+    const QByteArray put
+            = selfClosing ? "<string>" + value.toByteArray() + "</string>" : value.toByteArray();
+    const qsizetype delta = put.size() - (cut.end - cut.begin);
+    QByteArray out;
+    out.reserve(bytes.size() + delta);
+    out.append(bytes.first(cut.begin)).append(put).append(bytes.sliced(cut.end));
+
+    auto shift = [&](Span &span) {
+        if (!span.isValid())
+            return;
+        if (span.begin >= cut.end)
+            span.begin += delta;
+        if (span.end >= cut.end)
+            span.end += delta;
+    };
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i == size_t(found))
+            continue;
+        shift(entries[i].date);
+        shift(entries[i].text);
+        shift(entries[i].textElement);
+    }
+    shift(entry.date);
+    entry.textIsPlain = isPlainCharacterData(value);
+    if (selfClosing) {
+        entry.textElement = { cut.begin, cut.begin + put.size() };
+        entry.text = { cut.begin + qsizetype(sizeof("<string>") - 1),
+            cut.begin + qsizetype(sizeof("<string>") - 1) + value.size() };
+        entry.textSelfClosing = false;
+    } else {
+        entry.textElement.end += delta;
+        entry.text = { cut.begin, cut.begin + value.size() };
+    }
+    if (insertAt >= cut.end)
+        insertAt += delta;
+    return out;
+}
+
 QString decodeCharacterData(QByteArrayView raw)
 {
     if (!raw.contains('&') && !raw.contains('\r'))
@@ -459,6 +560,22 @@ QString decodeCharacterData(QByteArrayView raw)
     char *out = text.data();
     const char *p = raw.data();
     const char *end = p + raw.size();
+    if (!raw.contains('\r')) {
+        // the usual text with a few entities: copied in runs between them
+        while (const char *amp = static_cast<const char *>(std::memchr(p, '&', size_t(end - p)))) {
+            std::memcpy(out, p, size_t(amp - p));
+            out += amp - p;
+            p = amp;
+            if (const char *next = decodeReference(p, end, &out))
+                p = next;
+            else
+                *out++ = *p++;
+        }
+        std::memcpy(out, p, size_t(end - p));
+        out += end - p;
+        text.truncate(out - text.data());
+        return plist::textFromUtf8(text);
+    }
     while (p != end) {
         if (*p == '\r') {
             *out++ = '\n';

@@ -31,7 +31,12 @@ struct ScannedEntry
     Span text; // raw content of the text string (empty for <string/>)
     Span textElement; // the whole text element
     bool textSelfClosing = false;
+    bool textIsPlain = true; // the raw text holds no character reference and no CR
 };
+
+// True when raw character data holds no character reference ("&#") and no CR, so that its
+// bytes are its UTF-8 but for the five named entities.
+bool isPlainCharacterData(QByteArrayView raw);
 
 struct NoteScan
 {
@@ -44,7 +49,16 @@ struct NoteScan
 
     // The first entry whose date equals the given UTF-8 date, or -1.
     qsizetype find(QByteArrayView bytes, QByteArrayView date) const;
+
+    // The bytes with the escaped text put in place of the day's text, or with a new entry for
+    // the day appended; this scan is moved to describe the new bytes. Every other byte stays.
+    QByteArray spliceText(QByteArrayView bytes, QByteArrayView date, QByteArrayView escapedText);
 };
+
+// An entry as Penwick appends it, with its date and text escaped; dateAt and textAt receive
+// where the two values start in it.
+QByteArray newEntryXml(QByteArrayView escapedDate, QByteArrayView escapedText,
+        qsizetype *dateAt = nullptr, qsizetype *textAt = nullptr);
 
 // The value of raw XML character data: entities resolved, line ends normalised as XML does.
 QString decodeCharacterData(QByteArrayView raw);

@@ -1,5 +1,7 @@
 #include "Search.h"
 
+#include "diary/NoteScan.h"
+
 #include <QByteArrayMatcher>
 #include <algorithm>
 
@@ -12,15 +14,17 @@ namespace {
 // combining mark), CJK punctuation and kana without their combining marks, CJK ideographs,
 // Hangul syllables and the full-width forms. Such text is already in composed form, and most diary
 // text is such text; checking this is far cheaper than normalising.
+bool staysComposed(char16_t u)
+{
+    return u < 0x0300 || (u >= 0x3000 && u <= 0x3029)
+            || (u >= 0x3030 && u <= 0x30FF && u != 0x3099 && u != 0x309A)
+            || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xAC00 && u <= 0xD7A3)
+            || (u >= 0xFF00 && u <= 0xFFEF);
+}
+
 bool surelyComposed(const QString &s)
 {
-    return std::all_of(s.cbegin(), s.cend(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return u < 0x0300 || (u >= 0x3000 && u <= 0x3029)
-                || (u >= 0x3030 && u <= 0x30FF && u != 0x3099 && u != 0x309A)
-                || (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0xAC00 && u <= 0xD7A3)
-                || (u >= 0xFF00 && u <= 0xFFEF);
-    });
+    return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return staysComposed(c.unicode()); });
 }
 
 // Composed form, so that "é" and "e" + U+0301 compare equal.
@@ -49,32 +53,81 @@ bool containsKeyword(const QString &text, const QString &keyword)
 
 namespace {
 
-// An ASCII keyword can only stand in a text's composed form where its bytes stand in the text's
-// UTF-8: composition keeps ASCII characters in their order and makes no new ones, except 'K',
-// ';' and '`' (from KELVIN SIGN, GREEK QUESTION MARK and GREEK VARIA). Nor can a named entity
-// hide such a keyword, when it holds none of the five characters they stand for. For these
-// keywords the bytes are searched first, and only the texts that hold them are decoded.
-bool bytesMustHold(const QString &keyword)
+// True when the UTF-8 text decodes only to characters that composition leaves alone (as
+// surelyComposed above): such a text holds a composed keyword exactly where its bytes do.
+bool surelyComposedUtf8(QByteArrayView raw)
 {
-    return std::all_of(keyword.cbegin(), keyword.cend(),
-            [](QChar c) { return c.unicode() < 0x80 && !QStringView(u"K;`&<>\"'").contains(c); });
+    const auto *p = reinterpret_cast<const unsigned char *>(raw.data());
+    const auto *end = p + raw.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        char32_t c = 0;
+        int length = 0;
+        if ((*p & 0xE0) == 0xC0) {
+            c = *p & 0x1F;
+            length = 2;
+        } else if ((*p & 0xF0) == 0xE0) {
+            c = *p & 0x0F;
+            length = 3;
+        } else {
+            return false; // four-byte sequences and malformed bytes: decode to be sure
+        }
+        if (end - p < length)
+            return false;
+        for (int i = 1; i < length; ++i)
+            c = (c << 6) | (p[i] & 0x3F);
+        p += length;
+        if (!staysComposed(char16_t(c)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
+
+// The keyword's bytes must stand in a text's bytes when the text is in composed form and the
+// keyword holds none of the five characters that named entities stand for: composition leaves
+// composed text as it is, and a match cannot span an entity. A text whose bytes lack the
+// keyword can then still hold it only when it is not surely composed. An ASCII keyword without
+// 'K', ';' and '`' (the only ASCII letters composition makes, from KELVIN SIGN, GREEK QUESTION
+// MARK and GREEK VARIA) cannot be made by composition at all.
+KeywordMatcher::KeywordMatcher(const QString &keyword)
+    : m_keyword(keyword), m_utf8(keyword.toUtf8()), m_bytes(m_utf8)
+{
+    m_byteFilter = !keyword.isEmpty() && surelyComposed(keyword)
+            && std::none_of(keyword.cbegin(), keyword.cend(),
+                    [](QChar c) { return QStringView(u"&<>\"'").contains(c); });
+    m_composesFromAscii = std::all_of(keyword.cbegin(), keyword.cend(),
+            [](QChar c) { return c.unicode() < 0x80 && !QStringView(u"K;`").contains(c); });
+}
+
+// In a composed text the keyword's bytes are the keyword, and no combining mark can follow
+// them; entities cannot stand inside it, since it holds none of their characters.
+KeywordMatcher::Verdict KeywordMatcher::judge(QByteArrayView raw, bool plain) const
+{
+    if (!m_byteFilter || !plain)
+        return Verdict::Maybe;
+    if (m_bytes.indexIn(raw.data(), raw.size()) >= 0)
+        return surelyComposedUtf8(raw) ? Verdict::Yes : Verdict::Maybe;
+    return m_composesFromAscii || surelyComposedUtf8(raw) ? Verdict::No : Verdict::Maybe;
+}
+
+bool KeywordMatcher::mightMatch(QByteArrayView raw) const
+{
+    return judge(raw, isPlainCharacterData(raw)) != Verdict::No;
+}
 
 DiaryEntries searchDiary(const QString &path, const QString &keyword)
 {
     if (keyword.isEmpty())
         return {};
-    std::function<bool(QByteArrayView)> mightKeep;
-    const QByteArrayMatcher bytes(keyword.toLatin1());
-    if (bytesMustHold(keyword))
-        mightKeep = [&bytes](QByteArrayView utf8) {
-            return bytes.indexIn(utf8.data(), utf8.size()) >= 0;
-        };
+    const KeywordMatcher matcher(keyword);
     DiaryEntries found = diaryEntries(
-            path, [&keyword](const QString &text) { return containsKeyword(text, keyword); },
-            mightKeep);
+            path, [&matcher](const QString &text) { return matcher.matches(text); },
+            [&matcher](QByteArrayView raw) { return matcher.mightMatch(raw); });
     std::stable_sort(found.entries.begin(), found.entries.end(),
             [](const DiaryEntry &a, const DiaryEntry &b) { return a.date < b.date; });
     return found;

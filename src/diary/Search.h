@@ -4,12 +4,36 @@
 
 #include "diary/NoteFile.h"
 
+#include <QByteArrayMatcher>
 #include <QString>
 
 namespace penwick::diary {
 
 // True when keyword occurs in text; an empty keyword occurs nowhere.
 bool containsKeyword(const QString &text, const QString &keyword);
+
+// One keyword, ready to be looked for in many texts, most of them ruled out from their stored
+// bytes without being decoded.
+class KeywordMatcher
+{
+public:
+    explicit KeywordMatcher(const QString &keyword);
+
+    bool matches(const QString &text) const { return containsKeyword(text, m_keyword); }
+    // What the raw character data of a stored text tells without decoding it: plain says that
+    // it holds no character reference and no CR (see isPlainCharacterData).
+    enum class Verdict { No, Maybe, Yes };
+    Verdict judge(QByteArrayView raw, bool plain) const;
+    // False only when the raw text cannot hold the keyword.
+    bool mightMatch(QByteArrayView raw) const;
+
+private:
+    QString m_keyword;
+    QByteArray m_utf8;
+    QByteArrayMatcher m_bytes;
+    bool m_byteFilter = false; // the keyword's bytes must stand in a composed text's bytes
+    bool m_composesFromAscii = false; // no non-ASCII character composes into this keyword
+};
 
 // The entries whose text contains keyword, sorted by date; entries of the same date keep their
 // order in the file.

@@ -6,6 +6,7 @@
 #include "StorageSheet.h"
 #include "UpdateNotice.h"
 #include "calendar/MonthGrid.h"
+#include "diary/DayKey.h"
 #include "diary/DiarySession.h"
 #include "help/UpdateCheck.h"
 #include "platform/Log.h"
@@ -21,8 +22,8 @@
 #include <QStatusBar>
 #include <limits>
 
+using penwick::diary::DiaryProblem;
 using penwick::diary::DiarySession;
-using penwick::diary::Outcome;
 using penwick::diary::Status;
 
 MainWindow::MainWindow(
@@ -69,7 +70,7 @@ MainWindow::MainWindow(
     connect(m_ui->editor, &QPlainTextEdit::textChanged, this, &MainWindow::storeEditorText);
     connect(m_session, &DiarySession::problemChanged, this, &MainWindow::showProblem);
     connect(m_ui->warningBar, &WarningBar::tryAgainRequested, m_session,
-            &DiarySession::retryPendingChange);
+            &DiarySession::retryPendingChanges);
 
     createActions();
 }
@@ -219,10 +220,10 @@ void MainWindow::placeText(const QString &text)
 
 void MainWindow::storeEditorText()
 {
-    m_session->storeText(m_ui->editor->toPlainText());
-    // an open list of results follows the text as it changes
+    const QString stored = m_session->storeText(m_ui->editor->toPlainText());
+    // an open list of results follows the text as it changes: the edited day's row alone
     if (m_searchPopover->isShown() && !m_searchPopover->keyword().isEmpty())
-        runSearch(m_searchPopover->keyword());
+        m_searchPopover->followEdit({ penwick::diary::dayKey(m_session->selectedDay()), stored });
 }
 
 void MainWindow::runSearch(const QString &keyword)
@@ -243,7 +244,7 @@ void MainWindow::removeEmptyEntries()
                 5000);
 }
 
-void MainWindow::showProblem(const Outcome &problem)
+void MainWindow::showProblem(const DiaryProblem &problem)
 {
     const QString path = QDir::toNativeSeparators(m_session->noteFilePath());
     switch (problem.status) {
@@ -263,11 +264,20 @@ void MainWindow::showProblem(const Outcome &problem)
                 false);
         return;
     case Status::WriteFailed:
-        m_ui->warningBar->showWarning(
-                tr("Your latest change could not be saved. %1 It is still in the window, and "
-                   "is saved with your next change.")
-                        .arg(problem.reason),
-                true);
+        if (problem.unsavedDays > 1) {
+            m_ui->warningBar->showWarning(
+                    tr("Changes to %n days could not be saved. %1 They are still in the window, "
+                       "and are saved with your next change.",
+                            nullptr, problem.unsavedDays)
+                            .arg(problem.reason),
+                    true);
+        } else {
+            m_ui->warningBar->showWarning(
+                    tr("Your latest change could not be saved. %1 It is still in the window, "
+                       "and is saved with your next change.")
+                            .arg(problem.reason),
+                    true);
+        }
         return;
     }
 }

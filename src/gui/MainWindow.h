@@ -14,7 +14,7 @@ class MainWindow;
 }
 namespace penwick::diary {
 class DiarySession;
-struct Outcome;
+struct DiaryProblem;
 } // namespace penwick::diary
 namespace penwick::reminder {
 class Reminder;
@@ -58,7 +58,7 @@ private Q_SLOTS:
     void storeEditorText();
     void runSearch(const QString &keyword);
     void removeEmptyEntries();
-    void showProblem(const penwick::diary::Outcome &problem);
+    void showProblem(const penwick::diary::DiaryProblem &problem);
     void showAbout();
     void reportReminderFailure(const QString &reason);
     void showHelp();

@@ -3,12 +3,39 @@
 #include "diary/DayKey.h"
 
 #include <QLocale>
+#include <algorithm>
 
 void ResultsModel::setResults(QList<penwick::diary::DiaryEntry> results)
 {
     beginResetModel();
     m_results = std::move(results);
     endResetModel();
+}
+
+bool ResultsModel::follow(const penwick::diary::DiaryEntry &edited, bool matches)
+{
+    const auto byDate = [](const penwick::diary::DiaryEntry &a,
+                                const penwick::diary::DiaryEntry &b) { return a.date < b.date; };
+    const auto first = std::lower_bound(m_results.begin(), m_results.end(), edited, byDate);
+    const int row = int(first - m_results.begin());
+    const bool listed = first != m_results.end() && first->date == edited.date;
+    if (listed && matches) {
+        if (first->text == edited.text)
+            return false;
+        first->text = edited.text;
+        Q_EMIT dataChanged(index(row, 0), index(row, 1));
+    } else if (listed) {
+        beginRemoveRows({}, row, row);
+        m_results.removeAt(row);
+        endRemoveRows();
+    } else if (matches) {
+        beginInsertRows({}, row, row);
+        m_results.insert(row, edited);
+        endInsertRows();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 QDate ResultsModel::dayAt(int row) const

@@ -17,6 +17,9 @@ public:
     static constexpr int DayKeyRole = Qt::UserRole;
 
     void setResults(QList<penwick::diary::DiaryEntry> results);
+    // The first row of the edited day takes its new text, or goes when it no longer matches;
+    // a day without a row that now matches gets one in date order. False when nothing changed.
+    bool follow(const penwick::diary::DiaryEntry &edited, bool matches);
     // The day of a row, or an invalid date when its stored date names no day.
     QDate dayAt(int row) const;
 

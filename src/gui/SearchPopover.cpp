@@ -1,11 +1,13 @@
 #include "SearchPopover.h"
 
 #include "ResultsModel.h"
+#include "diary/Search.h"
 #include "ui_SearchPopover.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QShortcut>
@@ -31,9 +33,15 @@ SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
 
     QTableView *view = m_ui->resultsView;
     view->setModel(m_model);
-    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Fixed sizes: a list of thousands of days is laid out without measuring each row.
+    const QFontMetrics metrics = view->fontMetrics();
+    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    view->horizontalHeader()->resizeSection(0,
+            metrics.horizontalAdvance(QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat))
+                    + 24);
     view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SearchPopover::selectionChanged);
     // A click on the selected result shows its day again (the user may have moved to another
@@ -98,7 +106,29 @@ void SearchPopover::focusField()
 void SearchPopover::setResults(QList<penwick::diary::DiaryEntry> results)
 {
     const int remembered = selectedRow();
+    m_restoringSelection = true;
     m_model->setResults(std::move(results));
+    m_restoringSelection = false;
+    showCount();
+    keepSelectedRow(remembered);
+}
+
+void SearchPopover::followEdit(const penwick::diary::DiaryEntry &edited)
+{
+    const int remembered = selectedRow();
+    // the model moving the selection with its rows is no choice of a day either
+    m_restoringSelection = true;
+    const bool changed
+            = m_model->follow(edited, penwick::diary::containsKeyword(edited.text, keyword()));
+    m_restoringSelection = false;
+    if (!changed)
+        return;
+    showCount();
+    keepSelectedRow(remembered);
+}
+
+void SearchPopover::showCount()
+{
     const int count = m_model->rowCount();
     const QString word = keyword();
     if (word.isEmpty())
@@ -109,16 +139,28 @@ void SearchPopover::setResults(QList<penwick::diary::DiaryEntry> results)
         m_ui->resultsTitle->setText(tr("1 day holds “%1”").arg(word));
     else
         m_ui->resultsTitle->setText(tr("%1 days hold “%2”").arg(count).arg(word));
-    if (remembered >= 0 && remembered < count) {
-        // Keeping the user's place in the list is no choice of a day: the day, the calendar
-        // and the editor stay as they are, or typing would land in another day's entry.
-        m_restoringSelection = true;
-        m_ui->resultsView->selectRow(remembered);
-        m_restoringSelection = false;
-        m_ui->resultsView->scrollTo(m_model->index(remembered, 0));
-    }
     if (isShown())
         place();
+}
+
+void SearchPopover::keepSelectedRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount()) {
+        if (selectedRow() >= 0) {
+            m_restoringSelection = true;
+            m_ui->resultsView->clearSelection();
+            m_restoringSelection = false;
+        }
+        return;
+    }
+    if (selectedRow() == row)
+        return;
+    // Keeping the user's place in the list is no choice of a day: the day, the calendar and
+    // the editor stay as they are, or typing would land in another day's entry.
+    m_restoringSelection = true;
+    m_ui->resultsView->selectRow(row);
+    m_restoringSelection = false;
+    m_ui->resultsView->scrollTo(m_model->index(row, 0));
 }
 
 void SearchPopover::selectionChanged()

@@ -34,6 +34,9 @@ public:
     // Fills the list. The row the user had selected stays selected when the list still has
     // it, without that counting as a choice of its day.
     void setResults(QList<penwick::diary::DiaryEntry> results);
+    // The edited day's row follows its new text: added, kept or removed; no other row
+    // changes, and the selected row stays where it was, as after a new search.
+    void followEdit(const penwick::diary::DiaryEntry &edited);
 
 public Q_SLOTS:
     // Shows the panel and, when the field holds a keyword, asks for its search.
@@ -53,6 +56,8 @@ protected:
 private:
     void place();
     void selectionChanged();
+    void showCount();
+    void keepSelectedRow(int row);
 
     const QScopedPointer<Ui::SearchPopover> m_ui;
     QLineEdit *m_field;

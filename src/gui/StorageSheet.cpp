@@ -94,7 +94,7 @@ void StorageSheet::relocate(Relocation mode)
         return;
     const QString current = m_session->noteFilePath();
     if (mode == Relocation::Move) {
-        m_session->retryPendingChange(); // what waits for the old file goes with it
+        m_session->flush(); // what waits for the old file goes with it
         if (!moveNoteFile(current, destination).ok) {
             m_dialogs->showFailure(parentWidget(), tr(moveFailed));
             return; // the diary stays where it was, and keeps being written there
@@ -151,7 +151,7 @@ void StorageSheet::exportAsText()
             QStringLiteral("Penwick-Export.txt"), tr("Text files (*.txt)"), true);
     if (destination.isEmpty())
         return;
-    m_session->retryPendingChange(); // the export holds what the window shows
+    m_session->flush(); // the export holds what the window shows
     if (!exportDiary(m_session->noteFilePath(), destination).ok)
         m_dialogs->showFailure(dialogParent(), tr(writeFailed));
 }
@@ -178,7 +178,7 @@ void StorageSheet::takeOverEarlierDiary()
                     tr("Replace"))) {
         return;
     }
-    m_session->retryPendingChange();
+    m_session->flush();
     if (!penwick::replaceFileAtomically(notePath, penwick::plist::writeXml(*earlier)).ok) {
         m_dialogs->showFailure(dialogParent(), tr(writeFailed));
         return;

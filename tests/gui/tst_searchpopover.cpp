@@ -109,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(m_app->editor()->toPlainText(), QString("rain on Christmas Eve"));
         QVERIFY(m_app->editor()->hasFocus());
         QTest::keyClicks(m_app->editor(), "!");
-        const QVariantList onDisk = plist::read(readAll(notePath())).value->toList();
+        const QVariantList onDisk = entriesOnDisk();
         QCOMPARE(onDisk[1], QVariant(entry("2025-12-24", "rain on Christmas Eve!")));
         QCOMPARE(m_app->searchPopover()->selectedRow(), 0);
 
@@ -154,7 +154,7 @@ private Q_SLOTS:
         QCOMPARE(shownDay(), QString("2026-02-02"));
         QCOMPARE(m_app->editor()->toPlainText(), QString("dry"));
         QTest::keyClicks(m_app->editor(), " day");
-        const QVariantList onDisk = plist::read(readAll(notePath())).value->toList();
+        const QVariantList onDisk = entriesOnDisk();
         QCOMPARE(onDisk[3], QVariant(entry("2026-02-02", "dry day")));
 
         // closed, the list is left as it was

@@ -104,6 +104,7 @@ private Q_SLOTS:
         QCOMPARE(safeOnDisk(), elsewhere("moved.plist"));
         QCOMPARE(m_app->editor()->toPlainText(), QString("today's page"));
         QTest::keyClicks(m_app->editor(), "!");
+        QVERIFY(m_app->session.flush());
         QCOMPARE(plist::read(readAll(elsewhere("moved.plist"))).value->toList(),
                 QVariantList { entry("2026-03-05", "today's page!") });
     }

@@ -1,0 +1,148 @@
+#include "DiarySnapshot.h"
+
+#include "diary/Search.h"
+
+#include <QFile>
+#include <QSet>
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace penwick::diary {
+
+namespace {
+
+FileIdentity identityOf(const struct stat &st)
+{
+    FileIdentity id;
+    id.exists = true;
+    id.size = st.st_size;
+#ifdef Q_OS_MACOS
+    id.modifiedNs = qint64(st.st_mtimespec.tv_sec) * 1000000000 + st.st_mtimespec.tv_nsec;
+#else
+    id.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+#endif
+    id.inode = st.st_ino;
+    id.device = st.st_dev;
+    return id;
+}
+
+const QString dateKey = QStringLiteral("date");
+const QString textKey = QStringLiteral("text");
+
+} // namespace
+
+FileIdentity FileIdentity::of(const QString &path)
+{
+    struct stat st
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return identityOf(st);
+}
+
+SnapshotPointer DiarySnapshot::load(const QString &path)
+{
+    auto snapshot = std::make_shared<DiarySnapshot>();
+    snapshot->m_path = path;
+    // the identity first: a change made while reading then shows as a newer file next time
+    snapshot->m_identity = FileIdentity::of(path);
+    snapshot->m_outcome = readNoteBytes(path, &snapshot->m_bytes);
+    if (!snapshot->m_outcome.ok())
+        return snapshot;
+    snapshot->m_scan = NoteScan::scan(snapshot->m_bytes);
+    if (!snapshot->m_scan) {
+        Entries all = parseNoteBytes(snapshot->m_bytes);
+        snapshot->m_outcome = all.outcome;
+        snapshot->m_entries = std::move(all.entries);
+    }
+    return snapshot;
+}
+
+SnapshotPointer DiarySnapshot::fromWritten(
+        const QString &path, QByteArray bytes, std::optional<NoteScan> scan)
+{
+    auto snapshot = std::make_shared<DiarySnapshot>();
+    snapshot->m_path = path;
+    snapshot->m_identity = FileIdentity::of(path);
+    snapshot->m_bytes = std::move(bytes);
+    snapshot->m_scan = scan ? std::move(scan) : NoteScan::scan(snapshot->m_bytes);
+    return snapshot;
+}
+
+QString DiarySnapshot::textOf(const QString &dayKey) const
+{
+    if (!m_outcome.ok())
+        return {};
+    if (m_scan) {
+        const qsizetype i = m_scan->find(m_bytes, dayKey.toUtf8());
+        return i < 0 ? QString() : decodeCharacterData(m_scan->entries[size_t(i)].text.of(m_bytes));
+    }
+    return lookupText(m_entries, dayKey);
+}
+
+QList<DiaryEntry> DiarySnapshot::search(
+        const QString &keyword, const QMap<QString, QString> &replaced) const
+{
+    QList<DiaryEntry> found;
+    if (keyword.isEmpty())
+        return found;
+    const KeywordMatcher matcher(keyword);
+    QSet<QString> seen;
+    auto consider = [&](const QString &date, const QString &text) {
+        if (matcher.matches(text))
+            found.append({ date, text });
+    };
+    if (m_outcome.ok() && m_scan) {
+        QSet<QByteArray> replacedDates;
+        for (auto it = replaced.cbegin(); it != replaced.cend(); ++it)
+            replacedDates.insert(it.key().toUtf8());
+        for (const ScannedEntry &entry : m_scan->entries) {
+            const QByteArrayView rawDate = entry.date.of(m_bytes);
+            const bool plainDate = !rawDate.contains('&') && !rawDate.contains('\r');
+            if (!replacedDates.isEmpty()
+                    && (!plainDate || replacedDates.contains(rawDate.toByteArray()))) {
+                const QString date = decodeCharacterData(rawDate);
+                if (replaced.contains(date) && !seen.contains(date)) {
+                    // the first entry of a day is the one the window shows and edits
+                    seen.insert(date);
+                    consider(date, replaced.value(date));
+                    continue;
+                }
+            }
+            const QByteArrayView raw = entry.text.of(m_bytes);
+            switch (matcher.judge(raw, entry.textIsPlain)) {
+            case KeywordMatcher::Verdict::No:
+                break;
+            case KeywordMatcher::Verdict::Yes:
+                found.append({ decodeCharacterData(rawDate), decodeCharacterData(raw) });
+                break;
+            case KeywordMatcher::Verdict::Maybe:
+                consider(decodeCharacterData(rawDate), decodeCharacterData(raw));
+                break;
+            }
+        }
+    } else if (m_outcome.ok()) {
+        for (const QVariant &entry : m_entries) {
+            if (!isDiaryEntry(entry))
+                continue;
+            const QVariantMap map = entry.toMap();
+            const QString date = map.value(dateKey).toString();
+            if (replaced.contains(date) && !seen.contains(date)) {
+                seen.insert(date);
+                consider(date, replaced.value(date));
+                continue;
+            }
+            consider(date, map.value(textKey).toString());
+        }
+    }
+    for (auto it = replaced.cbegin(); it != replaced.cend(); ++it) {
+        if (!seen.contains(it.key()))
+            consider(it.key(), it.value());
+    }
+    std::stable_sort(found.begin(), found.end(),
+            [](const DiaryEntry &a, const DiaryEntry &b) { return a.date < b.date; });
+    return found;
+}
+
+} // namespace penwick::diary

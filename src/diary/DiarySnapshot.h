@@ -1,0 +1,70 @@
+// The note file as read at one moment, kept in memory so that showing a day or searching does
+// not read the whole file again: its bytes and the scanner's map of them (or, for layouts the
+// scanner declines, every value), with the file's identity at that moment. A snapshot never
+// changes; whoever holds one compares its identity with the file's before trusting it, so the
+// file on disk stays the truth and other programs' changes are seen.
+#pragma once
+
+#include "diary/NoteFile.h"
+#include "diary/NoteScan.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace penwick::diary {
+
+// What tells one version of a file from another without reading it.
+struct FileIdentity
+{
+    bool exists = false;
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+    quint64 inode = 0;
+    quint64 device = 0;
+
+    static FileIdentity of(const QString &path); // follows symlinks
+    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
+};
+
+class DiarySnapshot
+{
+public:
+    // Reads the file at path once.
+    static std::shared_ptr<const DiarySnapshot> load(const QString &path);
+    // The snapshot of bytes just written to path.
+    static std::shared_ptr<const DiarySnapshot> fromWritten(
+            const QString &path, QByteArray bytes, std::optional<NoteScan> scan);
+
+    const QString &path() const { return m_path; }
+    const FileIdentity &identity() const { return m_identity; }
+    const Outcome &outcome() const { return m_outcome; }
+    bool isCurrent() const { return FileIdentity::of(m_path) == m_identity; }
+
+    const QByteArray &bytes() const { return m_bytes; }
+    // The scanner's map of the bytes, when they are in its layout.
+    const std::optional<NoteScan> &scan() const { return m_scan; }
+    // Every value, for a layout the scanner declines (read once, on demand).
+    const QVariantList &entries() const { return m_entries; }
+
+    // The text of the first entry for the day, or the empty string.
+    QString textOf(const QString &dayKey) const;
+
+    // The entries whose text holds keyword, in date order; where replaced holds a day, its
+    // text stands in for the file's (and a day only it holds is added).
+    QList<DiaryEntry> search(const QString &keyword, const QMap<QString, QString> &replaced) const;
+
+private:
+    QString m_path;
+    FileIdentity m_identity;
+    Outcome m_outcome;
+    QByteArray m_bytes;
+    std::optional<NoteScan> m_scan;
+    QVariantList m_entries;
+};
+
+using SnapshotPointer = std::shared_ptr<const DiarySnapshot>;
+
+} // namespace penwick::diary

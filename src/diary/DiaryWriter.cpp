@@ -1,0 +1,130 @@
+#include "DiaryWriter.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Plist.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+namespace penwick::diary {
+
+DiaryWriter::DiaryWriter(QObject *parent) : QObject(parent)
+{
+    m_thread = QThread::create([this] { run(); });
+    m_thread->setObjectName(QStringLiteral("DiaryWriter"));
+    m_thread->start();
+}
+
+DiaryWriter::~DiaryWriter()
+{
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_stopping = true;
+        m_wake.wakeAll();
+    }
+    m_thread->wait();
+    delete m_thread;
+}
+
+void DiaryWriter::store(const QString &path, const QString &dayKey, const QString &text)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_waiting[path].insert(dayKey, text);
+    m_wake.wakeAll();
+}
+
+bool DiaryWriter::waitForIdle(int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    QMutexLocker lock(&m_mutex);
+    while (m_writing || !m_waiting.isEmpty()) {
+        if (!m_idle.wait(&m_mutex, deadline))
+            return false;
+    }
+    return true;
+}
+
+bool DiaryWriter::isIdle() const
+{
+    const QMutexLocker lock(&m_mutex);
+    return !m_writing && m_waiting.isEmpty();
+}
+
+QList<WriteReport> DiaryWriter::takeReports()
+{
+    const QMutexLocker lock(&m_mutex);
+    return std::exchange(m_reports, {});
+}
+
+void DiaryWriter::setBeforeWrite(std::function<void()> hook)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_beforeWrite = std::move(hook);
+}
+
+void DiaryWriter::run()
+{
+    QMutexLocker lock(&m_mutex);
+    for (;;) {
+        while (m_waiting.isEmpty() && !m_stopping)
+            m_wake.wait(&m_mutex);
+        if (m_waiting.isEmpty())
+            return; // stopping, and nothing left to write
+        // Everything waiting goes in this write: the newest text of each day.
+        const QMap<QString, QMap<QString, QString>> batch = std::exchange(m_waiting, {});
+        m_writing = true;
+        const std::function<void()> beforeWrite = m_beforeWrite;
+        lock.unlock();
+
+        if (beforeWrite)
+            beforeWrite();
+        QList<WriteReport> reports;
+        for (auto it = batch.cbegin(); it != batch.cend(); ++it)
+            reports.append(write(it.key(), it.value()));
+
+        lock.relock();
+        m_reports.append(reports);
+        m_writing = false;
+        if (m_waiting.isEmpty())
+            m_idle.wakeAll();
+        lock.unlock();
+        Q_EMIT reportsReady();
+        lock.relock();
+    }
+}
+
+WriteReport DiaryWriter::write(const QString &path, const QMap<QString, QString> &texts)
+{
+    // The file is read again only when it is not the one last written: another program, or a
+    // change of place, made it so.
+    if (!m_file || m_file->path() != path || !m_file->isCurrent())
+        m_file = DiarySnapshot::load(path);
+    if (!m_file->outcome().ok())
+        return { path, texts, m_file->outcome(), m_file };
+
+    QByteArray bytes;
+    std::optional<NoteScan> scan;
+    if (m_file->scan()) {
+        // the common case: each day's text spliced into the bytes as they are
+        scan = m_file->scan();
+        bytes = m_file->bytes();
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+            QByteArray value;
+            plist::appendEscaped(value, it.value().toUtf8());
+            bytes = scan->spliceText(bytes, it.key().toUtf8(), value);
+        }
+    } else {
+        // another layout: through the full writer, which keeps every value though not every byte
+        QVariantList entries = m_file->entries();
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+            replaceEntry(entries, it.key(), it.value());
+        bytes = plist::writeXml(entries);
+    }
+    const WriteResult written = replaceFileAtomically(path, bytes);
+    if (!written.ok)
+        return { path, texts, { Status::WriteFailed, written.error }, m_file };
+    m_file = DiarySnapshot::fromWritten(path, std::move(bytes), std::move(scan));
+    return { path, texts, {}, m_file };
+}
+
+} // namespace penwick::diary

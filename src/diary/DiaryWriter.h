@@ -1,0 +1,69 @@
+// Writes the diary off the window's thread. The window hands it each day's latest text and
+// goes on; the writer keeps, per day, only the newest text waiting, and writes what waits in
+// one crash-safe replacement of the file, one write after another, never two at once and never
+// out of order. It keeps the file's bytes in memory between writes and checks the file's
+// identity before each, so changes other programs made to the file are read and kept.
+#pragma once
+
+#include "diary/DiarySnapshot.h"
+
+#include <QMap>
+#include <QMutex>
+#include <QObject>
+#include <QWaitCondition>
+#include <functional>
+
+class QThread;
+
+namespace penwick::diary {
+
+// What one write did: the texts it tried to store, how that went, and the file after it.
+struct WriteReport
+{
+    QString path;
+    QMap<QString, QString> texts; // day key to text
+    Outcome outcome;
+    SnapshotPointer snapshot;
+};
+
+class DiaryWriter : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DiaryWriter(QObject *parent = nullptr);
+    // Writes what still waits, then stops.
+    ~DiaryWriter() override;
+
+    // Stores text as the day's entry in the note file at path, soon; a text still waiting for
+    // the same day is replaced.
+    void store(const QString &path, const QString &dayKey, const QString &text);
+    // Waits until nothing waits and no write runs; false when timeoutMs ran out first.
+    bool waitForIdle(int timeoutMs);
+    bool isIdle() const;
+    // The reports of the writes finished since the last call, oldest first.
+    QList<WriteReport> takeReports();
+
+    // Tests: runs on the writer's thread before each write.
+    void setBeforeWrite(std::function<void()> hook);
+
+Q_SIGNALS:
+    // Reports are ready to be taken; sent from the writer's thread.
+    void reportsReady();
+
+private:
+    void run();
+    WriteReport write(const QString &path, const QMap<QString, QString> &texts);
+
+    mutable QMutex m_mutex;
+    QWaitCondition m_wake;
+    QWaitCondition m_idle;
+    QMap<QString, QMap<QString, QString>> m_waiting; // path to day key to text
+    bool m_writing = false;
+    bool m_stopping = false;
+    QList<WriteReport> m_reports;
+    std::function<void()> m_beforeWrite;
+    SnapshotPointer m_file; // the writer thread's own: the file as last read or written
+    QThread *m_thread;
+};
+
+} // namespace penwick::diary

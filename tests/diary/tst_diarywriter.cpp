@@ -1,0 +1,174 @@
+// The writer off the window's thread: the map the scanner keeps stays true through every
+// splice, the newest text is the one that ends on disk, writes never reorder, other programs'
+// changes to other days are kept, and the session reads its unsaved texts back.
+#include "TestEnvironment.h"
+#include "diary/DiarySession.h"
+#include "diary/DiaryWriter.h"
+#include "platform/AtomicFile.h"
+#include "platform/Plist.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QThread>
+
+using namespace penwick;
+using namespace penwick::diary;
+
+namespace {
+
+QVariantMap entry(const QString &date, const QVariant &text)
+{
+    return { { "date", date }, { "text", text } };
+}
+
+QVariantList onDisk(const QString &path)
+{
+    const plist::ReadResult r = plist::read(test::readAll(path));
+    return r.value ? r.value->toList() : QVariantList { "unreadable" };
+}
+
+bool sameMap(const NoteScan &a, const NoteScan &b)
+{
+    if (a.entries.size() != b.entries.size() || a.insertAt != b.insertAt)
+        return false;
+    for (size_t i = 0; i < a.entries.size(); ++i) {
+        const ScannedEntry &x = a.entries[i], &y = b.entries[i];
+        if (x.date.begin != y.date.begin || x.date.end != y.date.end || x.text.begin != y.text.begin
+                || x.text.end != y.text.end || x.textElement.begin != y.textElement.begin
+                || x.textElement.end != y.textElement.end || x.textSelfClosing != y.textSelfClosing
+                || x.textIsPlain != y.textIsPlain)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class tst_DiaryWriter : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    // Random splices into diaries of several shapes: the moved map equals a fresh scan of the
+    // new bytes, and the bytes hold what replacing the entries' values would give.
+    void spliceKeepsTheMapTrue()
+    {
+        QRandomGenerator random(7);
+        const QStringList texts { "", "plain", "a & b < c", "line\nbreak", "cr\rhere",
+            "日本語のテキスト", "\t", "x" };
+        for (int round = 0; round < 30; ++round) {
+            QVariantList model;
+            for (int i = 0; i < int(random.bounded(6)); ++i)
+                model.append(entry(
+                        QString("2024-01-%1").arg(i + 10), texts[random.bounded(texts.size())]));
+            if (random.bounded(2))
+                model.insert(0,
+                        QVariantMap { { "mood", qlonglong(3) }, { "date", "2024-01-10" },
+                                { "text", "with other keys" } });
+            if (random.bounded(2))
+                model.append(qlonglong(42));
+            QByteArray bytes = plist::writeXml(model);
+            if (random.bounded(2)) // self-closing empty strings, as other writers put them
+                bytes.replace("<string></string>", "<string/>");
+            std::optional<NoteScan> scan = NoteScan::scan(bytes);
+            QVERIFY(scan);
+            for (int step = 0; step < 12; ++step) {
+                const QString date = QString("2024-01-%1").arg(10 + random.bounded(8));
+                const QString text = texts[random.bounded(texts.size())] + QString::number(step);
+                QByteArray value;
+                plist::appendEscaped(value, text.toUtf8());
+                bytes = scan->spliceText(bytes, date.toUtf8(), value);
+                replaceEntry(model, date, text);
+                const std::optional<NoteScan> fresh = NoteScan::scan(bytes);
+                QVERIFY2(fresh && sameMap(*scan, *fresh), bytes.constData());
+                QCOMPARE(plist::read(bytes).value->toList(), model);
+            }
+        }
+    }
+
+    // A slow write, then a burst: the writes stay in order and the newest text wins.
+    void newestTextWinsAndWritesNeverReorder()
+    {
+        const QString path = m_dir.filePath("order.plist");
+        QVERIFY(test::writeAll(path, plist::writeXml(QVariantList { entry("2024-01-01", "old") })));
+        DiaryWriter writer;
+        QAtomicInt writes = 0;
+        writer.setBeforeWrite([&writes] {
+            if (writes.fetchAndAddOrdered(1) == 0)
+                QThread::msleep(150); // the first write is slow
+        });
+        writer.store(path, "2024-01-01", "1");
+        QThread::msleep(30); // the first write has begun
+        for (const char *text : { "12", "123", "1234" })
+            writer.store(path, "2024-01-01", text);
+        writer.store(path, "2024-01-02", "other day");
+        QVERIFY(writer.waitForIdle(5000));
+        QCOMPARE(writes.loadRelaxed(), 2); // the burst waited and went as one write
+        QCOMPARE(onDisk(path),
+                (QVariantList { entry("2024-01-01", "1234"), entry("2024-01-02", "other day") }));
+        const QList<WriteReport> reports = writer.takeReports();
+        QCOMPARE(reports.size(), 2);
+        QCOMPARE(reports[0].texts.value("2024-01-01"), QString("1"));
+        QVERIFY(reports[1].outcome.ok());
+    }
+
+    // Another program writes the file between two keystrokes: its change to another day stays.
+    void otherProgramsChangesAreKept()
+    {
+        const QString path = m_dir.filePath("shared.plist");
+        QVERIFY(test::writeAll(path,
+                plist::writeXml(
+                        QVariantList { entry("2024-01-01", "a"), entry("2024-01-02", "b") })));
+        DiaryWriter writer;
+        writer.store(path, "2024-01-01", "a1");
+        QVERIFY(writer.waitForIdle(5000));
+        QVERIFY(replaceFileAtomically(path,
+                plist::writeXml(QVariantList { entry("2024-01-01", "a1"),
+                        entry("2024-01-02", "b from the other machine"),
+                        entry("2024-01-03", "c") }))
+                        .ok);
+        writer.store(path, "2024-01-01", "a12");
+        QVERIFY(writer.waitForIdle(5000));
+        QCOMPARE(onDisk(path),
+                (QVariantList { entry("2024-01-01", "a12"),
+                        entry("2024-01-02", "b from the other machine"),
+                        entry("2024-01-03", "c") }));
+    }
+
+    // The session shows its unsaved text at once, stores only what XML can carry, and a file
+    // Penwick could not read is never written.
+    void sessionReadsItsUnsavedTexts()
+    {
+        test::environment().clean();
+        const QString note = test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
+        DiarySession session([] { return QDateTime(QDate(2024, 1, 1), QTime(9, 0)); });
+        session.open();
+        session.writer().setBeforeWrite([] { QThread::msleep(100); });
+        QCOMPARE(session.storeText(QString("a\u000Bb\u00A0c\u2028d") + QChar(0xD800) + "e"),
+                QString("ab\u00A0c\u2028de"));
+        QVERIFY(session.hasUnsavedChanges());
+        QCOMPARE(session.textOf(QDate(2024, 1, 1)), QString("ab\u00A0c\u2028de"));
+        QCOMPARE(session.search("c\u2028d").size(), 1);
+        QVERIFY(session.flush());
+        QVERIFY(!session.hasUnsavedChanges());
+        bool ok = false;
+        const QByteArray seen = test::python(
+                "import plistlib,sys\nprint(ascii(plistlib.load(open(sys.argv[1],'rb'))))",
+                { note }, &ok);
+        QVERIFY(ok);
+        QCOMPARE(seen.trimmed(),
+                QByteArray("[{'date': '2024-01-01', 'text': 'ab\\xa0c\\u2028de'}]"));
+
+        QVERIFY(test::writeAll(note, "truncated <plist"));
+        session.storeText("never written");
+        QVERIFY(session.flush());
+        QCOMPARE(test::readAll(note), QByteArray("truncated <plist"));
+        QCOMPARE(session.problem().status, Status::Unreadable);
+        QVERIFY(session.hasUnsavedChanges());
+    }
+};
+
+PENWICK_TEST_MAIN(tst_DiaryWriter, QCoreApplication)
+#include "tst_diarywriter.moc"
