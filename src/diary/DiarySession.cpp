@@ -106,18 +106,21 @@ QString DiarySession::storeText(const QString &text)
     const QString key = dayKey(m_selectedDay);
     QString stored = storableText(text);
     m_unsaved.insert(key, stored);
-    m_writer->store(path, key, stored);
-    // every change that could not be written goes again with this one
+    if (m_failedDays.isEmpty()) {
+        m_writer->store(path, key, stored);
+        return stored;
+    }
+    // every change that could not be written goes again, in the same write as this one
+    QMap<QString, QString> texts { { key, stored } };
     for (const QString &failed : std::as_const(m_failedDays))
-        m_writer->store(path, failed, m_unsaved.value(failed));
+        texts.insert(failed, m_unsaved.value(failed));
+    m_writer->store(path, texts);
     return stored;
 }
 
 bool DiarySession::retryPendingChanges()
 {
-    const QString path = noteFilePath();
-    for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it)
-        m_writer->store(path, it.key(), it.value());
+    m_writer->store(noteFilePath(), m_unsaved);
     flush();
     return m_unsaved.isEmpty();
 }

@@ -33,6 +33,15 @@ void DiaryWriter::store(const QString &path, const QString &dayKey, const QStrin
     m_wake.wakeAll();
 }
 
+void DiaryWriter::store(const QString &path, const QMap<QString, QString> &texts)
+{
+    const QMutexLocker lock(&m_mutex);
+    QMap<QString, QString> &waiting = m_waiting[path];
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+        waiting.insert(it.key(), it.value());
+    m_wake.wakeAll();
+}
+
 bool DiaryWriter::waitForIdle(int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);

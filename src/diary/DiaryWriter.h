@@ -37,6 +37,8 @@ public:
     // Stores text as the day's entry in the note file at path, soon; a text still waiting for
     // the same day is replaced.
     void store(const QString &path, const QString &dayKey, const QString &text);
+    // Several days at once: they go in the same write.
+    void store(const QString &path, const QMap<QString, QString> &texts);
     // Waits until nothing waits and no write runs; false when timeoutMs ran out first.
     bool waitForIdle(int timeoutMs);
     bool isIdle() const;

@@ -119,7 +119,6 @@ void UpdateCheck::start(const QUrl &base, const QString &appName, const QString 
     if (m_reply)
         return;
     QNetworkRequest request(documentUrl(base));
-    request.setTransferTimeout(deadlineMs); // stalls end early; the timer below ends the rest
     m_reply = m_network->get(request);
     auto *deadline = new QTimer(m_reply);
     deadline->setSingleShot(true);
