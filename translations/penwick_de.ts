@@ -68,6 +68,22 @@
         <source>Failed</source>
         <translation>Fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Some changes are not saved</source>
+        <translation>Einige Änderungen sind nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Save a Copy As…</source>
+        <translation>Kopie speichern unter…</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>Beenden ohne zu speichern</translation>
+    </message>
 </context>
 <context>
     <name>DiaryStorage</name>
@@ -214,14 +230,6 @@
         <translation>%1 leere Einträge entfernt.</translation>
     </message>
     <message>
-        <source>There is no diary file at %1, so what you type now is not saved.</source>
-        <translation>Unter %1 gibt es keine Tagebuchdatei, daher wird nicht gespeichert, was Sie jetzt schreiben.</translation>
-    </message>
-    <message>
-        <source>The diary file %1 cannot be read: %2 What you type now is not saved, and the file is left as it is.</source>
-        <translation>Die Tagebuchdatei %1 kann nicht gelesen werden: %2 Was Sie jetzt schreiben, wird nicht gespeichert, und die Datei bleibt unverändert.</translation>
-    </message>
-    <message>
         <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
         <translation>Ihre letzte Änderung konnte nicht gespeichert werden. %1 Sie steht noch im Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
     </message>
@@ -239,7 +247,42 @@
     </message>
     <message numerus="yes">
         <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
-        <translation><numerusform>Änderungen an %n Tag konnten nicht gespeichert werden. %1 Sie stehen noch im Fenster und werden mit Ihrer nächsten Änderung gespeichert.</numerusform><numerusform>Änderungen an %n Tagen konnten nicht gespeichert werden. %1 Sie stehen noch im Fenster und werden mit Ihrer nächsten Änderung gespeichert.</numerusform></translation>
+        <translation>
+            <numerusform>Änderungen an %n Tag konnten nicht gespeichert werden. %1 Sie stehen noch im Fenster und werden mit Ihrer nächsten Änderung gespeichert.</numerusform>
+            <numerusform>Änderungen an %n Tagen konnten nicht gespeichert werden. %1 Sie stehen noch im Fenster und werden mit Ihrer nächsten Änderung gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1, so nothing can be written. Try Again starts an empty diary there.</source>
+        <translation>Unter %1 gibt es keine Tagebuchdatei, daher kann nichts geschrieben werden. „Erneut versuchen“ legt dort ein leeres Tagebuch an.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds your diary is missing (a disconnected drive?), so nothing can be written. Try Again looks again.</source>
+        <translation>Der Ordner %1 mit Ihrem Tagebuch fehlt (ein getrenntes Laufwerk?), daher kann nichts geschrieben werden. „Erneut versuchen“ sieht noch einmal nach.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2 Nothing can be written, and the file is left as it is. Try Again reads it again.</source>
+        <translation>Die Tagebuchdatei %1 kann nicht gelesen werden: %2 Es kann nichts geschrieben werden, und die Datei bleibt unverändert. „Erneut versuchen“ liest sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your preferences at %1 cannot be read; they are left as they are, and Penwick uses the diary at %2.</source>
+        <translation>Ihre Einstellungen unter %1 können nicht gelesen werden; sie bleiben unverändert, und Penwick verwendet das Tagebuch unter %2.</translation>
+    </message>
+    <message>
+        <source>What you wrote on one day is still only in the window. %1</source>
+        <translation>Was Sie an einem Tag geschrieben haben, steht noch nur im Fenster. %1</translation>
+    </message>
+    <message>
+        <source>What you wrote on %1 days is still only in the window. %2</source>
+        <translation>Was Sie an %1 Tagen geschrieben haben, steht noch nur im Fenster. %2</translation>
+    </message>
+    <message>
+        <source>Save a Copy As</source>
+        <translation>Kopie speichern unter</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,22 @@
         <source>Failed</source>
         <translation>Échec</translation>
     </message>
+    <message>
+        <source>Some changes are not saved</source>
+        <translation>Certaines modifications ne sont pas enregistrées</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Save a Copy As…</source>
+        <translation>Enregistrer une copie sous…</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>Quitter sans enregistrer</translation>
+    </message>
 </context>
 <context>
     <name>DiaryStorage</name>
@@ -214,14 +230,6 @@
         <translation>%1 pages vides supprimées.</translation>
     </message>
     <message>
-        <source>There is no diary file at %1, so what you type now is not saved.</source>
-        <translation>Il n’y a pas de fichier de journal à %1 : ce que vous tapez maintenant n’est pas enregistré.</translation>
-    </message>
-    <message>
-        <source>The diary file %1 cannot be read: %2 What you type now is not saved, and the file is left as it is.</source>
-        <translation>Le fichier de journal %1 ne peut pas être lu : %2 Ce que vous tapez maintenant n’est pas enregistré, et le fichier reste tel quel.</translation>
-    </message>
-    <message>
         <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
         <translation>Votre dernière modification n’a pas pu être enregistrée. %1 Elle est toujours dans la fenêtre et sera enregistrée avec votre prochaine modification.</translation>
     </message>
@@ -239,7 +247,42 @@
     </message>
     <message numerus="yes">
         <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
-        <translation><numerusform>Les modifications de %n jour n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform><numerusform>Les modifications de %n jours n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform></translation>
+        <translation>
+            <numerusform>Les modifications de %n jour n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform>
+            <numerusform>Les modifications de %n jours n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1, so nothing can be written. Try Again starts an empty diary there.</source>
+        <translation>Il n’y a pas de fichier de journal à %1 : rien ne peut être écrit. « Réessayer » y crée un journal vide.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds your diary is missing (a disconnected drive?), so nothing can be written. Try Again looks again.</source>
+        <translation>Le dossier %1 de votre journal est introuvable (un disque débranché ?) : rien ne peut être écrit. « Réessayer » regarde à nouveau.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2 Nothing can be written, and the file is left as it is. Try Again reads it again.</source>
+        <translation>Le fichier de journal %1 ne peut pas être lu : %2 Rien ne peut être écrit, et le fichier reste tel quel. « Réessayer » le relit.</translation>
+    </message>
+    <message>
+        <source>Your preferences at %1 cannot be read; they are left as they are, and Penwick uses the diary at %2.</source>
+        <translation>Vos préférences à %1 ne peuvent pas être lues ; elles restent telles quelles, et Penwick utilise le journal à %2.</translation>
+    </message>
+    <message>
+        <source>What you wrote on one day is still only in the window. %1</source>
+        <translation>Ce que vous avez écrit pour un jour n’est encore que dans la fenêtre. %1</translation>
+    </message>
+    <message>
+        <source>What you wrote on %1 days is still only in the window. %2</source>
+        <translation>Ce que vous avez écrit pour %1 jours n’est encore que dans la fenêtre. %2</translation>
+    </message>
+    <message>
+        <source>Save a Copy As</source>
+        <translation>Enregistrer une copie sous</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,22 @@
         <source>Failed</source>
         <translation>失敗しました</translation>
     </message>
+    <message>
+        <source>Some changes are not saved</source>
+        <translation>保存されていない変更があります</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Save a Copy As…</source>
+        <translation>コピーを別名で保存…</translation>
+    </message>
+    <message>
+        <source>Quit Without Saving</source>
+        <translation>保存せずに終了</translation>
+    </message>
 </context>
 <context>
     <name>DiaryStorage</name>
@@ -214,14 +230,6 @@
         <translation>空の日記を %1 件削除しました。</translation>
     </message>
     <message>
-        <source>There is no diary file at %1, so what you type now is not saved.</source>
-        <translation>%1 に日記ファイルがないため、いま入力した内容は保存されません。</translation>
-    </message>
-    <message>
-        <source>The diary file %1 cannot be read: %2 What you type now is not saved, and the file is left as it is.</source>
-        <translation>日記ファイル %1 を読み込めません: %2 いま入力した内容は保存されず、ファイルはそのまま残されます。</translation>
-    </message>
-    <message>
         <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
         <translation>最後の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</translation>
     </message>
@@ -239,7 +247,41 @@
     </message>
     <message numerus="yes">
         <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
-        <translation><numerusform>%n 日分の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</numerusform></translation>
+        <translation>
+            <numerusform>%n 日分の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1, so nothing can be written. Try Again starts an empty diary there.</source>
+        <translation>%1 に日記ファイルがないため、書き込めません。「再試行」でそこに空の日記を作成します。</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds your diary is missing (a disconnected drive?), so nothing can be written. Try Again looks again.</source>
+        <translation>日記のあるフォルダー %1 が見つかりません(ドライブが外れていませんか?)。書き込めません。「再試行」でもう一度確認します。</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2 Nothing can be written, and the file is left as it is. Try Again reads it again.</source>
+        <translation>日記ファイル %1 を読み込めません: %2 書き込みはできず、ファイルはそのまま残されます。「再試行」でもう一度読み込みます。</translation>
+    </message>
+    <message>
+        <source>Your preferences at %1 cannot be read; they are left as they are, and Penwick uses the diary at %2.</source>
+        <translation>%1 の設定を読み込めません。設定はそのまま残し、%2 の日記を使います。</translation>
+    </message>
+    <message>
+        <source>What you wrote on one day is still only in the window. %1</source>
+        <translation>1 日分の書いた内容がまだウィンドウの中にしかありません。%1</translation>
+    </message>
+    <message>
+        <source>What you wrote on %1 days is still only in the window. %2</source>
+        <translation>%1 日分の書いた内容がまだウィンドウの中にしかありません。%2</translation>
+    </message>
+    <message>
+        <source>Save a Copy As</source>
+        <translation>コピーを別名で保存</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
     </message>
 </context>
 <context>

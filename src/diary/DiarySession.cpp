@@ -34,7 +34,8 @@ QDate DiarySession::today() const
 
 QString DiarySession::noteFilePath() const
 {
-    return diary::noteFilePath(m_preferences->string(prefkey::safe), paths::applicationSupport());
+    return diary::noteFilePath(
+            m_preferences->string(prefkey::safe), paths::applicationSupport(), QDir::homePath());
 }
 
 bool DiarySession::setNoteFilePath(const QString &path, QString *error)
@@ -72,6 +73,11 @@ void DiarySession::carryOverLegacyDiary()
     if (QFileInfo(path).exists() || QFileInfo(path).isSymLink())
         return; // an existing note file, readable or not, is never touched here
 
+    // The default place gets its folders; a place the user chose whose folder is missing (an
+    // unmounted drive) gets nothing, or a fresh diary would appear under the mount point.
+    if (!prefs.string(prefkey::safe).isEmpty()
+            && !QFileInfo(QFileInfo(path).absolutePath()).isDir())
+        return;
     QDir().mkpath(QFileInfo(path).absolutePath());
     // Written in one atomic step: an empty file left by a failed write would be unreadable,
     // and would stop every later start from creating the diary.
@@ -123,6 +129,28 @@ bool DiarySession::retryPendingChanges()
     m_writer->store(noteFilePath(), m_unsaved);
     flush();
     return m_unsaved.isEmpty();
+}
+
+bool DiarySession::tryAgain()
+{
+    m_file.reset();
+    if (currentFile().outcome().status == Status::Missing) {
+        const WriteResult created
+                = createFileAtomically(noteFilePath(), plist::writeXml(QVariantList {}));
+        if (!created.ok)
+            qCWarning(lcPenwick) << "Could not start an empty diary:" << created.error;
+        m_file.reset();
+        currentFile();
+    }
+    if (!m_unsaved.isEmpty())
+        retryPendingChanges();
+    return isWritable() && m_failedDays.isEmpty();
+}
+
+bool DiarySession::isWritable() const
+{
+    const Status status = m_file ? m_file->outcome().status : Status::Ok;
+    return status == Status::Ok;
 }
 
 bool DiarySession::flush(int timeoutMs)

@@ -71,6 +71,12 @@ public:
     QString storeText(const QString &text);
     // Writes every text still waiting and waits for that; true when nothing is left unsaved.
     bool retryPendingChanges();
+    // Looks at the diary file again: reads it anew, starts an empty diary where the file is
+    // missing from a folder that exists, and writes every text still waiting. True when the
+    // diary can be written now.
+    bool tryAgain();
+    // True while no diary can be read: nothing typed could be stored.
+    bool isWritable() const;
     // Waits until the writer has written what it was given (at most timeoutMs), and takes in
     // what it reports.
     bool flush(int timeoutMs = 10000);

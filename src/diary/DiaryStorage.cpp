@@ -44,28 +44,15 @@ WriteResult moveNoteFile(const QString &from, const QString &destination)
     if (errno != EXDEV && errno != EPERM && errno != ENOTSUP)
         return failure(destination, errno);
 
-    // Another file system: copy crash-safely beside the destination, then link it into place,
-    // which again fails rather than replace a file that appeared meanwhile.
+    // Another file system: copy crash-safely, again never over a file that appeared meanwhile,
+    // and only then remove the original.
     QFile file(from);
     if (!file.open(QIODevice::ReadOnly))
         return { false, file.errorString() };
-    const QByteArray bytes = file.readAll();
-    const QString staging
-            = QFileInfo(destination)
-                      .absoluteDir()
-                      .filePath(QStringLiteral(".") + QFileInfo(destination).fileName()
-                              + QStringLiteral(".moving"));
-    WriteResult copied = replaceFileAtomically(staging, bytes);
-    if (!copied.ok)
-        return copied;
-    const QByteArray stagingName = QFile::encodeName(staging);
-    const int linked = ::link(stagingName.constData(), target.constData());
-    const int error = errno;
-    ::unlink(stagingName.constData());
-    if (linked != 0)
-        return failure(destination, error);
-    ::unlink(source.constData());
-    return { true, {} };
+    const WriteResult copied = createFileAtomically(destination, file.readAll());
+    if (copied.ok)
+        ::unlink(source.constData());
+    return copied;
 }
 
 WriteResult writeEmptyDiary(const QString &path)
@@ -109,7 +96,11 @@ QByteArray exportText(QList<DiaryEntry> entries)
 WriteResult exportDiary(const QString &notePath, const QString &destination)
 {
     const DiaryEntries all = diaryEntries(notePath, [](const QString &) { return true; });
-    const QByteArray text = exportText(all.entries);
+    return writeTextFile(destination, exportText(all.entries));
+}
+
+WriteResult writeTextFile(const QString &destination, const QByteArray &text)
+{
     // Written in place, as a text export is: no temporary file beside a file the user chose.
     QFile file(destination);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -35,6 +35,9 @@ ImportCheck checkImport(const QString &path);
 // order in the file.
 QByteArray exportText(QList<DiaryEntry> entries);
 
+// Writes text straight to destination, replacing what is there, as a text export is written.
+WriteResult writeTextFile(const QString &destination, const QByteArray &text);
+
 // Writes the export of the note file at notePath straight to destination. A diary that cannot
 // be read exports as an empty file.
 WriteResult exportDiary(const QString &notePath, const QString &destination);

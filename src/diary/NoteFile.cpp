@@ -39,8 +39,11 @@ FileBytes readFile(const QString &path)
 {
     QFile file(path);
     const QFileInfo info(path);
-    if (!info.exists())
+    if (!info.exists()) {
+        if (!QFileInfo(info.absolutePath()).isDir())
+            return { { Status::FolderMissing, QDir::toNativeSeparators(info.absolutePath()) }, {} };
         return { { Status::Missing, {} }, {} };
+    }
     if (info.isDir())
         return { unreadable(NoteFileText::tr("it is a folder.")), {} };
     if (!file.open(QIODevice::ReadOnly))
@@ -123,11 +126,16 @@ QString storableText(const QString &text)
     return kept;
 }
 
-QString noteFilePath(const QString &safePreference, const QString &applicationSupport)
+QString noteFilePath(
+        const QString &safePreference, const QString &applicationSupport, const QString &home)
 {
-    if (!safePreference.isEmpty())
-        return safePreference;
-    return QDir(applicationSupport).filePath(defaultRelativePath);
+    if (safePreference.isEmpty())
+        return QDir(applicationSupport).filePath(defaultRelativePath);
+    if (safePreference.startsWith(QLatin1String("~/")))
+        return QDir::cleanPath(QDir(home).filePath(safePreference.mid(2)));
+    if (QDir::isRelativePath(safePreference))
+        return QDir::cleanPath(QDir(home).filePath(safePreference));
+    return safePreference;
 }
 
 Entries loadEntries(const QString &path)

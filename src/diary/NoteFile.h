@@ -15,12 +15,15 @@ namespace penwick::diary {
 inline const QString defaultRelativePath = QStringLiteral("Hollyfen/Penwick/note.plist");
 
 // The note file's path: the "safe" preference when it holds text, else the default place in
-// the application-support folder.
-QString noteFilePath(const QString &safePreference, const QString &applicationSupport);
+// the application-support folder. A "safe" starting with "~/", or any other relative one, is
+// taken from the home folder, never from wherever Penwick was started.
+QString noteFilePath(
+        const QString &safePreference, const QString &applicationSupport, const QString &home);
 
 enum class Status {
     Ok,
-    Missing, // no file at the path
+    Missing, // no file at the path, in a folder that exists
+    FolderMissing, // not even the folder that should hold the file (a disconnected drive?)
     Unreadable, // a file that is no property list, or whose root is not an array
     WriteFailed, // read fine, but the new version could not be written
 };

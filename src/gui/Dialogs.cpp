@@ -68,3 +68,31 @@ void QtDialogs::showFailure(QWidget *parent, const QString &informative)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
+
+Dialogs::UnsavedChoice QtDialogs::askAboutUnsavedChanges(
+        QWidget *parent, const QString &informative)
+{
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(),
+            QCoreApplication::translate("Dialogs", "Some changes are not saved"),
+            QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("unsavedChangesDialog"));
+    box.setInformativeText(informative);
+    QPushButton *tryAgain = box.addButton(
+            QCoreApplication::translate("Dialogs", "Try Again"), QMessageBox::AcceptRole);
+    QPushButton *saveCopy = box.addButton(
+            QCoreApplication::translate("Dialogs", "Save a Copy As…"), QMessageBox::ActionRole);
+    QPushButton *quit = box.addButton(QCoreApplication::translate("Dialogs", "Quit Without Saving"),
+            QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(tryAgain);
+    box.setEscapeButton(cancel);
+    box.setWindowModality(Qt::WindowModal);
+    box.exec();
+    if (box.clickedButton() == tryAgain)
+        return UnsavedChoice::TryAgain;
+    if (box.clickedButton() == saveCopy)
+        return UnsavedChoice::SaveCopy;
+    if (box.clickedButton() == quit)
+        return UnsavedChoice::QuitWithoutSaving;
+    return UnsavedChoice::Cancel;
+}

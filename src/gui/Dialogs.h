@@ -22,6 +22,10 @@ public:
             = 0;
     // The failure alert: the title "Failed" over informative, window-modal, not waited for.
     virtual void showFailure(QWidget *parent, const QString &informative) = 0;
+
+    // Closing with changes that are not stored: what the user wants done with them.
+    enum class UnsavedChoice { TryAgain, SaveCopy, QuitWithoutSaving, Cancel };
+    virtual UnsavedChoice askAboutUnsavedChanges(QWidget *parent, const QString &informative) = 0;
 };
 
 // The real ones: QFileDialog and QMessageBox, modal to the window only.
@@ -35,4 +39,5 @@ public:
     bool confirm(QWidget *parent, const QString &question, const QString &informative,
             const QString &acceptLabel) override;
     void showFailure(QWidget *parent, const QString &informative) override;
+    UnsavedChoice askAboutUnsavedChanges(QWidget *parent, const QString &informative) override;
 };

@@ -8,18 +8,22 @@
 #include "calendar/MonthGrid.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
+#include "diary/DiaryStorage.h"
 #include "help/UpdateCheck.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QPlainTextDocumentLayout>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <limits>
 
 using penwick::diary::DiaryProblem;
@@ -38,7 +42,6 @@ MainWindow::MainWindow(
     m_ui->reminder->setVisible(reminder != nullptr);
     connect(m_ui->reminder, &ReminderWidget::switchOnFailed, this,
             &MainWindow::reportReminderFailure);
-    m_ui->editor->document()->setDocumentMargin(14);
     m_ui->splitter->setStretchFactor(0, 0);
     m_ui->splitter->setStretchFactor(1, 1);
     m_ui->splitter->setSizes({ 320, 640 });
@@ -69,8 +72,7 @@ MainWindow::MainWindow(
 
     connect(m_ui->editor, &QPlainTextEdit::textChanged, this, &MainWindow::storeEditorText);
     connect(m_session, &DiarySession::problemChanged, this, &MainWindow::showProblem);
-    connect(m_ui->warningBar, &WarningBar::tryAgainRequested, m_session,
-            &DiarySession::retryPendingChanges);
+    connect(m_ui->warningBar, &WarningBar::tryAgainRequested, this, &MainWindow::tryAgain);
 
     createActions();
 }
@@ -210,17 +212,34 @@ void MainWindow::raiseWindow()
 
 void MainWindow::placeText(const QString &text)
 {
-    // Text the program places is no edit: no change signal, and no undo step into another day.
+    // Each day keeps its own document while Penwick runs, and with it its own undo history:
+    // back on a day, Edit > Undo steps back through what was typed there.
+    QTextDocument *&document = m_dayDocuments[m_session->selectedDay()];
+    if (!document) {
+        document = new QTextDocument(this);
+        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+        document->setDefaultFont(m_ui->editor->font());
+        document->setDocumentMargin(14);
+        document->clearUndoRedoStacks(); // the margin is no step of the user's
+    }
     const QSignalBlocker blocker(m_ui->editor);
-    m_ui->editor->setPlainText(text);
+    if (m_ui->editor->document() != document)
+        m_ui->editor->setDocument(document);
+    if (m_ui->editor->diaryText() != text) {
+        // Text the program places is no edit: no change signal, and no undo step, so undo never
+        // reaches into what the file held before.
+        document->setUndoRedoEnabled(false);
+        document->setPlainText(text);
+        document->setUndoRedoEnabled(true);
+    }
     m_ui->editor->moveCursor(QTextCursor::End);
-    m_ui->actionUndo->setEnabled(false);
-    m_ui->actionRedo->setEnabled(false);
+    m_ui->actionUndo->setEnabled(document->isUndoAvailable());
+    m_ui->actionRedo->setEnabled(document->isRedoAvailable());
 }
 
 void MainWindow::storeEditorText()
 {
-    const QString stored = m_session->storeText(m_ui->editor->toPlainText());
+    const QString stored = m_session->storeText(m_ui->editor->diaryText());
     // an open list of results follows the text as it changes: the edited day's row alone
     if (m_searchPopover->isShown() && !m_searchPopover->keyword().isEmpty())
         m_searchPopover->followEdit({ penwick::diary::dayKey(m_session->selectedDay()), stored });
@@ -247,39 +266,110 @@ void MainWindow::removeEmptyEntries()
 void MainWindow::showProblem(const DiaryProblem &problem)
 {
     const QString path = QDir::toNativeSeparators(m_session->noteFilePath());
+    // Nothing typed could be stored while no diary can be read: the editor says so by
+    // refusing it, rather than keeping text that would go nowhere.
+    m_ui->editor->setReadOnly(!m_session->isWritable());
+    QString warning;
     switch (problem.status) {
     case Status::Ok:
-        m_ui->warningBar->clearWarning();
-        return;
+        break;
     case Status::Missing:
-        m_ui->warningBar->showWarning(
-                tr("There is no diary file at %1, so what you type now is not saved.").arg(path),
-                false);
-        return;
+        warning = tr("There is no diary file at %1, so nothing can be written. Try Again starts an "
+                     "empty diary there.")
+                          .arg(path);
+        break;
+    case Status::FolderMissing:
+        warning = tr("The folder %1 that holds your diary is missing (a disconnected drive?), so "
+                     "nothing can be written. Try Again looks again.")
+                          .arg(problem.reason);
+        break;
     case Status::Unreadable:
-        m_ui->warningBar->showWarning(
-                tr("The diary file %1 cannot be read: %2 What you type now is not saved, and "
-                   "the file is left as it is.")
-                        .arg(path, problem.reason),
-                false);
-        return;
+        warning = tr("The diary file %1 cannot be read: %2 Nothing can be written, and the file "
+                     "is left as it is. Try Again reads it again.")
+                          .arg(path, problem.reason);
+        break;
     case Status::WriteFailed:
         if (problem.unsavedDays > 1) {
-            m_ui->warningBar->showWarning(
-                    tr("Changes to %n days could not be saved. %1 They are still in the window, "
-                       "and are saved with your next change.",
-                            nullptr, problem.unsavedDays)
-                            .arg(problem.reason),
-                    true);
+            warning = tr("Changes to %n days could not be saved. %1 They are still in the "
+                         "window, and are saved with your next change.",
+                    nullptr, problem.unsavedDays)
+                              .arg(problem.reason);
         } else {
-            m_ui->warningBar->showWarning(
-                    tr("Your latest change could not be saved. %1 It is still in the window, "
-                       "and is saved with your next change.")
-                            .arg(problem.reason),
-                    true);
+            warning = tr("Your latest change could not be saved. %1 It is still in the window, "
+                         "and is saved with your next change.")
+                              .arg(problem.reason);
         }
-        return;
+        break;
     }
+    if (m_session->preferences().isUnreadable()) {
+        const QString preferences
+                = tr("Your preferences at %1 cannot be read; they are left as "
+                     "they are, and Penwick uses the diary at %2.")
+                          .arg(QDir::toNativeSeparators(m_session->preferences().location()), path);
+        warning = warning.isEmpty() ? preferences : warning + QLatin1Char(' ') + preferences;
+    }
+    if (warning.isEmpty())
+        m_ui->warningBar->clearWarning();
+    else
+        m_ui->warningBar->showWarning(warning, !problem.ok());
+}
+
+void MainWindow::tryAgain()
+{
+    m_session->tryAgain();
+    // the day as the diary now holds it, with what waited in the window
+    showSelectedDay();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // what is on its way to the disk gets there first
+    m_session->flush();
+    while (m_session->hasUnsavedChanges()) {
+        const DiaryProblem problem = m_session->problem();
+        const int days = int(m_session->unsavedChanges().size());
+        const QString where = problem.reason.isEmpty()
+                ? QDir::toNativeSeparators(m_session->noteFilePath())
+                : problem.reason;
+        const QString informative = days == 1
+                ? tr("What you wrote on one day is still only in the window. %1").arg(where)
+                : tr("What you wrote on %1 days is still only in the window. %2")
+                          .arg(days)
+                          .arg(where);
+        switch (m_dialogs->askAboutUnsavedChanges(this, informative)) {
+        case Dialogs::UnsavedChoice::TryAgain:
+            m_session->tryAgain();
+            continue;
+        case Dialogs::UnsavedChoice::SaveCopy:
+            if (saveCopyOfUnsavedChanges())
+                break;
+            continue;
+        case Dialogs::UnsavedChoice::QuitWithoutSaving:
+            break;
+        case Dialogs::UnsavedChoice::Cancel:
+            event->ignore();
+            return;
+        }
+        break;
+    }
+    event->accept();
+}
+
+bool MainWindow::saveCopyOfUnsavedChanges()
+{
+    const QString path = m_dialogs->saveFileName(this, tr("Save a Copy As"),
+            QStringLiteral("Penwick-Unsaved.txt"), tr("Text files (*.txt)"), true);
+    if (path.isEmpty())
+        return false;
+    QList<penwick::diary::DiaryEntry> days;
+    const QMap<QString, QString> &unsaved = m_session->unsavedChanges();
+    for (auto it = unsaved.cbegin(); it != unsaved.cend(); ++it)
+        days.append({ it.key(), it.value() });
+    const penwick::WriteResult written
+            = penwick::diary::writeTextFile(path, penwick::diary::exportText(days));
+    if (!written.ok)
+        m_dialogs->showFailure(this, written.error);
+    return written.ok;
 }
 
 void MainWindow::showAbout()

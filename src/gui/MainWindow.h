@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QMainWindow>
 #include <QScopedPointer>
 #include <memory>
@@ -23,6 +24,7 @@ namespace penwick::help {
 class UpdateCheck;
 }
 class Dialogs;
+class QTextDocument;
 class HelpWindow;
 class SearchPopover;
 class StorageSheet;
@@ -53,6 +55,8 @@ public Q_SLOTS:
     void showPreviousDay();
     void showNextDay();
     void raiseWindow();
+    // Reads the diary again, starts a missing one, and writes what waits.
+    void tryAgain();
 
 private Q_SLOTS:
     void storeEditorText();
@@ -65,7 +69,12 @@ private Q_SLOTS:
     void showUpdateNotice();
     void setUpdateCheckEnabled(bool enabled);
 
+protected:
+    // Closing with changes not yet stored asks what to do with them.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    bool saveCopyOfUnsavedChanges();
     void createActions();
     void stepDays(int days);
     // Replaces the editor's text without it counting as an edit.
@@ -78,5 +87,6 @@ private:
     SearchPopover *m_searchPopover;
     StorageSheet *m_storageSheet;
     HelpWindow *m_helpWindow = nullptr;
+    QHash<QDate, QTextDocument *> m_dayDocuments; // each day shown, with its undo history
     penwick::help::UpdateCheck *m_updateCheck;
 };

@@ -86,7 +86,10 @@ int syncFile(int fd)
 
 } // namespace
 
-WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QByteArrayView> pieces)
+namespace {
+
+WriteResult placeFile(
+        const QString &path, std::initializer_list<QByteArrayView> pieces, bool replaceExisting)
 {
     const QString target = resolveTarget(path);
     const QFileInfo targetInfo(target);
@@ -134,11 +137,17 @@ WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QBy
         ::unlink(temporary.constData());
         return failure(target, error);
     }
-    if (::rename(temporary.constData(), targetName.constData()) != 0) {
+    // A hard link puts the file in place without replacing one that stands there; rename
+    // replaces it in one step.
+    const int placed = replaceExisting ? ::rename(temporary.constData(), targetName.constData())
+                                       : ::link(temporary.constData(), targetName.constData());
+    if (placed != 0) {
         error = errno;
         ::unlink(temporary.constData());
         return failure(target, error);
     }
+    if (!replaceExisting)
+        ::unlink(temporary.constData());
     // the rename itself is durable only once the folder is synced
     const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -146,6 +155,18 @@ WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QBy
         ::close(dir);
     }
     return { true, {} };
+}
+
+} // namespace
+
+WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QByteArrayView> pieces)
+{
+    return placeFile(path, pieces, true);
+}
+
+WriteResult createFileAtomically(const QString &path, QByteArrayView bytes)
+{
+    return placeFile(path, { bytes }, false);
 }
 
 int removeStaleTemporaryFiles(const QString &path)

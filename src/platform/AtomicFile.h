@@ -26,6 +26,10 @@ inline WriteResult replaceFileAtomically(const QString &path, QByteArrayView byt
     return replaceFileAtomically(path, { bytes });
 }
 
+// Writes a new file at path as crash-safely, failing rather than replacing a file that stands
+// there (or appears meanwhile).
+WriteResult createFileAtomically(const QString &path, QByteArrayView bytes);
+
 // Removes the temporary files that replacements of path left behind when their process was
 // killed before the rename. Only safe while no replacement of path is under way.
 int removeStaleTemporaryFiles(const QString &path);

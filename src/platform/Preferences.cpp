@@ -118,3 +118,12 @@ QString Preferences::location() const
 }
 
 } // namespace penwick
+
+namespace penwick {
+
+bool Preferences::isUnreadable() const
+{
+    return m_settings->status() == QSettings::FormatError;
+}
+
+} // namespace penwick

@@ -36,6 +36,8 @@ public:
 
     // Where the preferences are kept, for the README and messages.
     QString location() const;
+    // True when the preferences file exists but could not be read; it is then never written.
+    bool isUnreadable() const;
 
 private:
     std::unique_ptr<QSettings> m_settings;

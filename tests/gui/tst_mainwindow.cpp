@@ -170,20 +170,6 @@ private Q_SLOTS:
         QCOMPARE(entriesOnDisk().last(), QVariant(entry("2026-03-05", "lost?! no")));
     }
 
-    void tryAgainStoresTheWindowsText()
-    {
-        launch();
-        QFile::remove(notePath()); // the diary vanished under the running window
-        QTest::keyClicks(m_app->editor(), "a");
-        QVERIFY(m_app->session.flush());
-        QVERIFY(warning()->isVisible());
-        QVERIFY(warningText().contains("no diary file"));
-        QVERIFY(writeDiary((QVariantList {})));
-        QTest::keyClicks(m_app->editor(), "b");
-        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "ab") });
-        QVERIFY(!warning()->isVisible());
-    }
-
     void removeEmptyEntriesFromTheMenu()
     {
         QVERIFY(writeDiary((QVariantList { entry("2026-03-01", ""), entry("2026-03-02", "kept"),

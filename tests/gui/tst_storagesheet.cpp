@@ -43,6 +43,13 @@ public:
         return acceptConfirm;
     }
     void showFailure(QWidget *, const QString &informative) override { failures << informative; }
+    QList<UnsavedChoice> unsavedAnswers;
+    QStringList unsavedQuestions;
+    UnsavedChoice askAboutUnsavedChanges(QWidget *, const QString &informative) override
+    {
+        unsavedQuestions << informative;
+        return unsavedAnswers.isEmpty() ? UnsavedChoice::Cancel : unsavedAnswers.takeFirst();
+    }
 
     QStringList suggestions;
 };

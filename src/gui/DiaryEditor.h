@@ -1,0 +1,18 @@
+// The editor of a day's text. Its text is the document's characters exactly (no-break spaces
+// and line separators kept; paragraphs end in line feeds), and pasted text loses the
+// characters the diary file cannot carry, so the editor shows what is stored.
+#pragma once
+
+#include <QPlainTextEdit>
+
+class DiaryEditor : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    QString diaryText() const;
+
+protected:
+    void insertFromMimeData(const QMimeData *source) override;
+};

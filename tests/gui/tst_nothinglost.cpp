@@ -1,0 +1,215 @@
+// Nothing typed is lost, tried as a user would: a diary that vanishes or cannot be read, a
+// preferences file that points oddly or cannot be read, quitting with changes not stored, and
+// each day's own undo history.
+#include "WindowTest.h"
+#include "gui/Dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+using namespace penwick;
+using namespace penwick::test;
+
+namespace {
+
+class ScriptedDialogs : public Dialogs
+{
+public:
+    QList<UnsavedChoice> unsavedAnswers;
+    QStringList unsavedQuestions;
+    QStringList saveAnswers;
+
+    QString saveFileName(
+            QWidget *, const QString &, const QString &, const QString &, bool) override
+    {
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+    }
+    QString openFileName(QWidget *, const QString &) override { return {}; }
+    QString folderName(QWidget *, const QString &) override { return {}; }
+    bool confirm(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return false;
+    }
+    void showFailure(QWidget *, const QString &) override { }
+    UnsavedChoice askAboutUnsavedChanges(QWidget *, const QString &informative) override
+    {
+        unsavedQuestions << informative;
+        return unsavedAnswers.isEmpty() ? UnsavedChoice::Cancel : unsavedAnswers.takeFirst();
+    }
+};
+
+} // namespace
+
+class tst_NothingLost : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Penwick> m_app;
+    ScriptedDialogs *m_dialogs = nullptr;
+
+    void launch()
+    {
+        QVERIFY(penwick::test::launch(
+                m_app, [] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); }));
+        auto dialogs = std::make_unique<ScriptedDialogs>();
+        m_dialogs = dialogs.get();
+        m_app->window.setDialogs(std::move(dialogs));
+    }
+    void tryAgain() { m_app->child<QPushButton>("tryAgainButton")->click(); }
+    void writePreferences(const QVariantMap &prefs)
+    {
+        QVERIFY(writeAll(prefsPath(), plist::writeXml(prefs)));
+    }
+
+private Q_SLOTS:
+    void init() { environment().clean(); }
+    void cleanup() { m_app.reset(); }
+
+    // The diary vanishes under the running window: the typed letter waits, the editor takes
+    // no more, and Try Again starts an empty diary and stores what waited.
+    void vanishedDiary()
+    {
+        launch();
+        QFile::remove(notePath());
+        QTest::keyClicks(m_app->editor(), "a");
+        QVERIFY(m_app->session.flush());
+        QVERIFY(m_app->warningText().contains("no diary file"));
+        QVERIFY(m_app->editor()->isReadOnly());
+        QTest::keyClicks(m_app->editor(), "b");
+        QCOMPARE(m_app->editor()->toPlainText(), QString("a"));
+        tryAgain();
+        QVERIFY(!m_app->warningBar()->isVisible());
+        QVERIFY(!m_app->editor()->isReadOnly());
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "a") });
+        QTest::keyClicks(m_app->editor(), "b");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "ab") });
+    }
+
+    // An unreadable diary takes no typing and is never written; repaired, it opens again.
+    void unreadableDiaryIsReadOnlyUntilRepaired()
+    {
+        const QByteArray good = plist::writeXml(QVariantList { entry("2026-03-05", "kept") });
+        QVERIFY(writeAll(notePath(), good.left(90)));
+        launch();
+        QVERIFY(m_app->editor()->isReadOnly());
+        QVERIFY(m_app->warningText().contains("cannot be read"));
+        tryAgain();
+        QCOMPARE(readAll(notePath()), good.left(90));
+        QVERIFY(writeAll(notePath(), good));
+        tryAgain();
+        QVERIFY(!m_app->editor()->isReadOnly());
+        QCOMPARE(m_app->editor()->toPlainText(), QString("kept"));
+        QTest::keyClicks(m_app->editor(), "!");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "kept!") });
+    }
+
+    void quittingWithUnsavedChangesAsks()
+    {
+        launch();
+        const QString copy = environment().home() + "/copy.txt";
+        {
+            FileSizeLimit full(100); // nothing can be written
+            QTest::keyClicks(m_app->editor(), "precious");
+            QVERIFY(m_app->session.flush());
+        }
+        // Esc keeps the window; Save a Copy As writes the day as the export does, then quits
+        QVERIFY(!m_app->window.close());
+        QVERIFY(m_app->window.isVisible());
+        QCOMPARE(m_dialogs->unsavedQuestions.size(), 1);
+        QVERIFY(m_dialogs->unsavedQuestions[0].contains("one day"));
+        m_dialogs->unsavedAnswers << Dialogs::UnsavedChoice::SaveCopy;
+        m_dialogs->saveAnswers << copy;
+        QVERIFY(m_app->window.close());
+        QCOMPARE(readAll(copy), QByteArray("2026-03-05\nprecious\n\n"));
+    }
+
+    void tryAgainOnQuitStoresAndCloses()
+    {
+        launch();
+        {
+            FileSizeLimit full(100);
+            QTest::keyClicks(m_app->editor(), "kept");
+            QVERIFY(m_app->session.flush());
+        }
+        m_dialogs->unsavedAnswers << Dialogs::UnsavedChoice::TryAgain;
+        QVERIFY(m_app->window.close());
+        QCOMPARE(m_dialogs->unsavedQuestions.size(), 1);
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "kept") });
+    }
+
+    // "safe" from the home folder, never the working directory; a folder that is missing gets
+    // nothing created in it.
+    void preferencesPointSafely()
+    {
+        writePreferences({ { "safe", "~/Diary/mine.plist" } });
+        QDir().mkpath(environment().home() + "/Diary");
+        launch();
+        QCOMPARE(m_app->session.noteFilePath(), environment().home() + "/Diary/mine.plist");
+        QTest::keyClicks(m_app->editor(), "home");
+        QVERIFY(m_app->session.flush());
+        QCOMPARE(plist::read(readAll(environment().home() + "/Diary/mine.plist")).value->toList(),
+                QVariantList { entry("2026-03-05", "home") });
+        m_app.reset();
+
+        writePreferences({ { "safe", "Relative/note.plist" } });
+        launch();
+        QCOMPARE(m_app->session.noteFilePath(), environment().home() + "/Relative/note.plist");
+        QVERIFY(m_app->warningText().contains("missing"));
+        QVERIFY(m_app->editor()->isReadOnly());
+        QVERIFY(!QFileInfo::exists(environment().home() + "/Relative"));
+        tryAgain(); // looks again, and still creates nothing
+        QVERIFY(!QFileInfo::exists(environment().home() + "/Relative"));
+    }
+
+    void unreadablePreferencesAreSaidAndKept()
+    {
+        QVERIFY(writeAll(prefsPath(), "garbage, not a property list"));
+        launch();
+        QVERIFY2(m_app->warningText().contains("preferences")
+                        && m_app->warningText().contains(notePath()),
+                qPrintable(m_app->warningText()));
+        QTest::keyClicks(m_app->editor(), "still works");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "still works") });
+        QCOMPARE(readAll(prefsPath()), QByteArray("garbage, not a property list"));
+    }
+
+    // The stored text is the editor's characters, and pasted characters XML cannot carry are
+    // left out of both.
+    void exactTextAndCleanPaste()
+    {
+        launch();
+        QTest::keyClicks(m_app->editor(), QString("no\u00A0break"));
+        QTest::keyClick(m_app->editor(), Qt::Key_Return, Qt::ShiftModifier); // a line separator
+        QTest::keyClicks(m_app->editor(), "x");
+        QApplication::clipboard()->setText(QString("a\u000Bb\u000Cc"));
+        m_app->editor()->paste();
+        QCOMPARE(entriesOnDisk(),
+                QVariantList { entry("2026-03-05", QString("no\u00A0break\u2028xabc")) });
+        QCOMPARE(m_app->editor()->document()->toRawText(), QString("no\u00A0break\u2028xabc"));
+    }
+
+    // Back on a day, Edit > Undo steps back through what was typed there, and each step is
+    // stored; loading a day is no step.
+    void eachDayKeepsItsUndo()
+    {
+        launch();
+        QTest::keyClicks(m_app->editor(), "today");
+        m_app->window.showPreviousDay();
+        QTest::keyClicks(m_app->editor(), "yesterday");
+        m_app->window.showNextDay();
+        QAction *undo = m_app->child<QAction>("actionUndo");
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(m_app->editor()->toPlainText(), QString());
+        QCOMPARE(entriesOnDisk().first(), QVariant(entry("2026-03-05", "")));
+        m_app->window.showPreviousDay();
+        QVERIFY(undo->isEnabled());
+        m_app->window.showPreviousDay(); // a day never typed in: nothing to undo
+        QVERIFY(!undo->isEnabled());
+    }
+};
+
+PENWICK_TEST_MAIN(tst_NothingLost, QApplication)
+#include "tst_nothinglost.moc"
