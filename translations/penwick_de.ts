@@ -560,6 +560,17 @@
     </message>
 </context>
 <context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Penwick cannot make a private folder at %1.</source>
+        <translation>Penwick kann unter %1 keinen privaten Ordner anlegen.</translation>
+    </message>
+    <message>
+        <source>Penwick is already running, but does not answer.</source>
+        <translation>Penwick läuft bereits, antwortet aber nicht.</translation>
+    </message>
+</context>
+<context>
     <name>StorageSheet</name>
     <message>
         <source>Storage</source>
@@ -737,13 +748,6 @@
     <message>
         <source>Try Again</source>
         <translation>Erneut versuchen</translation>
-    </message>
-</context>
-<context>
-    <name>penwick::SingleInstance</name>
-    <message>
-        <source>Penwick is already running, but does not answer.</source>
-        <translation>Penwick läuft bereits, antwortet aber nicht.</translation>
     </message>
 </context>
 </TS>

@@ -560,6 +560,17 @@
     </message>
 </context>
 <context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Penwick cannot make a private folder at %1.</source>
+        <translation>Penwick ne peut pas créer de dossier privé à %1.</translation>
+    </message>
+    <message>
+        <source>Penwick is already running, but does not answer.</source>
+        <translation>Penwick est déjà ouvert, mais ne répond pas.</translation>
+    </message>
+</context>
+<context>
     <name>StorageSheet</name>
     <message>
         <source>Storage</source>
@@ -737,13 +748,6 @@
     <message>
         <source>Try Again</source>
         <translation>Réessayer</translation>
-    </message>
-</context>
-<context>
-    <name>penwick::SingleInstance</name>
-    <message>
-        <source>Penwick is already running, but does not answer.</source>
-        <translation>Penwick est déjà ouvert, mais ne répond pas.</translation>
     </message>
 </context>
 </TS>

@@ -559,6 +559,17 @@
     </message>
 </context>
 <context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Penwick cannot make a private folder at %1.</source>
+        <translation>%1 に専用のフォルダーを作成できません。</translation>
+    </message>
+    <message>
+        <source>Penwick is already running, but does not answer.</source>
+        <translation>Penwick はすでに起動していますが、応答がありません。</translation>
+    </message>
+</context>
+<context>
     <name>StorageSheet</name>
     <message>
         <source>Storage</source>
@@ -735,13 +746,6 @@
     <message>
         <source>Try Again</source>
         <translation>再試行</translation>
-    </message>
-</context>
-<context>
-    <name>penwick::SingleInstance</name>
-    <message>
-        <source>Penwick is already running, but does not answer.</source>
-        <translation>Penwick はすでに起動していますが、応答がありません。</translation>
     </message>
 </context>
 </TS>

@@ -52,15 +52,18 @@ int main(int argc, char *argv[])
                 QStringLiteral(":/i18n")))
         QApplication::installTranslator(&translator);
 
-    // A second launch hands over to the running Penwick, which raises its window.
-    penwick::SingleInstance instance;
+    // A second launch for the same diary hands over to the running Penwick, which raises its
+    // window.
+    penwick::diary::DiarySession session;
+    penwick::SingleInstance instance(session.noteFilePath());
     if (!instance.claim()) {
-        if (!instance.errorString().isEmpty())
-            QMessageBox::warning(nullptr, QStringLiteral("Penwick"), instance.errorString());
-        return 0;
+        if (instance.errorString().isEmpty())
+            return 0;
+        std::fprintf(stderr, "%s\n", qPrintable(instance.errorString()));
+        QMessageBox::warning(nullptr, QStringLiteral("Penwick"), instance.errorString());
+        return 1;
     }
 
-    penwick::diary::DiarySession session;
     penwick::ProcessRunner runner;
     penwick::reminder::Reminder reminder(runner, penwick::reminder::Reminder::systemScheduler(),
             penwick::reminder::Reminder::userFolders());

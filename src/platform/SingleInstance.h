@@ -1,6 +1,8 @@
-// One Penwick per user and diary location. The first process holds a lock file and listens on a
-// local socket; a later one finds the lock taken, asks the first to raise its window and quits,
-// so that two processes never race on the note file.
+// One Penwick per diary file. The first process for a diary holds a lock file and listens on a
+// local socket, both named after the diary file's canonical path and kept in the user's own
+// runtime folder; a later launch for the same diary, reached by any route, finds the lock
+// taken, asks the first to raise its window and waits for its answer, so that two processes
+// never race on the note file.
 #pragma once
 
 #include <QObject>
@@ -16,8 +18,9 @@ class SingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    // key tells instances apart; the default is made from the user's data folder.
-    explicit SingleInstance(QString key = defaultKey(), QObject *parent = nullptr);
+    static constexpr int answerTimeoutMs = 2000;
+
+    explicit SingleInstance(const QString &diaryPath, QObject *parent = nullptr);
     ~SingleInstance() override;
 
     // True when this process is the one to run. Otherwise the running one has been asked to
@@ -25,7 +28,12 @@ public:
     bool claim();
     QString errorString() const { return m_error; }
 
-    static QString defaultKey();
+    // The name both processes derive from the diary: its canonical path, symlinks resolved.
+    static QString keyFor(const QString &diaryPath);
+    // XDG_RUNTIME_DIR when it is the user's own and private, else a private folder of the
+    // user's under the home folder; never the shared temporary folder. Empty, with a reason,
+    // when no such folder can be had.
+    static QString runtimeFolder(QString *error = nullptr);
 
 Q_SIGNALS:
     void raiseRequested();

@@ -1,46 +1,89 @@
-// Two launches of the real executable: the second hands over to the first and leaves.
+// Launches of the real executable: a second launch for the same diary, by any route, hands
+// over to the first and leaves; one for another diary runs; a frozen first is reported.
 #include "TestEnvironment.h"
+#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <csignal>
 
 class tst_SingleInstance : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void secondLaunchRaisesTheFirst()
-    {
-        penwick::test::environment().clean();
-        const QString note
-                = penwick::test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
-        QProcess first;
-        first.start(PENWICK_EXECUTABLE, {});
-        QVERIFY(first.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(note), 10000); // up and running
+    const QString m_home = penwick::test::environment().home();
 
+    // Preferences of their own for a launch, with "safe" naming the diary it opens.
+    QProcessEnvironment launchEnvironment(const QString &name, const QString &safe)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        const QString config = m_home + "/config-" + name;
+        env.insert("XDG_CONFIG_HOME", config);
+        env.insert("XDG_DATA_HOME", m_home + "/data-" + name);
+        penwick::test::writeAll(config + "/Hollyfen/Penwick.plist",
+                penwick::plist::writeXml(QVariantMap { { "safe", safe }, { "NU", 1 } }));
+        return env;
+    }
+
+    std::unique_ptr<QProcess> start(const QProcessEnvironment &env)
+    {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(env);
+        process->start(PENWICK_EXECUTABLE, {});
+        return process;
+    }
+
+private Q_SLOTS:
+    void init() { penwick::test::environment().clean(); }
+
+    void secondLaunchForTheSameDiaryRaisesTheFirst()
+    {
+        QDir().mkpath(m_home + "/real");
+        QVERIFY(QFile::link(m_home + "/real", m_home + "/link"));
+        auto first = start(launchEnvironment("a", m_home + "/real/note.plist"));
+        QVERIFY(first->waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_home + "/real/note.plist"), 10000);
+        // its lock and socket are in the user's own runtime folder
+        QTRY_COMPARE(QDir(qEnvironmentVariable("XDG_RUNTIME_DIR"))
+                             .entryList({ "penwick-*.lock", "penwick-*.socket" },
+                                     QDir::System | QDir::Files)
+                             .size(),
+                2);
+
+        // other data and preference folders, the same diary through a symlinked folder
         QElapsedTimer timer;
         timer.start();
-        QProcess second;
-        second.start(PENWICK_EXECUTABLE, {});
-        QVERIFY(second.waitForFinished(10000));
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
+        auto second = start(launchEnvironment("b", m_home + "/link/note.plist"));
+        QVERIFY(second->waitForFinished(10000));
+        QCOMPARE(second->exitCode(), 0);
         QVERIFY(timer.elapsed() < 5000);
-
         QByteArray log;
         QTRY_VERIFY_WITH_TIMEOUT(
-                (log += first.readAllStandardError()).contains("asked to raise the window"), 5000);
-        QCOMPARE(first.state(), QProcess::Running);
-        first.terminate();
-        QVERIFY(first.waitForFinished(5000));
+                (log += first->readAllStandardError()).contains("asked to raise the window"), 5000);
+
+        // another diary is another Penwick
+        auto other = start(launchEnvironment("c", m_home + "/real/other.plist"));
+        QVERIFY(!other->waitForFinished(1500));
+        other->terminate();
+        QVERIFY(other->waitForFinished(5000));
+
+        // a frozen first: the second says so instead of leaving without a word
+        ::kill(pid_t(first->processId()), SIGSTOP);
+        auto third = start(launchEnvironment("d", m_home + "/real/note.plist"));
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT(
+                (said += third->readAllStandardError()).contains("does not answer"), 6000);
+        third->kill();
+        third->waitForFinished(5000);
+        ::kill(pid_t(first->processId()), SIGCONT);
+        first->terminate();
+        QVERIFY(first->waitForFinished(5000));
 
         // with the first gone, and its lock with it, a new launch runs again
-        QProcess third;
-        third.start(PENWICK_EXECUTABLE, {});
-        QVERIFY(!third.waitForFinished(1500));
-        third.terminate();
-        QVERIFY(third.waitForFinished(5000));
+        auto again = start(launchEnvironment("a", m_home + "/real/note.plist"));
+        QVERIFY(!again->waitForFinished(1500));
+        again->terminate();
+        QVERIFY(again->waitForFinished(5000));
     }
 };
 
