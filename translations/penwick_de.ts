@@ -284,6 +284,10 @@
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>
+    <message>
+        <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
+        <translation>Ein anderes Programm hat diesen Tag geändert, während Sie schrieben. Ihr Text bleibt; Bearbeiten &gt; Rückgängig holt die andere Fassung zurück.</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

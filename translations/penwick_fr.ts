@@ -284,6 +284,10 @@
         <source>Text files (*.txt)</source>
         <translation>Fichiers texte (*.txt)</translation>
     </message>
+    <message>
+        <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
+        <translation>Un autre programme a modifié ce jour pendant que vous écriviez. Votre texte est conservé ; Édition &gt; Annuler ramène l’autre version.</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

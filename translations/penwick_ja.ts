@@ -283,6 +283,10 @@
         <source>Text files (*.txt)</source>
         <translation>テキストファイル (*.txt)</translation>
     </message>
+    <message>
+        <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
+        <translation>書いている間に別のプログラムがこの日を変更しました。あなたの文章は残してあります。編集 &gt; 元に戻す で別の版に戻せます。</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

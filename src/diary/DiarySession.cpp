@@ -93,9 +93,32 @@ const DiarySnapshot &DiarySession::currentFile()
     const QString path = noteFilePath();
     if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
         m_file = DiarySnapshot::load(path);
+        m_writer->setKnownFile(m_file);
         updateProblem();
     }
     return *m_file;
+}
+
+void DiarySession::checkForOutsideChanges()
+{
+    takeReports();
+    if (!m_writer->isIdle() || (m_file && m_file->path() == noteFilePath() && m_file->isCurrent()))
+        return;
+    const SnapshotPointer before = m_file;
+    m_file.reset();
+    const DiarySnapshot &now = currentFile();
+    m_writer->setKnownFile(m_file);
+    const QString key = dayKey(m_selectedDay);
+    if (!before || !before->outcome().ok() || !now.outcome().ok())
+        return; // a diary that became readable or unreadable: the problem says so
+    const QString text = now.textOf(key);
+    if (text == before->textOf(key))
+        return;
+    const auto unsaved = m_unsaved.constFind(key);
+    if (unsaved == m_unsaved.cend())
+        Q_EMIT selectedDayChangedOutside(text, false);
+    else if (*unsaved != text)
+        Q_EMIT selectedDayChangedOutside(text, true); // the user's text is on its way over it
 }
 
 QString DiarySession::textOf(QDate day)
@@ -166,9 +189,13 @@ void DiarySession::takeReports()
     if (reports.isEmpty())
         return;
     const QString path = noteFilePath();
+    const QString selected = dayKey(m_selectedDay);
     for (const WriteReport &report : reports) {
         if (report.path == path && report.snapshot)
             m_file = report.snapshot;
+        const auto replaced = report.replacedOutsideChanges.constFind(selected);
+        if (replaced != report.replacedOutsideChanges.cend())
+            Q_EMIT selectedDayChangedOutside(*replaced, true);
         for (auto it = report.texts.cbegin(); it != report.texts.cend(); ++it) {
             if (report.outcome.ok()) {
                 m_failedDays.remove(it.key());

@@ -89,12 +89,21 @@ public:
     // The entries whose text holds keyword, in date order, with the window's unsaved texts.
     QList<DiaryEntry> search(const QString &keyword);
 
+    // Looks whether another program changed the file since Penwick last read or wrote it, and
+    // reports a change to the selected day. Does nothing while a write runs: the writer sees
+    // the change itself.
+    void checkForOutsideChanges();
+
     DiaryProblem problem() const { return m_problem; }
     Preferences &preferences() const { return *m_preferences; }
     DiaryWriter &writer() const { return *m_writer; }
 
 Q_SIGNALS:
     void problemChanged(const penwick::diary::DiaryProblem &problem);
+    // Another program changed the selected day's text. With nothing of the user's waiting for
+    // the day, text is the day's new text; when the user's text replaced it (conflict), text is
+    // the other program's version, which the window keeps within reach.
+    void selectedDayChangedOutside(const QString &text, bool conflict);
 
 private:
     void takeReports();

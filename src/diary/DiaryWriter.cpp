@@ -65,6 +65,12 @@ QList<WriteReport> DiaryWriter::takeReports()
     return std::exchange(m_reports, {});
 }
 
+void DiaryWriter::setKnownFile(SnapshotPointer file)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_knownFile = std::move(file);
+}
+
 void DiaryWriter::setBeforeWrite(std::function<void()> hook)
 {
     const QMutexLocker lock(&m_mutex);
@@ -83,6 +89,11 @@ void DiaryWriter::run()
         const QMap<QString, QMap<QString, QString>> batch = std::exchange(m_waiting, {});
         m_writing = true;
         const std::function<void()> beforeWrite = m_beforeWrite;
+        // The window read the file since this thread did: that is what the user sees, so
+        // changes are told from it, as long as it is still the file on disk.
+        if (const SnapshotPointer known = std::exchange(m_knownFile, {});
+                known && known->isCurrent())
+            m_file = known;
         lock.unlock();
 
         if (beforeWrite)
@@ -106,10 +117,21 @@ WriteReport DiaryWriter::write(const QString &path, const QMap<QString, QString>
 {
     // The file is read again only when it is not the one last written: another program, or a
     // change of place, made it so.
-    if (!m_file || m_file->path() != path || !m_file->isCurrent())
+    QMap<QString, QString> replacedOutside;
+    if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
+        const SnapshotPointer known = m_file && m_file->path() == path ? m_file : nullptr;
         m_file = DiarySnapshot::load(path);
+        // a day another program changed meanwhile, which this write is about to replace
+        if (known && known->outcome().ok() && m_file->outcome().ok()) {
+            for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+                const QString outside = m_file->textOf(it.key());
+                if (outside != known->textOf(it.key()) && outside != it.value())
+                    replacedOutside.insert(it.key(), outside);
+            }
+        }
+    }
     if (!m_file->outcome().ok())
-        return { path, texts, m_file->outcome(), m_file };
+        return { path, texts, m_file->outcome(), m_file, {} };
 
     QByteArray bytes;
     std::optional<NoteScan> scan;
@@ -131,9 +153,9 @@ WriteReport DiaryWriter::write(const QString &path, const QMap<QString, QString>
     }
     const WriteResult written = replaceFileAtomically(path, bytes);
     if (!written.ok)
-        return { path, texts, { Status::WriteFailed, written.error }, m_file };
+        return { path, texts, { Status::WriteFailed, written.error }, m_file, {} };
     m_file = DiarySnapshot::fromWritten(path, std::move(bytes), std::move(scan));
-    return { path, texts, {}, m_file };
+    return { path, texts, {}, m_file, replacedOutside };
 }
 
 } // namespace penwick::diary

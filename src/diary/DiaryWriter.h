@@ -24,6 +24,9 @@ struct WriteReport
     QMap<QString, QString> texts; // day key to text
     Outcome outcome;
     SnapshotPointer snapshot;
+    // Days another program changed since Penwick last read or wrote the file, whose texts this
+    // write replaced: day key to the other program's text.
+    QMap<QString, QString> replacedOutsideChanges;
 };
 
 class DiaryWriter : public QObject
@@ -45,6 +48,10 @@ public:
     // The reports of the writes finished since the last call, oldest first.
     QList<WriteReport> takeReports();
 
+    // The file as the window read it, for telling other programs' changes from Penwick's own;
+    // taken before the next write while it is still the file on disk.
+    void setKnownFile(SnapshotPointer file);
+
     // Tests: runs on the writer's thread before each write.
     void setBeforeWrite(std::function<void()> hook);
 
@@ -65,6 +72,7 @@ private:
     QList<WriteReport> m_reports;
     std::function<void()> m_beforeWrite;
     SnapshotPointer m_file; // the writer thread's own: the file as last read or written
+    SnapshotPointer m_knownFile; // given by the window's thread, taken before the next write
     QThread *m_thread;
 };
 

@@ -18,12 +18,15 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPlainTextDocumentLayout>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTextDocument>
+#include <QTimer>
 #include <limits>
 
 using penwick::diary::DiaryProblem;
@@ -71,6 +74,20 @@ MainWindow::MainWindow(
             qOverload<>(&QWidget::setFocus));
 
     connect(m_ui->editor, &QPlainTextEdit::textChanged, this, &MainWindow::storeEditorText);
+    m_fileWatcher = new QFileSystemWatcher(this);
+    m_outsideCheck = new QTimer(this);
+    m_outsideCheck->setSingleShot(true);
+    m_outsideCheck->setInterval(150);
+    connect(m_fileWatcher, &QFileSystemWatcher::fileChanged, m_outsideCheck,
+            qOverload<>(&QTimer::start));
+    connect(m_fileWatcher, &QFileSystemWatcher::directoryChanged, m_outsideCheck,
+            qOverload<>(&QTimer::start));
+    connect(m_outsideCheck, &QTimer::timeout, this, [this] {
+        m_session->checkForOutsideChanges();
+        watchDiaryFile(); // a file replaced by a rename is watched anew
+    });
+    connect(m_session, &DiarySession::selectedDayChangedOutside, this,
+            &MainWindow::showOutsideChange);
     connect(m_session, &DiarySession::problemChanged, this, &MainWindow::showProblem);
     connect(m_ui->warningBar, &WarningBar::tryAgainRequested, this, &MainWindow::tryAgain);
 
@@ -161,12 +178,17 @@ void MainWindow::start()
 void MainWindow::showSelectedDay()
 {
     const QDate day = m_session->selectedDay();
+    watchDiaryFile();
     m_ui->calendar->showDay(day);
     placeText(m_session->textOf(day));
 }
 
 void MainWindow::showDay(QDate day)
 {
+    if (day != m_session->selectedDay() && !m_outsideNotice.isEmpty()) {
+        m_outsideNotice.clear();
+        showProblem(m_session->problem());
+    }
     m_session->selectDay(day);
     showSelectedDay();
 }
@@ -308,6 +330,9 @@ void MainWindow::showProblem(const DiaryProblem &problem)
                           .arg(QDir::toNativeSeparators(m_session->preferences().location()), path);
         warning = warning.isEmpty() ? preferences : warning + QLatin1Char(' ') + preferences;
     }
+    if (!m_outsideNotice.isEmpty())
+        warning = warning.isEmpty() ? m_outsideNotice
+                                    : warning + QLatin1Char(' ') + m_outsideNotice;
     if (warning.isEmpty())
         m_ui->warningBar->clearWarning();
     else
@@ -427,4 +452,53 @@ void MainWindow::setUpdateCheckEnabled(bool enabled)
     QString error;
     if (!preferences.sync(&error))
         statusBar()->showMessage(error);
+}
+
+void MainWindow::watchDiaryFile()
+{
+    const QString path = m_session->noteFilePath();
+    const QString folder = QFileInfo(path).absolutePath();
+    if (path == m_watchedPath && m_fileWatcher->files().contains(path))
+        return;
+    if (!m_fileWatcher->files().isEmpty())
+        m_fileWatcher->removePaths(m_fileWatcher->files());
+    if (!m_fileWatcher->directories().isEmpty())
+        m_fileWatcher->removePaths(m_fileWatcher->directories());
+    if (QFileInfo::exists(path))
+        m_fileWatcher->addPath(path);
+    if (QFileInfo(folder).isDir())
+        m_fileWatcher->addPath(folder);
+    m_watchedPath = path;
+}
+
+// Another program changed the shown day. Its text comes into the editor as one step of the
+// day's undo history, with the cursor kept where it was as closely as the new text allows. When
+// the user's own text replaced it, the other version goes onto the undo history beneath it.
+void MainWindow::showOutsideChange(const QString &text, bool conflict)
+{
+    DiaryEditor *editor = m_ui->editor;
+    const int position = editor->textCursor().position();
+    const QString mine = editor->diaryText();
+    {
+        const QSignalBlocker blocker(editor);
+        auto replaceAll = [editor](const QString &with) {
+            QTextCursor all(editor->document());
+            all.beginEditBlock();
+            all.select(QTextCursor::Document);
+            all.insertText(with);
+            all.endEditBlock();
+        };
+        replaceAll(text);
+        if (conflict)
+            replaceAll(mine);
+    }
+    QTextCursor cursor = editor->textCursor();
+    cursor.setPosition(std::min(position, editor->document()->characterCount() - 1));
+    editor->setTextCursor(cursor);
+    m_ui->actionUndo->setEnabled(editor->document()->isUndoAvailable());
+    if (conflict) {
+        m_outsideNotice = tr("Another program changed this day while you wrote. Your text is "
+                             "kept; Edit > Undo brings back the other version.");
+        showProblem(m_session->problem());
+    }
 }

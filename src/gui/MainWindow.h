@@ -24,6 +24,8 @@ namespace penwick::help {
 class UpdateCheck;
 }
 class Dialogs;
+class QFileSystemWatcher;
+class QTimer;
 class QTextDocument;
 class HelpWindow;
 class SearchPopover;
@@ -65,6 +67,7 @@ private Q_SLOTS:
     void showProblem(const penwick::diary::DiaryProblem &problem);
     void showAbout();
     void reportReminderFailure(const QString &reason);
+    void showOutsideChange(const QString &text, bool conflict);
     void showHelp();
     void showUpdateNotice();
     void setUpdateCheckEnabled(bool enabled);
@@ -80,6 +83,8 @@ private:
     // Replaces the editor's text without it counting as an edit.
     void placeText(const QString &text);
     bool isUpdateCheckEnabled() const;
+    // Watches the note file and its folder, so changes other programs make are seen.
+    void watchDiaryFile();
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     penwick::diary::DiarySession *m_session;
@@ -88,5 +93,9 @@ private:
     StorageSheet *m_storageSheet;
     HelpWindow *m_helpWindow = nullptr;
     QHash<QDate, QTextDocument *> m_dayDocuments; // each day shown, with its undo history
+    QFileSystemWatcher *m_fileWatcher;
+    QTimer *m_outsideCheck; // a burst of changes on disk is looked at once
+    QString m_watchedPath;
+    QString m_outsideNotice; // said over the editor until another day is shown
     penwick::help::UpdateCheck *m_updateCheck;
 };

@@ -2,7 +2,9 @@
 // preferences file that points oddly or cannot be read, quitting with changes not stored, and
 // each day's own undo history.
 #include "WindowTest.h"
+#include "diary/DiaryWriter.h"
 #include "gui/Dialogs.h"
+#include "platform/AtomicFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -208,6 +210,42 @@ private Q_SLOTS:
         QVERIFY(undo->isEnabled());
         m_app->window.showPreviousDay(); // a day never typed in: nothing to undo
         QVERIFY(!undo->isEnabled());
+    }
+
+    // Another program (a sync tool, another machine) changes the shown day: with nothing of the
+    // user's waiting, its text comes into the editor, one Undo away from the old one.
+    void outsideChangeToTheShownDayIsLoaded()
+    {
+        QVERIFY(writeDiary({ entry("2026-03-05", "mine"), entry("2026-03-04", "yesterday") }));
+        launch();
+        QVERIFY(replaceFileAtomically(notePath(),
+                plist::writeXml(QVariantList { entry("2026-03-05", "mine, edited elsewhere"),
+                        entry("2026-03-04", "yesterday") }))
+                        .ok);
+        QTRY_COMPARE(m_app->editor()->toPlainText(), QString("mine, edited elsewhere"));
+        QVERIFY(!m_app->warningBar()->isVisible());
+        m_app->child<QAction>("actionUndo")->trigger();
+        QCOMPARE(entriesOnDisk().first(), QVariant(entry("2026-03-05", "mine")));
+    }
+
+    // Both sides changed the day: the user's text is stored, the other version is kept on the
+    // day's undo history, and the warning says so.
+    void bothSidesChangedTheDay()
+    {
+        QVERIFY(writeDiary({ entry("2026-03-05", "") }));
+        launch();
+        m_app->session.writer().setBeforeWrite([] {
+            static bool once = false;
+            if (!std::exchange(once, true))
+                replaceFileAtomically(notePath(),
+                        plist::writeXml(QVariantList { entry("2026-03-05", "theirs") }));
+        });
+        QTest::keyClicks(m_app->editor(), "x");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "x") });
+        QTRY_VERIFY(m_app->warningText().contains("Another program changed this day"));
+        m_app->child<QAction>("actionUndo")->trigger();
+        QCOMPARE(m_app->editor()->toPlainText(), QString("theirs"));
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "theirs") });
     }
 };
 
