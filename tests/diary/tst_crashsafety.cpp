@@ -1,12 +1,14 @@
 // A keystroke's rewrite killed at any moment, or stopped by a full disk, leaves the note file
 // whole: the old version or the new one, never a mix or a torn file.
 #include "TestEnvironment.h"
+#include "diary/DiaryWriter.h"
 #include "diary/NoteFile.h"
 #include "platform/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QThread>
 #include <cstdio>
 
 using namespace penwick::diary;
@@ -30,6 +32,28 @@ int runWriter(const QString &path)
             std::fputs("ready\n", stdout);
             std::fflush(stdout);
         }
+    }
+}
+
+// A typist, run in a child process: the writer thread stores the day's growing text as keys
+// come, until the process is killed; with a file size limit, every write fails.
+int runTypist(const QString &path, const QString &dayKey, bool failing)
+{
+    if (failing) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small { 64, 64 }; // smaller than any diary file
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    DiaryWriter writer;
+    QString text;
+    for (int key = 0;; ++key) {
+        text += QChar(u'a' + key % 26);
+        writer.store(path, dayKey, text);
+        if (key == 0) {
+            std::fputs("ready\n", stdout);
+            std::fflush(stdout);
+        }
+        QThread::usleep(300);
     }
 }
 
@@ -88,6 +112,48 @@ private Q_SLOTS:
         QVERIFY(sawA > 0 && sawB > 0); // the kills landed in the middle of the work
     }
 
+    // Fifty typists killed at random, some of them unable to write: each round's day holds a
+    // prefix of what was typed (or nothing), every earlier day stays as it was, and Python's
+    // plistlib reads the file after every round.
+    void killedTypistsLoseNothingStored()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("note.plist");
+        QVERIFY(writeEntries(
+                path, { QVariantMap { { "date", "2024-01-01" }, { "text", "first" } } })
+                        .ok());
+        QRandomGenerator random(11);
+        QMap<QString, QString> stored { { "2024-01-01", "first" } };
+        for (int round = 0; round < 50; ++round) {
+            const QString dayKey = QDate(2024, 7, 1).addDays(round).toString(Qt::ISODate);
+            const bool failing = round % 5 == 4;
+            QProcess typist;
+            typist.start(QCoreApplication::applicationFilePath(),
+                    { "--typist", path, dayKey, failing ? "failing" : "writing" });
+            QVERIFY(typist.waitForStarted());
+            QVERIFY(typist.waitForReadyRead(30000));
+            QThread::usleep(random.bounded(40000));
+            ::kill(pid_t(typist.processId()), SIGKILL);
+            QVERIFY(typist.waitForFinished());
+
+            bool ok = false;
+            const QByteArray seen = penwick::test::python(
+                    "import plistlib,sys\nfor e in plistlib.load(open(sys.argv[1],'rb')): "
+                    "print(e['date'], e['text'])",
+                    { path }, &ok);
+            QVERIFY2(ok, "plistlib refused the file");
+            const Entries after = loadEntries(path);
+            QVERIFY(after.outcome.ok());
+            for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+                QCOMPARE(lookupText(after.entries, it.key()), it.value());
+            const QString typed = lookupText(after.entries, dayKey);
+            QVERIFY(QString("abcdefghijklmnopqrstuvwxyz").repeated(40).startsWith(typed));
+            if (failing)
+                QCOMPARE(typed, QString());
+            stored.insert(dayKey, typed);
+        }
+    }
+
     void fullDiskKeepsTheOldFileAndSaysWhy()
     {
         QTemporaryDir dir;
@@ -113,6 +179,11 @@ int main(int argc, char *argv[])
 {
     if (argc == 3 && qstrcmp(argv[1], "--writer") == 0)
         return runWriter(QString::fromLocal8Bit(argv[2]));
+    if (argc == 5 && qstrcmp(argv[1], "--typist") == 0) {
+        QCoreApplication app(argc, argv);
+        return runTypist(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                qstrcmp(argv[4], "failing") == 0);
+    }
     penwick::test::environment();
     QCoreApplication app(argc, argv);
     tst_CrashSafety tc;
