@@ -11,6 +11,9 @@
 #include <QMessageBox>
 #include <QTranslator>
 #include <cstdio>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -30,6 +33,12 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
+#if defined(__GLIBC__)
+    // The diary's bytes live in buffers as large as the file; each write makes the next one and
+    // frees the last. A fixed threshold keeps such buffers mapped apart and returned to the
+    // system when freed (glibc would otherwise raise its threshold and keep them in the heap).
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
     if (!hasDisplay()) {
         std::fputs("Penwick needs a graphical display: start it from a desktop session (no DISPLAY "
                    "or WAYLAND_DISPLAY is set).\n",
