@@ -40,6 +40,21 @@
     </message>
 </context>
 <context>
+    <name>CalendarModel</name>
+    <message>
+        <source>has an entry</source>
+        <translation>hat einen Eintrag</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+</context>
+<context>
     <name>CalendarWidget</name>
     <message>
         <source>Previous Month</source>
@@ -287,6 +302,46 @@
     <message>
         <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
         <translation>Ein anderes Programm hat diesen Tag geändert, während Sie schrieben. Ihr Text bleibt; Bearbeiten &gt; Rückgängig holt die andere Fassung zurück.</translation>
+    </message>
+    <message>
+        <source>Open day</source>
+        <translation>Geöffneter Tag</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Print Day…</source>
+        <translation>Tag &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>%1 — Penwick</source>
+        <translation>%1 — Penwick</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 Wort</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 Wörter</translation>
+    </message>
+    <message>
+        <source>Print Day</source>
+        <translation>Tag drucken</translation>
     </message>
 </context>
 <context>

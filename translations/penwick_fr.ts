@@ -40,6 +40,21 @@
     </message>
 </context>
 <context>
+    <name>CalendarModel</name>
+    <message>
+        <source>has an entry</source>
+        <translation>avec une page</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>sélectionné</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd’hui</translation>
+    </message>
+</context>
+<context>
     <name>CalendarWidget</name>
     <message>
         <source>Previous Month</source>
@@ -287,6 +302,46 @@
     <message>
         <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
         <translation>Un autre programme a modifié ce jour pendant que vous écriviez. Votre texte est conservé ; Édition &gt; Annuler ramène l’autre version.</translation>
+    </message>
+    <message>
+        <source>Open day</source>
+        <translation>Jour ouvert</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Print Day…</source>
+        <translation>&amp;Imprimer le jour…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>%1 — Penwick</source>
+        <translation>%1 — Penwick</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 mot</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 mots</translation>
+    </message>
+    <message>
+        <source>Print Day</source>
+        <translation>Imprimer le jour</translation>
     </message>
 </context>
 <context>

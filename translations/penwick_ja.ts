@@ -40,6 +40,21 @@
     </message>
 </context>
 <context>
+    <name>CalendarModel</name>
+    <message>
+        <source>has an entry</source>
+        <translation>日記あり</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>選択中</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+</context>
+<context>
     <name>CalendarWidget</name>
     <message>
         <source>Previous Month</source>
@@ -286,6 +301,46 @@
     <message>
         <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
         <translation>書いている間に別のプログラムがこの日を変更しました。あなたの文章は残してあります。編集 &gt; 元に戻す で別の版に戻せます。</translation>
+    </message>
+    <message>
+        <source>Open day</source>
+        <translation>開いている日</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Print Day…</source>
+        <translation>この日を印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>拡大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>実際のサイズ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>%1 — Penwick</source>
+        <translation>%1 — Penwick</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 語</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 語</translation>
+    </message>
+    <message>
+        <source>Print Day</source>
+        <translation>この日を印刷</translation>
     </message>
 </context>
 <context>

@@ -236,6 +236,21 @@ std::optional<int> DiarySession::removeEmptyEntries()
     return outcome.ok() ? std::optional(removed) : std::nullopt;
 }
 
+QSet<QDate> DiarySession::daysWithText(QDate month)
+{
+    QSet<QDate> days = currentFile().daysWithText(month);
+    for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it) {
+        const QDate day = dayFromKey(it.key());
+        if (day.year() == month.year() && day.month() == month.month()) {
+            if (it.value().isEmpty())
+                days.remove(day);
+            else
+                days.insert(day);
+        }
+    }
+    return days;
+}
+
 QList<DiaryEntry> DiarySession::search(const QString &keyword)
 {
     if (keyword.isEmpty())

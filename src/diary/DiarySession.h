@@ -86,6 +86,8 @@ public:
     // Removes the entries whose text is empty; how many, or nothing when the diary could not
     // be rewritten.
     std::optional<int> removeEmptyEntries();
+    // The days of month whose entry holds text, the window's unsaved texts included.
+    QSet<QDate> daysWithText(QDate month);
     // The entries whose text holds keyword, in date order, with the window's unsaved texts.
     QList<DiaryEntry> search(const QString &keyword);
 

@@ -1,5 +1,6 @@
 #include "DiarySnapshot.h"
 
+#include "diary/DayKey.h"
 #include "diary/Search.h"
 
 #include <QFile>
@@ -79,6 +80,36 @@ QString DiarySnapshot::textOf(const QString &dayKey) const
         return i < 0 ? QString() : decodeCharacterData(m_scan->entries[size_t(i)].text.of(m_bytes));
     }
     return lookupText(m_entries, dayKey);
+}
+
+QSet<QDate> DiarySnapshot::daysWithText(QDate month) const
+{
+    QSet<QDate> days;
+    if (!m_outcome.ok())
+        return days;
+    const QByteArray prefix = QString::asprintf("%04d-%02d-", month.year(), month.month()).toUtf8();
+    auto consider = [&](const QString &date, bool hasText) {
+        if (hasText)
+            if (const QDate day = dayFromKey(date); day.isValid())
+                days.insert(day);
+    };
+    if (m_scan) {
+        for (const ScannedEntry &entry : m_scan->entries) {
+            const QByteArrayView rawDate = entry.date.of(m_bytes);
+            if (rawDate.startsWith(prefix))
+                consider(decodeCharacterData(rawDate), entry.text.end > entry.text.begin);
+        }
+        return days;
+    }
+    for (const QVariant &entry : m_entries) {
+        if (!isDiaryEntry(entry))
+            continue;
+        const QVariantMap map = entry.toMap();
+        const QString date = map.value(dateKey).toString();
+        if (date.startsWith(QString::fromUtf8(prefix)))
+            consider(date, !map.value(textKey).toString().isEmpty());
+    }
+    return days;
 }
 
 QList<DiaryEntry> DiarySnapshot::search(

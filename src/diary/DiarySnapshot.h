@@ -9,7 +9,9 @@
 #include "diary/NoteScan.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -51,6 +53,9 @@ public:
 
     // The text of the first entry for the day, or the empty string.
     QString textOf(const QString &dayKey) const;
+
+    // The days of month whose entry holds text.
+    QSet<QDate> daysWithText(QDate month) const;
 
     // The entries whose text holds keyword, in date order; where replaced holds a day, its
     // text stands in for the file's (and a day only it holds is added).

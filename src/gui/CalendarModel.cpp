@@ -1,6 +1,8 @@
 #include "CalendarModel.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QLocale>
 
 using penwick::calendar::MonthGrid;
 
@@ -34,6 +36,38 @@ void CalendarModel::showDay(QDate day)
         return;
     }
     setHighlightedDay(day);
+}
+
+void CalendarModel::setToday(QDate today)
+{
+    const QDate before = std::exchange(m_today, today);
+    changed(before);
+    changed(today);
+}
+
+void CalendarModel::setDaysWithText(QSet<QDate> days)
+{
+    m_withText = std::move(days);
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(1, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void CalendarModel::setDayHasText(QDate day, bool hasText)
+{
+    if (m_withText.contains(day) == hasText)
+        return;
+    if (hasText)
+        m_withText.insert(day);
+    else
+        m_withText.remove(day);
+    changed(day);
+}
+
+void CalendarModel::changed(QDate day)
+{
+    const QModelIndex at = indexOf(day);
+    if (at.isValid())
+        Q_EMIT dataChanged(at, at);
 }
 
 void CalendarModel::clearHighlight()
@@ -84,13 +118,38 @@ QVariant CalendarModel::data(const QModelIndex &index, int role) const
         return {};
     }
     const QDate day = dayAt(index);
+    if (!day.isValid())
+        return role == Qt::DisplayRole ? QVariant(QString()) : QVariant();
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return day.isValid() ? QString::number(day.day()) : QString();
+        return QString::number(day.day());
+    case Qt::AccessibleTextRole: {
+        // the whole date and its state, for screen readers and tests alike
+        QStringList parts { QLocale().toString(day, QLocale::LongFormat) };
+        if (m_withText.contains(day))
+            parts << tr("has an entry");
+        if (day == m_highlighted)
+            parts << tr("selected");
+        if (day == m_today)
+            parts << tr("today");
+        return parts.join(QStringLiteral(", "));
+    }
+    case Qt::FontRole:
+        if (m_withText.contains(day)) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case SelectedRole:
+        return day == m_highlighted;
+    case TodayRole:
+        return day == m_today;
+    case HasEntryRole:
+        return m_withText.contains(day);
     case Qt::ForegroundRole:
         // an invalid colour stands for the palette's, resolved when drawn, so dark themes work
-        if (day.isValid() && day == m_highlighted)
+        if (day == m_highlighted)
             return highlightColor();
         return {};
     case Qt::TextAlignmentRole:

@@ -8,6 +8,7 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QDate>
+#include <QSet>
 
 class CalendarModel : public QAbstractTableModel
 {
@@ -17,6 +18,12 @@ public:
 
     // The colour the highlighted day is drawn in; other days take the palette's text colour.
     static QColor highlightColor();
+    enum Role { SelectedRole = Qt::UserRole + 1, TodayRole, HasEntryRole };
+
+    // Today gets a ring; days whose entry holds text are drawn bold.
+    void setToday(QDate today);
+    void setDaysWithText(QSet<QDate> days);
+    void setDayHasText(QDate day, bool hasText);
 
     // Shows the month that holds day, with day highlighted.
     void showDay(QDate day);
@@ -35,6 +42,10 @@ public:
 private:
     void setHighlightedDay(QDate day);
 
+    void changed(QDate day);
+
     penwick::calendar::MonthGrid m_grid;
     QDate m_highlighted;
+    QDate m_today;
+    QSet<QDate> m_withText;
 };

@@ -5,15 +5,49 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace {
 
-// Cells are never selected: no focus frame or selection colour competes with the highlight.
+// Cells are never selected: the selected day is drawn in the highlight colour on a filled
+// round background of a light tint of it, today gets a ring, and the keyboard's place in the
+// table gets a focus frame while the table has the keyboard.
 class CalendarDelegate : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+            const QModelIndex &index) const override
+    {
+        const bool selected = index.data(CalendarModel::SelectedRole).toBool();
+        const bool today = index.data(CalendarModel::TodayRole).toBool();
+        if (selected || today) {
+            const int side = std::min({ option.rect.width(), option.rect.height(),
+                                     option.fontMetrics.height() * 2 + 4 })
+                    - 4;
+            QRectF circle(0, 0, side, side);
+            circle.moveCenter(QRectF(option.rect).center());
+            painter->save();
+            painter->setRenderHint(QPainter::Antialiasing);
+            QColor tint = CalendarModel::highlightColor();
+            tint.setAlphaF(0.22f);
+            painter->setPen(today ? QPen(CalendarModel::highlightColor(), 1.5) : Qt::NoPen);
+            painter->setBrush(selected ? QBrush(tint) : Qt::NoBrush);
+            painter->drawEllipse(circle);
+            painter->restore();
+        }
+        QStyledItemDelegate::paint(painter, option, index);
+        const auto *view = qobject_cast<const QAbstractItemView *>(option.widget);
+        if (view && view->hasFocus() && view->currentIndex() == index) {
+            QStyleOptionFocusRect frame;
+            frame.QStyleOption::operator=(option);
+            frame.rect = option.rect.adjusted(1, 1, -1, -1);
+            frame.backgroundColor = option.palette.color(QPalette::Base);
+            view->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, painter, view);
+        }
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
@@ -36,6 +70,7 @@ CalendarWidget::CalendarWidget(QWidget *parent)
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->setMinimumSectionSize(22);
+    view->setTabKeyNavigation(false); // Tab leaves the calendar; the arrow keys walk the days
     view->installEventFilter(this);
     connect(view, &QAbstractItemView::clicked, this, &CalendarWidget::chooseCell);
 
@@ -61,6 +96,7 @@ void CalendarWidget::showDay(QDate day)
 {
     m_model->showDay(day);
     m_ui->monthButton->setText(penwick::calendar::monthLabel(m_model->shownMonth()));
+    m_ui->calendarView->setCurrentIndex(m_model->indexOf(day));
 }
 
 void CalendarWidget::chooseCell(const QModelIndex &index)
@@ -91,6 +127,11 @@ bool CalendarWidget::eventFilter(QObject *watched, QEvent *event)
                 return true;
             case Qt::Key_Down:
                 Q_EMIT dayStepRequested(7);
+                return true;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+                Q_EMIT dayActivated();
                 return true;
             default:
                 break;

@@ -28,6 +28,8 @@ Q_SIGNALS:
     void dayChosen(QDate day);
     // The arrow keys in the table: days to step from the selected day.
     void dayStepRequested(int days);
+    // Return in the table: the user wants to write in the day shown.
+    void dayActivated();
     void previousMonthRequested();
     void todayRequested();
     void nextMonthRequested();

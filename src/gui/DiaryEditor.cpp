@@ -2,6 +2,7 @@
 
 #include "diary/NoteFile.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 
 QString DiaryEditor::diaryText() const
@@ -20,4 +21,20 @@ void DiaryEditor::insertFromMimeData(const QMimeData *source)
     }
     textCursor().insertText(penwick::diary::storableText(source->text()));
     ensureCursorVisible();
+}
+
+bool DiaryEditor::event(QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers().testFlag(Qt::ControlModifier)
+                && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            if (key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier))
+                focusPreviousChild();
+            else
+                focusNextChild();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
 }

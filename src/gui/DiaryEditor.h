@@ -1,6 +1,7 @@
 // The editor of a day's text. Its text is the document's characters exactly (no-break spaces
 // and line separators kept; paragraphs end in line feeds), and pasted text loses the
-// characters the diary file cannot carry, so the editor shows what is stored.
+// characters the diary file cannot carry, so the editor shows what is stored. Tab is a
+// character here; Ctrl+Tab moves on.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -15,4 +16,6 @@ public:
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
+    // Tab types a tab; Ctrl+Tab and Ctrl+Shift+Tab leave the editor.
+    bool event(QEvent *event) override;
 };

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "CalendarModel.h"
 #include "Dialogs.h"
 #include "HelpWindow.h"
 #include "SearchPopover.h"
@@ -21,12 +22,21 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QKeySequence>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextDocumentLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QTimer>
+#include <cmath>
 #include <limits>
 
 using penwick::diary::DiaryProblem;
@@ -61,11 +71,15 @@ MainWindow::MainWindow(
             &MainWindow::removeEmptyEntries);
 
     CalendarWidget *calendar = m_ui->calendar;
-    connect(calendar, &CalendarWidget::dayChosen, this, &MainWindow::showDay);
+    connect(calendar, &CalendarWidget::dayChosen, this, &MainWindow::chooseDay);
+    connect(calendar, &CalendarWidget::dayActivated, this, &MainWindow::focusEditor);
     connect(calendar, &CalendarWidget::dayStepRequested, this, &MainWindow::stepDays);
     connect(calendar, &CalendarWidget::previousMonthRequested, this,
             &MainWindow::showPreviousMonth);
-    connect(calendar, &CalendarWidget::todayRequested, this, &MainWindow::showToday);
+    connect(calendar, &CalendarWidget::todayRequested, this, [this] {
+        showToday();
+        focusEditor();
+    });
     connect(calendar, &CalendarWidget::nextMonthRequested, this, &MainWindow::showNextMonth);
 
     connect(m_searchPopover, &SearchPopover::searchRequested, this, &MainWindow::runSearch);
@@ -91,6 +105,9 @@ MainWindow::MainWindow(
     connect(m_session, &DiarySession::problemChanged, this, &MainWindow::showProblem);
     connect(m_ui->warningBar, &WarningBar::tryAgainRequested, this, &MainWindow::tryAgain);
 
+    m_wordCount = new QLabel(this);
+    m_wordCount->setObjectName(QStringLiteral("wordCount"));
+    statusBar()->addPermanentWidget(m_wordCount);
     createActions();
 }
 
@@ -150,22 +167,44 @@ void MainWindow::createActions()
     ui.actionNextMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     ui.actionPreviousDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    connect(ui.actionPreviousMonth, &QAction::triggered, this, &MainWindow::showPreviousMonth);
-    connect(ui.actionToday, &QAction::triggered, this, &MainWindow::showToday);
-    connect(ui.actionNextMonth, &QAction::triggered, this, &MainWindow::showNextMonth);
-    connect(ui.actionPreviousDay, &QAction::triggered, this, &MainWindow::showPreviousDay);
-    connect(ui.actionNextDay, &QAction::triggered, this, &MainWindow::showNextDay);
+    // a day chosen from the Go menu is a day to write in
+    for (const auto &[action, show] :
+            { std::pair { ui.actionPreviousMonth, &MainWindow::showPreviousMonth },
+                    { ui.actionToday, &MainWindow::showToday },
+                    { ui.actionNextMonth, &MainWindow::showNextMonth },
+                    { ui.actionPreviousDay, &MainWindow::showPreviousDay },
+                    { ui.actionNextDay, &MainWindow::showNextDay } }) {
+        connect(action, &QAction::triggered, this, [this, show = show] {
+            (this->*show)();
+            focusEditor();
+        });
+    }
 
     ui.actionHelp->setShortcut(QKeySequence::HelpContents);
     connect(ui.actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
     ui.actionCheckForUpdates->setChecked(isUpdateCheckEnabled());
     connect(ui.actionCheckForUpdates, &QAction::toggled, this, &MainWindow::setUpdateCheckEnabled);
     connect(ui.actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
+
+    ui.actionZoomIn->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    ui.actionZoomOut->setShortcut(QKeySequence::ZoomOut);
+    ui.actionActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(ui.actionZoomIn, &QAction::triggered, this, [this] { zoomEditor(1); });
+    connect(ui.actionZoomOut, &QAction::triggered, this, [this] { zoomEditor(-1); });
+    connect(ui.actionActualSize, &QAction::triggered, this, [this] { zoomEditor(-m_zoom); });
+    ui.actionPrint->setShortcut(QKeySequence::Print);
+    connect(ui.actionPrint, &QAction::triggered, this, &MainWindow::printDay);
+
+    // F10 opens the menu bar from the keyboard, as on other desktops
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void MainWindow::start()
 {
     m_session->open();
+    restoreWindowState();
     showSelectedDay();
     show();
     m_ui->editor->setFocus();
@@ -180,7 +219,26 @@ void MainWindow::showSelectedDay()
     const QDate day = m_session->selectedDay();
     watchDiaryFile();
     m_ui->calendar->showDay(day);
+    CalendarModel *calendar = m_ui->calendar->model();
+    calendar->setToday(m_session->today());
+    calendar->setDaysWithText(m_session->daysWithText(day));
     placeText(m_session->textOf(day));
+    // the open day, named in the user's language, over the editor and in the title
+    const QString name = QLocale().toString(day, QLocale::LongFormat);
+    m_ui->dayTitle->setText(name);
+    setWindowTitle(tr("%1 — Penwick").arg(name));
+}
+
+void MainWindow::focusEditor()
+{
+    m_ui->editor->setFocus(Qt::OtherFocusReason);
+    m_ui->editor->moveCursor(QTextCursor::End);
+}
+
+void MainWindow::chooseDay(QDate day)
+{
+    showDay(day);
+    focusEditor();
 }
 
 void MainWindow::showDay(QDate day)
@@ -240,7 +298,7 @@ void MainWindow::placeText(const QString &text)
     if (!document) {
         document = new QTextDocument(this);
         document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-        document->setDefaultFont(m_ui->editor->font());
+        document->setDefaultFont(editorFont());
         document->setDocumentMargin(14);
         document->clearUndoRedoStacks(); // the margin is no step of the user's
     }
@@ -257,11 +315,14 @@ void MainWindow::placeText(const QString &text)
     m_ui->editor->moveCursor(QTextCursor::End);
     m_ui->actionUndo->setEnabled(document->isUndoAvailable());
     m_ui->actionRedo->setEnabled(document->isRedoAvailable());
+    showWordCount();
 }
 
 void MainWindow::storeEditorText()
 {
     const QString stored = m_session->storeText(m_ui->editor->diaryText());
+    m_ui->calendar->model()->setDayHasText(m_session->selectedDay(), !stored.isEmpty());
+    showWordCount();
     // an open list of results follows the text as it changes: the edited day's row alone
     if (m_searchPopover->isShown() && !m_searchPopover->keyword().isEmpty())
         m_searchPopover->followEdit({ penwick::diary::dayKey(m_session->selectedDay()), stored });
@@ -377,6 +438,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         }
         break;
     }
+    saveWindowState();
     event->accept();
 }
 
@@ -501,4 +563,88 @@ void MainWindow::showOutsideChange(const QString &text, bool conflict)
                              "kept; Edit > Undo brings back the other version.");
         showProblem(m_session->problem());
     }
+}
+
+namespace {
+const QString geometryKey = QStringLiteral("window/geometry");
+const QString splitterKey = QStringLiteral("window/splitter");
+const QString zoomKey = QStringLiteral("editor/zoom");
+} // namespace
+
+void MainWindow::restoreWindowState()
+{
+    penwick::Preferences &preferences = m_session->preferences();
+    m_zoom = int(preferences.value(zoomKey).toLongLong());
+    zoomEditor(0);
+    const QRect screenArea = screen()->availableGeometry();
+    if (!restoreGeometry(preferences.value(geometryKey).toByteArray())) {
+        // a first start fits any screen at any scale
+        resize(std::min(960, screenArea.width() * 9 / 10),
+                std::min(620, screenArea.height() * 9 / 10));
+        move(screenArea.center() - rect().center());
+    }
+    // a window remembered on a larger or another screen is brought back onto this one
+    resize(std::min(width(), screenArea.width()), std::min(height(), screenArea.height()));
+    if (!screenArea.intersects(frameGeometry()))
+        move(screenArea.topLeft());
+    m_ui->splitter->restoreState(preferences.value(splitterKey).toByteArray());
+}
+
+void MainWindow::saveWindowState()
+{
+    penwick::Preferences &preferences = m_session->preferences();
+    preferences.setValue(geometryKey, saveGeometry());
+    preferences.setValue(splitterKey, m_ui->splitter->saveState());
+    preferences.setValue(zoomKey, qlonglong(m_zoom));
+    preferences.sync();
+}
+
+QFont MainWindow::editorFont() const
+{
+    QFont font = QApplication::font(m_ui->editor);
+    font.setPointSizeF(std::max(6.0, font.pointSizeF() * std::pow(1.15, m_zoom)));
+    return font;
+}
+
+void MainWindow::zoomEditor(int steps)
+{
+    m_zoom = std::clamp(m_zoom + steps, -4, 10);
+    const QFont font = editorFont();
+    m_ui->editor->setFont(font);
+    for (QTextDocument *document : std::as_const(m_dayDocuments))
+        document->setDefaultFont(font);
+}
+
+void MainWindow::showWordCount()
+{
+    const QString text = m_ui->editor->diaryText();
+    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
+    int count = 0;
+    for (qsizetype at = words.toNextBoundary(); at >= 0; at = words.toNextBoundary()) {
+        if (words.boundaryReasons().testFlag(QTextBoundaryFinder::EndOfItem))
+            ++count;
+    }
+    m_wordCount->setText(count == 1 ? tr("1 word") : tr("%1 words").arg(count));
+}
+
+void MainWindow::printDay()
+{
+    QPrinter printer;
+    printer.setDocName(m_ui->dayTitle->text());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Day"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QTextDocument page;
+    QTextCursor cursor(&page);
+    QTextCharFormat title;
+    QFont titleFont = editorFont();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    title.setFont(titleFont);
+    cursor.insertText(m_ui->dayTitle->text() + QStringLiteral("\n\n"), title);
+    QTextCharFormat body;
+    body.setFont(editorFont());
+    cursor.insertText(m_ui->editor->diaryText(), body);
+    page.print(&printer);
 }

@@ -57,6 +57,9 @@ public Q_SLOTS:
     void showPreviousDay();
     void showNextDay();
     void raiseWindow();
+    // A day chosen to write in: shown, with the keyboard in the editor at the end of its text.
+    void chooseDay(QDate day);
+    void focusEditor();
     // Reads the diary again, starts a missing one, and writes what waits.
     void tryAgain();
 
@@ -68,6 +71,8 @@ private Q_SLOTS:
     void showAbout();
     void reportReminderFailure(const QString &reason);
     void showOutsideChange(const QString &text, bool conflict);
+    void zoomEditor(int steps);
+    void printDay();
     void showHelp();
     void showUpdateNotice();
     void setUpdateCheckEnabled(bool enabled);
@@ -85,6 +90,10 @@ private:
     bool isUpdateCheckEnabled() const;
     // Watches the note file and its folder, so changes other programs make are seen.
     void watchDiaryFile();
+    void restoreWindowState();
+    void saveWindowState();
+    void showWordCount();
+    QFont editorFont() const;
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     penwick::diary::DiarySession *m_session;
@@ -97,5 +106,7 @@ private:
     QTimer *m_outsideCheck; // a burst of changes on disk is looked at once
     QString m_watchedPath;
     QString m_outsideNotice; // said over the editor until another day is shown
+    int m_zoom = 0; // the editor font's steps from the standard size
+    class QLabel *m_wordCount;
     penwick::help::UpdateCheck *m_updateCheck;
 };

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 const int popoverMinimumWidth = 340;
@@ -55,10 +56,21 @@ SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
     });
 
     connect(m_field, &QLineEdit::returnPressed, this, &SearchPopover::open);
+    // While the list is open, it follows the keyword as it is typed, once typing pauses.
+    m_typingPause = new QTimer(this);
+    m_typingPause->setSingleShot(true);
+    m_typingPause->setInterval(150);
+    connect(m_typingPause, &QTimer::timeout, this, [this] {
+        if (isShown() && !keyword().isEmpty())
+            Q_EMIT searchRequested(keyword());
+    });
     connect(m_field, &QLineEdit::textChanged, this, [this](const QString &keyword) {
         if (keyword.isEmpty()) { // the clear button, or every letter deleted
+            m_typingPause->stop();
             setResults({});
             hide();
+        } else if (isShown()) {
+            m_typingPause->start();
         }
     });
     connect(m_ui->closeResultsButton, &QToolButton::clicked, this, &QWidget::hide);
@@ -90,6 +102,7 @@ int SearchPopover::selectedRow() const
 
 void SearchPopover::open()
 {
+    m_typingPause->stop();
     place();
     show();
     raise();
@@ -174,20 +187,26 @@ void SearchPopover::selectionChanged()
 
 void SearchPopover::place()
 {
+    // Beside the calendar, over the editor's edge, its foot level with the field: the day
+    // being looked at stays in sight. Where the window is too narrow, above the field.
     const QRect field(m_field->mapTo(m_window, QPoint(0, 0)), m_field->size());
-    const int width = std::min(
-            std::max(field.width(), popoverMinimumWidth), m_window->width() - field.left() - 8);
     const int rows = std::clamp(m_model->rowCount(), 3, visibleRows);
     const int rowHeight = m_ui->resultsView->verticalHeader()->defaultSectionSize();
     const int height = m_ui->resultsTitle->sizeHint().height() + rows * rowHeight + 24;
-    int top = field.bottom() + 3;
-    if (top + height > m_window->height() - 4) { // no room below: open upwards
-        const auto *mainWindow = qobject_cast<QMainWindow *>(m_window);
-        const int menuHeight
-                = mainWindow && mainWindow->menuBar() ? mainWindow->menuBar()->height() : 0;
-        top = std::max(field.top() - height - 3, menuHeight);
+    const auto *mainWindow = qobject_cast<QMainWindow *>(m_window);
+    const int menuHeight
+            = mainWindow && mainWindow->menuBar() ? mainWindow->menuBar()->height() : 0;
+    const int besideLeft = field.right() + 12;
+    if (besideLeft + popoverMinimumWidth <= m_window->width() - 8) {
+        const int width = std::min(popoverMinimumWidth + 80, m_window->width() - 8 - besideLeft);
+        const int top = std::max(field.bottom() - height, menuHeight + 4);
+        setGeometry(besideLeft, top, width, height);
+    } else {
+        const int width = std::min(
+                std::max(field.width(), popoverMinimumWidth), m_window->width() - field.left() - 8);
+        const int top = std::max(field.top() - height - 3, menuHeight);
+        setGeometry(field.left(), top, width, height);
     }
-    setGeometry(field.left(), top, width, height);
     raise();
 }
 

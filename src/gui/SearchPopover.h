@@ -65,4 +65,5 @@ private:
     ResultsModel *m_model;
     bool m_restoringSelection = false; // set while setResults selects the remembered row
     int m_selectedBeforePress = -1;
+    class QTimer *m_typingPause; // a new keyword is searched once typing pauses
 };
