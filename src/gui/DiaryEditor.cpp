@@ -29,10 +29,9 @@ bool DiaryEditor::event(QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->modifiers().testFlag(Qt::ControlModifier)
                 && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            if (key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier))
-                focusPreviousChild();
-            else
-                focusNextChild();
+            // the widget's own focus chain: the editor's refuses to move while Tab types
+            QWidget::focusNextPrevChild(
+                    key->key() != Qt::Key_Backtab && !key->modifiers().testFlag(Qt::ShiftModifier));
             return true;
         }
     }

@@ -1,0 +1,131 @@
+// Penwick as a desktop user meets it: where the keyboard goes, what says which day is open,
+// what the calendar marks, what is remembered, and the results list following the keyword.
+#include "WindowTest.h"
+#include "gui/ResultsModel.h"
+
+#include <QApplication>
+
+using namespace penwick;
+using namespace penwick::test;
+
+class tst_Desktop : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Penwick> m_app;
+
+    void launch()
+    {
+        QVERIFY(penwick::test::launch(
+                m_app, [] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0)); }));
+        QVERIFY(QTest::qWaitForWindowActive(&m_app->window));
+    }
+
+    QModelIndex cellOf(int day) const
+    {
+        return m_app->calendarModel()->indexOf(QDate(2026, 12, day));
+    }
+
+    void clickDay(int day) const
+    {
+        QTest::mouseClick(m_app->calendarView()->viewport(), Qt::LeftButton, {},
+                m_app->calendarView()->visualRect(cellOf(day)).center());
+    }
+
+private Q_SLOTS:
+    void init() { environment().clean(); }
+    void cleanup() { m_app.reset(); }
+
+    // A click on a day from the search field puts the keyboard in that day's text.
+    void focusFollowsTheChosenDay()
+    {
+        QVERIFY(writeDiary({ entry("2026-12-01", "Dec 1:") }));
+        launch();
+        m_app->searchField()->setFocus();
+        clickDay(1);
+        QVERIFY(m_app->editor()->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), " Morning run");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-12-01", "Dec 1: Morning run") });
+        QCOMPARE(m_app->searchField()->text(), QString());
+    }
+
+    // Tab leaves the calendar (the arrows walk it), Ctrl+Tab leaves the editor, Tab types.
+    void keyboardMovesOn()
+    {
+        launch();
+        m_app->calendarView()->setFocus();
+        QTest::keyClick(m_app->calendarView(), Qt::Key_Tab);
+        QVERIFY(!m_app->calendarView()->hasFocus());
+        QCOMPARE(QApplication::focusWidget(), m_app->searchField());
+        m_app->calendarView()->setFocus();
+        QTest::keyClick(m_app->calendarView(), Qt::Key_Right);
+        QCOMPARE(m_app->session.selectedDay(), QDate(2026, 12, 7));
+        QTest::keyClick(m_app->calendarView(), Qt::Key_Return);
+        QVERIFY(m_app->editor()->hasFocus());
+        QTest::keyClick(m_app->editor(), Qt::Key_Tab);
+        QCOMPARE(m_app->editor()->toPlainText(), QString("\t"));
+        QTest::keyClick(m_app->editor(), Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(!m_app->editor()->hasFocus());
+    }
+
+    // The title and the line over the editor name the open day; the calendar marks today, the
+    // selected day, and the days that hold text, and says so to screen readers.
+    void theOpenDayIsNamed()
+    {
+        QVERIFY(writeDiary({ entry("2026-12-03", "something"), entry("2026-12-04", "") }));
+        launch();
+        QCOMPARE(m_app->window.windowTitle(), QString("Sunday, 6 December 2026 — Penwick"));
+        QCOMPARE(m_app->child<QLabel>("dayTitle")->text(), QString("Sunday, 6 December 2026"));
+        auto bold
+                = [this](int day) { return cellOf(day).data(Qt::FontRole).value<QFont>().bold(); };
+        QVERIFY(bold(3));
+        QVERIFY(!bold(4));
+        QVERIFY(!bold(6));
+        QCOMPARE(cellOf(3).data(Qt::AccessibleTextRole).toString(),
+                QString("Thursday, 3 December 2026, has an entry"));
+        QTest::keyClicks(m_app->editor(), "now");
+        QVERIFY(bold(6));
+        QCOMPARE(cellOf(6).data(Qt::AccessibleTextRole).toString(),
+                QString("Sunday, 6 December 2026, has an entry, selected, today"));
+        clickDay(3);
+        QCOMPARE(cellOf(6).data(Qt::AccessibleTextRole).toString(),
+                QString("Sunday, 6 December 2026, has an entry, today"));
+        QCOMPARE(m_app->window.windowTitle(), QString("Thursday, 3 December 2026 — Penwick"));
+    }
+
+    // Window size, splitter and zoom come back at the next start.
+    void windowStateIsRemembered()
+    {
+        launch();
+        m_app->window.resize(700, 480); // within the offscreen screen's 800 x 600
+        m_app->child<QAction>("actionZoomIn")->trigger();
+        const qreal zoomed = m_app->editor()->font().pointSizeF();
+        QVERIFY(m_app->window.close());
+        m_app.reset();
+        launch();
+        QCOMPARE(m_app->window.size(), QSize(700, 480));
+        QCOMPARE(m_app->editor()->font().pointSizeF(), zoomed);
+        m_app->child<QAction>("actionActualSize")->trigger();
+        QVERIFY(m_app->editor()->font().pointSizeF() < zoomed);
+    }
+
+    // While the list is open it follows the keyword as it is typed, and stands clear of the
+    // calendar.
+    void resultsFollowTheKeyword()
+    {
+        QVERIFY(writeDiary({ entry("2026-12-01", "rain"), entry("2026-12-02", "rain on snow") }));
+        launch();
+        m_app->searchField()->setFocus();
+        QTest::keyClicks(m_app->searchField(), "rain");
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+        QCOMPARE(m_app->resultsView()->model()->rowCount(), 2);
+        QTest::keyClicks(m_app->searchField(), " on");
+        QTRY_COMPARE(m_app->resultsView()->model()->rowCount(), 1);
+        const QRect calendar(m_app->calendarView()->mapTo(&m_app->window, QPoint()),
+                m_app->calendarView()->size());
+        QVERIFY(!m_app->searchPopover()->geometry().intersects(calendar));
+    }
+};
+
+PENWICK_TEST_MAIN(tst_Desktop, QApplication)
+#include "tst_desktop.moc"
