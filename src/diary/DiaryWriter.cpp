@@ -26,19 +26,35 @@ DiaryWriter::~DiaryWriter()
     delete m_thread;
 }
 
+namespace {
+
+void replaceOrAppend(
+        QList<std::pair<QString, QString>> &texts, const QString &day, const QString &text)
+{
+    for (auto &[waitingDay, waitingText] : texts) {
+        if (waitingDay == day) {
+            waitingText = text;
+            return;
+        }
+    }
+    texts.append({ day, text });
+}
+
+} // namespace
+
 void DiaryWriter::store(const QString &path, const QString &dayKey, const QString &text)
 {
     const QMutexLocker lock(&m_mutex);
-    m_waiting[path].insert(dayKey, text);
+    replaceOrAppend(m_waiting[path], dayKey, text);
     m_wake.wakeAll();
 }
 
 void DiaryWriter::store(const QString &path, const QMap<QString, QString> &texts)
 {
     const QMutexLocker lock(&m_mutex);
-    QMap<QString, QString> &waiting = m_waiting[path];
+    Texts &waiting = m_waiting[path];
     for (auto it = texts.cbegin(); it != texts.cend(); ++it)
-        waiting.insert(it.key(), it.value());
+        replaceOrAppend(waiting, it.key(), it.value());
     m_wake.wakeAll();
 }
 
@@ -86,7 +102,7 @@ void DiaryWriter::run()
         if (m_waiting.isEmpty())
             return; // stopping, and nothing left to write
         // Everything waiting goes in this write: the newest text of each day.
-        const QMap<QString, QMap<QString, QString>> batch = std::exchange(m_waiting, {});
+        const QMap<QString, Texts> batch = std::exchange(m_waiting, {});
         m_writing = true;
         const std::function<void()> beforeWrite = m_beforeWrite;
         // The window read the file since this thread did: that is what the user sees, so
@@ -113,8 +129,11 @@ void DiaryWriter::run()
     }
 }
 
-WriteReport DiaryWriter::write(const QString &path, const QMap<QString, QString> &texts)
+WriteReport DiaryWriter::write(const QString &path, const Texts &ordered)
 {
+    QMap<QString, QString> texts;
+    for (const auto &[day, text] : ordered)
+        texts.insert(day, text);
     // The file is read again only when it is not the one last written: another program, or a
     // change of place, made it so.
     QMap<QString, QString> replacedOutside;
@@ -139,16 +158,16 @@ WriteReport DiaryWriter::write(const QString &path, const QMap<QString, QString>
         // the common case: each day's text spliced into the bytes as they are
         scan = m_file->scan();
         bytes = m_file->bytes();
-        for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        for (const auto &[day, text] : ordered) {
             QByteArray value;
-            plist::appendEscaped(value, it.value().toUtf8());
-            bytes = scan->spliceText(bytes, it.key().toUtf8(), value);
+            plist::appendEscaped(value, text.toUtf8());
+            bytes = scan->spliceText(bytes, day.toUtf8(), value);
         }
     } else {
         // another layout: through the full writer, which keeps every value though not every byte
         QVariantList entries = m_file->entries();
-        for (auto it = texts.cbegin(); it != texts.cend(); ++it)
-            replaceEntry(entries, it.key(), it.value());
+        for (const auto &[day, text] : ordered)
+            replaceEntry(entries, day, text);
         bytes = plist::writeXml(entries);
     }
     const WriteResult written = replaceFileAtomically(path, bytes);

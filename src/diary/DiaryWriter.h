@@ -60,13 +60,17 @@ Q_SIGNALS:
     void reportsReady();
 
 private:
+    using Texts = QList<std::pair<QString, QString>>;
+
     void run();
-    WriteReport write(const QString &path, const QMap<QString, QString> &texts);
+    WriteReport write(const QString &path, const Texts &texts);
 
     mutable QMutex m_mutex;
     QWaitCondition m_wake;
     QWaitCondition m_idle;
-    QMap<QString, QMap<QString, QString>> m_waiting; // path to day key to text
+    // Per path, each day's newest text, the days in the order they were first given, so that
+    // new days are appended in the order they were written.
+    QMap<QString, Texts> m_waiting;
     bool m_writing = false;
     bool m_stopping = false;
     QList<WriteReport> m_reports;

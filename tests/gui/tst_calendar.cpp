@@ -134,12 +134,6 @@ private Q_SLOTS:
         QTest::newRow("next from December") << QDate(2026, 12, 6) << "nextMonthButton"
                                             << "2027.1"
                                             << "2027-01-01";
-        QTest::newRow("previous from March 31") << QDate(2026, 3, 31) << "previousMonthButton"
-                                                << "2026.2"
-                                                << "2026-02-01";
-        QTest::newRow("next from March") << QDate(2026, 3, 18) << "nextMonthButton"
-                                         << "2026.4"
-                                         << "2026-04-01";
         QTest::newRow("shortcut previous") << QDate(2026, 3, 18) << "Ctrl+PgUp"
                                            << "2026.2"
                                            << "2026-02-01";

@@ -112,21 +112,6 @@ private Q_SLOTS:
         QCOMPARE(m_app->editor()->toPlainText(), QString("mine"));
     }
 
-    void unreadableDiaryWarnsAndIsLeftAlone()
-    {
-        const QByteArray broken
-                = plist::writeXml(QVariantList { entry("2026-03-05", "precious") }).left(150);
-        QVERIFY(penwick::test::writeAll(notePath(), broken));
-        launch();
-        QVERIFY(warning()->isVisible());
-        QVERIFY2(warningText().contains(notePath()) && warningText().contains("cannot be read"),
-                qPrintable(warningText()));
-        QTest::keyClicks(m_app->editor(), "typed");
-        flushRunningPenwick();
-        QCOMPARE(readAll(notePath()), broken);
-        QVERIFY(warning()->isVisible());
-    }
-
     // Every change that could not be written waits under its own day, stays in the window, and
     // is stored by the next write that can be made; the warning stays until all are stored.
     void failedChangesWaitPerDayUntilStored()
