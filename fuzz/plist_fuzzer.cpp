@@ -77,5 +77,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (fast != diary::lookupText(entries, date))
             std::abort(); // the two read a day differently
     }
+
+    // A keystroke's splice keeps the scanner's map true and every other value as it was.
+    diary::NoteScan moved = *scan;
+    const QByteArray spliced = moved.spliceText(bytes, "2024-01-01", "typed &amp; kept");
+    const auto fresh = diary::NoteScan::scan(spliced);
+    if (!fresh || fresh->entries.size() != moved.entries.size()
+            || fresh->insertAt != moved.insertAt)
+        std::abort();
+    for (size_t i = 0; i < moved.entries.size(); ++i) {
+        const auto &a = moved.entries[i], &b = fresh->entries[i];
+        if (a.date.begin != b.date.begin || a.text.begin != b.text.begin || a.text.end != b.text.end
+                || a.textElement.end != b.textElement.end || a.textIsPlain != b.textIsPlain)
+            std::abort();
+    }
+    QVariantList expected = entries;
+    diary::replaceEntry(expected, "2024-01-01", "typed & kept");
+    const plist::ReadResult after = plist::read(spliced);
+    if (!after.value || (comesBackEqual(expected) && after.value->toList() != expected))
+        std::abort();
     return 0;
 }

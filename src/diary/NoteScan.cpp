@@ -488,15 +488,16 @@ QByteArray NoteScan::spliceText(QByteArrayView bytes, QByteArrayView date, QByte
         plist::appendEscaped(escapedDate, date);
         const QByteArray added = newEntryXml(escapedDate, value, &dateAt, &textAt);
         QByteArray out;
+        out.reserve(bytes.size() + added.size() + 16);
         qsizetype base = 0;
         if (emptyArrayTag.isValid()) {
-            out = bytes.first(emptyArrayTag.begin).toByteArray() + "<array>" + added + "\n</array>"
-                    + bytes.sliced(emptyArrayTag.end);
+            out.append(bytes.first(emptyArrayTag.begin)).append("<array>").append(added);
+            out.append("\n</array>").append(bytes.sliced(emptyArrayTag.end));
             base = emptyArrayTag.begin + qsizetype(sizeof("<array>") - 1);
             emptyArrayTag = {};
         } else {
             base = insertAt;
-            out = bytes.first(base).toByteArray() + added + bytes.sliced(base);
+            out.append(bytes.first(base)).append(added).append(bytes.sliced(base));
         }
         ScannedEntry entry;
         entry.date = { base + dateAt, base + dateAt + escapedDate.size() };
