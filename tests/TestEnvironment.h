@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVariantMap>
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
@@ -64,6 +65,12 @@ inline Environment &environment()
 {
     static Environment env;
     return env;
+}
+
+// A diary entry as the note file holds it.
+inline QVariantMap entry(const QString &date, const QVariant &text)
+{
+    return { { "date", date }, { "text", text } };
 }
 
 inline QByteArray readAll(const QString &path)

@@ -32,11 +32,6 @@ inline QString prefsPath()
     return environment().configHome() + "/Hollyfen/Penwick.plist";
 }
 
-inline QVariantMap entry(const QString &date, const QVariant &text)
-{
-    return { { "date", date }, { "text", text } };
-}
-
 class Penwick;
 inline Penwick *&runningPenwick()
 {

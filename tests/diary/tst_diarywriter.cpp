@@ -13,13 +13,9 @@
 
 using namespace penwick;
 using namespace penwick::diary;
+using penwick::test::entry;
 
 namespace {
-
-QVariantMap entry(const QString &date, const QVariant &text)
-{
-    return { { "date", date }, { "text", text } };
-}
 
 QVariantList onDisk(const QString &path)
 {

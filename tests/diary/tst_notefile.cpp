@@ -10,14 +10,10 @@
 
 using namespace penwick;
 using namespace penwick::diary;
+using penwick::test::entry;
 using penwick::test::readAll;
 
 namespace {
-
-QVariantMap entry(const QString &date, const QVariant &text)
-{
-    return { { "date", date }, { "text", text } };
-}
 
 // A diary as files from elsewhere may hold it: values of every type, entries that are not
 // dictionaries, a repeated date, an entry whose text is not a string, one without a date.

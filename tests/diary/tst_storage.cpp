@@ -9,15 +9,7 @@
 
 using namespace penwick;
 using namespace penwick::diary;
-
-namespace {
-
-QVariantMap entry(const QString &date, const QVariant &text)
-{
-    return { { "date", date }, { "text", text } };
-}
-
-} // namespace
+using penwick::test::entry;
 
 class tst_Storage : public QObject
 {
