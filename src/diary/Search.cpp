@@ -110,9 +110,27 @@ KeywordMatcher::Verdict KeywordMatcher::judge(QByteArrayView raw, bool plain) co
 {
     if (!m_byteFilter || !plain)
         return Verdict::Maybe;
-    if (m_bytes.indexIn(raw.data(), raw.size()) >= 0)
-        return surelyComposedUtf8(raw) ? Verdict::Yes : Verdict::Maybe;
-    return m_composesFromAscii || surelyComposedUtf8(raw) ? Verdict::No : Verdict::Maybe;
+    const qsizetype at = m_bytes.indexIn(raw.data(), raw.size());
+    if (at < 0)
+        return m_composesFromAscii || surelyComposedUtf8(raw) ? Verdict::No : Verdict::Maybe;
+    // The bytes may overlap a named entity ("amp" in "&amp;"): then only the decoded text can
+    // tell. Entities are at most six bytes long.
+    const qsizetype end = at + m_utf8.size();
+    for (qsizetype amp = raw.lastIndexOf('&', end - 1); amp >= 0 && amp >= at - 6;
+            amp = amp > 0 ? raw.lastIndexOf('&', amp - 1) : -1) {
+        const qsizetype semicolon = raw.indexOf(';', amp);
+        if (semicolon < 0 || semicolon >= at)
+            return Verdict::Maybe;
+    }
+    // The match stands as it is unless what follows it combines with its last letter; a
+    // character that composition leaves alone cannot.
+    const QByteArrayView after = raw.sliced(end);
+    const qsizetype next = std::min<qsizetype>(
+            after.size(), after.isEmpty() ? 0 : [&] {
+                const auto lead = static_cast<unsigned char>(after[0]);
+                return qsizetype(lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4);
+            }());
+    return surelyComposedUtf8(after.first(next)) ? Verdict::Yes : Verdict::Maybe;
 }
 
 bool KeywordMatcher::mightMatch(QByteArrayView raw) const

@@ -1,5 +1,6 @@
 // The keyword match and the search over a real note file.
 #include "TestEnvironment.h"
+#include "diary/DiarySnapshot.h"
 #include "diary/Search.h"
 #include "platform/Plist.h"
 
@@ -66,8 +67,9 @@ private Q_SLOTS:
         QCOMPARE(containsKeyword(text, keyword), found);
     }
 
-    // Looking at the raw bytes first is a shortcut; it must find exactly the days the full
-    // comparison finds, whatever characters, entities and line ends the texts hold.
+    // Looking at the raw bytes first is a shortcut, and so is confirming a match from them; both
+    // must find exactly the days the full comparison finds, whatever characters, entities and
+    // line ends the texts hold.
     void byteShortcutFindsWhatTheFullCheckFinds()
     {
         QTemporaryDir dir;
@@ -75,7 +77,8 @@ private Q_SLOTS:
         const QStringList pieces { "ab", "K", QString(QChar(0x212A)), ";", QString(QChar(0x037E)),
             "`", QString(QChar(0x1FEF)), "e", QString::fromUtf8("e\u0301"), QString::fromUtf8("é"),
             "&", "<", "\r\n", " ", "q", QString(QChar(0x0301)), QString::fromUtf8("日"), "\"",
-            QString(QChar(1)) };
+            QString(QChar(1)), QString::fromUtf8("か"), QString(QChar(0x3099)),
+            QString(QChar(0xAC00)), QString(QChar(0x11A8)), QString::fromUtf8("本") };
         QRandomGenerator random(5);
         auto randomText = [&](int length) {
             QString text;
@@ -90,7 +93,8 @@ private Q_SLOTS:
                     { "text", randomText(1 + random.bounded(12)) } });
         QVERIFY(writeEntries(path, diary).ok());
         const QVariantList stored = loadEntries(path).entries;
-        for (int k = 0; k < 300; ++k) {
+        const SnapshotPointer snapshot = DiarySnapshot::load(path);
+        for (int k = 0; k < 1000; ++k) {
             const QString keyword = randomText(1 + random.bounded(3));
             QStringList expected, found;
             for (const QVariant &entry : stored)
@@ -99,6 +103,11 @@ private Q_SLOTS:
             for (const DiaryEntry &entry : searchDiary(path, keyword).entries)
                 found << entry.date;
             QVERIFY2(found == expected, qPrintable(keyword));
+            // and the search of the diary held in memory, which confirms matches from the bytes
+            QStringList fromMemory;
+            for (const DiaryEntry &entry : snapshot->search(keyword, {}))
+                fromMemory << entry.date;
+            QVERIFY2(fromMemory == expected, qPrintable(keyword));
         }
     }
 
