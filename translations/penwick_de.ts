@@ -101,13 +101,6 @@
     </message>
 </context>
 <context>
-    <name>DiaryStorage</name>
-    <message>
-        <source>Could not write %1: %2.</source>
-        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
-    </message>
-</context>
-<context>
     <name>HelpWindow</name>
     <message>
         <source>Penwick Help</source>
@@ -363,7 +356,7 @@
         <translation>Schreiben und Speichern</translation>
     </message>
     <message>
-        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date's diary.</source>
+        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date&apos;s diary.</source>
         <translation>Beim Start zeigt der Kalender links auf heute. Kalender und Schreibfläche rechts folgen einander automatisch, Sie können also sofort schreiben. Ein Klick auf ein anderes Datum zeigt den Eintrag dieses Tages.</translation>
     </message>
     <message>
@@ -379,7 +372,7 @@
         <translation>Wenn Sie ein einzelnes Stichwort in das Suchfeld links unten eingeben und die Eingabetaste drücken, zeigt Penwick die Liste der Tage, die das Stichwort enthalten.</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn't work.</source>
+        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
         <translation>Es wird immer nach einem einzigen Stichwort gesucht. Mehrere Wörter werden nicht einzeln gesucht.</translation>
     </message>
     <message>
@@ -429,7 +422,7 @@
         <translation>Das Element &lt;%1&gt; darf keine anderen Elemente enthalten.</translation>
     </message>
     <message>
-        <source>The %1 value "%2" cannot be read.</source>
+        <source>The %1 value &quot;%2&quot; cannot be read.</source>
         <translation>Der %1-Wert „%2“ kann nicht gelesen werden.</translation>
     </message>
     <message>
@@ -493,7 +486,7 @@
         <translation>ein Container liegt außerhalb der Datei.</translation>
     </message>
     <message>
-        <source>its shared values expand beyond any diary's size.</source>
+        <source>its shared values expand beyond any diary&apos;s size.</source>
         <translation>ihre geteilten Werte wachsen über jede Tagebuchgröße hinaus.</translation>
     </message>
     <message>
@@ -740,7 +733,7 @@
         <translation>Tage ohne Text werden aus der Tagebuchdatei entfernt.</translation>
     </message>
     <message>
-        <source>Failed to load a diary. Or tried to write in a directory that's not permitted.</source>
+        <source>Failed to load a diary. Or tried to write in a directory that&apos;s not permitted.</source>
         <translation>Das Tagebuch konnte nicht geladen werden, oder in den Ordner darf nicht geschrieben werden.</translation>
     </message>
     <message>

@@ -101,13 +101,6 @@
     </message>
 </context>
 <context>
-    <name>DiaryStorage</name>
-    <message>
-        <source>Could not write %1: %2.</source>
-        <translation>Impossible d’écrire %1 : %2.</translation>
-    </message>
-</context>
-<context>
     <name>HelpWindow</name>
     <message>
         <source>Penwick Help</source>
@@ -363,7 +356,7 @@
         <translation>Écrire et enregistrer</translation>
     </message>
     <message>
-        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date's diary.</source>
+        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date&apos;s diary.</source>
         <translation>Au démarrage, le calendrier, à gauche, montre aujourd’hui. Le calendrier et la page, à droite, se suivent automatiquement : vous pouvez écrire tout de suite. Un clic sur une autre date affiche la page de ce jour.</translation>
     </message>
     <message>
@@ -379,7 +372,7 @@
         <translation>Tapez un mot-clé dans le champ de recherche, en bas à gauche, puis appuyez sur Entrée : Penwick affiche la liste des jours qui contiennent ce mot-clé.</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn't work.</source>
+        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
         <translation>La recherche porte sur un seul mot-clé à la fois. Plusieurs mots ne sont pas cherchés séparément.</translation>
     </message>
     <message>
@@ -429,7 +422,7 @@
         <translation>L’élément &lt;%1&gt; ne doit pas contenir d’autres éléments.</translation>
     </message>
     <message>
-        <source>The %1 value "%2" cannot be read.</source>
+        <source>The %1 value &quot;%2&quot; cannot be read.</source>
         <translation>La valeur %1 « %2 » ne peut pas être lue.</translation>
     </message>
     <message>
@@ -493,7 +486,7 @@
         <translation>un conteneur se trouve hors du fichier.</translation>
     </message>
     <message>
-        <source>its shared values expand beyond any diary's size.</source>
+        <source>its shared values expand beyond any diary&apos;s size.</source>
         <translation>ses valeurs partagées dépassent la taille de tout journal.</translation>
     </message>
     <message>
@@ -740,7 +733,7 @@
         <translation>Les jours dont le texte est vide sont retirés du fichier.</translation>
     </message>
     <message>
-        <source>Failed to load a diary. Or tried to write in a directory that's not permitted.</source>
+        <source>Failed to load a diary. Or tried to write in a directory that&apos;s not permitted.</source>
         <translation>Impossible de charger le journal, ou écriture dans un dossier non autorisé.</translation>
     </message>
     <message>

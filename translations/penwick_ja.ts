@@ -101,13 +101,6 @@
     </message>
 </context>
 <context>
-    <name>DiaryStorage</name>
-    <message>
-        <source>Could not write %1: %2.</source>
-        <translation>%1 に書き込めませんでした: %2。</translation>
-    </message>
-</context>
-<context>
     <name>HelpWindow</name>
     <message>
         <source>Penwick Help</source>
@@ -362,7 +355,7 @@
         <translation>日記の書き方と保存</translation>
     </message>
     <message>
-        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date's diary.</source>
+        <source>On startup, the calendar, left, points today. Calendar and the diary space, right, synchronizes automatically. So you can start writing right away. If you click on the other date, you can jump to that date&apos;s diary.</source>
         <translation>起動すると、左のカレンダーは今日を指しています。カレンダーと右の日記欄は自動的に連動するので、すぐに書き始められます。別の日付をクリックすると、その日の日記に移動します。</translation>
     </message>
     <message>
@@ -378,7 +371,7 @@
         <translation>左下の検索欄にキーワードを一つ入力して Return / Enter キーを押すと、そのキーワードを含む日付の一覧が表示されます。</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn't work.</source>
+        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
         <translation>一度に検索できるキーワードは一つだけです。複数の単語を別々に検索することはできません。</translation>
     </message>
     <message>
@@ -428,7 +421,7 @@
         <translation>要素 &lt;%1&gt; にほかの要素を含めることはできません。</translation>
     </message>
     <message>
-        <source>The %1 value "%2" cannot be read.</source>
+        <source>The %1 value &quot;%2&quot; cannot be read.</source>
         <translation>%1 の値「%2」を読み込めません。</translation>
     </message>
     <message>
@@ -492,7 +485,7 @@
         <translation>コンテナがファイルの範囲外にあります。</translation>
     </message>
     <message>
-        <source>its shared values expand beyond any diary's size.</source>
+        <source>its shared values expand beyond any diary&apos;s size.</source>
         <translation>共有された値が日記の大きさを超えて展開されます。</translation>
     </message>
     <message>
@@ -739,7 +732,7 @@
         <translation>本文が空の日を日記ファイルから削除します。</translation>
     </message>
     <message>
-        <source>Failed to load a diary. Or tried to write in a directory that's not permitted.</source>
+        <source>Failed to load a diary. Or tried to write in a directory that&apos;s not permitted.</source>
         <translation>日記を読み込めないか、書き込みが許可されていないフォルダーです。</translation>
     </message>
     <message>

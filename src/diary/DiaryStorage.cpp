@@ -13,36 +13,19 @@
 
 namespace penwick::diary {
 
-namespace {
-
-struct StorageText
-{
-    Q_DECLARE_TR_FUNCTIONS(DiaryStorage)
-};
-
-WriteResult failure(const QString &path, int error)
-{
-    return { false,
-        StorageText::tr("Could not write %1: %2.")
-                .arg(QDir::toNativeSeparators(path),
-                        QString::fromLocal8Bit(std::strerror(error))) };
-}
-
-} // namespace
-
 WriteResult moveNoteFile(const QString &from, const QString &destination)
 {
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(destination);
     if (!QFileInfo(from).exists())
-        return failure(from, ENOENT);
+        return writeFailure(from, ENOENT);
     // A hard link, unlike rename, never replaces what stands at the destination.
     if (::link(source.constData(), target.constData()) == 0) {
         ::unlink(source.constData());
         return { true, {} };
     }
     if (errno != EXDEV && errno != EPERM && errno != ENOTSUP)
-        return failure(destination, errno);
+        return writeFailure(destination, errno);
 
     // Another file system: copy crash-safely, again never over a file that appeared meanwhile,
     // and only then remove the original.

@@ -315,14 +315,14 @@ void MainWindow::placeText(const QString &text)
     m_ui->editor->moveCursor(QTextCursor::End);
     m_ui->actionUndo->setEnabled(document->isUndoAvailable());
     m_ui->actionRedo->setEnabled(document->isRedoAvailable());
-    showWordCount();
+    showWordCount(m_ui->editor->diaryText());
 }
 
 void MainWindow::storeEditorText()
 {
     const QString stored = m_session->storeText(m_ui->editor->diaryText());
     m_ui->calendar->model()->setDayHasText(m_session->selectedDay(), !stored.isEmpty());
-    showWordCount();
+    showWordCount(stored);
     // an open list of results follows the text as it changes: the edited day's row alone
     if (m_searchPopover->isShown() && !m_searchPopover->keyword().isEmpty())
         m_searchPopover->followEdit({ penwick::diary::dayKey(m_session->selectedDay()), stored });
@@ -615,9 +615,8 @@ void MainWindow::zoomEditor(int steps)
         document->setDefaultFont(font);
 }
 
-void MainWindow::showWordCount()
+void MainWindow::showWordCount(const QString &text)
 {
-    const QString text = m_ui->editor->diaryText();
     QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
     int count = 0;
     for (qsizetype at = words.toNextBoundary(); at >= 0; at = words.toNextBoundary()) {

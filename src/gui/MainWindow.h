@@ -92,7 +92,7 @@ private:
     void watchDiaryFile();
     void restoreWindowState();
     void saveWindowState();
-    void showWordCount();
+    void showWordCount(const QString &text);
     QFont editorFont() const;
 
     const QScopedPointer<Ui::MainWindow> m_ui;

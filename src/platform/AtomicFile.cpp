@@ -22,13 +22,6 @@ struct AtomicFileText
     Q_DECLARE_TR_FUNCTIONS(AtomicFile)
 };
 
-WriteResult failure(const QString &path, int error)
-{
-    return { false,
-        AtomicFileText::tr("Could not write %1: %2.")
-                .arg(path, QString::fromLocal8Bit(std::strerror(error))) };
-}
-
 // The file that really receives the bytes: the end of a chain of symlinks, or path itself.
 QString resolveTarget(const QString &path)
 {
@@ -104,14 +97,14 @@ WriteResult placeFile(
 
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return failure(target, errno);
+        return writeFailure(target, errno);
     ::fcntl(fd, F_SETFD, FD_CLOEXEC);
 
     int error = 0;
     auto abandon = [&](int why) {
         ::close(fd);
         ::unlink(temporary.constData());
-        return failure(target, why);
+        return writeFailure(target, why);
     };
 
     // mkstemp creates 0600; a new file gets what the umask allows, an old one keeps its mode
@@ -135,7 +128,7 @@ WriteResult placeFile(
     if (::close(fd) != 0) {
         error = errno;
         ::unlink(temporary.constData());
-        return failure(target, error);
+        return writeFailure(target, error);
     }
     // A hard link puts the file in place without replacing one that stands there; rename
     // replaces it in one step.
@@ -144,7 +137,7 @@ WriteResult placeFile(
     if (placed != 0) {
         error = errno;
         ::unlink(temporary.constData());
-        return failure(target, error);
+        return writeFailure(target, error);
     }
     if (!replaceExisting)
         ::unlink(temporary.constData());
@@ -158,6 +151,14 @@ WriteResult placeFile(
 }
 
 } // namespace
+
+WriteResult writeFailure(const QString &path, int error)
+{
+    return { false,
+        AtomicFileText::tr("Could not write %1: %2.")
+                .arg(QDir::toNativeSeparators(path),
+                        QString::fromLocal8Bit(std::strerror(error))) };
+}
 
 WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QByteArrayView> pieces)
 {

@@ -15,6 +15,9 @@ struct WriteResult
     QString error; // a full sentence with the system's reason when ok is false
 };
 
+// The failure of a write to path for the system's error number, as a sentence for the user.
+WriteResult writeFailure(const QString &path, int error);
+
 // Replaces the file at path with the concatenation of pieces. A symlink at path stays a
 // symlink and its target receives the bytes; an existing file keeps its permission bits.
 // The folder must exist: it is not created.

@@ -1,9 +1,9 @@
 // Nothing typed is lost, tried as a user would: a diary that vanishes or cannot be read, a
 // preferences file that points oddly or cannot be read, quitting with changes not stored, and
 // each day's own undo history.
+#include "AnsweringDialogs.h"
 #include "WindowTest.h"
 #include "diary/DiaryWriter.h"
-#include "gui/Dialogs.h"
 #include "platform/AtomicFile.h"
 
 #include <QAction>
@@ -14,48 +14,18 @@
 using namespace penwick;
 using namespace penwick::test;
 
-namespace {
-
-class ScriptedDialogs : public Dialogs
-{
-public:
-    QList<UnsavedChoice> unsavedAnswers;
-    QStringList unsavedQuestions;
-    QStringList saveAnswers;
-
-    QString saveFileName(
-            QWidget *, const QString &, const QString &, const QString &, bool) override
-    {
-        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-    }
-    QString openFileName(QWidget *, const QString &) override { return {}; }
-    QString folderName(QWidget *, const QString &) override { return {}; }
-    bool confirm(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return false;
-    }
-    void showFailure(QWidget *, const QString &) override { }
-    UnsavedChoice askAboutUnsavedChanges(QWidget *, const QString &informative) override
-    {
-        unsavedQuestions << informative;
-        return unsavedAnswers.isEmpty() ? UnsavedChoice::Cancel : unsavedAnswers.takeFirst();
-    }
-};
-
-} // namespace
-
 class tst_NothingLost : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<Penwick> m_app;
-    ScriptedDialogs *m_dialogs = nullptr;
+    AnsweringDialogs *m_dialogs = nullptr;
 
     void launch()
     {
         QVERIFY(penwick::test::launch(
                 m_app, [] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); }));
-        auto dialogs = std::make_unique<ScriptedDialogs>();
+        auto dialogs = std::make_unique<AnsweringDialogs>();
         m_dialogs = dialogs.get();
         m_app->window.setDialogs(std::move(dialogs));
     }
@@ -122,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->unsavedQuestions.size(), 1);
         QVERIFY(m_dialogs->unsavedQuestions[0].contains("one day"));
         m_dialogs->unsavedAnswers << Dialogs::UnsavedChoice::SaveCopy;
-        m_dialogs->saveAnswers << copy;
+        m_dialogs->answers << copy;
         QVERIFY(m_app->window.close());
         QCOMPARE(readAll(copy), QByteArray("2026-03-05\nprecious\n\n"));
     }

@@ -1,58 +1,17 @@
 // The storage sheet in the real window, with the file choosers answered by the test: each way
 // of moving, starting, using, opening, exporting and taking over the diary, with the files and
 // the preferences checked on disk.
+#include "AnsweringDialogs.h"
 #include "WindowTest.h"
-#include "gui/Dialogs.h"
 #include "platform/Preferences.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QQueue>
 
 using namespace penwick;
 using namespace penwick::test;
 
 namespace {
-
-// Answers the choosers from a queue (an empty answer cancels) and records the alerts.
-class AnsweringDialogs : public Dialogs
-{
-public:
-    QQueue<QString> answers;
-    bool acceptConfirm = true;
-    QStringList failures;
-    QStringList questions;
-
-    QString saveFileName(
-            QWidget *, const QString &, const QString &suggested, const QString &, bool) override
-    {
-        suggestions << suggested;
-        return answers.isEmpty() ? QString() : answers.dequeue();
-    }
-    QString openFileName(QWidget *, const QString &) override
-    {
-        return answers.isEmpty() ? QString() : answers.dequeue();
-    }
-    QString folderName(QWidget *, const QString &) override
-    {
-        return answers.isEmpty() ? QString() : answers.dequeue();
-    }
-    bool confirm(QWidget *, const QString &question, const QString &, const QString &) override
-    {
-        questions << question;
-        return acceptConfirm;
-    }
-    void showFailure(QWidget *, const QString &informative) override { failures << informative; }
-    QList<UnsavedChoice> unsavedAnswers;
-    QStringList unsavedQuestions;
-    UnsavedChoice askAboutUnsavedChanges(QWidget *, const QString &informative) override
-    {
-        unsavedQuestions << informative;
-        return unsavedAnswers.isEmpty() ? UnsavedChoice::Cancel : unsavedAnswers.takeFirst();
-    }
-
-    QStringList suggestions;
-};
 
 QString safeOnDisk()
 {
