@@ -6,49 +6,21 @@
 #include <QFile>
 #include <QSet>
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace penwick::diary {
 
 namespace {
-
-FileIdentity identityOf(const struct stat &st)
-{
-    FileIdentity id;
-    id.exists = true;
-    id.size = st.st_size;
-#ifdef Q_OS_MACOS
-    id.modifiedNs = qint64(st.st_mtimespec.tv_sec) * 1000000000 + st.st_mtimespec.tv_nsec;
-#else
-    id.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-#endif
-    id.inode = st.st_ino;
-    id.device = st.st_dev;
-    return id;
-}
 
 const QString dateKey = QStringLiteral("date");
 const QString textKey = QStringLiteral("text");
 
 } // namespace
 
-FileIdentity FileIdentity::of(const QString &path)
-{
-    struct stat st
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return {};
-    return identityOf(st);
-}
-
 SnapshotPointer DiarySnapshot::load(const QString &path)
 {
     auto snapshot = std::make_shared<DiarySnapshot>();
     snapshot->m_path = path;
-    // the identity first: a change made while reading then shows as a newer file next time
-    snapshot->m_identity = FileIdentity::of(path);
-    snapshot->m_outcome = readNoteBytes(path, &snapshot->m_bytes);
+    snapshot->m_outcome = readNoteBytes(path, &snapshot->m_bytes, &snapshot->m_identity);
     if (!snapshot->m_outcome.ok())
         return snapshot;
     snapshot->m_scan = NoteScan::scan(snapshot->m_bytes);
@@ -60,12 +32,12 @@ SnapshotPointer DiarySnapshot::load(const QString &path)
     return snapshot;
 }
 
-SnapshotPointer DiarySnapshot::fromWritten(
-        const QString &path, QByteArray bytes, std::optional<NoteScan> scan)
+SnapshotPointer DiarySnapshot::fromWritten(const QString &path, QByteArray bytes,
+        std::optional<NoteScan> scan, const FileIdentity &written)
 {
     auto snapshot = std::make_shared<DiarySnapshot>();
     snapshot->m_path = path;
-    snapshot->m_identity = FileIdentity::of(path);
+    snapshot->m_identity = written;
     snapshot->m_bytes = std::move(bytes);
     snapshot->m_scan = scan ? std::move(scan) : NoteScan::scan(snapshot->m_bytes);
     return snapshot;

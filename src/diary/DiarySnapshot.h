@@ -7,6 +7,7 @@
 
 #include "diary/NoteFile.h"
 #include "diary/NoteScan.h"
+#include "platform/AtomicFile.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -18,18 +19,7 @@
 
 namespace penwick::diary {
 
-// What tells one version of a file from another without reading it.
-struct FileIdentity
-{
-    bool exists = false;
-    qint64 size = -1;
-    qint64 modifiedNs = 0;
-    quint64 inode = 0;
-    quint64 device = 0;
-
-    static FileIdentity of(const QString &path); // follows symlinks
-    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
-};
+using penwick::FileIdentity;
 
 class DiarySnapshot
 {
@@ -37,8 +27,8 @@ public:
     // Reads the file at path once.
     static std::shared_ptr<const DiarySnapshot> load(const QString &path);
     // The snapshot of bytes just written to path.
-    static std::shared_ptr<const DiarySnapshot> fromWritten(
-            const QString &path, QByteArray bytes, std::optional<NoteScan> scan);
+    static std::shared_ptr<const DiarySnapshot> fromWritten(const QString &path, QByteArray bytes,
+            std::optional<NoteScan> scan, const FileIdentity &written);
 
     const QString &path() const { return m_path; }
     const FileIdentity &identity() const { return m_identity; }

@@ -22,7 +22,7 @@ WriteResult moveNoteFile(const QString &from, const QString &destination)
     // A hard link, unlike rename, never replaces what stands at the destination.
     if (::link(source.constData(), target.constData()) == 0) {
         ::unlink(source.constData());
-        return { true, {} };
+        return WriteResult::success();
     }
     if (errno != EXDEV && errno != EPERM && errno != ENOTSUP)
         return writeFailure(destination, errno);
@@ -31,7 +31,7 @@ WriteResult moveNoteFile(const QString &from, const QString &destination)
     // and only then remove the original.
     QFile file(from);
     if (!file.open(QIODevice::ReadOnly))
-        return { false, file.errorString() };
+        return WriteResult::failure(file.errorString());
     const WriteResult copied = createFileAtomically(destination, file.readAll());
     if (copied.ok)
         ::unlink(source.constData());
@@ -87,13 +87,13 @@ WriteResult writeTextFile(const QString &destination, const QByteArray &text)
     // Written in place, as a text export is: no temporary file beside a file the user chose.
     QFile file(destination);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return { false, file.errorString() };
+        return WriteResult::failure(file.errorString());
     if (file.write(text) != text.size() || !file.flush())
-        return { false, file.errorString() };
+        return WriteResult::failure(file.errorString());
     file.close();
     if (file.error() != QFileDevice::NoError)
-        return { false, file.errorString() };
-    return { true, {} };
+        return WriteResult::failure(file.errorString());
+    return WriteResult::success();
 }
 
 std::optional<QVariantList> legacyDiaryIn(const QString &path)

@@ -93,6 +93,12 @@ void DiaryWriter::setBeforeWrite(std::function<void()> hook)
     m_beforeWrite = std::move(hook);
 }
 
+void DiaryWriter::setReplaceHook(std::function<void(bool)> hook)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_replaceHook = std::move(hook);
+}
+
 void DiaryWriter::run()
 {
     QMutexLocker lock(&m_mutex);
@@ -105,6 +111,7 @@ void DiaryWriter::run()
         const QMap<QString, Texts> batch = std::exchange(m_waiting, {});
         m_writing = true;
         const std::function<void()> beforeWrite = m_beforeWrite;
+        const std::function<void(bool)> replaceHook = m_replaceHook;
         // The window read the file since this thread did: that is what the user sees, so
         // changes are told from it, as long as it is still the file on disk.
         if (const SnapshotPointer known = std::exchange(m_knownFile, {});
@@ -116,7 +123,7 @@ void DiaryWriter::run()
             beforeWrite();
         QList<WriteReport> reports;
         for (auto it = batch.cbegin(); it != batch.cend(); ++it)
-            reports.append(write(it.key(), it.value()));
+            reports.append(write(it.key(), it.value(), replaceHook));
 
         lock.relock();
         m_reports.append(reports);
@@ -129,52 +136,69 @@ void DiaryWriter::run()
     }
 }
 
-WriteReport DiaryWriter::write(const QString &path, const Texts &ordered)
+WriteReport DiaryWriter::write(
+        const QString &path, const Texts &ordered, const std::function<void(bool)> &replaceHook)
 {
     QMap<QString, QString> texts;
     for (const auto &[day, text] : ordered)
         texts.insert(day, text);
-    // The file is read again only when it is not the one last written: another program, or a
-    // change of place, made it so.
     QMap<QString, QString> replacedOutside;
-    if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
-        const SnapshotPointer known = m_file && m_file->path() == path ? m_file : nullptr;
-        m_file = DiarySnapshot::load(path);
-        // a day another program changed meanwhile, which this write is about to replace
-        if (known && known->outcome().ok() && m_file->outcome().ok()) {
-            for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
-                const QString outside = m_file->textOf(it.key());
-                if (outside != known->textOf(it.key()) && outside != it.value())
-                    replacedOutside.insert(it.key(), outside);
+    // The replacement happens only over the very version the texts were spliced into; when
+    // another program's rename lands in between, its version is read and the texts go into
+    // that one instead, so no outside change is undone.
+    for (int attempt = 0;; ++attempt) {
+        // The file is read again only when it is not the one last written: another program,
+        // or a change of place, made it so.
+        if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
+            const SnapshotPointer known = m_file && m_file->path() == path ? m_file : nullptr;
+            m_file = DiarySnapshot::load(path);
+            // a day another program changed meanwhile, which this write is about to replace
+            if (known && known->outcome().ok() && m_file->outcome().ok()) {
+                for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+                    const QString outside = m_file->textOf(it.key());
+                    if (outside != known->textOf(it.key()) && outside != it.value())
+                        replacedOutside.insert(it.key(), outside);
+                }
             }
         }
-    }
-    if (!m_file->outcome().ok())
-        return { path, texts, m_file->outcome(), m_file, {} };
+        if (!m_file->outcome().ok())
+            return { path, texts, m_file->outcome(), m_file, {} };
 
-    QByteArray bytes;
-    std::optional<NoteScan> scan;
-    if (m_file->scan()) {
-        // the common case: each day's text spliced into the bytes as they are
-        scan = m_file->scan();
-        bytes = m_file->bytes();
-        for (const auto &[day, text] : ordered) {
-            QByteArray value;
-            plist::appendEscaped(value, text.toUtf8());
-            bytes = scan->spliceText(bytes, day.toUtf8(), value);
+        QByteArray bytes;
+        std::optional<NoteScan> scan;
+        if (m_file->scan()) {
+            // the common case: each day's text spliced into the bytes as they are
+            scan = m_file->scan();
+            bytes = m_file->bytes();
+            for (const auto &[day, text] : ordered) {
+                QByteArray value;
+                plist::appendEscaped(value, text.toUtf8());
+                bytes = scan->spliceText(bytes, day.toUtf8(), value);
+            }
+        } else {
+            // another layout: through the full writer, which keeps every value though not
+            // every byte
+            QVariantList entries = m_file->entries();
+            for (const auto &[day, text] : ordered)
+                replaceEntry(entries, day, text);
+            bytes = plist::writeXml(entries);
         }
-    } else {
-        // another layout: through the full writer, which keeps every value though not every byte
-        QVariantList entries = m_file->entries();
-        for (const auto &[day, text] : ordered)
-            replaceEntry(entries, day, text);
-        bytes = plist::writeXml(entries);
+        if (replaceHook)
+            replaceHook(false);
+        const FileIdentity expected = m_file->identity();
+        const WriteResult written = replaceFileAtomically(path, { bytes }, &expected);
+        if (replaceHook)
+            replaceHook(true);
+        if (written.changedMeanwhile && attempt < 8) {
+            m_file.reset();
+            continue;
+        }
+        if (!written.ok)
+            return { path, texts, { Status::WriteFailed, written.error }, m_file, {} };
+        m_file = DiarySnapshot::fromWritten(
+                path, std::move(bytes), std::move(scan), written.written);
+        return { path, texts, {}, m_file, replacedOutside };
     }
-    const WriteResult written = replaceFileAtomically(path, bytes);
-    if (!written.ok)
-        return { path, texts, { Status::WriteFailed, written.error }, m_file, {} };
-    m_file = DiarySnapshot::fromWritten(path, std::move(bytes), std::move(scan));
-    return { path, texts, {}, m_file, replacedOutside };
 }
 
 } // namespace penwick::diary

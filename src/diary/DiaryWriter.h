@@ -54,6 +54,9 @@ public:
 
     // Tests: runs on the writer's thread before each write.
     void setBeforeWrite(std::function<void()> hook);
+    // Tests: runs on the writer's thread right before the new bytes replace the file (false)
+    // and right after (true), where another program's rename would land unseen.
+    void setReplaceHook(std::function<void(bool replaced)> hook);
 
 Q_SIGNALS:
     // Reports are ready to be taken; sent from the writer's thread.
@@ -63,7 +66,8 @@ private:
     using Texts = QList<std::pair<QString, QString>>;
 
     void run();
-    WriteReport write(const QString &path, const Texts &texts);
+    WriteReport write(
+            const QString &path, const Texts &texts, const std::function<void(bool)> &replaceHook);
 
     mutable QMutex m_mutex;
     QWaitCondition m_wake;
@@ -75,6 +79,7 @@ private:
     bool m_stopping = false;
     QList<WriteReport> m_reports;
     std::function<void()> m_beforeWrite;
+    std::function<void(bool)> m_replaceHook;
     SnapshotPointer m_file; // the writer thread's own: the file as last read or written
     SnapshotPointer m_knownFile; // given by the window's thread, taken before the next write
     QThread *m_thread;

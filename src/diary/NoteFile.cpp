@@ -16,9 +16,6 @@ namespace {
 const QString dateKey = QStringLiteral("date");
 const QString textKey = QStringLiteral("text");
 
-// Larger files are refused rather than read: fifty years of daily pages are about 15 MB.
-constexpr qint64 maxFileSize = qint64(1) << 30;
-
 struct NoteFileText
 {
     Q_DECLARE_TR_FUNCTIONS(NoteFile)
@@ -35,25 +32,31 @@ struct FileBytes
     QByteArray bytes;
 };
 
-FileBytes readFile(const QString &path)
+FileBytes readFile(const QString &path, FileIdentity *identity = nullptr)
 {
-    QFile file(path);
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        if (!QFileInfo(info.absolutePath()).isDir())
-            return { { Status::FolderMissing, QDir::toNativeSeparators(info.absolutePath()) }, {} };
+    ReadResult read = readRegularFile(path);
+    if (identity)
+        *identity = read.identity;
+    switch (read.kind) {
+    case ReadResult::Ok:
+        return { {}, std::move(read.bytes) };
+    case ReadResult::Missing:
         return { { Status::Missing, {} }, {} };
-    }
-    if (info.isDir())
-        return { unreadable(NoteFileText::tr("it is a folder.")), {} };
-    if (!file.open(QIODevice::ReadOnly))
-        return { unreadable(file.errorString() + QLatin1Char('.')), {} };
-    if (file.size() > maxFileSize)
+    case ReadResult::FolderMissing:
+        return {
+            { Status::FolderMissing, QDir::toNativeSeparators(QFileInfo(path).absolutePath()) }, {}
+        };
+    case ReadResult::NotRegular:
+        return { unreadable(QFileInfo(path).isDir()
+                                 ? NoteFileText::tr("it is a folder.")
+                                 : NoteFileText::tr("it is not a regular file.")),
+            {} };
+    case ReadResult::TooLarge:
         return { unreadable(NoteFileText::tr("it is larger than 1 GB.")), {} };
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return { unreadable(file.errorString() + QLatin1Char('.')), {} };
-    return { {}, std::move(bytes) };
+    case ReadResult::Failed:
+        break;
+    }
+    return { unreadable(read.error + QLatin1Char('.')), {} };
 }
 
 Entries parseEntries(QByteArrayView bytes)
@@ -86,9 +89,9 @@ QByteArray escaped(const QString &text)
 
 } // namespace
 
-Outcome readNoteBytes(const QString &path, QByteArray *bytes)
+Outcome readNoteBytes(const QString &path, QByteArray *bytes, FileIdentity *identity)
 {
-    FileBytes file = readFile(path);
+    FileBytes file = readFile(path, identity);
     *bytes = std::move(file.bytes);
     return file.outcome;
 }

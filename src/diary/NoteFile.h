@@ -6,6 +6,8 @@
 // Calls report a status and the system's reason; the window words the sentence the user reads.
 #pragma once
 
+#include "platform/AtomicFile.h"
+
 #include <QString>
 #include <QVariantList>
 #include <functional>
@@ -68,7 +70,7 @@ struct DayText
 Entries loadEntries(const QString &path);
 
 // The note file's bytes, refusing a folder or a file too large to be a diary.
-Outcome readNoteBytes(const QString &path, QByteArray *bytes);
+Outcome readNoteBytes(const QString &path, QByteArray *bytes, FileIdentity *identity = nullptr);
 // The entries that bytes hold, or why they hold none.
 Entries parseNoteBytes(QByteArrayView bytes);
 

@@ -1,11 +1,13 @@
 #include "AtomicFile.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -67,6 +69,72 @@ bool writeAll(int fd, std::initializer_list<QByteArrayView> pieces, int &error)
     return true;
 }
 
+FileIdentity identityOf(const struct stat &st)
+{
+    FileIdentity id;
+    id.exists = true;
+    id.size = st.st_size;
+#ifdef Q_OS_MACOS
+    id.modifiedNs = qint64(st.st_mtimespec.tv_sec) * 1000000000 + st.st_mtimespec.tv_nsec;
+#else
+    id.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+#endif
+    id.inode = st.st_ino;
+    id.device = st.st_dev;
+    return id;
+}
+
+FileIdentity identityAt(const QByteArray &name)
+{
+    struct stat st
+    {
+    };
+    if (::stat(name.constData(), &st) != 0)
+        return {};
+    return identityOf(st);
+}
+
+// The temporary files of a replacement: ".<name>.penwick-XXXXXX", a name of Penwick's own.
+QByteArray temporaryTemplate(const QFileInfo &target)
+{
+    return QFile::encodeName(target.absolutePath()) + "/." + QFile::encodeName(target.fileName())
+            + ".penwick-XXXXXX";
+}
+
+// Puts the temporary file in place of target only while target is still the expected
+// version. Where the system can swap two names in one step, the swap shows which file was
+// replaced, and an unexpected one is swapped back: no other program's version is ever lost,
+// however close its rename lands to ours.
+int placeIfUnchanged(
+        const QByteArray &temporary, const QByteArray &target, const FileIdentity &expected)
+{
+#if defined(Q_OS_LINUX) && defined(RENAME_EXCHANGE)
+    if (!expected.exists) {
+        if (::renameat2(
+                    AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE)
+                == 0)
+            return 0;
+        if (errno == EEXIST)
+            return EEXIST;
+    } else if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(),
+                       RENAME_EXCHANGE)
+            == 0) {
+        if (identityAt(temporary) == expected) {
+            ::unlink(temporary.constData());
+            return 0;
+        }
+        ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE);
+        return EEXIST;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOENT)
+        return errno;
+#endif
+    // Elsewhere the check stands right before the rename, which leaves the smallest window.
+    if (!(identityAt(target) == expected))
+        return EEXIST;
+    return ::rename(temporary.constData(), target.constData()) == 0 ? 0 : errno;
+}
+
 int syncFile(int fd)
 {
 #ifdef F_FULLFSYNC
@@ -81,14 +149,14 @@ int syncFile(int fd)
 
 namespace {
 
-WriteResult placeFile(
-        const QString &path, std::initializer_list<QByteArrayView> pieces, bool replaceExisting)
+WriteResult placeFile(const QString &path, std::initializer_list<QByteArrayView> pieces,
+        bool replaceExisting, const FileIdentity *expected = nullptr)
 {
     const QString target = resolveTarget(path);
     const QFileInfo targetInfo(target);
     const QByteArray targetName = QFile::encodeName(target);
     const QByteArray folder = QFile::encodeName(targetInfo.absolutePath());
-    QByteArray temporary = folder + "/." + QFile::encodeName(targetInfo.fileName()) + ".XXXXXX";
+    QByteArray temporary = temporaryTemplate(targetInfo);
 
     struct stat old
     {
@@ -107,23 +175,23 @@ WriteResult placeFile(
         return writeFailure(target, why);
     };
 
-    // mkstemp creates 0600; a new file gets what the umask allows, an old one keeps its mode
-    mode_t mode = 0;
+    // A diary is private: a new file is the user's alone (mkstemp's 0600); an old one keeps its
+    // mode and owner.
     if (existed) {
-        mode = old.st_mode & 07777;
         if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
             // only root may give a file away; for the user's own file the owner already matches
         }
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+        if (::fchmod(fd, old.st_mode & 07777) != 0)
+            return abandon(errno);
     }
-    if (::fchmod(fd, mode) != 0)
-        return abandon(errno);
     if (!writeAll(fd, pieces, error))
         return abandon(error);
     if (syncFile(fd) != 0)
+        return abandon(errno);
+    struct stat placedStat
+    {
+    };
+    if (::fstat(fd, &placedStat) != 0)
         return abandon(errno);
     if (::close(fd) != 0) {
         error = errno;
@@ -132,12 +200,21 @@ WriteResult placeFile(
     }
     // A hard link puts the file in place without replacing one that stands there; rename
     // replaces it in one step.
-    const int placed = replaceExisting ? ::rename(temporary.constData(), targetName.constData())
-                                       : ::link(temporary.constData(), targetName.constData());
+    int placed = 0;
+    if (expected)
+        placed = placeIfUnchanged(temporary, targetName, *expected);
+    else if (replaceExisting)
+        placed = ::rename(temporary.constData(), targetName.constData()) == 0 ? 0 : errno;
+    else
+        placed = ::link(temporary.constData(), targetName.constData()) == 0 ? 0 : errno;
     if (placed != 0) {
-        error = errno;
         ::unlink(temporary.constData());
-        return writeFailure(target, error);
+        if (expected && placed == EEXIST) {
+            WriteResult changed = writeFailure(target, placed);
+            changed.changedMeanwhile = true;
+            return changed;
+        }
+        return writeFailure(target, placed);
     }
     if (!replaceExisting)
         ::unlink(temporary.constData());
@@ -147,22 +224,99 @@ WriteResult placeFile(
         ::fsync(dir);
         ::close(dir);
     }
-    return { true, {} };
+    return { true, {}, identityOf(placedStat), false };
 }
 
 } // namespace
 
-WriteResult writeFailure(const QString &path, int error)
+FileIdentity FileIdentity::of(const QString &path)
 {
-    return { false,
-        AtomicFileText::tr("Could not write %1: %2.")
-                .arg(QDir::toNativeSeparators(path),
-                        QString::fromLocal8Bit(std::strerror(error))) };
+    return identityAt(QFile::encodeName(path));
 }
 
-WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QByteArrayView> pieces)
+ReadResult readRegularFile(const QString &path)
 {
-    return placeFile(path, pieces, true);
+    ReadResult result;
+    const QByteArray name = QFile::encodeName(path);
+    // Non-blocking, so that a FIFO or a device never holds the window; what it is, is asked of
+    // the open descriptor, so nothing can be swapped in between the check and the read.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        const int why = errno;
+        if (why == ENOENT) {
+            const QFileInfo info(path);
+            result.kind = QFileInfo(info.absolutePath()).isDir() ? ReadResult::Missing
+                                                                 : ReadResult::FolderMissing;
+            return result;
+        }
+        if (why == EISDIR || why == ENXIO) {
+            result.kind = ReadResult::NotRegular;
+            return result;
+        }
+        result.error = QString::fromLocal8Bit(std::strerror(why));
+        return result;
+    }
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        result.kind = ReadResult::NotRegular;
+        return result;
+    }
+    if (st.st_size > maxReadableSize) {
+        ::close(fd);
+        result.kind = ReadResult::TooLarge;
+        return result;
+    }
+    result.identity = identityOf(st);
+    // A file still growing is read up to the bound, never beyond it.
+    result.bytes.resize(qsizetype(st.st_size));
+    qsizetype have = 0;
+    for (;;) {
+        if (have == result.bytes.size()) {
+            if (result.bytes.size() >= maxReadableSize)
+                break;
+            result.bytes.resize(std::min<qsizetype>(have + 65536, maxReadableSize));
+        }
+        const ssize_t n
+                = ::read(fd, result.bytes.data() + have, size_t(result.bytes.size() - have));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            result.error = QString::fromLocal8Bit(std::strerror(errno));
+            ::close(fd);
+            result.bytes.clear();
+            return result;
+        }
+        if (n == 0)
+            break;
+        have += n;
+    }
+    ::close(fd);
+    result.bytes.resize(have);
+    result.kind = ReadResult::Ok;
+    return result;
+}
+
+bool isSameFile(const QString &a, const QString &b)
+{
+    const FileIdentity x = FileIdentity::of(a);
+    return x.exists && x.inode == FileIdentity::of(b).inode
+            && x.device == FileIdentity::of(b).device;
+}
+
+WriteResult writeFailure(const QString &path, int error)
+{
+    return WriteResult::failure(AtomicFileText::tr("Could not write %1: %2.")
+                                        .arg(QDir::toNativeSeparators(path),
+                                                QString::fromLocal8Bit(std::strerror(error))));
+}
+
+WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QByteArrayView> pieces,
+        const FileIdentity *expected)
+{
+    return placeFile(path, pieces, true, expected);
 }
 
 WriteResult createFileAtomically(const QString &path, QByteArrayView bytes)
@@ -173,15 +327,18 @@ WriteResult createFileAtomically(const QString &path, QByteArrayView bytes)
 int removeStaleTemporaryFiles(const QString &path)
 {
     const QFileInfo target(resolveTarget(path));
-    // the names mkstemp made from ".<name>.XXXXXX"
+    // the names mkstemp made from ".<name>.penwick-XXXXXX"; a younger one may belong to a
+    // replacement under way in another process
     const QRegularExpression temporary(QLatin1Char('^')
             + QRegularExpression::escape(QLatin1Char('.') + target.fileName())
-            + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+            + QStringLiteral("\\.penwick-[A-Za-z0-9]{6}$"));
+    const QDateTime aMinuteAgo = QDateTime::currentDateTime().addSecs(-60);
     QDir folder = target.absoluteDir();
     int removed = 0;
-    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &name : names) {
-        if (temporary.match(name).hasMatch() && folder.remove(name))
+    const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &file : files) {
+        if (temporary.match(file.fileName()).hasMatch() && file.lastModified() < aMinuteAgo
+                && folder.remove(file.fileName()))
             ++removed;
     }
     return removed;

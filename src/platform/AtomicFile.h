@@ -3,17 +3,56 @@
 // target and the folder is synced. A reader always finds the old or the new file whole.
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <initializer_list>
 
 namespace penwick {
 
+// What tells one version of a file from another without reading it.
+struct FileIdentity
+{
+    bool exists = false;
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+    quint64 inode = 0;
+    quint64 device = 0;
+
+    static FileIdentity of(const QString &path); // follows symlinks
+    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
+};
+
 struct WriteResult
 {
     bool ok = false;
     QString error; // a full sentence with the system's reason when ok is false
+    // The file as placed, taken from the written descriptor: a rename landing right after
+    // ours then shows as another version rather than as ours.
+    FileIdentity written;
+    // A replacement that was told which file it replaces found another program's version
+    // there instead, and left it in place.
+    bool changedMeanwhile = false;
+
+    static WriteResult success() { return { true, {}, {}, false }; }
+    static WriteResult failure(const QString &error) { return { false, error, {}, false }; }
 };
+
+// Files larger than this are refused rather than read: fifty years of daily pages are 15 MB.
+constexpr qint64 maxReadableSize = qint64(1) << 30;
+
+struct ReadResult
+{
+    enum Kind { Ok, Missing, FolderMissing, NotRegular, TooLarge, Failed };
+    Kind kind = Failed;
+    QString error; // the system's reason, for Failed
+    QByteArray bytes;
+    FileIdentity identity; // of the very file the bytes came from
+};
+
+// Reads a regular file whole, never blocking on a FIFO or device and never reading more than
+// maxReadableSize.
+ReadResult readRegularFile(const QString &path);
 
 // The failure of a write to path for the system's error number, as a sentence for the user.
 WriteResult writeFailure(const QString &path, int error);
@@ -21,8 +60,10 @@ WriteResult writeFailure(const QString &path, int error);
 // Replaces the file at path with the concatenation of pieces. A symlink at path stays a
 // symlink and its target receives the bytes; an existing file keeps its permission bits.
 // The folder must exist: it is not created.
-WriteResult replaceFileAtomically(
-        const QString &path, std::initializer_list<QByteArrayView> pieces);
+// With expected, the replacement happens only while the file standing there is that version;
+// otherwise nothing changes and changedMeanwhile says so.
+WriteResult replaceFileAtomically(const QString &path, std::initializer_list<QByteArrayView> pieces,
+        const FileIdentity *expected = nullptr);
 
 inline WriteResult replaceFileAtomically(const QString &path, QByteArrayView bytes)
 {
@@ -33,8 +74,11 @@ inline WriteResult replaceFileAtomically(const QString &path, QByteArrayView byt
 // there (or appears meanwhile).
 WriteResult createFileAtomically(const QString &path, QByteArrayView bytes);
 
+// True when both paths name the same file (through any link or spelling of the path).
+bool isSameFile(const QString &a, const QString &b);
+
 // Removes the temporary files that replacements of path left behind when their process was
-// killed before the rename. Only safe while no replacement of path is under way.
+// killed before the rename: only names of Penwick's own making, older than a minute.
 int removeStaleTemporaryFiles(const QString &path);
 
 } // namespace penwick

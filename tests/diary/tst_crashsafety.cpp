@@ -105,9 +105,19 @@ private Q_SLOTS:
             (text == version('a') ? sawA : sawB)++;
         }
         qInfo("%d kills: %d left the a version, %d the b version", kills, sawA, sawB);
+        // what the killed writers left is removed once it is old enough to be nobody's work,
+        // and nothing else is: another program's file of a similar name stays
+        QVERIFY(penwick::test::writeAll(dir.filePath(".note.plist.backup"), "mine"));
+        QCOMPARE(penwick::removeStaleTemporaryFiles(path), 0);
+        for (const QFileInfo &left : QDir(dir.path()).entryInfoList(QDir::Files | QDir::Hidden)) {
+            QFile file(left.filePath());
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.setFileTime(
+                    QDateTime::currentDateTime().addSecs(-120), QFile::FileModificationTime);
+        }
         QVERIFY(penwick::removeStaleTemporaryFiles(path) > 0);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                QStringList { "note.plist" });
+                QStringList({ ".note.plist.backup", "note.plist" }));
         QVERIFY(kills >= 100);
         QVERIFY(sawA > 0 && sawB > 0); // the kills landed in the middle of the work
     }

@@ -110,25 +110,46 @@ private Q_SLOTS:
         QVERIFY(reports[1].outcome.ok());
     }
 
-    // Another program writes the file between two keystrokes: its change to another day stays.
+    // Another program replaces the file the way sync tools do (a new file renamed over it) at
+    // each step of a write: its change to another day always stays, and the typed text too.
+    void otherProgramsChangesAreKept_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("between two keystrokes") << 0;
+        QTest::newRow("as the write begins") << 1;
+        QTest::newRow("right before the replacement") << 2;
+        QTest::newRow("right after the replacement") << 3;
+    }
     void otherProgramsChangesAreKept()
     {
-        const QString path = m_dir.filePath("shared.plist");
+        QFETCH(int, step);
+        const QString path = m_dir.filePath(QString("shared%1.plist").arg(step));
         QVERIFY(test::writeAll(path,
                 plist::writeXml(
                         QVariantList { entry("2024-01-01", "a"), entry("2024-01-02", "b") })));
+        const auto otherProgram = [path] {
+            QVariantList entries = onDisk(path);
+            entries[1] = entry("2024-01-02", "b from the other machine");
+            entries.append(entry("2024-01-03", "c"));
+            replaceFileAtomically(path, plist::writeXml(entries));
+        };
         DiaryWriter writer;
         writer.store(path, "2024-01-01", "a1");
         QVERIFY(writer.waitForIdle(5000));
-        QVERIFY(replaceFileAtomically(path,
-                plist::writeXml(QVariantList { entry("2024-01-01", "a1"),
-                        entry("2024-01-02", "b from the other machine"),
-                        entry("2024-01-03", "c") }))
-                        .ok);
+        QAtomicInt once = 0;
+        const auto at = [&](int here) {
+            if (step == here && once.fetchAndAddOrdered(1) == 0)
+                otherProgram();
+        };
+        writer.setBeforeWrite([&] { at(1); });
+        writer.setReplaceHook([&](bool replaced) { at(replaced ? 3 : 2); });
+        at(0);
         writer.store(path, "2024-01-01", "a12");
         QVERIFY(writer.waitForIdle(5000));
+        writer.store(path, "2024-01-01", "a123");
+        QVERIFY(writer.waitForIdle(5000));
         QCOMPARE(onDisk(path),
-                (QVariantList { entry("2024-01-01", "a12"),
+                (QVariantList { entry("2024-01-01", "a123"),
                         entry("2024-01-02", "b from the other machine"),
                         entry("2024-01-03", "c") }));
     }
