@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace penwick::diary {
@@ -36,6 +38,15 @@ WriteResult moveNoteFile(const QString &from, const QString &destination)
     if (copied.ok)
         ::unlink(source.constData());
     return copied;
+}
+
+QString refusalToReplaceDiary(const QString &notePath, const QString &destination)
+{
+    if (!isSameFile(notePath, destination))
+        return {};
+    return QCoreApplication::translate(
+            "DiaryStorage", "%1 is the diary Penwick has open. Choose another file.")
+            .arg(QDir::toNativeSeparators(destination));
 }
 
 WriteResult writeEmptyDiary(const QString &path)
@@ -78,6 +89,8 @@ QByteArray exportText(QList<DiaryEntry> entries)
 
 WriteResult exportDiary(const QString &notePath, const QString &destination)
 {
+    if (const QString refusal = refusalToReplaceDiary(notePath, destination); !refusal.isEmpty())
+        return WriteResult::failure(refusal);
     const DiaryEntries all = diaryEntries(notePath, [](const QString &) { return true; });
     return writeTextFile(destination, exportText(all.entries));
 }
@@ -85,15 +98,38 @@ WriteResult exportDiary(const QString &notePath, const QString &destination)
 WriteResult writeTextFile(const QString &destination, const QByteArray &text)
 {
     // Written in place, as a text export is: no temporary file beside a file the user chose.
-    QFile file(destination);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return WriteResult::failure(file.errorString());
-    if (file.write(text) != text.size() || !file.flush())
-        return WriteResult::failure(file.errorString());
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return WriteResult::failure(file.errorString());
-    return WriteResult::success();
+    // Non-blocking, and checked on the descriptor, so a FIFO never holds the window.
+    const QByteArray name = QFile::encodeName(destination);
+    const int fd = ::open(
+            name.constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0600);
+    if (fd < 0)
+        return writeFailure(destination, errno);
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return WriteResult::failure(
+                QCoreApplication::translate("DiaryStorage", "%1 is not a regular file.")
+                        .arg(QDir::toNativeSeparators(destination)));
+    }
+    int error = 0;
+    if (::ftruncate(fd, 0) != 0)
+        error = errno;
+    for (qsizetype done = 0; !error && done < text.size();) {
+        const ssize_t n = ::write(fd, text.constData() + done, size_t(text.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            error = n < 0 ? errno : ENOSPC;
+        else
+            done += n;
+    }
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    return error ? writeFailure(destination, error) : WriteResult::success();
 }
 
 std::optional<QVariantList> legacyDiaryIn(const QString &path)

@@ -16,6 +16,11 @@ namespace penwick::diary {
 // file systems the bytes are copied and synced before the original is removed.
 WriteResult moveNoteFile(const QString &from, const QString &destination);
 
+// Why destination may not receive a move, a new diary or an export while the diary at
+// notePath is open: it is that very file (through any link or spelling of the path). Empty
+// when it may.
+QString refusalToReplaceDiary(const QString &notePath, const QString &destination);
+
 // Writes a diary without entries to path, crash-safely.
 WriteResult writeEmptyDiary(const QString &path);
 
@@ -35,7 +40,8 @@ ImportCheck checkImport(const QString &path);
 // order in the file.
 QByteArray exportText(QList<DiaryEntry> entries);
 
-// Writes text straight to destination, replacing what is there, as a text export is written.
+// Writes text straight to destination, replacing what is there, as a text export is written;
+// only ever into a regular file (a FIFO or a device is refused, never waited on).
 WriteResult writeTextFile(const QString &destination, const QByteArray &text);
 
 // Writes the export of the note file at notePath straight to destination. A diary that cannot

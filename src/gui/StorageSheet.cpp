@@ -93,6 +93,13 @@ void StorageSheet::relocate(Relocation mode)
     if (destination.isEmpty())
         return;
     const QString current = m_session->noteFilePath();
+    if (mode != Relocation::Use) {
+        if (const QString refusal = refusalToReplaceDiary(current, destination);
+                !refusal.isEmpty()) {
+            m_dialogs->showFailure(parentWidget(), refusal);
+            return;
+        }
+    }
     if (mode == Relocation::Move) {
         m_session->flush(); // what waits for the old file goes with it
         if (!moveNoteFile(current, destination).ok) {
@@ -151,6 +158,11 @@ void StorageSheet::exportAsText()
             QStringLiteral("Penwick-Export.txt"), tr("Text files (*.txt)"), true);
     if (destination.isEmpty())
         return;
+    if (const QString refusal = refusalToReplaceDiary(m_session->noteFilePath(), destination);
+            !refusal.isEmpty()) {
+        m_dialogs->showFailure(dialogParent(), refusal);
+        return;
+    }
     m_session->flush(); // the export holds what the window shows
     if (!exportDiary(m_session->noteFilePath(), destination).ok)
         m_dialogs->showFailure(dialogParent(), tr(writeFailed));

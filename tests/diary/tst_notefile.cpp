@@ -6,7 +6,9 @@
 #include "platform/Plist.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <sys/stat.h>
 
 using namespace penwick;
 using namespace penwick::diary;
@@ -223,9 +225,31 @@ private Q_SLOTS:
         QCOMPARE(saveDayText(m_path, "2024-01-01", "x").status, Status::Missing);
         QCOMPARE(readDayText(m_path, "2024-01-01").outcome.status, Status::Missing);
         QVERIFY(!QFileInfo::exists(m_path));
-        QDir(m_tmp->path()).mkdir("folder.plist");
-        QCOMPARE(saveDayText(m_tmp->filePath("folder.plist"), "2024-01-01", "x").status,
-                Status::Unreadable);
+    }
+
+    // What is no regular file is refused at once, never waited on or read without end.
+    void otherKindsOfFileAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("a folder") << "folder";
+        QTest::newRow("a FIFO nobody writes") << "fifo";
+        QTest::newRow("a link to an endless device") << "zero";
+    }
+    void otherKindsOfFileAreRefused()
+    {
+        QFETCH(QString, kind);
+        const QString path = m_tmp->filePath(kind + ".plist");
+        if (kind == "folder")
+            QVERIFY(QDir(m_tmp->path()).mkdir(kind + ".plist"));
+        else if (kind == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link("/dev/zero", path));
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(readDayText(path, "2024-01-01").outcome.status, Status::Unreadable);
+        QCOMPARE(saveDayText(path, "2024-01-01", "x").status, Status::Unreadable);
+        QVERIFY(timer.elapsed() < 1000);
     }
 
     void removesOnlyEmptyEntriesInOrder()

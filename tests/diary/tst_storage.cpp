@@ -112,6 +112,14 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(path("out.txt")).size(), 0);
         QVERIFY(test::writeAll(path("blocker"), "a file"));
         QVERIFY(!exportDiary(note, path("blocker/out.txt")).ok);
+        // never onto the diary itself, through any link, and never into a FIFO
+        const QByteArray diary = test::readAll(note);
+        QVERIFY(QFile::link(note, path("link.txt")));
+        QVERIFY(!exportDiary(note, path("link.txt")).ok);
+        QVERIFY(!refusalToReplaceDiary(note, path("link.txt")).isEmpty());
+        QCOMPARE(test::readAll(note), diary);
+        QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.txt")).constData(), 0600), 0);
+        QVERIFY(!exportDiary(note, path("fifo.txt")).ok);
     }
 
     void earlierDiaries()
