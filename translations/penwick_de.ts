@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>DiaryStorage</name>
+    <message>
+        <source>%1 is the diary Penwick has open. Choose another file.</source>
+        <translation>%1 ist das Tagebuch, das Penwick geöffnet hat. Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Penwick Help</source>
@@ -401,6 +412,10 @@
     <message>
         <source>it does not hold a list of diary entries.</source>
         <translation>sie enthält keine Liste von Tagebucheinträgen.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>es ist keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>DiaryStorage</name>
+    <message>
+        <source>%1 is the diary Penwick has open. Choose another file.</source>
+        <translation>%1 est le journal ouvert dans Penwick. Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Penwick Help</source>
@@ -401,6 +412,10 @@
     <message>
         <source>it does not hold a list of diary entries.</source>
         <translation>il ne contient pas de liste de pages de journal.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>ce n’est pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>DiaryStorage</name>
+    <message>
+        <source>%1 is the diary Penwick has open. Choose another file.</source>
+        <translation>%1 は Penwick で開いている日記です。別のファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 は通常のファイルではありません。</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Penwick Help</source>
@@ -400,6 +411,10 @@
     <message>
         <source>it does not hold a list of diary entries.</source>
         <translation>日記の一覧が含まれていません。</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
     </message>
 </context>
 <context>

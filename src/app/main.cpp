@@ -2,6 +2,7 @@
 #include "gui/AppIcon.h"
 #include "gui/MainWindow.h"
 #include "platform/CommandRunner.h"
+#include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "reminder/Reminder.h"
 
@@ -9,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QTranslator>
 #include <cstdio>
 #if defined(__GLIBC__)
@@ -46,6 +48,11 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    // First, so that no write meets a file-size limit unguarded; until the window is there,
+    // asked to end, Penwick just ends.
+    penwick::QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &penwick::QuitSignals::quitRequested, &app,
+            [] { QCoreApplication::exit(0); });
     QApplication::setApplicationName(QStringLiteral("Penwick"));
     QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
     QApplication::setApplicationVersion(QStringLiteral(PENWICK_VERSION));
@@ -79,6 +86,11 @@ int main(int argc, char *argv[])
     MainWindow window(&session, &reminder);
     QObject::connect(
             &instance, &penwick::SingleInstance::raiseRequested, &window, &MainWindow::raiseWindow);
+    QObject::disconnect(&quitSignals, nullptr, &app, nullptr);
+    QObject::connect(&quitSignals, &penwick::QuitSignals::quitRequested, &window,
+            &MainWindow::quitWithoutAsking);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+            [&window](QSessionManager &) { window.storeEverything(); });
     QApplication::setQuitOnLastWindowClosed(true); // closing the window ends Penwick
     window.start();
     return app.exec();

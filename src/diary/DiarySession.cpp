@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 namespace penwick::diary {
 
@@ -23,6 +24,8 @@ DiarySession::DiarySession(Clock clock, QObject *parent)
     m_selectedDay = today();
     connect(m_writer.get(), &DiaryWriter::reportsReady, this, &DiarySession::takeReports,
             Qt::QueuedConnection);
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &DiarySession::retryFailedDays);
 }
 
 DiarySession::~DiarySession() = default;
@@ -78,7 +81,7 @@ void DiarySession::carryOverLegacyDiary()
     if (!prefs.string(prefkey::safe).isEmpty()
             && !QFileInfo(QFileInfo(path).absolutePath()).isDir())
         return;
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    makePrivateFolder(QFileInfo(path).absolutePath());
     // Written in one atomic step: an empty file left by a failed write would be unreadable,
     // and would stop every later start from creating the diary.
     const WriteResult written
@@ -102,6 +105,10 @@ const DiarySnapshot &DiarySession::currentFile()
 void DiarySession::checkForOutsideChanges()
 {
     takeReports();
+    // the folder changed: when that freed space (not just a failed write's own traces), the
+    // failed days go again at once
+    if (!m_failedDays.isEmpty() && freeSpaceAtDiary() > m_freeSpaceAtFailure)
+        retryFailedDays();
     if (!m_writer->isIdle() || (m_file && m_file->path() == noteFilePath() && m_file->isCurrent()))
         return;
     const SnapshotPointer before = m_file;
@@ -205,14 +212,47 @@ void DiarySession::takeReports()
             } else if (m_unsaved.contains(it.key())) {
                 m_failedDays.insert(it.key());
                 m_lastFailure = report.outcome;
+                m_freeSpaceAtFailure = freeSpaceAtDiary();
             }
         }
     }
     updateProblem();
 }
 
+qint64 DiarySession::freeSpaceAtDiary() const
+{
+    return QStorageInfo(QFileInfo(noteFilePath()).absolutePath()).bytesAvailable();
+}
+
+void DiarySession::retryFailedDays()
+{
+    if (m_failedDays.isEmpty())
+        return;
+    m_freeSpaceAtFailure = freeSpaceAtDiary();
+    QMap<QString, QString> texts;
+    for (const QString &failed : std::as_const(m_failedDays))
+        texts.insert(failed, m_unsaved.value(failed));
+    m_writer->store(noteFilePath(), texts);
+}
+
+void DiarySession::scheduleRetry()
+{
+    // While a change cannot be stored it is tried again by itself, soon after the failure and
+    // then less and less often: a freed disk takes the text without another keystroke.
+    if (m_failedDays.isEmpty()) {
+        m_retry.stop();
+        m_retryDelayMs = 1000;
+        return;
+    }
+    if (m_retry.isActive())
+        return;
+    m_retry.start(m_retryDelayMs);
+    m_retryDelayMs = std::min(m_retryDelayMs * 2, 30000);
+}
+
 void DiarySession::updateProblem()
 {
+    scheduleRetry();
     DiaryProblem problem;
     if (!m_failedDays.isEmpty())
         problem = { m_lastFailure.status, m_lastFailure.reason, int(m_failedDays.size()) };

@@ -15,6 +15,7 @@
 #include <QMap>
 #include <QObject>
 #include <QSet>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -112,6 +113,9 @@ private:
     // The file as it is now: the last snapshot while the file is unchanged, else read anew.
     const DiarySnapshot &currentFile();
     void updateProblem();
+    void retryFailedDays();
+    qint64 freeSpaceAtDiary() const;
+    void scheduleRetry();
     void carryOverLegacyDiary();
 
     std::unique_ptr<Preferences> m_preferences;
@@ -123,6 +127,9 @@ private:
     QSet<QString> m_failedDays; // unsaved days whose last write failed
     Outcome m_lastFailure;
     DiaryProblem m_problem;
+    QTimer m_retry; // tries the failed days again
+    int m_retryDelayMs = 1000;
+    qint64 m_freeSpaceAtFailure = 0;
 };
 
 } // namespace penwick::diary

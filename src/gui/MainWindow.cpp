@@ -13,6 +13,7 @@
 #include "help/UpdateCheck.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
+#include "platform/StandardPaths.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -407,11 +408,26 @@ void MainWindow::tryAgain()
     showSelectedDay();
 }
 
+void MainWindow::quitWithoutAsking()
+{
+    m_askBeforeClosing = false;
+    close();
+}
+
+void MainWindow::storeEverything()
+{
+    if (m_session->hasUnsavedChanges())
+        m_session->retryPendingChanges();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // what is on its way to the disk gets there first
-    m_session->flush();
-    while (m_session->hasUnsavedChanges()) {
+    // what is on its way to the disk gets there first; asked to end by the system, there is
+    // about a second for it
+    m_session->flush(m_askBeforeClosing ? 10000 : 800);
+    if (!m_askBeforeClosing && m_session->hasUnsavedChanges())
+        keepUnsavedChangesAside();
+    while (m_askBeforeClosing && m_session->hasUnsavedChanges()) {
         const DiaryProblem problem = m_session->problem();
         const int days = int(m_session->unsavedChanges().size());
         const QString where = problem.reason.isEmpty()
@@ -440,6 +456,25 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     saveWindowState();
     event->accept();
+}
+
+void MainWindow::keepUnsavedChangesAside()
+{
+    // Nobody to ask: the texts the diary could not take go to a file of their own beside the
+    // default diary, which the log names.
+    QList<penwick::diary::DiaryEntry> days;
+    const QMap<QString, QString> &unsaved = m_session->unsavedChanges();
+    for (auto it = unsaved.cbegin(); it != unsaved.cend(); ++it)
+        days.append({ it.key(), it.value() });
+    const QString path = QDir(penwick::paths::applicationSupport())
+                                 .filePath(QStringLiteral("Hollyfen/Penwick/Unsaved %1.txt")
+                                                   .arg(QDateTime::currentDateTime().toString(
+                                                           QStringLiteral("yyyy-MM-dd HHmmss"))));
+    penwick::makePrivateFolder(QFileInfo(path).absolutePath());
+    const penwick::WriteResult written
+            = penwick::diary::writeTextFile(path, penwick::diary::exportText(days));
+    qCWarning(lcPenwick) << "Ended with changes not stored in the diary; kept in" << path
+                         << (written.ok ? QString() : written.error);
 }
 
 bool MainWindow::saveCopyOfUnsavedChanges()

@@ -62,6 +62,10 @@ public Q_SLOTS:
     void focusEditor();
     // Reads the diary again, starts a missing one, and writes what waits.
     void tryAgain();
+    // Ends Penwick as the system asks (a signal, logout): what waits is stored, nobody asked.
+    void quitWithoutAsking();
+    // The session manager's request to save: every text waiting is written now.
+    void storeEverything();
 
 private Q_SLOTS:
     void storeEditorText();
@@ -83,6 +87,7 @@ protected:
 
 private:
     bool saveCopyOfUnsavedChanges();
+    void keepUnsavedChangesAside();
     void createActions();
     void stepDays(int days);
     // Replaces the editor's text without it counting as an edit.
@@ -106,6 +111,7 @@ private:
     QTimer *m_outsideCheck; // a burst of changes on disk is looked at once
     QString m_watchedPath;
     QString m_outsideNotice; // said over the editor until another day is shown
+    bool m_askBeforeClosing = true;
     int m_zoom = 0; // the editor font's steps from the standard size
     class QLabel *m_wordCount;
     penwick::help::UpdateCheck *m_updateCheck;

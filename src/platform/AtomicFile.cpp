@@ -299,6 +299,16 @@ ReadResult readRegularFile(const QString &path)
     return result;
 }
 
+bool makePrivateFolder(const QString &folder)
+{
+    const QString absolute = QDir::cleanPath(QDir(folder).absolutePath());
+    if (QFileInfo(absolute).isDir())
+        return true;
+    if (!makePrivateFolder(QFileInfo(absolute).absolutePath()))
+        return false;
+    return ::mkdir(QFile::encodeName(absolute).constData(), 0700) == 0 || errno == EEXIST;
+}
+
 bool isSameFile(const QString &a, const QString &b)
 {
     const FileIdentity x = FileIdentity::of(a);

@@ -74,6 +74,10 @@ inline WriteResult replaceFileAtomically(const QString &path, QByteArrayView byt
 // there (or appears meanwhile).
 WriteResult createFileAtomically(const QString &path, QByteArrayView bytes);
 
+// Creates folder and the folders above it that are missing, each for the user alone (0700);
+// folders that exist keep their mode. True when folder exists afterwards.
+bool makePrivateFolder(const QString &folder);
+
 // True when both paths name the same file (through any link or spelling of the path).
 bool isSameFile(const QString &a, const QString &b);
 

@@ -1,10 +1,13 @@
 #include "Preferences.h"
 
+#include "AtomicFile.h"
 #include "Log.h"
 #include "Plist.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace penwick {
@@ -102,7 +105,15 @@ void Preferences::remove(const QString &key)
 
 bool Preferences::sync(QString *error)
 {
+    // A new preferences file is the user's alone, as the diary it points to: its folder is
+    // made first, privately, and the file is closed to others once written.
+    const QString file = m_settings->fileName();
+    const bool isNew = !QFileInfo::exists(file) && !file.isEmpty() && QDir::isAbsolutePath(file);
+    if (isNew)
+        makePrivateFolder(QFileInfo(file).absolutePath());
     m_settings->sync();
+    if (isNew && QFileInfo::exists(file))
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (m_settings->status() == QSettings::NoError)
         return true;
     if (error)

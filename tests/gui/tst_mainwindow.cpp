@@ -139,6 +139,10 @@ private Q_SLOTS:
         }
         QCOMPARE(entriesOnDisk(), diary);
 
+        // space again: the waiting days are stored by themselves, without another keystroke
+        QTRY_COMPARE_WITH_TIMEOUT(entriesOnDisk().mid(28),
+                (QVariantList { entry("2026-03-04", "yesterday"), entry("2026-03-05", "lost?") }),
+                8000);
         QTest::keyClicks(m_app->editor(), "!");
         QCOMPARE(entriesOnDisk().mid(28),
                 (QVariantList { entry("2026-03-04", "yesterday"), entry("2026-03-05", "lost?!") }));

@@ -52,7 +52,7 @@ private Q_SLOTS:
         QTest::keyClicks(m_app->editor(), "b");
         QCOMPARE(m_app->editor()->toPlainText(), QString("a"));
         tryAgain();
-        QVERIFY(!m_app->warningBar()->isVisible());
+        QVERIFY2(!m_app->warningBar()->isVisible(), qPrintable(m_app->warningText()));
         QVERIFY(!m_app->editor()->isReadOnly());
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "a") });
         QTest::keyClicks(m_app->editor(), "b");

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <csignal>
+#include <sys/resource.h>
 
 class tst_SingleInstance : public QObject
 {
@@ -84,6 +85,47 @@ private Q_SLOTS:
         QVERIFY(!again->waitForFinished(1500));
         again->terminate();
         QVERIFY(again->waitForFinished(5000));
+    }
+
+    // Asked to end by the system, Penwick ends as after a quit, at once and cleanly; a file-size
+    // limit makes its writes fail instead of killing it. What it creates is the user's alone.
+    void endsCleanlyWhenTheSystemAsks_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("fileSizeLimit");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << 0;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << 0;
+        QTest::newRow("SIGTERM with a file-size limit") << int(SIGTERM) << 120;
+    }
+    void endsCleanlyWhenTheSystemAsks()
+    {
+        QFETCH(int, signal);
+        QFETCH(int, fileSizeLimit);
+        const QString folder = m_home + "/data-e/Hollyfen/Penwick";
+        QProcess process;
+        process.setProcessEnvironment(launchEnvironment("e", QString()));
+        process.setChildProcessModifier([fileSizeLimit] {
+            if (fileSizeLimit > 0) {
+                const rlimit small { rlim_t(fileSizeLimit), rlim_t(fileSizeLimit) };
+                ::setrlimit(RLIMIT_FSIZE, &small);
+            }
+        });
+        process.start(PENWICK_EXECUTABLE, {});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(folder + "/note.plist"), 10000);
+        QTest::qWait(500);
+        QCOMPARE(process.state(), QProcess::Running);
+        ::kill(pid_t(process.processId()), signal);
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(process.waitForFinished(5000));
+        QVERIFY(timer.elapsed() < 1500);
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList { "note.plist" });
+        if (!fileSizeLimit) {
+            QCOMPARE(QFileInfo(folder + "/note.plist").permissions() & 0x0777, 0x0600);
+            QCOMPARE(QFileInfo(folder).permissions() & 0x0777, 0x0700);
+        }
     }
 };
 
