@@ -96,6 +96,12 @@ public:
     // the change itself.
     void checkForOutsideChanges();
 
+    // Told on the window's thread of each day's text before and after Penwick stores a change
+    // (the history keeps it).
+    using TextObserver = std::function<void(
+            const QString &dayKey, const QString &previousText, const QString &newText)>;
+    void setTextObserver(TextObserver observer) { m_textObserver = std::move(observer); }
+
     DiaryProblem problem() const { return m_problem; }
     Preferences &preferences() const { return *m_preferences; }
     DiaryWriter &writer() const { return *m_writer; }
@@ -123,6 +129,7 @@ private:
     QSet<QString> m_failedDays; // unsaved days whose last write failed
     Outcome m_lastFailure;
     DiaryProblem m_problem;
+    TextObserver m_textObserver;
 };
 
 } // namespace penwick::diary

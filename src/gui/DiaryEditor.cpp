@@ -2,7 +2,9 @@
 
 #include "diary/NoteFile.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 
 QString DiaryEditor::diaryText() const
@@ -36,4 +38,15 @@ bool DiaryEditor::event(QEvent *event)
         }
     }
     return QPlainTextEdit::event(event);
+}
+
+void DiaryEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu(event->pos());
+    if (!m_contextActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_contextActions);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }

@@ -13,9 +13,15 @@ public:
     using QPlainTextEdit::QPlainTextEdit;
 
     QString diaryText() const;
+    // An action the context menu offers below the standard ones.
+    void addContextMenuAction(QAction *action) { m_contextActions.append(action); }
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
     // Tab types a tab; Ctrl+Tab and Ctrl+Shift+Tab leave the editor.
     bool event(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    QList<QAction *> m_contextActions;
 };

@@ -3,6 +3,7 @@
 #include "CalendarModel.h"
 #include "Dialogs.h"
 #include "HelpWindow.h"
+#include "HistoryDialog.h"
 #include "SearchPopover.h"
 #include "StorageSheet.h"
 #include "UpdateNotice.h"
@@ -117,6 +118,17 @@ void MainWindow::setDialogs(std::unique_ptr<Dialogs> dialogs)
 {
     m_dialogs = std::move(dialogs);
     m_storageSheet->setDialogs(m_dialogs.get());
+}
+
+void MainWindow::setHistory(penwick::history::HistoryStore *history)
+{
+    m_historyDialog = new HistoryDialog(history, m_session, m_ui->editor, this);
+    m_historyDialog->setObjectName(QStringLiteral("historyDialog"));
+    m_historyDialog->addActionsTo(m_ui->menuEdit, m_ui->menuFile, m_ui->actionRemoveEmptyEntries);
+    connect(m_historyDialog, &HistoryDialog::noticeRaised, statusBar(),
+            [this](const QString &notice) { statusBar()->showMessage(notice); });
+    connect(m_storageSheet, &StorageSheet::diaryMoved, m_historyDialog,
+            &HistoryDialog::followMovedDiary);
 }
 
 void MainWindow::createActions()
@@ -247,6 +259,8 @@ void MainWindow::showDay(QDate day)
         m_outsideNotice.clear();
         showProblem(m_session->problem());
     }
+    if (day != m_session->selectedDay() && m_historyDialog)
+        m_historyDialog->leaveDay();
     m_session->selectDay(day);
     showSelectedDay();
 }
