@@ -319,6 +319,9 @@ void MainWindow::placeText(const QString &text)
     const QSignalBlocker blocker(m_ui->editor);
     if (m_ui->editor->document() != document)
         m_ui->editor->setDocument(document);
+    // an edit merges into the undo step before it only while the document counts as modified:
+    // each visit to the day starts a step of its own
+    document->setModified(false);
     if (m_ui->editor->diaryText() != text) {
         // Text the program places is no edit: no change signal, and no undo step, so undo never
         // reaches into what the file held before.

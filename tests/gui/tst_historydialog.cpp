@@ -1,6 +1,7 @@
 // The history in the real window: a day cleared by mistake, Penwick quit and started again,
 // comes back from the day's history, as one step the editor can undo.
 #include "WindowTest.h"
+#include "gui/DiaryEditor.h"
 #include "gui/HistoryDialog.h"
 
 #include <QListWidget>
@@ -53,6 +54,31 @@ private Q_SLOTS:
         QCOMPARE(versions[0].origin, history::Origin::Restored);
         QTest::keyClick(app->editor(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(app->editor()->toPlainText(), QString());
+    }
+    void undoStepEnds_data()
+    {
+        QTest::addColumn<bool>("visitBetween");
+        QTest::addColumn<QString>("afterUndo");
+        QTest::newRow("at a word after a pause") << false << "abc ";
+        QTest::newRow("at a visit to the day") << true << "abc";
+    }
+    void undoStepEnds()
+    {
+        QFETCH(bool, visitBetween);
+        QVERIFY(writeDiary({}));
+        HistoryPenwick app;
+        QVERIFY(QTest::qWaitForWindowActive(&app.window));
+        static_cast<DiaryEditor *>(app.editor())->setUndoPause(visitBetween ? 1'000'000 : 0);
+        QTest::keyClicks(app.editor(), "abc");
+        if (visitBetween) {
+            QTest::keyClick(app.editor(), Qt::Key_Right, Qt::AltModifier);
+            QTest::keyClick(app.editor(), Qt::Key_Left, Qt::AltModifier);
+        } else {
+            QTest::keyClick(app.editor(), Qt::Key_Space);
+        }
+        QTest::keyClicks(app.editor(), "def");
+        QTest::keyClick(app.editor(), Qt::Key_Z, Qt::ControlModifier);
+        QTEST(app.editor()->toPlainText(), "afterUndo");
     }
 };
 
