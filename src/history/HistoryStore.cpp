@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
+#include <QTimer>
 #include <optional>
 
 namespace penwick::history {
@@ -81,7 +82,8 @@ public:
             const QString &detail, const QDateTime &now);
     void recordChange(const QString &diary, const QString &day, const QString &before,
             const QString &after, const QDateTime &now);
-    void closeStretches() { m_stretch.reset(); }
+    void closeStretches() { endStretch(); }
+    void writePendingStretch() { writeStretch(); }
     void moveDiary(const QString &from, const QString &to);
     bool wasStored(const QString &diary, const QString &day, const QString &text);
     QList<Version> versions(const QString &diary, const QString &day);
@@ -106,13 +108,22 @@ private:
         QString day;
         qint64 row = 0;
         QDateTime lastChange;
+        std::optional<QString> unwrittenText; // the stretch's latest text, written shortly
     };
+    // Writes the open stretch's latest text: a burst of keys costs one update.
+    void writeStretch();
+    void endStretch()
+    {
+        writeStretch();
+        m_stretch.reset();
+    }
 
     HistoryStore *m_store;
     QString m_connection;
     bool m_usable = false;
     bool m_writeFailureSaid = false;
     std::optional<Stretch> m_stretch;
+    QTimer *m_writeTimer = nullptr;
     mutable QMutex m_noticeLock;
     QString m_notice;
 };
@@ -171,6 +182,11 @@ bool HistoryWorker::prepareSchema()
 
 void HistoryWorker::open(const QString &path)
 {
+    // a stretch's newest text waits this long in memory; the diary file has it already
+    m_writeTimer = new QTimer(this);
+    m_writeTimer->setSingleShot(true);
+    m_writeTimer->setInterval(1000);
+    connect(m_writeTimer, &QTimer::timeout, this, [this] { writeStretch(); });
     const QString folder = QFileInfo(path).absolutePath();
     QDir().mkpath(folder);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -218,9 +234,19 @@ void HistoryWorker::open(const QString &path)
                             .arg(QDir::toNativeSeparators(path), reason));
 }
 
+void HistoryWorker::writeStretch()
+{
+    if (!m_stretch || !m_stretch->unwrittenText)
+        return;
+    run(QStringLiteral("UPDATE versions SET text = ?, stored_at = ? WHERE id = ?"),
+            { *m_stretch->unwrittenText, m_stretch->lastChange.toMSecsSinceEpoch(),
+                    m_stretch->row });
+    m_stretch->unwrittenText.reset();
+}
+
 void HistoryWorker::close()
 {
-    m_stretch.reset();
+    endStretch();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         db.close();
@@ -254,7 +280,7 @@ void HistoryWorker::recordVersion(const QString &diary, const QString &day, cons
         Origin origin, const QString &detail, const QDateTime &now)
 {
     if (m_stretch && m_stretch->diary == diary && m_stretch->day == day)
-        m_stretch.reset();
+        endStretch();
     insert(diary, day, text, origin, detail, now);
 }
 
@@ -264,10 +290,10 @@ void HistoryWorker::recordChange(const QString &diary, const QString &day, const
     if (m_stretch
             && (m_stretch->diary != diary || m_stretch->day != day
                     || m_stretch->lastChange.msecsTo(now) >= stretchPauseMs))
-        m_stretch.reset();
+        endStretch();
     // select all and type, a paste over everything, a clear: what was there stays a version
     if (removedCharacters(before, after) * 2 > before.size())
-        m_stretch.reset();
+        endStretch();
     if (!m_stretch && !before.isEmpty()) {
         // the day's text before Penwick first changes it: written before the history, or by
         // another program
@@ -276,23 +302,25 @@ void HistoryWorker::recordChange(const QString &diary, const QString &day, const
             insert(diary, day, before, newest ? Origin::ChangedOutside : Origin::Typed, {}, now);
     }
     if (after.isEmpty()) {
-        m_stretch.reset(); // the last text before empty is the version kept
+        endStretch(); // the last text before empty is the version kept
         return;
     }
     if (m_stretch) {
-        run(QStringLiteral("UPDATE versions SET text = ?, stored_at = ? WHERE id = ?"),
-                { after, now.toMSecsSinceEpoch(), m_stretch->row });
+        m_stretch->unwrittenText = after;
         m_stretch->lastChange = now;
+        if (!m_writeTimer->isActive())
+            m_writeTimer->start();
         return;
     }
     // a text that is the newest version already (a restore) starts no stretch of its own
     if (newestText(diary, day) == after)
         return;
-    m_stretch = Stretch { diary, day, insert(diary, day, after, Origin::Typed, {}, now), now };
+    m_stretch = Stretch { diary, day, insert(diary, day, after, Origin::Typed, {}, now), now, {} };
 }
 
 void HistoryWorker::moveDiary(const QString &from, const QString &to)
 {
+    writeStretch();
     if (m_stretch && m_stretch->diary == from)
         m_stretch->diary = to;
     run(QStringLiteral("UPDATE versions SET diary = ? WHERE diary = ?"), { to, from });
@@ -300,6 +328,7 @@ void HistoryWorker::moveDiary(const QString &from, const QString &to)
 
 bool HistoryWorker::wasStored(const QString &diary, const QString &day, const QString &text)
 {
+    writeStretch();
     QSqlQuery query = run(QStringLiteral("SELECT 1 FROM versions WHERE diary = ? AND day = ? AND "
                                          "text = ? LIMIT 1"),
             { diary, day, text });
@@ -308,6 +337,7 @@ bool HistoryWorker::wasStored(const QString &diary, const QString &day, const QS
 
 QList<Version> HistoryWorker::versions(const QString &diary, const QString &day)
 {
+    writeStretch();
     QSqlQuery query = run(QStringLiteral("SELECT id, text, stored_at, origin, detail FROM versions "
                                          "WHERE diary = ? AND day = ? ORDER BY id DESC"),
             { diary, day });
