@@ -69,11 +69,13 @@ HistoryDialog::HistoryDialog(HistoryStore *store, penwick::diary::DiarySession *
             [this](const QString &dayKey, const QString &previousText, const QString &newText) {
                 m_store->recordChange(diaryKey(), dayKey, previousText, newText);
             });
-    connect(m_store, &HistoryStore::noticeRaised, this, &HistoryDialog::noticeRaised);
+    // the store may have said it before this dialog listened; each notice is passed on once
+    connect(m_store, &HistoryStore::noticeRaised, this, &HistoryDialog::passOnNotice);
+    QTimer::singleShot(0, this, [this] { passOnNotice(m_store->notice()); });
     m_backups = new penwick::history::BackupSchedule(
             [session] { return session->noteFilePath(); }, {}, this);
     connect(m_backups, &penwick::history::BackupSchedule::noticeRaised, this,
-            &HistoryDialog::noticeRaised);
+            &HistoryDialog::passOnNotice);
     // the first backup once the window has opened the diary
     QTimer::singleShot(0, m_backups, &penwick::history::BackupSchedule::backUpIfDateChanged);
 }
@@ -171,6 +173,14 @@ void HistoryDialog::openBackupsFolder()
     const QString folder = penwick::history::backupsFolder();
     QDir().mkpath(folder);
     QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+void HistoryDialog::passOnNotice(const QString &notice)
+{
+    if (notice.isEmpty() || m_noticesPassedOn.contains(notice))
+        return;
+    m_noticesPassedOn.append(notice);
+    Q_EMIT noticeRaised(notice);
 }
 
 void HistoryDialog::leaveDay()

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QStringList>
 
 namespace penwick::diary {
 class DiarySession;
@@ -51,6 +52,7 @@ Q_SIGNALS:
 
 private:
     void showSelectedVersion();
+    void passOnNotice(const QString &notice);
     // The canonical path that names the diary in the history, looked up once per path.
     QString diaryKey();
 
@@ -66,4 +68,5 @@ private:
     QList<penwick::history::Version> m_versions;
     QString m_diaryPath;
     QString m_diaryKey;
+    QStringList m_noticesPassedOn;
 };

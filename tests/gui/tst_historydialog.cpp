@@ -5,6 +5,7 @@
 #include "gui/HistoryDialog.h"
 
 #include <QListWidget>
+#include <QStatusBar>
 
 using namespace penwick;
 using namespace penwick::test;
@@ -54,6 +55,12 @@ private Q_SLOTS:
         QCOMPARE(versions[0].origin, history::Origin::Restored);
         QTest::keyClick(app->editor(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(app->editor()->toPlainText(), QString());
+    }
+    void damagedHistoryIsSaidInTheBar()
+    {
+        QVERIFY(writeAll(history::HistoryStore::defaultFilePath(), QByteArray(4096, 'x')));
+        HistoryPenwick app;
+        QTRY_VERIFY(app.window.statusBar()->currentMessage().contains("put aside"));
     }
     void undoStepEnds_data()
     {
