@@ -1,5 +1,6 @@
 // The history in the real window: a day cleared by mistake, Penwick quit and started again,
 // comes back from the day's history, as one step the editor can undo.
+#include "AnsweringDialogs.h"
 #include "WindowTest.h"
 #include "gui/DiaryEditor.h"
 #include "gui/HistoryDialog.h"
@@ -86,6 +87,20 @@ private Q_SLOTS:
         QTest::keyClicks(app.editor(), "def");
         QTest::keyClick(app.editor(), Qt::Key_Z, Qt::ControlModifier);
         QTEST(app.editor()->toPlainText(), "afterUndo");
+    }
+    void versionsFollowAMove() // last: the preferences name the moved diary from here on
+    {
+        QVERIFY(writeDiary({ entry("2026-03-05", "kept") }));
+        HistoryPenwick app;
+        auto dialogs = std::make_unique<AnsweringDialogs>();
+        const QString moved = environment().home() + "/moved.plist";
+        dialogs->answers << moved;
+        app.window.setDialogs(std::move(dialogs));
+        QTest::keyClicks(app.editor(), "!");
+        app.window.findChild<QPushButton *>("moveButton")->click();
+        QCOMPARE(app.session.noteFilePath(), moved);
+        QCOMPARE(app.store.versions(moved, "2026-03-05").value(0).text, "kept!");
+        QVERIFY(app.store.versions(notePath(), "2026-03-05").isEmpty());
     }
 };
 
