@@ -7,6 +7,8 @@
 #include "diary/NoteFile.h"
 #include "diary/Search.h"
 #include "gui/MainWindow.h"
+#include "history/Backups.h"
+#include "history/HistoryStore.h"
 #include "platform/Plist.h"
 
 #include <QApplication>
@@ -156,10 +158,20 @@ struct Typing
     double medianMs = 0;
     double p99Ms = 0;
     double settleMs = 0;
+    double historyBytesPerKey = 0;
 };
 
-Typing typeIntoWindow(int y, bool popover)
+qint64 historyBytes(const QString &file)
 {
+    return QFileInfo(file).size() + QFileInfo(file + "-wal").size();
+}
+
+Typing typeIntoWindow(int y, bool popover, bool history = false)
+{
+    const QString historyFile = folder().filePath(QStringLiteral("history-%1y.sqlite").arg(y));
+    std::unique_ptr<history::HistoryStore> store;
+    if (history)
+        store = std::make_unique<history::HistoryStore>(historyFile);
     const QString note
             = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
     QDir().mkpath(QFileInfo(note).absolutePath());
@@ -167,6 +179,8 @@ Typing typeIntoWindow(int y, bool popover)
     QFile::copy(diaryPath(y), note);
     diary::DiarySession session([] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); });
     MainWindow window(&session, nullptr);
+    if (store)
+        window.setHistory(store.get());
     window.start();
     auto *editor = window.findChild<QPlainTextEdit *>("editor");
     if (popover) {
@@ -177,6 +191,9 @@ Typing typeIntoWindow(int y, bool popover)
     editor->setFocus();
     editor->moveCursor(QTextCursor::End);
     std::vector<double> ui;
+    if (store)
+        store->flush();
+    const qint64 historyBefore = historyBytes(historyFile);
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 200; ++i) {
@@ -191,10 +208,13 @@ Typing typeIntoWindow(int y, bool popover)
     QElapsedTimer settle;
     settle.start();
     session.flush(60000);
+    if (store)
+        store->flush();
     const double settleMs = double(settle.nsecsElapsed()) / 1e6;
+    const double perKey = double(historyBytes(historyFile) - historyBefore) / 200;
     if (!diary::readDayText(note, "2026-12-06").text.endsWith(editor->toPlainText().right(20)))
         std::printf("typing %dy: the file does not hold the text!\n", y);
-    return { percentile(ui, 0.5), percentile(ui, 0.99), settleMs };
+    return { percentile(ui, 0.5), percentile(ui, 0.99), settleMs, history ? perKey : 0 };
 }
 
 // A new keyword searched in the open diary, from memory.
@@ -304,6 +324,54 @@ int main(int argc, char *argv[])
                     y, popover ? " popover" : "", typing.p99Ms, typing.medianMs, typing.settleMs,
                     f);
         }
+    }
+    // the history on and off, in the same run
+    for (const bool history : { false, true }) {
+        const Typing typing = typeIntoWindow(50, false, history);
+        std::printf(
+                "typing 50y history=%s ui_ms_p99=%.2f settle_ms=%.2f history_bytes_per_key=%.0f "
+                "day_text_bytes=%lld\n",
+                history ? "on" : "off", typing.p99Ms, typing.settleMs, typing.historyBytesPerKey,
+                qint64(pageOfText(0).toUtf8().size() + 200));
+    }
+    {
+        // a year of writing: 365 days of 4 stretches of 1.5 KB each
+        const QString file = folder().filePath(QStringLiteral("history-year.sqlite"));
+        qint64 texts = 0;
+        {
+            history::HistoryStore store(file);
+            const QDate first(2026, 1, 1);
+            for (int d = 0; d < 365; ++d) {
+                for (int s = 0; s < 4; ++s) {
+                    QString text = pageOfText(d + s);
+                    text += text + pageOfText(d + s + 1);
+                    texts += text.toUtf8().size();
+                    store.recordVersion(diaryPath(50), first.addDays(d).toString(Qt::ISODate), text,
+                            history::Origin::Typed);
+                }
+            }
+        }
+        std::printf("history year size_bytes=%lld texts_bytes=%lld ratio=%.2f\n",
+                historyBytes(file), texts, double(historyBytes(file)) / double(texts));
+    }
+    {
+        // a 50-year backup against a plain copy of the file
+        std::vector<double> backup, copy;
+        const QString backups = folder().filePath(QStringLiteral("Backups"));
+        for (int i = 0; i < 5; ++i) {
+            QDir(backups).removeRecursively();
+            QElapsedTimer t;
+            t.start();
+            history::makeDailyBackup(diaryPath(50), backups, QDate(2026, 12, 6), qint64(1) << 50);
+            backup.push_back(double(t.nsecsElapsed()) / 1e6);
+            QFile::remove(diaryPath(50) + ".copy");
+            t.start();
+            QFile::copy(diaryPath(50), diaryPath(50) + ".copy");
+            copy.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+        std::printf("backup 50y median_ms=%.2f plain_copy_ms=%.2f ratio=%.2f\n",
+                percentile(backup, 0.5), percentile(copy, 0.5),
+                percentile(backup, 0.5) / percentile(copy, 0.5));
     }
     for (int y : years) {
         std::printf("search %dy from memory english median_ms=%.2f japanese median_ms=%.2f\n", y,

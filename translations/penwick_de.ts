@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>Backups</name>
+    <message>
+        <source>The diary %1 could not be backed up: %2</source>
+        <translation>Das Tagebuch %1 konnte nicht gesichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Backups of your diary have stopped: the folder %1 would take more than a tenth of the free space on its disk.</source>
+        <translation>Die Sicherungen Ihres Tagebuchs wurden angehalten: Der Ordner %1 würde mehr als ein Zehntel des freien Speichers auf seinem Datenträger belegen.</translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Su</source>
@@ -120,6 +131,83 @@
     <message>
         <source>Manual</source>
         <translation>Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Versions of the day</source>
+        <translation>Fassungen des Tages</translation>
+    </message>
+    <message>
+        <source>Chosen version, with its differences from the current text</source>
+        <translation>Gewählte Fassung mit ihren Unterschieden zum aktuellen Text</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Diese Fassung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>History of This Day…</source>
+        <translation>Verlauf dieses Tages …</translation>
+    </message>
+    <message>
+        <source>Open Backups Folder</source>
+        <translation>Sicherungsordner öffnen</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Verlauf von %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — %n characters — %2</source>
+        <translation>
+            <numerusform>%1 — %n Zeichen — %2</numerusform>
+            <numerusform>%1 — %n Zeichen — %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This day has no earlier versions yet.</source>
+        <translation>Dieser Tag hat noch keine früheren Fassungen.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>Earlier versions of your days cannot be kept now: %1 Your diary itself is not affected.</source>
+        <translation>Frühere Fassungen Ihrer Tage können gerade nicht aufbewahrt werden: %1 Ihr Tagebuch selbst ist nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 could not be opened, so it was put aside as %2 and a new one started. Your diary itself is not affected.</source>
+        <translation>Der Verlauf Ihrer Tage unter %1 konnte nicht geöffnet werden; er wurde als %2 beiseitegelegt und ein neuer begonnen. Ihr Tagebuch selbst ist nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>Earlier versions of your days cannot be kept: the history at %1 cannot be opened (%2). Your diary itself is not affected.</source>
+        <translation>Frühere Fassungen Ihrer Tage können nicht aufbewahrt werden: Der Verlauf unter %1 lässt sich nicht öffnen (%2). Ihr Tagebuch selbst ist nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Restored</source>
+        <translation>Wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Changed by another program</source>
+        <translation>Von einem anderen Programm geändert</translation>
+    </message>
+    <message>
+        <source>Merged from another copy</source>
+        <translation>Aus einer anderen Kopie zusammengeführt</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importiert</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>Backups</name>
+    <message>
+        <source>The diary %1 could not be backed up: %2</source>
+        <translation>Le journal %1 n’a pas pu être sauvegardé : %2</translation>
+    </message>
+    <message>
+        <source>Backups of your diary have stopped: the folder %1 would take more than a tenth of the free space on its disk.</source>
+        <translation>Les sauvegardes de votre journal sont arrêtées : le dossier %1 occuperait plus d’un dixième de l’espace libre de son disque.</translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Su</source>
@@ -120,6 +131,83 @@
     <message>
         <source>Manual</source>
         <translation>Manuel</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Versions of the day</source>
+        <translation>Versions du jour</translation>
+    </message>
+    <message>
+        <source>Chosen version, with its differences from the current text</source>
+        <translation>Version choisie, avec ses différences par rapport au texte actuel</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>Restaurer cette version</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>History of This Day…</source>
+        <translation>Historique de ce jour…</translation>
+    </message>
+    <message>
+        <source>Open Backups Folder</source>
+        <translation>Ouvrir le dossier des sauvegardes</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>Historique du %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — %n characters — %2</source>
+        <translation>
+            <numerusform>%1 — %n caractère — %2</numerusform>
+            <numerusform>%1 — %n caractères — %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This day has no earlier versions yet.</source>
+        <translation>Ce jour n’a pas encore de versions antérieures.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>Earlier versions of your days cannot be kept now: %1 Your diary itself is not affected.</source>
+        <translation>Les versions antérieures de vos jours ne peuvent pas être conservées pour l’instant : %1 Votre journal lui-même n’est pas touché.</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 could not be opened, so it was put aside as %2 and a new one started. Your diary itself is not affected.</source>
+        <translation>L’historique de vos jours dans %1 n’a pas pu être ouvert ; il a été mis de côté sous %2 et un nouveau a été commencé. Votre journal lui-même n’est pas touché.</translation>
+    </message>
+    <message>
+        <source>Earlier versions of your days cannot be kept: the history at %1 cannot be opened (%2). Your diary itself is not affected.</source>
+        <translation>Les versions antérieures de vos jours ne peuvent pas être conservées : l’historique dans %1 ne peut pas être ouvert (%2). Votre journal lui-même n’est pas touché.</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Saisi</translation>
+    </message>
+    <message>
+        <source>Restored</source>
+        <translation>Restauré</translation>
+    </message>
+    <message>
+        <source>Changed by another program</source>
+        <translation>Modifié par un autre programme</translation>
+    </message>
+    <message>
+        <source>Merged from another copy</source>
+        <translation>Fusionné depuis une autre copie</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importé</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>Backups</name>
+    <message>
+        <source>The diary %1 could not be backed up: %2</source>
+        <translation>日記 %1 をバックアップできませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Backups of your diary have stopped: the folder %1 would take more than a tenth of the free space on its disk.</source>
+        <translation>日記のバックアップを停止しました: フォルダ %1 がディスクの空き容量の10分の1を超えてしまいます。</translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Su</source>
@@ -120,6 +131,82 @@
     <message>
         <source>Manual</source>
         <translation>マニュアル</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Versions of the day</source>
+        <translation>この日の版</translation>
+    </message>
+    <message>
+        <source>Chosen version, with its differences from the current text</source>
+        <translation>選んだ版と現在のテキストとの違い</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation>この版に戻す</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>History of This Day…</source>
+        <translation>この日の履歴…</translation>
+    </message>
+    <message>
+        <source>Open Backups Folder</source>
+        <translation>バックアップフォルダを開く</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>%1 の履歴</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 — %n characters — %2</source>
+        <translation>
+            <numerusform>%1 — %n 文字 — %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This day has no earlier versions yet.</source>
+        <translation>この日にはまだ以前の版がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>Earlier versions of your days cannot be kept now: %1 Your diary itself is not affected.</source>
+        <translation>今は日々の以前の版を保存できません: %1 日記そのものには影響ありません。</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 could not be opened, so it was put aside as %2 and a new one started. Your diary itself is not affected.</source>
+        <translation>%1 にある日々の履歴を開けなかったため、%2 として退避し、新しい履歴を始めました。日記そのものには影響ありません。</translation>
+    </message>
+    <message>
+        <source>Earlier versions of your days cannot be kept: the history at %1 cannot be opened (%2). Your diary itself is not affected.</source>
+        <translation>日々の以前の版を保存できません: %1 の履歴を開けません (%2)。日記そのものには影響ありません。</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>Restored</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Changed by another program</source>
+        <translation>別のプログラムによる変更</translation>
+    </message>
+    <message>
+        <source>Merged from another copy</source>
+        <translation>別のコピーから統合</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>読み込み</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "diary/DiarySession.h"
 #include "gui/AppIcon.h"
 #include "gui/MainWindow.h"
+#include "history/HistoryStore.h"
 #include "platform/CommandRunner.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
@@ -83,7 +84,9 @@ int main(int argc, char *argv[])
     penwick::ProcessRunner runner;
     penwick::reminder::Reminder reminder(runner, penwick::reminder::Reminder::systemScheduler(),
             penwick::reminder::Reminder::userFolders());
+    penwick::history::HistoryStore history;
     MainWindow window(&session, &reminder);
+    window.setHistory(&history);
     QObject::connect(
             &instance, &penwick::SingleInstance::raiseRequested, &window, &MainWindow::raiseWindow);
     QObject::disconnect(&quitSignals, nullptr, &app, nullptr);

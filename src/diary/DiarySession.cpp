@@ -141,6 +141,12 @@ QString DiarySession::storeText(const QString &text)
     const QString path = noteFilePath();
     const QString key = dayKey(m_selectedDay);
     QString stored = storableText(text);
+    if (m_textObserver) {
+        const auto unsaved = m_unsaved.constFind(key);
+        const QString previous = unsaved != m_unsaved.cend() ? *unsaved : currentFile().textOf(key);
+        if (previous != stored)
+            m_textObserver(key, previous, stored);
+    }
     m_unsaved.insert(key, stored);
     if (m_failedDays.isEmpty()) {
         m_writer->store(path, key, stored);

@@ -97,6 +97,12 @@ public:
     // the change itself.
     void checkForOutsideChanges();
 
+    // Told on the window's thread of each day's text before and after Penwick stores a change
+    // (the history keeps it).
+    using TextObserver = std::function<void(
+            const QString &dayKey, const QString &previousText, const QString &newText)>;
+    void setTextObserver(TextObserver observer) { m_textObserver = std::move(observer); }
+
     DiaryProblem problem() const { return m_problem; }
     Preferences &preferences() const { return *m_preferences; }
     DiaryWriter &writer() const { return *m_writer; }
@@ -130,6 +136,7 @@ private:
     QTimer m_retry; // tries the failed days again
     int m_retryDelayMs = 1000;
     qint64 m_freeSpaceAtFailure = 0;
+    TextObserver m_textObserver;
 };
 
 } // namespace penwick::diary

@@ -2,7 +2,9 @@
 
 #include "diary/NoteFile.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 
 QString DiaryEditor::diaryText() const
@@ -36,4 +38,32 @@ bool DiaryEditor::event(QEvent *event)
         }
     }
     return QPlainTextEdit::event(event);
+}
+
+void DiaryEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu(event->pos());
+    if (!m_contextActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_contextActions);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void DiaryEditor::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.front().isPrint() && !typed.front().isSpace()) {
+        const QTextCursor cursor = textCursor();
+        const bool wordStart
+                = cursor.atBlockStart() || document()->characterAt(cursor.position() - 1).isSpace();
+        // The document merges an edit into the undo step before it only while it counts as
+        // modified: a word begun after a pause starts a step of its own.
+        if (wordStart && m_sinceLastKey.isValid() && m_sinceLastKey.elapsed() >= m_undoPauseMs)
+            document()->setModified(false);
+    }
+    if (!typed.isEmpty())
+        m_sinceLastKey.start();
+    QPlainTextEdit::keyPressEvent(event);
 }

@@ -4,6 +4,7 @@
 // character here; Ctrl+Tab moves on.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 
 class DiaryEditor : public QPlainTextEdit
@@ -13,9 +14,21 @@ public:
     using QPlainTextEdit::QPlainTextEdit;
 
     QString diaryText() const;
+    // A word begun after a pause this long starts a new undo step.
+    void setUndoPause(int milliseconds) { m_undoPauseMs = milliseconds; }
+    // An action the context menu offers below the standard ones.
+    void addContextMenuAction(QAction *action) { m_contextActions.append(action); }
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
     // Tab types a tab; Ctrl+Tab and Ctrl+Shift+Tab leave the editor.
     bool event(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    // Undo steps end at a word begun after a pause (a line break ends them by itself).
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QList<QAction *> m_contextActions;
+    int m_undoPauseMs = 1500;
+    QElapsedTimer m_sinceLastKey;
 };

@@ -3,6 +3,7 @@
 #include "CalendarModel.h"
 #include "Dialogs.h"
 #include "HelpWindow.h"
+#include "HistoryDialog.h"
 #include "SearchPopover.h"
 #include "StorageSheet.h"
 #include "UpdateNotice.h"
@@ -118,6 +119,17 @@ void MainWindow::setDialogs(std::unique_ptr<Dialogs> dialogs)
 {
     m_dialogs = std::move(dialogs);
     m_storageSheet->setDialogs(m_dialogs.get());
+}
+
+void MainWindow::setHistory(penwick::history::HistoryStore *history)
+{
+    m_historyDialog = new HistoryDialog(history, m_session, m_ui->editor, this);
+    m_historyDialog->setObjectName(QStringLiteral("historyDialog"));
+    m_historyDialog->addActionsTo(m_ui->menuEdit, m_ui->menuFile, m_ui->actionRemoveEmptyEntries);
+    connect(m_historyDialog, &HistoryDialog::noticeRaised, statusBar(),
+            [this](const QString &notice) { statusBar()->showMessage(notice); });
+    connect(m_storageSheet, &StorageSheet::diaryMoved, m_historyDialog,
+            &HistoryDialog::followMovedDiary);
 }
 
 void MainWindow::createActions()
@@ -248,6 +260,8 @@ void MainWindow::showDay(QDate day)
         m_outsideNotice.clear();
         showProblem(m_session->problem());
     }
+    if (day != m_session->selectedDay() && m_historyDialog)
+        m_historyDialog->leaveDay();
     m_session->selectDay(day);
     showSelectedDay();
 }
@@ -306,6 +320,9 @@ void MainWindow::placeText(const QString &text)
     const QSignalBlocker blocker(m_ui->editor);
     if (m_ui->editor->document() != document)
         m_ui->editor->setDocument(document);
+    // an edit merges into the undo step before it only while the document counts as modified:
+    // each visit to the day starts a step of its own
+    document->setModified(false);
     if (m_ui->editor->diaryText() != text) {
         // Text the program places is no edit: no change signal, and no undo step, so undo never
         // reaches into what the file held before.

@@ -23,11 +23,15 @@ class Reminder;
 namespace penwick::help {
 class UpdateCheck;
 }
+namespace penwick::history {
+class HistoryStore;
+}
 class Dialogs;
 class QFileSystemWatcher;
 class QTimer;
 class QTextDocument;
 class HelpWindow;
+class HistoryDialog;
 class SearchPopover;
 class StorageSheet;
 
@@ -42,6 +46,9 @@ public:
 
     // Tests answer the file choosers and alerts through their own.
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
+
+    // Keeps every version of the days in history, with the actions to see and restore them.
+    void setHistory(penwick::history::HistoryStore *history);
 
     // Start-up: opens the diary on today, shows the day and the window, keyboard in the editor,
     // and last the reminder's state.
@@ -106,6 +113,7 @@ private:
     SearchPopover *m_searchPopover;
     StorageSheet *m_storageSheet;
     HelpWindow *m_helpWindow = nullptr;
+    HistoryDialog *m_historyDialog = nullptr;
     QHash<QDate, QTextDocument *> m_dayDocuments; // each day shown, with its undo history
     QFileSystemWatcher *m_fileWatcher;
     QTimer *m_outsideCheck; // a burst of changes on disk is looked at once

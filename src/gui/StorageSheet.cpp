@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "diary/DiarySession.h"
 #include "diary/DiaryStorage.h"
+#include "history/Backups.h"
 #include "platform/Plist.h"
 #include "platform/Preferences.h"
 #include "ui_StorageSheet.h"
@@ -110,8 +111,12 @@ void StorageSheet::relocate(Relocation mode)
         m_dialogs->showFailure(parentWidget(), tr(writeFailed));
         return;
     }
-    if (!pointDiaryAt(destination) && mode == Relocation::Move)
+    if (pointDiaryAt(destination)) {
+        if (mode == Relocation::Move)
+            Q_EMIT diaryMoved();
+    } else if (mode == Relocation::Move) {
         moveNoteFile(destination, current); // the preferences still name the old place
+    }
 }
 
 bool StorageSheet::pointDiaryAt(const QString &path)
@@ -191,6 +196,15 @@ void StorageSheet::takeOverEarlierDiary()
         return;
     }
     m_session->flush();
+    // the diary as it was stays within reach: Replace has no other way back
+    if (QFileInfo::exists(notePath)) {
+        const auto backup
+                = penwick::history::makeBackupBefore(notePath, QStringLiteral("take-over"));
+        if (!backup.ok()) {
+            m_dialogs->showFailure(dialogParent(), backup.error);
+            return;
+        }
+    }
     if (!penwick::replaceFileAtomically(notePath, penwick::plist::writeXml(*earlier)).ok) {
         m_dialogs->showFailure(dialogParent(), tr(writeFailed));
         return;

@@ -39,6 +39,8 @@ Q_SIGNALS:
     // The note file or its content changed: the window shows the selected day anew.
     void diaryChanged();
     void removeEmptyEntriesRequested();
+    // The diary file moved to the path the session now names.
+    void diaryMoved();
 
 private:
     enum class Relocation { Move, New, Use };

@@ -1,0 +1,197 @@
+#include "HistoryDialog.h"
+
+#include "DiaryEditor.h"
+#include "diary/DayKey.h"
+#include "diary/DiarySession.h"
+#include "history/Backups.h"
+#include "history/WordDiff.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+using penwick::history::DiffPiece;
+using penwick::history::HistoryStore;
+
+HistoryDialog::HistoryDialog(HistoryStore *store, penwick::diary::DiarySession *session,
+        DiaryEditor *editor, QWidget *parent)
+    : QDialog(parent), m_store(store), m_session(session), m_editor(editor)
+{
+    setWindowModality(Qt::WindowModal);
+    resize(720, 480);
+    m_versionList = new QListWidget(this);
+    m_versionList->setObjectName(QStringLiteral("versionList"));
+    m_versionList->setAccessibleName(tr("Versions of the day"));
+    m_versionView = new QTextEdit(this);
+    m_versionView->setObjectName(QStringLiteral("versionView"));
+    m_versionView->setAccessibleName(
+            tr("Chosen version, with its differences from the current text"));
+    m_versionView->setReadOnly(true);
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(m_versionList);
+    splitter->addWidget(m_versionView);
+    splitter->setStretchFactor(1, 2);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_restoreButton = buttons->addButton(tr("Restore This Version"), QDialogButtonBox::AcceptRole);
+    m_restoreButton->setObjectName(QStringLiteral("restoreButton"));
+    m_restoreButton->setAccessibleName(tr("Restore This Version"));
+    buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
+    connect(m_restoreButton, &QPushButton::clicked, this, &HistoryDialog::restoreSelectedVersion);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_versionList, &QListWidget::currentRowChanged, this,
+            &HistoryDialog::showSelectedVersion);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+    layout->addWidget(buttons);
+
+    m_showAction = new QAction(tr("History of This Day…"), this);
+    m_showAction->setObjectName(QStringLiteral("actionHistoryOfThisDay"));
+    m_showAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    connect(m_showAction, &QAction::triggered, this, &HistoryDialog::present);
+    m_openBackupsAction = new QAction(tr("Open Backups Folder"), this);
+    m_openBackupsAction->setObjectName(QStringLiteral("actionOpenBackupsFolder"));
+    connect(m_openBackupsAction, &QAction::triggered, this, &HistoryDialog::openBackupsFolder);
+
+    diaryKey(); // the name the history knows the diary by, kept for a move
+    // every text the session stores passes through here on its way to the history
+    m_session->setTextObserver(
+            [this](const QString &dayKey, const QString &previousText, const QString &newText) {
+                m_store->recordChange(diaryKey(), dayKey, previousText, newText);
+            });
+    // the store may have said it before this dialog listened; each notice is passed on once
+    connect(m_store, &HistoryStore::noticeRaised, this, &HistoryDialog::passOnNotice);
+    QTimer::singleShot(0, this, [this] { passOnNotice(m_store->notice()); });
+    m_backups = new penwick::history::BackupSchedule(
+            [session] { return session->noteFilePath(); }, {}, this);
+    connect(m_backups, &penwick::history::BackupSchedule::noticeRaised, this,
+            &HistoryDialog::passOnNotice);
+    // the first backup once the window has opened the diary
+    QTimer::singleShot(0, m_backups, &penwick::history::BackupSchedule::backUpIfDateChanged);
+}
+
+HistoryDialog::~HistoryDialog()
+{
+    m_session->setTextObserver({});
+}
+
+void HistoryDialog::addActionsTo(QMenu *edit, QMenu *file, QAction *fileBefore)
+{
+    edit->addSeparator();
+    edit->addAction(m_showAction);
+    m_editor->addContextMenuAction(m_showAction);
+    file->insertAction(fileBefore, m_openBackupsAction);
+}
+
+QString HistoryDialog::diaryKey()
+{
+    const QString path = m_session->noteFilePath();
+    if (path != m_diaryPath || m_diaryKey.isEmpty()) {
+        m_diaryPath = path;
+        m_diaryKey = penwick::history::diaryKeyPath(path);
+    }
+    return m_diaryKey;
+}
+
+void HistoryDialog::present()
+{
+    const QDate day = m_session->selectedDay();
+    setWindowTitle(tr("History of %1").arg(QLocale().toString(day, QLocale::LongFormat)));
+    m_versions = m_store->versions(diaryKey(), penwick::diary::dayKey(day));
+    m_versionList->clear();
+    for (const penwick::history::Version &version : std::as_const(m_versions)) {
+        m_versionList->addItem(tr("%1 — %n characters — %2", nullptr, int(version.text.size()))
+                                       .arg(QLocale().toString(version.storedAt.toLocalTime(),
+                                                    QLocale::ShortFormat),
+                                               HistoryStore::originName(version.origin)));
+    }
+    if (m_versions.isEmpty()) {
+        m_versionView->setPlainText(tr("This day has no earlier versions yet."));
+        m_restoreButton->setEnabled(false);
+    } else {
+        m_versionList->setCurrentRow(0);
+    }
+    m_versionList->setFocus();
+    open();
+}
+
+void HistoryDialog::showSelectedVersion()
+{
+    const int row = m_versionList->currentRow();
+    m_restoreButton->setEnabled(row >= 0 && !m_editor->isReadOnly());
+    if (row < 0 || row >= m_versions.size())
+        return;
+    // what the version holds and the editor does not is marked green, what the editor holds
+    // and the version does not struck through in red
+    m_versionView->clear();
+    QTextCursor cursor(m_versionView->document());
+    QTextCharFormat added;
+    added.setBackground(QColor(0xc8, 0xf0, 0xc8));
+    QTextCharFormat removed;
+    removed.setForeground(QColor(0xb0, 0x20, 0x20));
+    removed.setFontStrikeOut(true);
+    for (const DiffPiece &piece :
+            penwick::history::diffWords(m_editor->diaryText(), m_versions[row].text)) {
+        cursor.insertText(piece.text,
+                piece.kind == DiffPiece::Same            ? QTextCharFormat()
+                        : piece.kind == DiffPiece::Added ? added
+                                                         : removed);
+    }
+    m_versionView->moveCursor(QTextCursor::Start);
+}
+
+void HistoryDialog::restoreSelectedVersion()
+{
+    const int row = m_versionList->currentRow();
+    if (row < 0 || row >= m_versions.size() || m_editor->isReadOnly())
+        return;
+    const penwick::history::Version &version = m_versions[row];
+    m_store->recordVersion(diaryKey(), version.dayKey, version.text,
+            penwick::history::Origin::Restored, version.storedAt.toString(Qt::ISODateWithMs));
+    // one edit of the editor's document: stored at once, and one Ctrl+Z takes it back
+    QTextCursor all(m_editor->document());
+    all.beginEditBlock();
+    all.select(QTextCursor::Document);
+    all.insertText(version.text);
+    all.endEditBlock();
+    accept();
+    m_editor->setFocus();
+}
+
+void HistoryDialog::openBackupsFolder()
+{
+    const QString folder = penwick::history::backupsFolder();
+    QDir().mkpath(folder);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
+void HistoryDialog::passOnNotice(const QString &notice)
+{
+    if (notice.isEmpty() || m_noticesPassedOn.contains(notice))
+        return;
+    m_noticesPassedOn.append(notice);
+    Q_EMIT noticeRaised(notice);
+}
+
+void HistoryDialog::leaveDay()
+{
+    m_store->closeStretches();
+}
+
+void HistoryDialog::followMovedDiary()
+{
+    const QString from = m_diaryKey;
+    m_diaryKey.clear();
+    if (!from.isEmpty())
+        m_store->moveDiary(from, diaryKey());
+}

@@ -1,0 +1,166 @@
+#include "TestEnvironment.h"
+#include "history/Backups.h"
+#include "history/HistoryStore.h"
+#include "history/WordDiff.h"
+
+using namespace penwick::history;
+
+template<typename T> T fetched(const char *column)
+{
+    return *static_cast<T *>(QTest::qData(column, qMetaTypeId<T>()));
+}
+
+class tst_History : public QObject
+{
+    Q_OBJECT
+    penwick::test::Environment m_env;
+    QDateTime m_now = QDateTime(QDate(2026, 12, 7), QTime(9, 0));
+    HistoryStore::Clock clock()
+    {
+        return [this] { return m_now; };
+    }
+    static QStringList texts(const QList<Version> &versions)
+    {
+        QStringList found;
+        for (const Version &version : versions)
+            found.append(version.text);
+        return found;
+    }
+
+private Q_SLOTS:
+    void stretches_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QStringList>("steps"); // "minutes:text"; -1 moves to another day
+        QTest::addColumn<QStringList>("expected"); // newest first
+        QTest::newRow("typing is one version")
+                << "" << QStringList { "0:a", "1:ab", "4:abc" } << QStringList { "abc" };
+        QTest::newRow("five minutes' pause closes")
+                << "" << QStringList { "0:a", "5:ab" } << QStringList { "ab", "a" };
+        QTest::newRow("another day closes")
+                << "" << QStringList { "0:a", "-1:", "0:ab" } << QStringList { "ab", "a" };
+        QTest::newRow("removing over half closes")
+                << "" << QStringList { "0:hello world", "0:hello worl", "0:x" }
+                << QStringList { "x", "hello worl" };
+        QTest::newRow("last text before empty kept")
+                << "" << QStringList { "0:abc", "0:" } << QStringList { "abc" };
+        QTest::newRow("text before the first change kept")
+                << "old" << QStringList { "0:old!" } << QStringList { "old!", "old" };
+    }
+    void stretches()
+    {
+        QFETCH(QString, before);
+        QFETCH(QStringList, steps);
+        HistoryStore store(
+                m_env.dataHome() + QLatin1Char('/') + QLatin1String(QTest::currentDataTag()),
+                clock());
+        for (const QString &step : std::as_const(steps)) {
+            const int minutes = step.section(QLatin1Char(':'), 0, 0).toInt();
+            const QString text = step.section(QLatin1Char(':'), 1);
+            if (minutes < 0) {
+                store.closeStretches();
+                continue;
+            }
+            m_now = m_now.addSecs(minutes * 60);
+            store.recordChange(QStringLiteral("/d"), QStringLiteral("2026-12-07"), before, text);
+            before = text;
+        }
+        QCOMPARE(texts(store.versions(QStringLiteral("/d"), QStringLiteral("2026-12-07"))),
+                fetched<QStringList>("expected"));
+    }
+    void survivesRestartAndMove()
+    {
+        const QString path = m_env.dataHome() + QStringLiteral("/keep.sqlite");
+        {
+            HistoryStore store(path, clock());
+            store.recordVersion(QStringLiteral("/a"), QStringLiteral("2026-01-02"),
+                    QStringLiteral("merged text"), Origin::Merged, QStringLiteral("copy"));
+        }
+        HistoryStore store(path, clock());
+        store.moveDiary(QStringLiteral("/a"), QStringLiteral("/b"));
+        const QList<Version> versions
+                = store.versions(QStringLiteral("/b"), QStringLiteral("2026-01-02"));
+        QCOMPARE(versions.size(), 1);
+        QCOMPARE(versions[0].origin, Origin::Merged);
+        QVERIFY(store.wasStored(
+                QStringLiteral("/b"), QStringLiteral("2026-01-02"), QStringLiteral("merged text")));
+        QCOMPARE(QFileInfo(path).permissions() & 0x0077, 0);
+    }
+    void damagedFileIsPutAside()
+    {
+        const QString path = m_env.dataHome() + QStringLiteral("/damaged.sqlite");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(8192, 'x')) > 0);
+        file.close();
+        HistoryStore store(path, clock());
+        store.recordVersion(QStringLiteral("/a"), QStringLiteral("2026-01-02"), QStringLiteral("t"),
+                Origin::Typed);
+        QCOMPARE(store.versions(QStringLiteral("/a"), QStringLiteral("2026-01-02")).size(), 1);
+        QVERIFY(store.notice().contains(QStringLiteral("put aside")));
+        const QStringList aside
+                = QDir(m_env.dataHome()).entryList({ QStringLiteral("damaged.sqlite.damaged-*") });
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(QFileInfo(m_env.dataHome() + QLatin1Char('/') + aside[0]).size(), 8192);
+    }
+    void wordDiff_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("marked"); // [-removed-] {+added+}
+        QTest::newRow("same") << "a b"
+                              << "a b"
+                              << "a b";
+        QTest::newRow("word changed") << "the red cat"
+                                      << "the blue cat"
+                                      << "the [-red-]{+blue+} cat";
+        QTest::newRow("word added at end") << "one"
+                                           << "one two"
+                                           << "one{+ two+}";
+        QTest::newRow("all new") << ""
+                                 << "hi"
+                                 << "{+hi+}";
+        QTest::newRow("moved word") << "a b c"
+                                    << "b c a"
+                                    << "[-a -]b c{+ a+}";
+    }
+    void wordDiff()
+    {
+        QString marked;
+        for (const DiffPiece &piece : diffWords(fetched<QString>("from"), fetched<QString>("to")))
+            marked += piece.kind == DiffPiece::Same    ? piece.text
+                    : piece.kind == DiffPiece::Removed ? QStringLiteral("[-%1-]").arg(piece.text)
+                                                       : QStringLiteral("{+%1+}").arg(piece.text);
+        QCOMPARE(marked, fetched<QString>("marked"));
+    }
+    void backups()
+    {
+        const QString folder = m_env.dataHome() + QStringLiteral("/Backups");
+        const QString diary = m_env.dataHome() + QStringLiteral("/note.plist");
+        QDir().mkpath(folder);
+        QFile file(diary);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<plist/>") > 0);
+        file.close();
+        const QDate today(2026, 12, 7);
+        for (int days = 1; days < 400; ++days)
+            QFile(folder
+                    + today.addDays(-days).toString(QStringLiteral("'/note-'yyyy-MM-dd'.plist'")))
+                    .open(QIODevice::WriteOnly);
+        for (const char *name : { "/other.txt", "/note-2026-11-06-before-merge.plist",
+                     "/note-2026-11-08-before-import.plist" })
+            QFile(folder + QLatin1String(name)).open(QIODevice::WriteOnly);
+        QCOMPARE(makeDailyBackup(diary, folder, today, 50).error.isEmpty(),
+                false); // a tenth of free space
+        const BackupResult made = makeDailyBackup(diary, folder, today, 1 << 30);
+        QCOMPARE(made.path, folder + QStringLiteral("/note-2026-12-07.plist"));
+        // 7 days, weeks 1-3, months 1-11 with one overlap, the import's backup, the other file
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 7 + 3 + 11 - 1 + 2);
+        QVERIFY(QFile::exists(folder + QStringLiteral("/note-2026-11-30.plist")));
+        QCOMPARE(makeDailyBackup(diary, folder, today.addDays(1), 1 << 30).path,
+                made.path); // same bytes
+        QCOMPARE(makeBackupBefore(diary, QStringLiteral("take-over"), folder, today).path,
+                folder + QStringLiteral("/note-2026-12-07-before-take-over.plist"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_History)
+#include "tst_history.moc"
