@@ -14,20 +14,30 @@ class AnsweringDialogs : public Dialogs
 public:
     QQueue<QString> answers;
     QStringList suggestions; // the names the save choosers offered
+    QStringList folders; // where each chooser started
     bool acceptConfirm = true;
     QStringList questions;
     QStringList failures;
     QList<UnsavedChoice> unsavedAnswers;
     QStringList unsavedQuestions;
 
-    QString saveFileName(
-            QWidget *, const QString &, const QString &suggested, const QString &, bool) override
+    QString saveFileName(QWidget *, const QString &, const QString &folder,
+            const QString &suggested, const QString &, bool) override
     {
         suggestions << suggested;
+        folders << folder;
         return next();
     }
-    QString openFileName(QWidget *, const QString &) override { return next(); }
-    QString folderName(QWidget *, const QString &) override { return next(); }
+    QString openFileName(QWidget *, const QString &, const QString &folder) override
+    {
+        folders << folder;
+        return next();
+    }
+    QString folderName(QWidget *, const QString &, const QString &folder) override
+    {
+        folders << folder;
+        return next();
+    }
     bool confirm(QWidget *, const QString &question, const QString &, const QString &) override
     {
         questions << question;

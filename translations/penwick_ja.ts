@@ -549,6 +549,21 @@
     </message>
 </context>
 <context>
+    <name>Reminder</name>
+    <message>
+        <source>Penwick&apos;s path cannot be written into a systemd unit safely: %1</source>
+        <translation>Penwick のパスを systemd ユニットに安全に書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>The timer could not be enabled at %1.</source>
+        <translation>%1 でタイマーを有効にできませんでした。</translation>
+    </message>
+    <message>
+        <source>It starts with your next login: &quot;systemctl --user&quot; could not reach your session&apos;s service manager.</source>
+        <translation>次回のログインから動作します。「systemctl --user」がセッションのサービスマネージャーに接続できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>ReminderWidget</name>
     <message>
         <source>&amp;Reminder</source>
@@ -561,10 +576,6 @@
     <message>
         <source>Reminder time</source>
         <translation>リマインダーの時刻</translation>
-    </message>
-    <message>
-        <source>The time Penwick opens every day; it can be changed while the reminder is off</source>
-        <translation>毎日 Penwick が開く時刻。リマインダーがオフのときに変更できます</translation>
     </message>
     <message>
         <source>On</source>
@@ -581,6 +592,14 @@
     <message>
         <source>Reminder off</source>
         <translation>リマインダー オフ</translation>
+    </message>
+    <message>
+        <source>The time Penwick opens every day</source>
+        <translation>Penwick が毎日開く時刻</translation>
+    </message>
+    <message>
+        <source>The reminder is on. %1</source>
+        <translation>リマインダーはオンです。%1</translation>
     </message>
 </context>
 <context>
@@ -608,6 +627,10 @@
     <message>
         <source>%1 days hold “%2”</source>
         <translation>「%2」を含む日: %1 日</translation>
+    </message>
+    <message>
+        <source>Type a word to search for, then press Return.</source>
+        <translation>検索する言葉を入力してから Return キーを押してください。</translation>
     </message>
 </context>
 <context>
@@ -773,6 +796,30 @@
         <source>Replace</source>
         <translation>置き換える</translation>
     </message>
+    <message>
+        <source>Storage actions</source>
+        <translation>保存場所の操作</translation>
+    </message>
+    <message>
+        <source>There is no diary in %1 yet. Start a new one there?</source>
+        <translation>%1 にはまだ日記がありません。そこで新しい日記を始めますか?</translation>
+    </message>
+    <message>
+        <source>To take your diary there instead, use Move Diary To… in Storage.</source>
+        <translation>代わりに今の日記をそこへ移すには、「保存場所」の「日記を移動…」を使ってください。</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>始める</translation>
+    </message>
+    <message>
+        <source>Penwick opens a property-list diary file whose name ends in &quot;plist&quot;; &quot;%1&quot; has another name.</source>
+        <translation>Penwick が開くのは、名前が「plist」で終わるプロパティリスト形式の日記ファイルです。「%1」は別の名前です。</translation>
+    </message>
+    <message>
+        <source>Penwick expected a property list of diary entries; &quot;%1&quot; holds something else.</source>
+        <translation>Penwick は日記の記録を収めたプロパティリストを想定していましたが、「%1」には別のものが入っています。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNotice</name>
@@ -781,12 +828,20 @@
         <translation>アップデートがあります</translation>
     </message>
     <message>
-        <source>A newer version of Penwick is available.</source>
-        <translation>新しいバージョンの Penwick があります。</translation>
-    </message>
-    <message>
         <source>Open Product Page</source>
         <translation>製品ページを開く</translation>
+    </message>
+    <message>
+        <source>Penwick %1 is available.</source>
+        <translation>Penwick %1 が公開されています。</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Copy this address into one:</source>
+        <translation>ブラウザーを開けませんでした。このアドレスをブラウザーにコピーしてください:</translation>
+    </message>
+    <message>
+        <source>Product page address</source>
+        <translation>製品ページのアドレス</translation>
     </message>
 </context>
 <context>
