@@ -113,6 +113,11 @@ MainWindow::MainWindow(
 
     m_wordCount = new QLabel(this);
     m_wordCount->setObjectName(QStringLiteral("wordCount"));
+    // room for a long count in any language, clear of the window's edge
+    m_wordCount->setContentsMargins(0, 0, 8, 0);
+    m_wordCount->setMinimumWidth(
+            m_wordCount->fontMetrics().horizontalAdvance(tr("%1 words").arg(88888)) + 12);
+    m_wordCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     statusBar()->addPermanentWidget(m_wordCount);
     createActions();
 }
