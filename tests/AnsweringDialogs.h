@@ -25,19 +25,10 @@ public:
             const QString &suggested, const QString &, bool) override
     {
         suggestions << suggested;
-        folders << folder;
-        return next();
+        return next(folder);
     }
-    QString openFileName(QWidget *, const QString &, const QString &folder) override
-    {
-        folders << folder;
-        return next();
-    }
-    QString folderName(QWidget *, const QString &, const QString &folder) override
-    {
-        folders << folder;
-        return next();
-    }
+    QString openFileName(QWidget *, const QString &, const QString &f) override { return next(f); }
+    QString folderName(QWidget *, const QString &, const QString &f) override { return next(f); }
     bool confirm(QWidget *, const QString &question, const QString &, const QString &) override
     {
         questions << question;
@@ -51,7 +42,11 @@ public:
     }
 
 private:
-    QString next() { return answers.isEmpty() ? QString() : answers.dequeue(); }
+    QString next(const QString &folder)
+    {
+        folders << folder;
+        return answers.isEmpty() ? QString() : answers.dequeue();
+    }
 };
 
 } // namespace penwick::test

@@ -664,20 +664,12 @@
         <translation>Im Dateimanager zeigen</translation>
     </message>
     <message>
-        <source>Move Diary To…</source>
-        <translation>Tagebuch verschieben nach…</translation>
-    </message>
-    <message>
         <source>Move Diary To</source>
         <translation>Tagebuch verschieben nach</translation>
     </message>
     <message>
         <source>The diary file moves to a place you choose, and stays your diary.</source>
         <translation>Die Tagebuchdatei zieht an einen Ort Ihrer Wahl und bleibt Ihr Tagebuch.</translation>
-    </message>
-    <message>
-        <source>New Diary At…</source>
-        <translation>Neues Tagebuch in…</translation>
     </message>
     <message>
         <source>New Diary At</source>
@@ -688,20 +680,12 @@
         <translation>Ein leeres Tagebuch wird an einem Ort Ihrer Wahl angelegt und wird Ihr Tagebuch.</translation>
     </message>
     <message>
-        <source>Use Diary At…</source>
-        <translation>Tagebuch verwenden in…</translation>
-    </message>
-    <message>
         <source>Use Diary At</source>
         <translation>Tagebuch verwenden in</translation>
     </message>
     <message>
         <source>Penwick uses the file at a place you choose, without touching any file.</source>
         <translation>Penwick verwendet die Datei an einem Ort Ihrer Wahl, ohne eine Datei anzurühren.</translation>
-    </message>
-    <message>
-        <source>Use Folder…</source>
-        <translation>Ordner verwenden…</translation>
     </message>
     <message>
         <source>Use Folder</source>
@@ -712,10 +696,6 @@
         <translation>Ihr Tagebuch wird die gleichnamige Datei in einem anderen Ordner, etwa einem synchronisierten.</translation>
     </message>
     <message>
-        <source>Open Diary File…</source>
-        <translation>Tagebuchdatei öffnen…</translation>
-    </message>
-    <message>
         <source>Open Diary File</source>
         <translation>Tagebuchdatei öffnen</translation>
     </message>
@@ -724,20 +704,12 @@
         <translation>Eine vorhandene Tagebuchdatei wird an ihrem Ort Ihr Tagebuch.</translation>
     </message>
     <message>
-        <source>Export as Text…</source>
-        <translation>Als Text exportieren…</translation>
-    </message>
-    <message>
         <source>Export as Text</source>
         <translation>Als Text exportieren</translation>
     </message>
     <message>
         <source>The whole diary as one text file, oldest day first.</source>
         <translation>Das ganze Tagebuch als eine Textdatei, der älteste Tag zuerst.</translation>
-    </message>
-    <message>
-        <source>Take Over an Earlier Diary…</source>
-        <translation>Früheres Tagebuch übernehmen…</translation>
     </message>
     <message>
         <source>Take Over an Earlier Diary</source>
@@ -821,6 +793,42 @@
     <message>
         <source>Penwick expected a property list of diary entries; &quot;%1&quot; holds something else.</source>
         <translation>Penwick hat eine Property-List mit Tagebucheinträgen erwartet; „%1“ enthält etwas anderes.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;File Manager</source>
+        <translation>Im &amp;Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Move Diary To…</source>
+        <translation>Tagebuch &amp;verschieben nach…</translation>
+    </message>
+    <message>
+        <source>&amp;New Diary At…</source>
+        <translation>&amp;Neues Tagebuch in…</translation>
+    </message>
+    <message>
+        <source>&amp;Use Diary At…</source>
+        <translation>Tagebuch ver&amp;wenden in…</translation>
+    </message>
+    <message>
+        <source>Use Fol&amp;der…</source>
+        <translation>&amp;Ordner verwenden…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Diary File…</source>
+        <translation>Tagebuchdatei ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text…</source>
+        <translation>Als Text &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Take Over an Earlier Diary…</source>
+        <translation>Früheres Tagebuch &amp;übernehmen…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Empty Entries</source>
+        <translation>&amp;Leere Einträge entfernen</translation>
     </message>
 </context>
 <context>

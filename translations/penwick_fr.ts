@@ -664,20 +664,12 @@
         <translation>Afficher dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <source>Move Diary To…</source>
-        <translation>Déplacer le journal vers…</translation>
-    </message>
-    <message>
         <source>Move Diary To</source>
         <translation>Déplacer le journal vers</translation>
     </message>
     <message>
         <source>The diary file moves to a place you choose, and stays your diary.</source>
         <translation>Le fichier du journal part à l’endroit choisi et reste votre journal.</translation>
-    </message>
-    <message>
-        <source>New Diary At…</source>
-        <translation>Nouveau journal à…</translation>
     </message>
     <message>
         <source>New Diary At</source>
@@ -688,20 +680,12 @@
         <translation>Un journal vide est créé à l’endroit choisi et devient votre journal.</translation>
     </message>
     <message>
-        <source>Use Diary At…</source>
-        <translation>Utiliser le journal à…</translation>
-    </message>
-    <message>
         <source>Use Diary At</source>
         <translation>Utiliser le journal à</translation>
     </message>
     <message>
         <source>Penwick uses the file at a place you choose, without touching any file.</source>
         <translation>Penwick utilise le fichier à l’endroit choisi, sans toucher à aucun fichier.</translation>
-    </message>
-    <message>
-        <source>Use Folder…</source>
-        <translation>Utiliser un dossier…</translation>
     </message>
     <message>
         <source>Use Folder</source>
@@ -712,10 +696,6 @@
         <translation>Votre journal devient le fichier du même nom dans un autre dossier, synchronisé par exemple.</translation>
     </message>
     <message>
-        <source>Open Diary File…</source>
-        <translation>Ouvrir un fichier de journal…</translation>
-    </message>
-    <message>
         <source>Open Diary File</source>
         <translation>Ouvrir un fichier de journal</translation>
     </message>
@@ -724,20 +704,12 @@
         <translation>Un fichier de journal existant devient votre journal, là où il est.</translation>
     </message>
     <message>
-        <source>Export as Text…</source>
-        <translation>Exporter en texte…</translation>
-    </message>
-    <message>
         <source>Export as Text</source>
         <translation>Exporter en texte</translation>
     </message>
     <message>
         <source>The whole diary as one text file, oldest day first.</source>
         <translation>Tout le journal dans un fichier texte, du plus ancien jour au plus récent.</translation>
-    </message>
-    <message>
-        <source>Take Over an Earlier Diary…</source>
-        <translation>Reprendre un ancien journal…</translation>
     </message>
     <message>
         <source>Take Over an Earlier Diary</source>
@@ -821,6 +793,42 @@
     <message>
         <source>Penwick expected a property list of diary entries; &quot;%1&quot; holds something else.</source>
         <translation>Penwick attendait une liste de propriétés d’entrées de journal ; « %1 » contient autre chose.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;File Manager</source>
+        <translation>Afficher dans le &amp;gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Move Diary To…</source>
+        <translation>&amp;Déplacer le journal vers…</translation>
+    </message>
+    <message>
+        <source>&amp;New Diary At…</source>
+        <translation>&amp;Nouveau journal à…</translation>
+    </message>
+    <message>
+        <source>&amp;Use Diary At…</source>
+        <translation>&amp;Utiliser le journal à…</translation>
+    </message>
+    <message>
+        <source>Use Fol&amp;der…</source>
+        <translation>Utiliser un d&amp;ossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Diary File…</source>
+        <translation>Ou&amp;vrir un fichier de journal…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text…</source>
+        <translation>E&amp;xporter en texte…</translation>
+    </message>
+    <message>
+        <source>&amp;Take Over an Earlier Diary…</source>
+        <translation>&amp;Reprendre un ancien journal…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Empty Entries</source>
+        <translation>&amp;Supprimer les pages vides</translation>
     </message>
 </context>
 <context>

@@ -663,20 +663,12 @@
         <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
-        <source>Move Diary To…</source>
-        <translation>日記を移動…</translation>
-    </message>
-    <message>
         <source>Move Diary To</source>
         <translation>日記を移動</translation>
     </message>
     <message>
         <source>The diary file moves to a place you choose, and stays your diary.</source>
         <translation>日記ファイルを選んだ場所に移し、そのまま日記として使います。</translation>
-    </message>
-    <message>
-        <source>New Diary At…</source>
-        <translation>新しい日記を作成…</translation>
     </message>
     <message>
         <source>New Diary At</source>
@@ -687,20 +679,12 @@
         <translation>選んだ場所に空の日記を作り、それを日記として使います。</translation>
     </message>
     <message>
-        <source>Use Diary At…</source>
-        <translation>この場所の日記を使う…</translation>
-    </message>
-    <message>
         <source>Use Diary At</source>
         <translation>この場所の日記を使う</translation>
     </message>
     <message>
         <source>Penwick uses the file at a place you choose, without touching any file.</source>
         <translation>ファイルには手を加えず、選んだ場所のファイルを日記として使います。</translation>
-    </message>
-    <message>
-        <source>Use Folder…</source>
-        <translation>フォルダーを使う…</translation>
     </message>
     <message>
         <source>Use Folder</source>
@@ -711,10 +695,6 @@
         <translation>同期フォルダーなど、別のフォルダーにある同じ名前のファイルを日記として使います。</translation>
     </message>
     <message>
-        <source>Open Diary File…</source>
-        <translation>日記ファイルを開く…</translation>
-    </message>
-    <message>
         <source>Open Diary File</source>
         <translation>日記ファイルを開く</translation>
     </message>
@@ -723,20 +703,12 @@
         <translation>既存の日記ファイルを、その場所のまま日記として使います。</translation>
     </message>
     <message>
-        <source>Export as Text…</source>
-        <translation>テキストとして書き出す…</translation>
-    </message>
-    <message>
         <source>Export as Text</source>
         <translation>テキストとして書き出す</translation>
     </message>
     <message>
         <source>The whole diary as one text file, oldest day first.</source>
         <translation>日記全体を古い日から順に一つのテキストファイルにします。</translation>
-    </message>
-    <message>
-        <source>Take Over an Earlier Diary…</source>
-        <translation>以前の日記を引き継ぐ…</translation>
     </message>
     <message>
         <source>Take Over an Earlier Diary</source>
@@ -819,6 +791,42 @@
     <message>
         <source>Penwick expected a property list of diary entries; &quot;%1&quot; holds something else.</source>
         <translation>Penwick は日記の記録を収めたプロパティリストを想定していましたが、「%1」には別のものが入っています。</translation>
+    </message>
+    <message>
+        <source>Show in &amp;File Manager</source>
+        <translation>ファイルマネージャーで表示(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Move Diary To…</source>
+        <translation>日記を移動(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>&amp;New Diary At…</source>
+        <translation>新しい日記を作成(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>&amp;Use Diary At…</source>
+        <translation>この場所の日記を使う(&amp;U)…</translation>
+    </message>
+    <message>
+        <source>Use Fol&amp;der…</source>
+        <translation>フォルダーを使う(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Diary File…</source>
+        <translation>日記ファイルを開く(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text…</source>
+        <translation>テキストとして書き出す(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Take Over an Earlier Diary…</source>
+        <translation>以前の日記を引き継ぐ(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Empty Entries</source>
+        <translation>空の日記を削除(&amp;R)</translation>
     </message>
 </context>
 <context>
