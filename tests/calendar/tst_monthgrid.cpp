@@ -65,26 +65,14 @@ private Q_SLOTS:
     }
 
     // The week starts on the locale's first day: Monday in Germany and France.
-    void firstDayOfTheWeek_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("firstWeek");
-        QTest::newRow("en-US") << "en_US"
-                               << "_ _ 1 2 3 4 5";
-        QTest::newRow("de") << "de_DE"
-                            << "_ 1 2 3 4 5 6";
-        QTest::newRow("fr") << "fr_FR"
-                            << "_ 1 2 3 4 5 6";
-        QTest::newRow("ja") << "ja_JP"
-                            << "_ _ 1 2 3 4 5";
-    }
-
     void firstDayOfTheWeek()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, firstWeek);
-        QCOMPARE(rowText(MonthGrid(QDate(2026, 12, 1), QLocale(locale).firstDayOfWeek()), 1),
-                firstWeek);
+        for (const auto &[locale, firstWeek] :
+                { std::pair { "en_US", "_ _ 1 2 3 4 5" }, { "de_DE", "_ 1 2 3 4 5 6" },
+                        { "fr_FR", "_ 1 2 3 4 5 6" }, { "ja_JP", "_ _ 1 2 3 4 5" } }) {
+            const MonthGrid grid(QDate(2026, 12, 1), QLocale(locale).firstDayOfWeek());
+            QCOMPARE(rowText(grid, 1), QString(firstWeek));
+        }
     }
 
     void everyDayOfThreeCenturiesStandsOnceUnderItsWeekday()
