@@ -14,20 +14,21 @@ class AnsweringDialogs : public Dialogs
 public:
     QQueue<QString> answers;
     QStringList suggestions; // the names the save choosers offered
+    QStringList folders; // where each chooser started
     bool acceptConfirm = true;
     QStringList questions;
     QStringList failures;
     QList<UnsavedChoice> unsavedAnswers;
     QStringList unsavedQuestions;
 
-    QString saveFileName(
-            QWidget *, const QString &, const QString &suggested, const QString &, bool) override
+    QString saveFileName(QWidget *, const QString &, const QString &folder,
+            const QString &suggested, const QString &, bool) override
     {
         suggestions << suggested;
-        return next();
+        return next(folder);
     }
-    QString openFileName(QWidget *, const QString &) override { return next(); }
-    QString folderName(QWidget *, const QString &) override { return next(); }
+    QString openFileName(QWidget *, const QString &, const QString &f) override { return next(f); }
+    QString folderName(QWidget *, const QString &, const QString &f) override { return next(f); }
     bool confirm(QWidget *, const QString &question, const QString &, const QString &) override
     {
         questions << question;
@@ -41,7 +42,11 @@ public:
     }
 
 private:
-    QString next() { return answers.isEmpty() ? QString() : answers.dequeue(); }
+    QString next(const QString &folder)
+    {
+        folders << folder;
+        return answers.isEmpty() ? QString() : answers.dequeue();
+    }
 };
 
 } // namespace penwick::test

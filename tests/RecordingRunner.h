@@ -14,11 +14,12 @@ class RecordingRunner : public CommandRunner
 public:
     QString watchedFile; // whose presence each call records
     QStringList calls; // "wait: program args [file]" or "start: program args [file]"
+    bool succeeds = true; // what run() answers, as a program that ran to a good or a bad end
 
     bool run(const QString &program, const QStringList &arguments, int) override
     {
         record(QStringLiteral("wait"), program, arguments);
-        return true;
+        return succeeds;
     }
     bool start(const QString &program, const QStringList &arguments) override
     {

@@ -7,6 +7,7 @@
 #include "gui/UpdateNotice.h"
 #include "platform/CommandRunner.h"
 #include "platform/Plist.h"
+#include "platform/Preferences.h"
 #include "reminder/Reminder.h"
 
 #include <QAction>
@@ -134,18 +135,19 @@ int main(int argc, char *argv[])
         std::printf("%s\n", qPrintable(file));
     };
     {
-        HelpWindow help;
+        penwick::Preferences preferences;
+        HelpWindow help(preferences);
         grabWidget(help, "help");
         QTranslator japanese;
         if (japanese.load(QLocale(QLocale::Japanese), "penwick", "_", ":/i18n")) {
             QCoreApplication::installTranslator(&japanese);
-            HelpWindow helpJa;
+            HelpWindow helpJa(preferences);
             grabWidget(helpJa, "help-ja");
-            UpdateNotice noticeJa(QUrl("https://penwick.example/penwick.html"));
+            UpdateNotice noticeJa("2.1", QUrl("https://penwick.example/penwick.html"));
             grabWidget(noticeJa, "notice-ja");
             QCoreApplication::removeTranslator(&japanese);
         }
-        UpdateNotice notice(QUrl("https://penwick.example/penwick.html"));
+        UpdateNotice notice("2.1", QUrl("https://penwick.example/penwick.html"));
         grabWidget(notice, "notice");
     }
     writeDiary(note, penwick::plist::writeXml(diary).left(200));

@@ -653,6 +653,21 @@
     </message>
 </context>
 <context>
+    <name>Reminder</name>
+    <message>
+        <source>Penwick&apos;s path cannot be written into a systemd unit safely: %1</source>
+        <translation>Der Pfad von Penwick lässt sich nicht sicher in eine systemd-Unit schreiben: %1</translation>
+    </message>
+    <message>
+        <source>The timer could not be enabled at %1.</source>
+        <translation>Der Timer konnte unter %1 nicht aktiviert werden.</translation>
+    </message>
+    <message>
+        <source>It starts with your next login: &quot;systemctl --user&quot; could not reach your session&apos;s service manager.</source>
+        <translation>Sie beginnt mit der nächsten Anmeldung: „systemctl --user“ hat den Dienstverwalter Ihrer Sitzung nicht erreicht.</translation>
+    </message>
+</context>
+<context>
     <name>ReminderWidget</name>
     <message>
         <source>&amp;Reminder</source>
@@ -665,10 +680,6 @@
     <message>
         <source>Reminder time</source>
         <translation>Erinnerungszeit</translation>
-    </message>
-    <message>
-        <source>The time Penwick opens every day; it can be changed while the reminder is off</source>
-        <translation>Die Uhrzeit, zu der sich Penwick jeden Tag öffnet; sie lässt sich ändern, solange die Erinnerung aus ist</translation>
     </message>
     <message>
         <source>On</source>
@@ -685,6 +696,14 @@
     <message>
         <source>Reminder off</source>
         <translation>Erinnerung aus</translation>
+    </message>
+    <message>
+        <source>The time Penwick opens every day</source>
+        <translation>Die Uhrzeit, zu der Penwick sich jeden Tag öffnet</translation>
+    </message>
+    <message>
+        <source>The reminder is on. %1</source>
+        <translation>Die Erinnerung ist eingeschaltet. %1</translation>
     </message>
 </context>
 <context>
@@ -712,6 +731,10 @@
     <message>
         <source>%1 days hold “%2”</source>
         <translation>%1 Tage enthalten „%2“</translation>
+    </message>
+    <message>
+        <source>Type a word to search for, then press Return.</source>
+        <translation>Geben Sie ein Wort ein, nach dem gesucht werden soll, und drücken Sie dann die Eingabetaste.</translation>
     </message>
 </context>
 <context>
@@ -744,20 +767,12 @@
         <translation>Im Dateimanager zeigen</translation>
     </message>
     <message>
-        <source>Move Diary To…</source>
-        <translation>Tagebuch verschieben nach…</translation>
-    </message>
-    <message>
         <source>Move Diary To</source>
         <translation>Tagebuch verschieben nach</translation>
     </message>
     <message>
         <source>The diary file moves to a place you choose, and stays your diary.</source>
         <translation>Die Tagebuchdatei zieht an einen Ort Ihrer Wahl und bleibt Ihr Tagebuch.</translation>
-    </message>
-    <message>
-        <source>New Diary At…</source>
-        <translation>Neues Tagebuch in…</translation>
     </message>
     <message>
         <source>New Diary At</source>
@@ -768,20 +783,12 @@
         <translation>Ein leeres Tagebuch wird an einem Ort Ihrer Wahl angelegt und wird Ihr Tagebuch.</translation>
     </message>
     <message>
-        <source>Use Diary At…</source>
-        <translation>Tagebuch verwenden in…</translation>
-    </message>
-    <message>
         <source>Use Diary At</source>
         <translation>Tagebuch verwenden in</translation>
     </message>
     <message>
         <source>Penwick uses the file at a place you choose, without touching any file.</source>
         <translation>Penwick verwendet die Datei an einem Ort Ihrer Wahl, ohne eine Datei anzurühren.</translation>
-    </message>
-    <message>
-        <source>Use Folder…</source>
-        <translation>Ordner verwenden…</translation>
     </message>
     <message>
         <source>Use Folder</source>
@@ -792,10 +799,6 @@
         <translation>Ihr Tagebuch wird die gleichnamige Datei in einem anderen Ordner, etwa einem synchronisierten.</translation>
     </message>
     <message>
-        <source>Open Diary File…</source>
-        <translation>Tagebuchdatei öffnen…</translation>
-    </message>
-    <message>
         <source>Open Diary File</source>
         <translation>Tagebuchdatei öffnen</translation>
     </message>
@@ -804,20 +807,12 @@
         <translation>Eine vorhandene Tagebuchdatei wird an ihrem Ort Ihr Tagebuch.</translation>
     </message>
     <message>
-        <source>Export as Text…</source>
-        <translation>Als Text exportieren…</translation>
-    </message>
-    <message>
         <source>Export as Text</source>
         <translation>Als Text exportieren</translation>
     </message>
     <message>
         <source>The whole diary as one text file, oldest day first.</source>
         <translation>Das ganze Tagebuch als eine Textdatei, der älteste Tag zuerst.</translation>
-    </message>
-    <message>
-        <source>Take Over an Earlier Diary…</source>
-        <translation>Früheres Tagebuch übernehmen…</translation>
     </message>
     <message>
         <source>Take Over an Earlier Diary</source>
@@ -878,6 +873,66 @@
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
+    <message>
+        <source>Storage actions</source>
+        <translation>Aktionen für den Speicherort</translation>
+    </message>
+    <message>
+        <source>There is no diary in %1 yet. Start a new one there?</source>
+        <translation>In %1 gibt es noch kein Tagebuch. Dort ein neues beginnen?</translation>
+    </message>
+    <message>
+        <source>To take your diary there instead, use Move Diary To… in Storage.</source>
+        <translation>Um stattdessen Ihr Tagebuch dorthin mitzunehmen, verwenden Sie „Tagebuch verschieben nach…“ unter „Speicherort“.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginnen</translation>
+    </message>
+    <message>
+        <source>Penwick opens a property-list diary file whose name ends in &quot;plist&quot;; &quot;%1&quot; has another name.</source>
+        <translation>Penwick öffnet eine Tagebuchdatei im Property-List-Format, deren Name auf „plist“ endet; „%1“ heißt anders.</translation>
+    </message>
+    <message>
+        <source>Penwick expected a property list of diary entries; &quot;%1&quot; holds something else.</source>
+        <translation>Penwick hat eine Property-List mit Tagebucheinträgen erwartet; „%1“ enthält etwas anderes.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;File Manager</source>
+        <translation>Im &amp;Dateimanager zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Move Diary To…</source>
+        <translation>Tagebuch &amp;verschieben nach…</translation>
+    </message>
+    <message>
+        <source>&amp;New Diary At…</source>
+        <translation>&amp;Neues Tagebuch in…</translation>
+    </message>
+    <message>
+        <source>&amp;Use Diary At…</source>
+        <translation>Tagebuch ver&amp;wenden in…</translation>
+    </message>
+    <message>
+        <source>Use Fol&amp;der…</source>
+        <translation>&amp;Ordner verwenden…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Diary File…</source>
+        <translation>Tagebuchdatei ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text…</source>
+        <translation>Als Text &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Take Over an Earlier Diary…</source>
+        <translation>Früheres Tagebuch &amp;übernehmen…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Empty Entries</source>
+        <translation>&amp;Leere Einträge entfernen</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNotice</name>
@@ -886,12 +941,20 @@
         <translation>Update verfügbar</translation>
     </message>
     <message>
-        <source>A newer version of Penwick is available.</source>
-        <translation>Eine neuere Version von Penwick ist verfügbar.</translation>
-    </message>
-    <message>
         <source>Open Product Page</source>
         <translation>Produktseite öffnen</translation>
+    </message>
+    <message>
+        <source>Penwick %1 is available.</source>
+        <translation>Penwick %1 ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Copy this address into one:</source>
+        <translation>Es konnte kein Browser geöffnet werden. Kopieren Sie diese Adresse in einen Browser:</translation>
+    </message>
+    <message>
+        <source>Product page address</source>
+        <translation>Adresse der Produktseite</translation>
     </message>
 </context>
 <context>

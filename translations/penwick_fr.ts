@@ -653,6 +653,21 @@
     </message>
 </context>
 <context>
+    <name>Reminder</name>
+    <message>
+        <source>Penwick&apos;s path cannot be written into a systemd unit safely: %1</source>
+        <translation>Le chemin de Penwick ne peut pas être écrit sans risque dans une unité systemd : %1</translation>
+    </message>
+    <message>
+        <source>The timer could not be enabled at %1.</source>
+        <translation>Le minuteur n’a pas pu être activé à %1.</translation>
+    </message>
+    <message>
+        <source>It starts with your next login: &quot;systemctl --user&quot; could not reach your session&apos;s service manager.</source>
+        <translation>Il démarre à votre prochaine connexion : « systemctl --user » n’a pas pu joindre le gestionnaire de services de votre session.</translation>
+    </message>
+</context>
+<context>
     <name>ReminderWidget</name>
     <message>
         <source>&amp;Reminder</source>
@@ -665,10 +680,6 @@
     <message>
         <source>Reminder time</source>
         <translation>Heure du rappel</translation>
-    </message>
-    <message>
-        <source>The time Penwick opens every day; it can be changed while the reminder is off</source>
-        <translation>L’heure à laquelle Penwick s’ouvre chaque jour ; elle se change tant que le rappel est désactivé</translation>
     </message>
     <message>
         <source>On</source>
@@ -685,6 +696,14 @@
     <message>
         <source>Reminder off</source>
         <translation>Rappel désactivé</translation>
+    </message>
+    <message>
+        <source>The time Penwick opens every day</source>
+        <translation>L’heure à laquelle Penwick s’ouvre chaque jour</translation>
+    </message>
+    <message>
+        <source>The reminder is on. %1</source>
+        <translation>Le rappel est activé. %1</translation>
     </message>
 </context>
 <context>
@@ -712,6 +731,10 @@
     <message>
         <source>%1 days hold “%2”</source>
         <translation>%1 jours contiennent « %2 »</translation>
+    </message>
+    <message>
+        <source>Type a word to search for, then press Return.</source>
+        <translation>Tapez un mot à rechercher, puis appuyez sur Entrée.</translation>
     </message>
 </context>
 <context>
@@ -744,20 +767,12 @@
         <translation>Afficher dans le gestionnaire de fichiers</translation>
     </message>
     <message>
-        <source>Move Diary To…</source>
-        <translation>Déplacer le journal vers…</translation>
-    </message>
-    <message>
         <source>Move Diary To</source>
         <translation>Déplacer le journal vers</translation>
     </message>
     <message>
         <source>The diary file moves to a place you choose, and stays your diary.</source>
         <translation>Le fichier du journal part à l’endroit choisi et reste votre journal.</translation>
-    </message>
-    <message>
-        <source>New Diary At…</source>
-        <translation>Nouveau journal à…</translation>
     </message>
     <message>
         <source>New Diary At</source>
@@ -768,20 +783,12 @@
         <translation>Un journal vide est créé à l’endroit choisi et devient votre journal.</translation>
     </message>
     <message>
-        <source>Use Diary At…</source>
-        <translation>Utiliser le journal à…</translation>
-    </message>
-    <message>
         <source>Use Diary At</source>
         <translation>Utiliser le journal à</translation>
     </message>
     <message>
         <source>Penwick uses the file at a place you choose, without touching any file.</source>
         <translation>Penwick utilise le fichier à l’endroit choisi, sans toucher à aucun fichier.</translation>
-    </message>
-    <message>
-        <source>Use Folder…</source>
-        <translation>Utiliser un dossier…</translation>
     </message>
     <message>
         <source>Use Folder</source>
@@ -792,10 +799,6 @@
         <translation>Votre journal devient le fichier du même nom dans un autre dossier, synchronisé par exemple.</translation>
     </message>
     <message>
-        <source>Open Diary File…</source>
-        <translation>Ouvrir un fichier de journal…</translation>
-    </message>
-    <message>
         <source>Open Diary File</source>
         <translation>Ouvrir un fichier de journal</translation>
     </message>
@@ -804,20 +807,12 @@
         <translation>Un fichier de journal existant devient votre journal, là où il est.</translation>
     </message>
     <message>
-        <source>Export as Text…</source>
-        <translation>Exporter en texte…</translation>
-    </message>
-    <message>
         <source>Export as Text</source>
         <translation>Exporter en texte</translation>
     </message>
     <message>
         <source>The whole diary as one text file, oldest day first.</source>
         <translation>Tout le journal dans un fichier texte, du plus ancien jour au plus récent.</translation>
-    </message>
-    <message>
-        <source>Take Over an Earlier Diary…</source>
-        <translation>Reprendre un ancien journal…</translation>
     </message>
     <message>
         <source>Take Over an Earlier Diary</source>
@@ -878,6 +873,66 @@
         <source>Replace</source>
         <translation>Remplacer</translation>
     </message>
+    <message>
+        <source>Storage actions</source>
+        <translation>Actions sur l’emplacement</translation>
+    </message>
+    <message>
+        <source>There is no diary in %1 yet. Start a new one there?</source>
+        <translation>Il n’y a pas encore de journal dans %1. En commencer un nouveau à cet endroit ?</translation>
+    </message>
+    <message>
+        <source>To take your diary there instead, use Move Diary To… in Storage.</source>
+        <translation>Pour y emporter plutôt votre journal, utilisez « Déplacer le journal vers… » dans « Emplacement ».</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>Penwick opens a property-list diary file whose name ends in &quot;plist&quot;; &quot;%1&quot; has another name.</source>
+        <translation>Penwick ouvre un fichier journal au format liste de propriétés dont le nom se termine par « plist » ; « %1 » porte un autre nom.</translation>
+    </message>
+    <message>
+        <source>Penwick expected a property list of diary entries; &quot;%1&quot; holds something else.</source>
+        <translation>Penwick attendait une liste de propriétés d’entrées de journal ; « %1 » contient autre chose.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;File Manager</source>
+        <translation>Afficher dans le &amp;gestionnaire de fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;Move Diary To…</source>
+        <translation>&amp;Déplacer le journal vers…</translation>
+    </message>
+    <message>
+        <source>&amp;New Diary At…</source>
+        <translation>&amp;Nouveau journal à…</translation>
+    </message>
+    <message>
+        <source>&amp;Use Diary At…</source>
+        <translation>&amp;Utiliser le journal à…</translation>
+    </message>
+    <message>
+        <source>Use Fol&amp;der…</source>
+        <translation>Utiliser un d&amp;ossier…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Diary File…</source>
+        <translation>Ou&amp;vrir un fichier de journal…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text…</source>
+        <translation>E&amp;xporter en texte…</translation>
+    </message>
+    <message>
+        <source>&amp;Take Over an Earlier Diary…</source>
+        <translation>&amp;Reprendre un ancien journal…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Empty Entries</source>
+        <translation>&amp;Supprimer les pages vides</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNotice</name>
@@ -886,12 +941,20 @@
         <translation>Mise à jour disponible</translation>
     </message>
     <message>
-        <source>A newer version of Penwick is available.</source>
-        <translation>Une version plus récente de Penwick est disponible.</translation>
-    </message>
-    <message>
         <source>Open Product Page</source>
         <translation>Ouvrir la page du produit</translation>
+    </message>
+    <message>
+        <source>Penwick %1 is available.</source>
+        <translation>Penwick %1 est disponible.</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Copy this address into one:</source>
+        <translation>Aucun navigateur n’a pu être ouvert. Copiez cette adresse dans un navigateur :</translation>
+    </message>
+    <message>
+        <source>Product page address</source>
+        <translation>Adresse de la page du produit</translation>
     </message>
 </context>
 <context>

@@ -651,6 +651,21 @@
     </message>
 </context>
 <context>
+    <name>Reminder</name>
+    <message>
+        <source>Penwick&apos;s path cannot be written into a systemd unit safely: %1</source>
+        <translation>Penwick のパスを systemd ユニットに安全に書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>The timer could not be enabled at %1.</source>
+        <translation>%1 でタイマーを有効にできませんでした。</translation>
+    </message>
+    <message>
+        <source>It starts with your next login: &quot;systemctl --user&quot; could not reach your session&apos;s service manager.</source>
+        <translation>次回のログインから動作します。「systemctl --user」がセッションのサービスマネージャーに接続できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>ReminderWidget</name>
     <message>
         <source>&amp;Reminder</source>
@@ -663,10 +678,6 @@
     <message>
         <source>Reminder time</source>
         <translation>リマインダーの時刻</translation>
-    </message>
-    <message>
-        <source>The time Penwick opens every day; it can be changed while the reminder is off</source>
-        <translation>毎日 Penwick が開く時刻。リマインダーがオフのときに変更できます</translation>
     </message>
     <message>
         <source>On</source>
@@ -683,6 +694,14 @@
     <message>
         <source>Reminder off</source>
         <translation>リマインダー オフ</translation>
+    </message>
+    <message>
+        <source>The time Penwick opens every day</source>
+        <translation>Penwick が毎日開く時刻</translation>
+    </message>
+    <message>
+        <source>The reminder is on. %1</source>
+        <translation>リマインダーはオンです。%1</translation>
     </message>
 </context>
 <context>
@@ -710,6 +729,10 @@
     <message>
         <source>%1 days hold “%2”</source>
         <translation>「%2」を含む日: %1 日</translation>
+    </message>
+    <message>
+        <source>Type a word to search for, then press Return.</source>
+        <translation>検索する言葉を入力してから Return キーを押してください。</translation>
     </message>
 </context>
 <context>
@@ -742,20 +765,12 @@
         <translation>ファイルマネージャーで表示</translation>
     </message>
     <message>
-        <source>Move Diary To…</source>
-        <translation>日記を移動…</translation>
-    </message>
-    <message>
         <source>Move Diary To</source>
         <translation>日記を移動</translation>
     </message>
     <message>
         <source>The diary file moves to a place you choose, and stays your diary.</source>
         <translation>日記ファイルを選んだ場所に移し、そのまま日記として使います。</translation>
-    </message>
-    <message>
-        <source>New Diary At…</source>
-        <translation>新しい日記を作成…</translation>
     </message>
     <message>
         <source>New Diary At</source>
@@ -766,20 +781,12 @@
         <translation>選んだ場所に空の日記を作り、それを日記として使います。</translation>
     </message>
     <message>
-        <source>Use Diary At…</source>
-        <translation>この場所の日記を使う…</translation>
-    </message>
-    <message>
         <source>Use Diary At</source>
         <translation>この場所の日記を使う</translation>
     </message>
     <message>
         <source>Penwick uses the file at a place you choose, without touching any file.</source>
         <translation>ファイルには手を加えず、選んだ場所のファイルを日記として使います。</translation>
-    </message>
-    <message>
-        <source>Use Folder…</source>
-        <translation>フォルダーを使う…</translation>
     </message>
     <message>
         <source>Use Folder</source>
@@ -790,10 +797,6 @@
         <translation>同期フォルダーなど、別のフォルダーにある同じ名前のファイルを日記として使います。</translation>
     </message>
     <message>
-        <source>Open Diary File…</source>
-        <translation>日記ファイルを開く…</translation>
-    </message>
-    <message>
         <source>Open Diary File</source>
         <translation>日記ファイルを開く</translation>
     </message>
@@ -802,20 +805,12 @@
         <translation>既存の日記ファイルを、その場所のまま日記として使います。</translation>
     </message>
     <message>
-        <source>Export as Text…</source>
-        <translation>テキストとして書き出す…</translation>
-    </message>
-    <message>
         <source>Export as Text</source>
         <translation>テキストとして書き出す</translation>
     </message>
     <message>
         <source>The whole diary as one text file, oldest day first.</source>
         <translation>日記全体を古い日から順に一つのテキストファイルにします。</translation>
-    </message>
-    <message>
-        <source>Take Over an Earlier Diary…</source>
-        <translation>以前の日記を引き継ぐ…</translation>
     </message>
     <message>
         <source>Take Over an Earlier Diary</source>
@@ -875,6 +870,66 @@
         <source>Replace</source>
         <translation>置き換える</translation>
     </message>
+    <message>
+        <source>Storage actions</source>
+        <translation>保存場所の操作</translation>
+    </message>
+    <message>
+        <source>There is no diary in %1 yet. Start a new one there?</source>
+        <translation>%1 にはまだ日記がありません。そこで新しい日記を始めますか?</translation>
+    </message>
+    <message>
+        <source>To take your diary there instead, use Move Diary To… in Storage.</source>
+        <translation>代わりに今の日記をそこへ移すには、「保存場所」の「日記を移動…」を使ってください。</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>始める</translation>
+    </message>
+    <message>
+        <source>Penwick opens a property-list diary file whose name ends in &quot;plist&quot;; &quot;%1&quot; has another name.</source>
+        <translation>Penwick が開くのは、名前が「plist」で終わるプロパティリスト形式の日記ファイルです。「%1」は別の名前です。</translation>
+    </message>
+    <message>
+        <source>Penwick expected a property list of diary entries; &quot;%1&quot; holds something else.</source>
+        <translation>Penwick は日記の記録を収めたプロパティリストを想定していましたが、「%1」には別のものが入っています。</translation>
+    </message>
+    <message>
+        <source>Show in &amp;File Manager</source>
+        <translation>ファイルマネージャーで表示(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Move Diary To…</source>
+        <translation>日記を移動(&amp;M)…</translation>
+    </message>
+    <message>
+        <source>&amp;New Diary At…</source>
+        <translation>新しい日記を作成(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>&amp;Use Diary At…</source>
+        <translation>この場所の日記を使う(&amp;U)…</translation>
+    </message>
+    <message>
+        <source>Use Fol&amp;der…</source>
+        <translation>フォルダーを使う(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Diary File…</source>
+        <translation>日記ファイルを開く(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export as Text…</source>
+        <translation>テキストとして書き出す(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>&amp;Take Over an Earlier Diary…</source>
+        <translation>以前の日記を引き継ぐ(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Empty Entries</source>
+        <translation>空の日記を削除(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>UpdateNotice</name>
@@ -883,12 +938,20 @@
         <translation>アップデートがあります</translation>
     </message>
     <message>
-        <source>A newer version of Penwick is available.</source>
-        <translation>新しいバージョンの Penwick があります。</translation>
-    </message>
-    <message>
         <source>Open Product Page</source>
         <translation>製品ページを開く</translation>
+    </message>
+    <message>
+        <source>Penwick %1 is available.</source>
+        <translation>Penwick %1 が公開されています。</translation>
+    </message>
+    <message>
+        <source>No browser could be opened. Copy this address into one:</source>
+        <translation>ブラウザーを開けませんでした。このアドレスをブラウザーにコピーしてください:</translation>
+    </message>
+    <message>
+        <source>Product page address</source>
+        <translation>製品ページのアドレス</translation>
     </message>
 </context>
 <context>

@@ -7,14 +7,25 @@ int weekdayFromSunday(QDate day)
     return day.dayOfWeek() % 7 + 1; // Qt counts Monday 1 to Sunday 7
 }
 
-MonthGrid::MonthGrid(QDate day) : m_first(firstDayOfMonth(day))
+MonthGrid::MonthGrid(QDate day, Qt::DayOfWeek firstWeekday)
+    : m_first(firstDayOfMonth(day)), m_firstWeekday(firstWeekday)
 { }
+
+Qt::DayOfWeek MonthGrid::weekdayOf(int column) const
+{
+    return Qt::DayOfWeek((m_firstWeekday - 1 + column) % columnCount + 1);
+}
+
+int MonthGrid::columnOf(QDate day) const
+{
+    return (day.dayOfWeek() - m_firstWeekday + columnCount) % columnCount;
+}
 
 int MonthGrid::rowCount() const
 {
     if (!m_first.isValid())
         return 0;
-    const int cells = weekdayFromSunday(m_first) - 1 + m_first.daysInMonth();
+    const int cells = columnOf(m_first) + m_first.daysInMonth();
     return 1 + cells / columnCount + 1;
 }
 
@@ -22,7 +33,7 @@ QDate MonthGrid::dayAt(int row, int column) const
 {
     if (row <= titleRow || row >= rowCount() || column < 0 || column >= columnCount)
         return {};
-    const int day = (row - 1) * columnCount + column - (weekdayFromSunday(m_first) - 1) + 1;
+    const int day = (row - 1) * columnCount + column - columnOf(m_first) + 1;
     if (day < 1 || day > m_first.daysInMonth())
         return {};
     return m_first.addDays(day - 1);
@@ -32,7 +43,7 @@ bool MonthGrid::cellOf(QDate day, int *row, int *column) const
 {
     if (!day.isValid() || firstDayOfMonth(day) != m_first)
         return false;
-    const int cell = weekdayFromSunday(m_first) - 1 + day.day() - 1;
+    const int cell = columnOf(m_first) + day.day() - 1;
     *row = 1 + cell / columnCount;
     *column = cell % columnCount;
     return true;

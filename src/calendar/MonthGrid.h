@@ -1,6 +1,7 @@
 // A month laid out as the calendar shows it, decided without a widget: a title row of the
-// weekdays Sunday to Saturday, then one row per week, and a last row for the week still open
-// when the days ran out (empty when the month ends on a Saturday). Days are calendar dates, so
+// weekdays from the week's first day (the locale's: Monday in Germany, Sunday in the United
+// States), then one row per week, and a last row for the week still open when the days ran out
+// (empty when the month ends on the week's last day). Days are calendar dates, so
 // no time zone or missing midnight can move them.
 #pragma once
 
@@ -18,10 +19,13 @@ public:
     static constexpr int columnCount = 7;
     static constexpr int titleRow = 0;
 
-    // The month that holds day.
-    explicit MonthGrid(QDate day = {});
+    // The month that holds day, its weeks starting on firstWeekday.
+    explicit MonthGrid(QDate day = {}, Qt::DayOfWeek firstWeekday = Qt::Sunday);
 
     QDate firstDay() const { return m_first; }
+    Qt::DayOfWeek firstWeekday() const { return m_firstWeekday; }
+    // The weekday a column shows.
+    Qt::DayOfWeek weekdayOf(int column) const;
     // The title row, the week rows and the open last row: 6 or 7.
     int rowCount() const;
     // The day shown in a cell, or an invalid date for a title, a blank or a cell out of range.
@@ -30,7 +34,11 @@ public:
     bool cellOf(QDate day, int *row, int *column) const;
 
 private:
+    // The column of a day of this month.
+    int columnOf(QDate day) const;
+
     QDate m_first;
+    Qt::DayOfWeek m_firstWeekday;
 };
 
 // The month as its label shows it: the year and the month joined by a full stop ("2026.3").

@@ -8,7 +8,7 @@ using penwick::calendar::MonthGrid;
 
 namespace {
 
-// The weekday titles, Sunday first, translated where a translation exists.
+// The weekday titles, Sunday first (Qt's 7 taken modulo 7), translated where a translation exists.
 const char *const weekdayTitles[] = {
     QT_TRANSLATE_NOOP("Calendar", "Su"),
     QT_TRANSLATE_NOOP("Calendar", "Mo"),
@@ -18,6 +18,14 @@ const char *const weekdayTitles[] = {
     QT_TRANSLATE_NOOP("Calendar", "Fr"),
     QT_TRANSLATE_NOOP("Calendar", "Sa"),
 };
+
+// The locale's first day of the week; the C locale, which names no country, keeps Sunday as
+// Penwick always had it.
+Qt::DayOfWeek firstWeekday()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? Qt::Sunday : locale.firstDayOfWeek();
+}
 
 } // namespace
 
@@ -30,7 +38,7 @@ void CalendarModel::showDay(QDate day)
 {
     if (penwick::calendar::firstDayOfMonth(day) != m_grid.firstDay()) {
         beginResetModel();
-        m_grid = MonthGrid(day);
+        m_grid = MonthGrid(day, firstWeekday());
         m_highlighted = day;
         endResetModel();
         return;
@@ -112,7 +120,8 @@ QVariant CalendarModel::data(const QModelIndex &index, int role) const
         return {};
     if (index.row() == MonthGrid::titleRow) {
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-            return QCoreApplication::translate("Calendar", weekdayTitles[index.column()]);
+            return QCoreApplication::translate(
+                    "Calendar", weekdayTitles[m_grid.weekdayOf(index.column()) % 7]);
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignCenter);
         return {};

@@ -88,6 +88,24 @@ CalendarWidget::CalendarWidget(QWidget *parent)
     arrows.setPointSizeF(arrows.pointSizeF() * 1.6);
     m_ui->previousMonthButton->setFont(arrows);
     m_ui->nextMonthButton->setFont(arrows);
+    // the flat label shows a ring when it has the keyboard, as every other control does
+    m_ui->monthButton->setStyleSheet(QStringLiteral(
+            "QPushButton { border: 2px solid transparent; border-radius: 4px; padding: 2px 6px; }"
+            "QPushButton:focus { border-color: palette(highlight); }"));
+    // the arrow keys walk the days inside the grid only, never the focus between the buttons
+    for (QWidget *button : { static_cast<QWidget *>(m_ui->previousMonthButton),
+                 static_cast<QWidget *>(m_ui->monthButton),
+                 static_cast<QWidget *>(m_ui->nextMonthButton) })
+        button->installEventFilter(this);
+}
+
+QWidget *CalendarWidget::chainFocusAfter(QWidget *previous)
+{
+    QWidget::setTabOrder(previous, m_ui->calendarView);
+    QWidget::setTabOrder(m_ui->calendarView, m_ui->previousMonthButton);
+    QWidget::setTabOrder(m_ui->previousMonthButton, m_ui->monthButton);
+    QWidget::setTabOrder(m_ui->monthButton, m_ui->nextMonthButton);
+    return m_ui->nextMonthButton;
 }
 
 CalendarWidget::~CalendarWidget() = default;
@@ -111,6 +129,11 @@ void CalendarWidget::chooseCell(const QModelIndex &index)
 
 bool CalendarWidget::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched != m_ui->calendarView && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down)
+            return true;
+    }
     if (watched == m_ui->calendarView && event->type() == QEvent::KeyPress) {
         // the arrow keys walk the days when the calendar has the keyboard
         const auto *key = static_cast<QKeyEvent *>(event);

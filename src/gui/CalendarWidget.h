@@ -22,6 +22,9 @@ public:
     CalendarModel *model() const { return m_model; }
     // Shows day's month with day highlighted.
     void showDay(QDate day);
+    // Puts the days, then ‹, the month label and › after previous in the focus chain; returns
+    // the last of them.
+    QWidget *chainFocusAfter(QWidget *previous);
 
 Q_SIGNALS:
     // A click on a day cell, also on the day already shown.

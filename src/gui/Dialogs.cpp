@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,30 +18,30 @@ QString runFileDialog(QFileDialog &dialog)
 
 } // namespace
 
-QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggested,
-        const QString &filter, bool confirmOverwrite)
+QString QtDialogs::saveFileName(QWidget *parent, const QString &title, const QString &folder,
+        const QString &suggested, const QString &filter, bool confirmOverwrite)
 {
-    QFileDialog dialog(parent, title);
+    QFileDialog dialog(parent, title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
-    dialog.selectFile(suggested);
+    dialog.selectFile(QDir(folder).filePath(suggested));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
     return runFileDialog(dialog);
 }
 
-QString QtDialogs::openFileName(QWidget *parent, const QString &title)
+QString QtDialogs::openFileName(QWidget *parent, const QString &title, const QString &folder)
 {
-    QFileDialog dialog(parent, title);
+    QFileDialog dialog(parent, title, folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return runFileDialog(dialog);
 }
 
-QString QtDialogs::folderName(QWidget *parent, const QString &title)
+QString QtDialogs::folderName(QWidget *parent, const QString &title, const QString &folder)
 {
-    QFileDialog dialog(parent, title);
+    QFileDialog dialog(parent, title, folder);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     return runFileDialog(dialog);

@@ -1,5 +1,6 @@
 // The file choosers and alerts the window opens, behind one small interface, so that tests can
-// answer them. Choosers return the chosen path, or an empty string when the user cancels.
+// answer them. Choosers start in folder and return the chosen path, or an empty string when the
+// user cancels.
 #pragma once
 
 #include <QString>
@@ -11,11 +12,11 @@ class Dialogs
 public:
     virtual ~Dialogs() = default;
     // A place to save to; confirmOverwrite asks before an existing file is chosen.
-    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
-            const QString &filter, bool confirmOverwrite)
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
+            const QString &suggested, const QString &filter, bool confirmOverwrite)
             = 0;
-    virtual QString openFileName(QWidget *parent, const QString &title) = 0;
-    virtual QString folderName(QWidget *parent, const QString &title) = 0;
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder) = 0;
+    virtual QString folderName(QWidget *parent, const QString &title, const QString &folder) = 0;
     // True when the user accepts.
     virtual bool confirm(QWidget *parent, const QString &question, const QString &informative,
             const QString &acceptLabel)
@@ -32,10 +33,10 @@ public:
 class QtDialogs final : public Dialogs
 {
 public:
-    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
-            const QString &filter, bool confirmOverwrite) override;
-    QString openFileName(QWidget *parent, const QString &title) override;
-    QString folderName(QWidget *parent, const QString &title) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
+            const QString &suggested, const QString &filter, bool confirmOverwrite) override;
+    QString openFileName(QWidget *parent, const QString &title, const QString &folder) override;
+    QString folderName(QWidget *parent, const QString &title, const QString &folder) override;
     bool confirm(QWidget *parent, const QString &question, const QString &informative,
             const QString &acceptLabel) override;
     void showFailure(QWidget *parent, const QString &informative) override;

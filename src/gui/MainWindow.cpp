@@ -34,6 +34,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
@@ -57,6 +58,8 @@ MainWindow::MainWindow(
     m_ui->reminder->setVisible(reminder != nullptr);
     connect(m_ui->reminder, &ReminderWidget::switchOnFailed, this,
             &MainWindow::reportReminderFailure);
+    connect(m_ui->reminder, &ReminderWidget::noticeShown, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
     m_ui->splitter->setStretchFactor(0, 0);
     m_ui->splitter->setStretchFactor(1, 1);
     m_ui->splitter->setSizes({ 320, 640 });
@@ -73,6 +76,9 @@ MainWindow::MainWindow(
             &MainWindow::removeEmptyEntries);
 
     CalendarWidget *calendar = m_ui->calendar;
+    // Ctrl+Tab from the page: search, the days, then the month's controls
+    QWidget::setTabOrder(m_ui->editor, m_ui->searchField);
+    calendar->chainFocusAfter(m_ui->searchField);
     connect(calendar, &CalendarWidget::dayChosen, this, &MainWindow::chooseDay);
     connect(calendar, &CalendarWidget::dayActivated, this, &MainWindow::focusEditor);
     connect(calendar, &CalendarWidget::dayStepRequested, this, &MainWindow::stepDays);
@@ -109,6 +115,11 @@ MainWindow::MainWindow(
 
     m_wordCount = new QLabel(this);
     m_wordCount->setObjectName(QStringLiteral("wordCount"));
+    // room for a long count in any language, clear of the window's edge
+    m_wordCount->setContentsMargins(0, 0, 8, 0);
+    m_wordCount->setMinimumWidth(
+            m_wordCount->fontMetrics().horizontalAdvance(tr("%1 words").arg(88888)) + 12);
+    m_wordCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     statusBar()->addPermanentWidget(m_wordCount);
     createActions();
 }
@@ -497,6 +508,7 @@ void MainWindow::keepUnsavedChangesAside()
 bool MainWindow::saveCopyOfUnsavedChanges()
 {
     const QString path = m_dialogs->saveFileName(this, tr("Save a Copy As"),
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
             QStringLiteral("Penwick-Unsaved.txt"), tr("Text files (*.txt)"), true);
     if (path.isEmpty())
         return false;
@@ -528,7 +540,7 @@ void MainWindow::reportReminderFailure(const QString &reason)
 void MainWindow::showHelp()
 {
     if (!m_helpWindow) {
-        m_helpWindow = new HelpWindow(this);
+        m_helpWindow = new HelpWindow(m_session->preferences(), this);
         m_helpWindow->setObjectName(QStringLiteral("helpWindow"));
     }
     m_helpWindow->show();
@@ -536,15 +548,13 @@ void MainWindow::showHelp()
     m_helpWindow->activateWindow();
 }
 
-void MainWindow::showUpdateNotice()
+void MainWindow::showUpdateNotice(const QString &version)
 {
-    auto *notice = new UpdateNotice(
+    auto *notice = new UpdateNotice(version,
             penwick::help::productPageUrl(penwick::help::siteBaseUrl(), QStringLiteral("Penwick")),
             this);
     notice->setObjectName(QStringLiteral("updateNotice"));
     notice->setAttribute(Qt::WA_DeleteOnClose);
-    connect(notice, &UpdateNotice::productPageRequested, this,
-            [](const QUrl &page) { QDesktopServices::openUrl(page); });
     notice->show();
     notice->raise();
     notice->activateWindow();

@@ -85,7 +85,7 @@ private Q_SLOTS:
     void zoomEditor(int steps);
     void printDay();
     void showHelp();
-    void showUpdateNotice();
+    void showUpdateNotice(const QString &version);
     void setUpdateCheckEnabled(bool enabled);
 
 protected:

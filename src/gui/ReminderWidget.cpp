@@ -3,12 +3,37 @@
 #include "reminder/Reminder.h"
 #include "ui_ReminderWidget.h"
 
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+QTime minutesOf(QTime time)
+{
+    return QTime(time.hour(), time.minute());
+}
+
+} // namespace
+
 ReminderWidget::ReminderWidget(QWidget *parent) : QWidget(parent), m_ui(new Ui::ReminderWidget)
 {
     m_ui->setupUi(this);
     m_ui->reminderSwitch->setId(m_ui->reminderOnButton, On);
     m_ui->reminderSwitch->setId(m_ui->reminderOffButton, Off);
-    connect(m_ui->reminderSwitch, &QButtonGroup::idClicked, this, &ReminderWidget::applySwitch);
+    // toggled, not clicked: a screen reader's toggle action switches as a click does
+    connect(m_ui->reminderSwitch, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked && !m_showing)
+            applySwitch();
+    });
+    connect(m_ui->reminderTime, &QTimeEdit::editingFinished, this, [this] {
+        if (m_reminder && selectedSegment() == On
+                && m_reminder->savedTime() != minutesOf(m_ui->reminderTime->time()))
+            applySwitch();
+    });
+    // a click into the field selects the section under it, so typed digits replace it
+    m_ui->reminderTime->installEventFilter(this);
+    m_ui->reminderTime->findChild<QLineEdit *>()->installEventFilter(this);
     // The chosen half of the switch in the palette's highlight, plain to see in any theme.
     const QString checked = QStringLiteral(
             "QPushButton:checked { background: palette(highlight); color: "
@@ -41,10 +66,20 @@ void ReminderWidget::showSavedState()
     showState(on);
 }
 
+bool ReminderWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease) {
+        QTimer::singleShot(0, m_ui->reminderTime,
+                [time = m_ui->reminderTime] { time->setSelectedSection(time->currentSection()); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void ReminderWidget::showState(bool on)
 {
+    m_showing = true;
     (on ? m_ui->reminderOnButton : m_ui->reminderOffButton)->setChecked(true);
-    m_ui->reminderTime->setEnabled(!on);
+    m_showing = false;
 }
 
 void ReminderWidget::applySwitch()
@@ -56,9 +91,12 @@ void ReminderWidget::applySwitch()
         showState(false);
         return;
     }
-    const QTime time = m_ui->reminderTime->time();
-    const penwick::WriteResult written = m_reminder->switchOn(QTime(time.hour(), time.minute()));
+    QString notStarted;
+    const penwick::WriteResult written
+            = m_reminder->switchOn(minutesOf(m_ui->reminderTime->time()), &notStarted);
     showState(written.ok);
     if (!written.ok)
         Q_EMIT switchOnFailed(written.error);
+    else if (!notStarted.isEmpty())
+        Q_EMIT noticeShown(tr("The reminder is on. %1").arg(notStarted));
 }

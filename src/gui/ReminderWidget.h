@@ -1,6 +1,5 @@
-// The reminder's controls under the calendar: a time picker and an On / Off switch. Switched
-// on, the time is fixed until the reminder is switched off again. What they show comes from
-// the reminder's agent file alone.
+// The reminder's controls under the calendar: a time picker and an On / Off switch. A time
+// changed while on is scheduled at once. What they show comes from the scheduler's files alone.
 #pragma once
 
 #include <QScopedPointer>
@@ -31,6 +30,11 @@ public:
 Q_SIGNALS:
     // The reminder could not be switched on; reason says why.
     void switchOnFailed(const QString &reason);
+    // Something the user should know about a reminder that is on.
+    void noticeShown(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applySwitch();
@@ -38,4 +42,5 @@ private:
 
     const QScopedPointer<Ui::ReminderWidget> m_ui;
     penwick::reminder::Reminder *m_reminder = nullptr;
+    bool m_showing = false; // the switch is being set to the saved state, not by the user
 };

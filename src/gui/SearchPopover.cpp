@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 const int popoverMinimumWidth = 340;
@@ -55,7 +56,15 @@ SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
         Q_EMIT editorRequested();
     });
 
-    connect(m_field, &QLineEdit::returnPressed, this, &SearchPopover::open);
+    connect(m_field, &QLineEdit::returnPressed, this, [this] {
+        if (!keyword().isEmpty()) {
+            open();
+            return;
+        }
+        // an empty list would say nothing: say what the field wants instead
+        QToolTip::showText(m_field->mapToGlobal(QPoint(0, m_field->height())),
+                tr("Type a word to search for, then press Return."), m_field);
+    });
     // While the list is open, it follows the keyword as it is typed, once typing pauses.
     m_typingPause = new QTimer(this);
     m_typingPause->setSingleShot(true);

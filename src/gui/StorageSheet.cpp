@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 using namespace penwick::diary;
@@ -23,7 +25,23 @@ const char *const moveFailed = QT_TRANSLATE_NOOP("StorageSheet",
 const char *const writeFailed = QT_TRANSLATE_NOOP("StorageSheet",
         "Failed to write. This might happen by writing to a directory that needs permission.");
 
+const QString exportFolderKey = QStringLiteral("export/folder");
+
 } // namespace
+
+QString StorageSheet::diaryFolder() const
+{
+    return QFileInfo(m_session->noteFilePath()).absolutePath();
+}
+
+// The folder the last export went to while it still exists, else the user's documents.
+QString StorageSheet::exportFolder() const
+{
+    const QString last = m_session->preferences().string(exportFolderKey);
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
 
 StorageSheet::StorageSheet(DiarySession *session, Dialogs *dialogs, QWidget *window)
     : QDialog(window), m_ui(new Ui::StorageSheet), m_session(session), m_dialogs(dialogs)
@@ -51,6 +69,10 @@ StorageSheet::~StorageSheet() = default;
 void StorageSheet::present()
 {
     showLocation();
+    // all of it where the screen has room; on a small screen the actions scroll
+    adjustSize();
+    if (const QScreen *shown = parentWidget() ? parentWidget()->screen() : screen())
+        resize(size().boundedTo(shown->availableGeometry().size() * 9 / 10));
     open();
 }
 
@@ -90,7 +112,8 @@ void StorageSheet::relocate(Relocation mode)
     // Moving onto a file fails anyway, and using one is the point: only a new diary asks
     // before it replaces what is there.
     const QString destination = m_dialogs->saveFileName(parentWidget(), tr(titles[int(mode)]),
-            QStringLiteral("note.plist"), tr("Diary files (*.plist)"), mode == Relocation::New);
+            diaryFolder(), QStringLiteral("note.plist"), tr("Diary files (*.plist)"),
+            mode == Relocation::New);
     if (destination.isEmpty())
         return;
     const QString current = m_session->noteFilePath();
@@ -132,24 +155,49 @@ bool StorageSheet::pointDiaryAt(const QString &path)
 void StorageSheet::useFolder()
 {
     hide();
-    const QString folder = m_dialogs->folderName(parentWidget(), tr("Use Folder"));
+    const QString folder = m_dialogs->folderName(parentWidget(), tr("Use Folder"), diaryFolder());
     if (folder.isEmpty())
         return;
-    pointDiaryAt(pathInFolder(folder, m_session->preferences().string(penwick::prefkey::safe)));
+    const QString path
+            = pathInFolder(folder, m_session->preferences().string(penwick::prefkey::safe));
+    if (!QFileInfo::exists(path)) {
+        // an empty folder: starting a diary there is what will happen, so it is asked first
+        if (!m_dialogs->confirm(parentWidget(),
+                    tr("There is no diary in %1 yet. Start a new one there?")
+                            .arg(QDir(folder).dirName()),
+                    tr("To take your diary there instead, use Move Diary To… in Storage."),
+                    tr("Start")))
+            return;
+        if (!writeEmptyDiary(path).ok) {
+            m_dialogs->showFailure(parentWidget(), tr(writeFailed));
+            return;
+        }
+    }
+    pointDiaryAt(path);
 }
 
 void StorageSheet::openDiaryFile()
 {
     hide();
-    const QString path = m_dialogs->openFileName(parentWidget(), tr("Open Diary File"));
+    const QString path
+            = m_dialogs->openFileName(parentWidget(), tr("Open Diary File"), diaryFolder());
     if (path.isEmpty())
         return;
+    const QString name = QFileInfo(path).fileName();
     switch (checkImport(path)) {
     case ImportCheck::WrongName:
-        m_dialogs->showFailure(parentWidget(), tr("Not a appropriate document."));
+        m_dialogs->showFailure(parentWidget(),
+                tr("Not a appropriate document.") + QLatin1Char('\n')
+                        + tr("Penwick opens a property-list diary file whose name ends in "
+                             "\"plist\"; \"%1\" has another name.")
+                                  .arg(name));
         return;
     case ImportCheck::WrongFormat:
-        m_dialogs->showFailure(parentWidget(), tr("Not a appropriate format."));
+        m_dialogs->showFailure(parentWidget(),
+                tr("Not a appropriate format.") + QLatin1Char('\n')
+                        + tr("Penwick expected a property list of diary entries; \"%1\" holds "
+                             "something else.")
+                                  .arg(name));
         return;
     case ImportCheck::Accepted:
         pointDiaryAt(path);
@@ -160,7 +208,7 @@ void StorageSheet::openDiaryFile()
 void StorageSheet::exportAsText()
 {
     const QString destination = m_dialogs->saveFileName(dialogParent(), tr("Export as Text"),
-            QStringLiteral("Penwick-Export.txt"), tr("Text files (*.txt)"), true);
+            exportFolder(), QStringLiteral("Penwick-Export.txt"), tr("Text files (*.txt)"), true);
     if (destination.isEmpty())
         return;
     if (const QString refusal = refusalToReplaceDiary(m_session->noteFilePath(), destination);
@@ -168,6 +216,7 @@ void StorageSheet::exportAsText()
         m_dialogs->showFailure(dialogParent(), refusal);
         return;
     }
+    m_session->preferences().setValue(exportFolderKey, QFileInfo(destination).absolutePath());
     m_session->flush(); // the export holds what the window shows
     if (!exportDiary(m_session->noteFilePath(), destination).ok)
         m_dialogs->showFailure(dialogParent(), tr(writeFailed));
@@ -175,7 +224,8 @@ void StorageSheet::exportAsText()
 
 void StorageSheet::takeOverEarlierDiary()
 {
-    const QString path = m_dialogs->openFileName(dialogParent(), tr("Take Over an Earlier Diary"));
+    const QString path = m_dialogs->openFileName(
+            dialogParent(), tr("Take Over an Earlier Diary"), diaryFolder());
     if (path.isEmpty())
         return;
     const std::optional<QVariantList> earlier = legacyDiaryIn(path);

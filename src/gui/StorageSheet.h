@@ -48,6 +48,9 @@ private:
     bool pointDiaryAt(const QString &path);
     QWidget *dialogParent() const;
     void showLocation();
+    // Where the choosers start: the diary's folder; for an export, the last folder used.
+    QString diaryFolder() const;
+    QString exportFolder() const;
 
     const QScopedPointer<Ui::StorageSheet> m_ui;
     penwick::diary::DiarySession *m_session;

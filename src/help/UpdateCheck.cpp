@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QRegularExpression>
 #include <QSysInfo>
 #include <QTimer>
 #include <limits>
@@ -36,7 +37,35 @@ qint64 leadingInteger(QStringView text)
     return negative ? -value : value;
 }
 
+// The parts of a version made of dotted numbers only ("1.10" gives 1 and 10); empty otherwise.
+QList<qint64> dottedParts(const QString &version)
+{
+    static const QRegularExpression dotted(QStringLiteral("^[0-9]{1,18}(\\.[0-9]{1,18})*$"));
+    QList<qint64> parts;
+    if (!dotted.match(version).hasMatch())
+        return parts;
+    for (const QStringView part : QStringView(version).split(QLatin1Char('.')))
+        parts << part.toLongLong();
+    return parts;
+}
+
 } // namespace
+
+int compareVersions(const QString &a, const QString &b)
+{
+    const QList<qint64> left = dottedParts(a);
+    const QList<qint64> right = dottedParts(b);
+    if (left.isEmpty() || right.isEmpty()) {
+        const qint64 x = versionNumber(a), y = versionNumber(b);
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    for (qsizetype i = 0; i < qMax(left.size(), right.size()); ++i) {
+        const qint64 x = left.value(i), y = right.value(i);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return 0;
+}
 
 qint64 versionNumber(const QString &version)
 {
@@ -53,41 +82,43 @@ quint64 systemNumber()
     return quint64(major * 100 + minor);
 }
 
-bool newerVersionListed(const QByteArray &document, const QString &appName,
+QString newerVersionListed(const QByteArray &document, const QString &appName,
         const QString &runningVersion, quint64 system)
 {
     QJsonParseError error {};
     const QJsonDocument json = QJsonDocument::fromJson(document, &error);
     if (error.error != QJsonParseError::NoError || !json.isArray())
-        return false;
+        return {};
     const QJsonArray apps = json.array();
     for (const QJsonValue &app : apps) {
         if (!app.isObject())
-            return false;
+            return {};
         const QJsonObject object = app.toObject();
         const QJsonValue name = object.value(QLatin1String("name"));
         if (!name.isString())
-            return false;
+            return {};
         if (name.toString() != appName)
             continue;
         // the first object with the name decides, whatever it says
         const QJsonValue dots = object.value(QLatin1String("dots"));
         const QJsonValue vers = object.value(QLatin1String("vers"));
         if ((!dots.isUndefined() && !dots.isString()) || (!vers.isUndefined() && !vers.isString()))
-            return false;
+            return {};
         quint64 required = 0;
         if (dots.isString()) {
             const QStringList parts = dots.toString().split(QLatin1Char('.'));
             if (parts.size() < 2)
-                return false;
+                return {};
             // a negative result wraps to above every system, as the comparison is unsigned
             required = quint64(leadingInteger(parts[0]) * 100 + leadingInteger(parts[1]));
         }
         if (system < required)
-            return false;
-        return versionNumber(runningVersion) < versionNumber(vers.toString());
+            return {};
+        if (compareVersions(runningVersion, vers.toString()) >= 0)
+            return {};
+        return vers.toString();
     }
-    return false;
+    return {};
 }
 
 QUrl documentUrl(const QUrl &base)
@@ -118,28 +149,54 @@ void UpdateCheck::start(const QUrl &base, const QString &appName, const QString 
 {
     if (m_reply)
         return;
-    QNetworkRequest request(documentUrl(base));
+    const QUrl document = documentUrl(base);
+    QNetworkRequest request(document);
+    request.setAttribute(
+            QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     m_reply = m_network->get(request);
     auto *deadline = new QTimer(m_reply);
     deadline->setSingleShot(true);
     deadline->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
     connect(deadline, &QTimer::timeout, m_reply, &QNetworkReply::abort);
     deadline->start(deadlineMs);
+    QNetworkReply *reply = m_reply;
+    connect(reply, &QNetworkReply::redirected, reply, [reply, document](const QUrl &target) {
+        const QUrl to = document.resolved(target);
+        if (to.scheme() == document.scheme() && to.host() == document.host()
+                && to.port() == document.port()) {
+            Q_EMIT reply->redirectAllowed();
+        } else {
+            qCInfo(lcPenwick) << "Update check: no redirect to another host:" << to.host();
+            reply->abort();
+        }
+    });
+    // a body past the limit is a wrong answer, not something to hold in memory
+    auto tooLarge = [reply] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (reply->bytesAvailable() > bodyLimit || length.toLongLong() > bodyLimit) {
+            qCInfo(lcPenwick) << "Update check: the answer is larger than" << bodyLimit << "bytes";
+            reply->setProperty("tooLarge", true);
+            reply->abort();
+        }
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply, tooLarge);
+    connect(reply, &QNetworkReply::readyRead, reply, tooLarge);
     connect(m_reply, &QNetworkReply::finished, this, [this, appName, runningVersion] {
-        const bool ok = m_reply->error() == QNetworkReply::NoError;
+        const bool ok = m_reply->error() == QNetworkReply::NoError
+                && !m_reply->property("tooLarge").toBool();
         if (!ok)
             qCInfo(lcPenwick) << "Update check ended:" << m_reply->errorString();
-        const QByteArray body = ok ? m_reply->read(1 << 20) : QByteArray();
-        end(ok && newerVersionListed(body, appName, runningVersion, systemNumber()));
+        const QByteArray body = ok ? m_reply->read(bodyLimit) : QByteArray();
+        end(ok ? newerVersionListed(body, appName, runningVersion, systemNumber()) : QString());
     });
 }
 
-void UpdateCheck::end(bool newer)
+void UpdateCheck::end(const QString &newerVersion)
 {
     m_reply->deleteLater();
     m_reply = nullptr;
-    if (newer)
-        Q_EMIT newerVersionFound();
+    if (!newerVersion.isEmpty())
+        Q_EMIT newerVersionFound(newerVersion);
     Q_EMIT finished();
 }
 

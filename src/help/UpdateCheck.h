@@ -1,11 +1,13 @@
 // The start-up question to Penwick's site: is a newer version published, for a system as
 // recent as this one? The document "xapp.json" lists applications by name, with the published
 // version ("vers") and the lowest system version it runs on ("dots"); the first object named
-// "Penwick" decides. Versions compare as integers read from their digits with the dots removed
-// (1.4 is 14, 1.4.1 is 141, 1.10 is 110), systems as major × 100 + minor.
+// "Penwick" decides. Versions of dotted numbers compare part by part ("3.0" > "2.0.0" > "1.10"
+// > "1.9"); anything else compares as the integer read from its digits with the dots removed.
+// Systems compare as major × 100 + minor.
 //
 // The request never holds up the window: it runs in the event loop with a hard deadline, and
-// any failure or odd document ends it without a word.
+// any failure or odd document ends it without a word. A body past bodyLimit is not read, and a
+// redirect is followed only to the same scheme, host and port.
 #pragma once
 
 #include <QByteArray>
@@ -22,13 +24,17 @@ namespace penwick::help {
 // optional sign, then the digits up to the first other character; 0 when there are none.
 qint64 versionNumber(const QString &version);
 
+// Negative, zero or positive as version a is older than, the same as or newer than b: part by
+// part when both are dotted numbers, a missing part counting as 0; else by versionNumber.
+int compareVersions(const QString &a, const QString &b);
+
 // The system's major × 100 + minor. On Linux, the major and minor numbers of the
 // distribution's version (Debian 12 gives 1200, Ubuntu 24.04 gives 2404).
 quint64 systemNumber();
 
-// True when the document names a version of appName newer than runningVersion that runs on a
-// system numbered system.
-bool newerVersionListed(const QByteArray &document, const QString &appName,
+// The version of appName the document names when it is newer than runningVersion and runs on a
+// system numbered system; empty otherwise.
+QString newerVersionListed(const QByteArray &document, const QString &appName,
         const QString &runningVersion, quint64 system);
 
 // The address of the document and of the product page under the site's base URL.
@@ -43,6 +49,7 @@ class UpdateCheck : public QObject
     Q_OBJECT
 public:
     static constexpr int deadlineMs = 5000;
+    static constexpr qint64 bodyLimit = 1 << 20;
 
     explicit UpdateCheck(QObject *parent = nullptr);
     ~UpdateCheck() override;
@@ -53,11 +60,11 @@ public:
     bool isRunning() const { return m_reply != nullptr; }
 
 Q_SIGNALS:
-    void newerVersionFound();
+    void newerVersionFound(const QString &version);
     void finished();
 
 private:
-    void end(bool newer);
+    void end(const QString &newerVersion);
 
     QNetworkAccessManager *m_network;
     QNetworkReply *m_reply = nullptr;

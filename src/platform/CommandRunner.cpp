@@ -19,6 +19,11 @@ bool ProcessRunner::run(const QString &program, const QStringList &arguments, in
         qCWarning(lcPenwick) << program << "did not finish in time";
         process.kill();
         process.waitForFinished(1000);
+        return false;
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        qCInfo(lcPenwick) << program << arguments << "ended with status" << process.exitCode();
+        return false;
     }
     return true;
 }

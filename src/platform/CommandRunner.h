@@ -12,7 +12,8 @@ class CommandRunner
 {
 public:
     virtual ~CommandRunner() = default;
-    // Runs program to its end (or until timeoutMs passes); false when it could not be started.
+    // Runs program to its end (or until timeoutMs passes); false when it could not be started,
+    // did not finish in time or ended with a failure status.
     virtual bool run(const QString &program, const QStringList &arguments, int timeoutMs = 30000)
             = 0;
     // Starts program and returns at once; it runs to its end on its own.

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace penwick::reminder {
@@ -20,15 +21,24 @@ const QString startKey = QStringLiteral("StartCalendarInterval");
 const QString hourKey = QStringLiteral("Hour");
 const QString minuteKey = QStringLiteral("Minute");
 
-// A path as one word of a systemd command line: quoted, with the characters systemd expands
-// ("%" specifiers, "$" variables) escaped.
-QString systemdWord(const QString &path)
+const QString timerName = agentLabel + QStringLiteral(".timer");
+
+// The executable's path as the first word of a systemd command line: in double quotes, with
+// "%" doubled (a specifier otherwise); "$" stays, as the executable's name is not expanded.
+// systemd refuses an executable whose name holds a quote or a backslash, and a control
+// character has no safe place in a unit file line, nor has a relative path.
+std::optional<QString> systemdWord(const QString &path)
 {
+    if (!QDir::isAbsolutePath(path))
+        return std::nullopt;
+    for (const QChar c : path) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control
+                || c == QChar::LineSeparator || c == QChar::ParagraphSeparator
+                || c == QLatin1Char('"') || c == QLatin1Char('\'') || c == QLatin1Char('\\'))
+            return std::nullopt;
+    }
     QString word = path;
-    word.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-            .replace(QLatin1Char('"'), QLatin1String("\\\""))
-            .replace(QLatin1Char('%'), QLatin1String("%%"))
-            .replace(QLatin1Char('$'), QLatin1String("$$"));
+    word.replace(QLatin1Char('%'), QLatin1String("%%"));
     return QLatin1Char('"') + word + QLatin1Char('"');
 }
 
@@ -86,15 +96,30 @@ QString timerUnit(QTime time)
             .arg(time.toString(QStringLiteral("HH:mm")));
 }
 
-QString serviceUnit(const QString &executable)
+std::optional<QTime> timerUnitTime(const QString &unit)
 {
+    static const QRegularExpression onCalendar(
+            QStringLiteral("^OnCalendar=\\*-\\*-\\* ([0-9]{2}):([0-9]{2}):00$"),
+            QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = onCalendar.match(unit);
+    const QTime time(match.captured(1).toInt(), match.captured(2).toInt());
+    if (!match.hasMatch() || !time.isValid())
+        return std::nullopt;
+    return time;
+}
+
+std::optional<QString> serviceUnit(const QString &executable)
+{
+    const std::optional<QString> word = systemdWord(executable);
+    if (!word)
+        return std::nullopt;
     return QStringLiteral("[Unit]\n"
                           "Description=Open the Penwick diary\n"
                           "\n"
                           "[Service]\n"
                           "Type=exec\n"
                           "ExecStart=%1\n")
-            .arg(systemdWord(executable));
+            .arg(*word);
 }
 
 Reminder::Folders Reminder::userFolders()
@@ -135,69 +160,96 @@ QString Reminder::serviceUnitPath() const
     return QDir(m_folders.systemdUnits).filePath(agentLabel + QStringLiteral(".service"));
 }
 
+QString Reminder::timerLinkPath() const
+{
+    return QDir(m_folders.systemdUnits)
+            .filePath(QStringLiteral("timers.target.wants/") + timerName);
+}
+
 bool Reminder::isOn() const
 {
-    const QFileInfo agent(agentFilePath());
-    return agent.exists() || agent.isSymLink();
+    const QFileInfo record(m_scheduler == Scheduler::Launchd ? agentFilePath() : timerUnitPath());
+    return record.exists() || record.isSymLink();
 }
 
 std::optional<QTime> Reminder::savedTime() const
 {
-    QFile file(agentFilePath());
+    const bool launchd = m_scheduler == Scheduler::Launchd;
+    QFile file(launchd ? agentFilePath() : timerUnitPath());
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const plist::ReadResult read = plist::read(file.read(1 << 20));
+    const QByteArray bytes = file.read(1 << 20);
+    if (!launchd)
+        return timerUnitTime(QString::fromUtf8(bytes));
+    const plist::ReadResult read = plist::read(bytes);
     return read.value ? agentFileTime(*read.value) : std::nullopt;
 }
 
-WriteResult Reminder::switchOn(QTime time)
+WriteResult Reminder::switchOn(QTime time, QString *notStartedReason)
 {
-    const QString path = agentFilePath();
-    // A fresh account has no LaunchAgents folder; without it the reminder could never work.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    WriteResult written = replaceFileAtomically(path, plist::writeXml(agentFileContent(time)));
-    if (written.ok && m_scheduler == Scheduler::SystemdUser) {
-        written = loadSystemdTimer(time);
-        if (!written.ok)
-            QFile::remove(path); // no record of a reminder that is not scheduled
+    WriteResult written;
+    if (m_scheduler == Scheduler::SystemdUser) {
+        written = loadSystemdTimer(time, notStartedReason);
+    } else {
+        const QString path = agentFilePath();
+        // A fresh account has no LaunchAgents folder; without it the reminder could never work.
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        written = replaceFileAtomically(path, plist::writeXml(agentFileContent(time)));
+        if (written.ok)
+            m_runner.start(launchctl, { QStringLiteral("load"), path });
     }
     if (!written.ok) {
         qCWarning(lcPenwick, "Something went wrong");
         qCInfo(lcPenwick) << written.error;
-        return written;
     }
-    if (m_scheduler == Scheduler::Launchd)
-        m_runner.start(launchctl, { QStringLiteral("load"), path });
     return written;
 }
 
 void Reminder::switchOff()
 {
-    const QString path = agentFilePath();
-    if (m_scheduler == Scheduler::Launchd)
-        m_runner.run(launchctl, { QStringLiteral("unload"), path });
-    else
+    if (m_scheduler == Scheduler::Launchd) {
+        m_runner.run(launchctl, { QStringLiteral("unload"), agentFilePath() });
+        QFile::remove(agentFilePath());
+    } else {
         unloadSystemdTimer();
-    QFile::remove(path);
+    }
 }
 
-// Where no user manager runs (a container, a session without systemd), systemctl fails and is
-// not asked again: the units stay in place, and the timer starts with the next login's manager.
-WriteResult Reminder::loadSystemdTimer(QTime time)
+// The units are written and linked into timers.target the way "systemctl enable" links them, so
+// the timer starts with the next login's manager even where systemctl cannot reach one now (a
+// container, a session without a user bus).
+WriteResult Reminder::loadSystemdTimer(QTime time, QString *notStartedReason)
 {
-    QDir().mkpath(m_folders.systemdUnits);
-    WriteResult written
-            = replaceFileAtomically(serviceUnitPath(), serviceUnit(m_folders.executable).toUtf8());
+    const std::optional<QString> service = serviceUnit(m_folders.executable);
+    if (!service) {
+        return WriteResult::failure(QCoreApplication::translate(
+                "Reminder", "Penwick's path cannot be written into a systemd unit safely: %1")
+                                            .arg(QDir::toNativeSeparators(m_folders.executable)));
+    }
+    const QString link = timerLinkPath();
+    QDir().mkpath(QFileInfo(link).absolutePath());
+    WriteResult written = replaceFileAtomically(serviceUnitPath(), service->toUtf8());
     if (written.ok)
         written = replaceFileAtomically(timerUnitPath(), timerUnit(time).toUtf8());
+    if (written.ok && !QFileInfo(link).isSymLink() && !QFile::link(timerUnitPath(), link))
+        written = WriteResult::failure(
+                QCoreApplication::translate("Reminder", "The timer could not be enabled at %1.")
+                        .arg(QDir::toNativeSeparators(link)));
     if (!written.ok) {
+        QFile::remove(link);
+        QFile::remove(timerUnitPath());
         QFile::remove(serviceUnitPath());
         return written;
     }
-    m_runner.run(systemctl, { QStringLiteral("--user"), QStringLiteral("daemon-reload") });
-    m_runner.start(systemctl,
-            { QStringLiteral("--user"), QStringLiteral("enable"), QStringLiteral("--now"),
-                    agentLabel + QStringLiteral(".timer") });
+    const bool started
+            = m_runner.run(systemctl, { QStringLiteral("--user"), QStringLiteral("daemon-reload") })
+            && m_runner.run(
+                    systemctl, { QStringLiteral("--user"), QStringLiteral("restart"), timerName });
+    if (!started && notStartedReason) {
+        *notStartedReason = QCoreApplication::translate("Reminder",
+                "It starts with your next login: \"systemctl --user\" could not reach your "
+                "session's service manager.");
+    }
     return written;
 }
 
@@ -205,7 +257,8 @@ void Reminder::unloadSystemdTimer()
 {
     m_runner.run(systemctl,
             { QStringLiteral("--user"), QStringLiteral("disable"), QStringLiteral("--now"),
-                    agentLabel + QStringLiteral(".timer") });
+                    timerName });
+    QFile::remove(timerLinkPath());
     QFile::remove(timerUnitPath());
     QFile::remove(serviceUnitPath());
     m_runner.start(systemctl, { QStringLiteral("--user"), QStringLiteral("daemon-reload") });

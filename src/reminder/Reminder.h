@@ -1,9 +1,9 @@
-// The daily reminder: Penwick opens every day at a chosen time. Its one record is the agent
-// file ~/Library/LaunchAgents/<label>.plist, whose presence means on and whose
-// StartCalendarInterval holds the time; Penwick keeps no other state for it. On macOS launchd
-// runs the agent file itself. Elsewhere a systemd user timer rendered from it takes launchd's
-// place, starting the running Penwick's executable (which raises an open window instead of
-// starting twice).
+// The daily reminder: Penwick opens every day at a chosen time, and keeps no state for it but
+// the scheduler's own files. On macOS the record is the agent file
+// ~/Library/LaunchAgents/<label>.plist, whose presence means on and whose StartCalendarInterval
+// holds the time; launchd runs it. On Linux the record is a systemd user timer and its service,
+// which starts the running Penwick's executable (raising an open window instead of starting
+// twice); nothing is written under ~/Library there.
 #pragma once
 
 #include "platform/AtomicFile.h"
@@ -30,7 +30,12 @@ std::optional<QTime> agentFileTime(const QVariant &content);
 
 // The systemd user units that stand in for launchd.
 QString timerUnit(QTime time);
-QString serviceUnit(const QString &executable);
+// The time a timer unit's text starts the service at, or nothing when it names none.
+std::optional<QTime> timerUnitTime(const QString &unit);
+// The service for executable, its path quoted by systemd's rules; nothing when the path is not
+// absolute or holds what systemd cannot run or no quoting carries safely (a quote, a backslash,
+// a control character).
+std::optional<QString> serviceUnit(const QString &executable);
 
 enum class Scheduler {
     Launchd, // macOS: /bin/launchctl load and unload the agent file
@@ -57,19 +62,23 @@ public:
     QString timerUnitPath() const;
     QString serviceUnitPath() const;
 
-    // On when the agent file exists; its time when it holds one.
+    // On when the agent file (macOS) or the timer unit (Linux) exists; its time when it holds
+    // one.
     bool isOn() const;
     std::optional<QTime> savedTime() const;
 
-    // Writes the agent file (creating its folder when missing) and has the scheduler load it.
-    // When something cannot be written, nothing is loaded, no agent file is left, and the
-    // result says why.
-    WriteResult switchOn(QTime time);
-    // Unloads the job, waiting for that, then removes the agent file; failures are ignored.
+    // Writes the agent file or the units (creating their folder when missing) and has the
+    // scheduler load them; switching on again rewrites them for the new time. When something
+    // cannot be written, nothing is loaded, nothing is left, and the result says why. When the
+    // units are written but the user's service manager cannot be reached, the reminder is on
+    // from the next login and notStartedReason (when given) says why it did not start now.
+    WriteResult switchOn(QTime time, QString *notStartedReason = nullptr);
+    // Unloads the job, waiting for that, then removes its files; failures are ignored.
     void switchOff();
 
 private:
-    WriteResult loadSystemdTimer(QTime time);
+    QString timerLinkPath() const;
+    WriteResult loadSystemdTimer(QTime time, QString *notStartedReason);
     void unloadSystemdTimer();
 
     CommandRunner &m_runner;

@@ -64,12 +64,21 @@ private Q_SLOTS:
         QVERIFY(!grid.dayAt(1, 7).isValid());
     }
 
+    // The week starts on the locale's first day: Monday in Germany and France.
+    void firstDayOfTheWeek()
+    {
+        for (const auto &[locale, firstWeek] :
+                { std::pair { "en_US", "_ _ 1 2 3 4 5" }, { "de_DE", "_ 1 2 3 4 5 6" },
+                        { "fr_FR", "_ 1 2 3 4 5 6" }, { "ja_JP", "_ _ 1 2 3 4 5" } }) {
+            const MonthGrid grid(QDate(2026, 12, 1), QLocale(locale).firstDayOfWeek());
+            QCOMPARE(rowText(grid, 1), QString(firstWeek));
+        }
+    }
+
     void everyDayOfThreeCenturiesStandsOnceUnderItsWeekday()
     {
-        static const Qt::DayOfWeek columns[] = { Qt::Sunday, Qt::Monday, Qt::Tuesday, Qt::Wednesday,
-            Qt::Thursday, Qt::Friday, Qt::Saturday };
         for (QDate month(1900, 1, 1); month.year() <= 2100; month = month.addMonths(1)) {
-            const MonthGrid grid(month.addDays(13));
+            const MonthGrid grid(month.addDays(13), month.month() % 2 ? Qt::Sunday : Qt::Monday);
             QSet<QDate> seen;
             for (int r = 1; r < grid.rowCount(); ++r) {
                 for (int c = 0; c < MonthGrid::columnCount; ++c) {
@@ -78,7 +87,7 @@ private Q_SLOTS:
                         continue;
                     QVERIFY(!seen.contains(day));
                     seen.insert(day);
-                    QCOMPARE(Qt::DayOfWeek(day.dayOfWeek()), columns[c]);
+                    QCOMPARE(Qt::DayOfWeek(day.dayOfWeek()), grid.weekdayOf(c));
                     int row = -1, column = -1;
                     QVERIFY(grid.cellOf(day, &row, &column));
                     QCOMPARE(QPoint(column, row), QPoint(c, r));

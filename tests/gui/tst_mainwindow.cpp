@@ -178,12 +178,12 @@ private Q_SLOTS:
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "late") });
     }
 
-    // The reminder's controls show the agent file's state at start-up; switched on, the time
-    // is fixed; a failure to write says why and leaves the switch off.
+    // The reminder's controls show the timer's state at start-up; a time changed while on is
+    // written at once; a failure to write says why and leaves the switch off.
     void reminderControlsFollowTheAgentFile()
     {
         QVERIFY(reminder::Reminder(
-                m_runner, reminder::Scheduler::Launchd, reminder::Reminder::userFolders())
+                m_runner, reminder::Scheduler::SystemdUser, reminder::Reminder::userFolders())
                         .switchOn(QTime(7, 45))
                         .ok);
         launch();
@@ -192,22 +192,22 @@ private Q_SLOTS:
         auto *off = m_app->child<QPushButton>("reminderOffButton");
         QVERIFY(on->isChecked());
         QCOMPARE(time->time(), QTime(7, 45));
-        QVERIFY(!time->isEnabled());
+        time->setTime(QTime(8, 10));
+        Q_EMIT time->editingFinished();
+        QCOMPARE(m_app->reminder.savedTime(), std::optional(QTime(8, 10)));
 
         QTest::mouseClick(off, Qt::LeftButton);
         QVERIFY(off->isChecked());
-        QVERIFY(time->isEnabled());
         QVERIFY(!m_app->reminder.isOn());
 
         time->setTime(QTime(21, 5));
         QTest::mouseClick(on, Qt::LeftButton);
-        QVERIFY(!time->isEnabled());
         QCOMPARE(m_app->reminder.savedTime(), std::optional(QTime(21, 5)));
         QCOMPARE(m_app->runner.calls.last(),
-                QString("start: systemctl --user enable --now com.hollyfen.penwick.timer"));
+                QString("wait: systemctl --user restart com.hollyfen.penwick.timer"));
 
         QTest::mouseClick(off, Qt::LeftButton);
-        const QString folder = QFileInfo(m_app->reminder.agentFilePath()).absolutePath();
+        const QString folder = QFileInfo(m_app->reminder.timerUnitPath()).absolutePath();
         QVERIFY(QDir(folder).removeRecursively());
         QVERIFY(writeAll(folder, "a file where the folder should be"));
         QTest::ignoreMessage(QtWarningMsg, "Something went wrong");

@@ -22,6 +22,7 @@ public:
     bool silent = false;
     int requests = 0;
     QByteArray lastPath;
+    QMap<QByteArray, QByteArray> redirects; // path -> Location
 
     DocumentServer()
     {
@@ -34,7 +35,11 @@ public:
                     lastPath = request.split(' ').value(1);
                     if (silent)
                         return;
-                    socket->write("HTTP/1.1 " + status
+                    const QByteArray location = redirects.value(lastPath);
+                    const QByteArray locationLine
+                            = location.isEmpty() ? QByteArray() : "\r\nLocation: " + location;
+                    socket->write("HTTP/1.1 " + (location.isEmpty() ? status : "302 Found")
+                            + locationLine
                             + "\r\nContent-Type: application/json\r\n"
                               "Content-Length: "
                             + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n"
@@ -91,7 +96,14 @@ private Q_SLOTS:
         QTest::newRow("older") << "1.4" << sys << "[" + app("1.3") + "]" << false;
         QTest::newRow("1.4 to 1.4.1") << "1.4" << sys << "[" + app("1.4.1") + "]" << true;
         QTest::newRow("1.10 to 1.9") << "1.10" << sys << "[" + app("1.9") + "]" << false;
-        QTest::newRow("2.0 to 1.9.9") << "2.0" << sys << "[" + app("1.9.9") + "]" << true;
+        QTest::newRow("2.0 to 1.9.9") << "2.0" << sys << "[" + app("1.9.9") + "]" << false;
+        QTest::newRow("2.0.0 to 3.0") << "2.0.0" << sys << "[" + app("3.0") + "]" << true;
+        QTest::newRow("2.0.0 to 10.0") << "2.0.0" << sys << "[" + app("10.0") + "]" << true;
+        QTest::newRow("1.9 to 1.10") << "1.9" << sys << "[" + app("1.10") + "]" << true;
+        QTest::newRow("2.0 to 2.0.0") << "2.0" << sys << "[" + app("2.0.0") + "]" << false;
+        QTest::newRow("2.0.0 to 2.0.0.1") << "2.0.0" << sys << "[" + app("2.0.0.1") + "]" << true;
+        QTest::newRow("not dotted numbers: digits")
+                << "1.4" << sys << "[" + app("1.5beta") + "]" << true;
         QTest::newRow("system above dots")
                 << "1.0" << sys << "[" + app("2.0", "10.13") + "]" << true;
         QTest::newRow("system below dots")
@@ -125,7 +137,9 @@ private Q_SLOTS:
         QFETCH(quint64, system);
         QFETCH(QByteArray, document);
         QFETCH(bool, notice);
-        QCOMPARE(newerVersionListed(document, "Penwick", running, system), notice);
+        const QString listed = newerVersionListed(document, "Penwick", running, system);
+        QCOMPARE(!listed.isEmpty(), notice);
+        QVERIFY(listed.isEmpty() || document.contains(QByteArray("\"" + listed.toUtf8() + "\"")));
     }
 
     // Over real HTTP: the document's address, a notice, a 404, and a server that never answers.
@@ -157,6 +171,33 @@ private Q_SLOTS:
         QVERIFY(timer.elapsed() < UpdateCheck::deadlineMs + 2000);
         QCOMPARE(found.size(), 1);
         QCOMPARE(server.requests, 3);
+    }
+
+    // A redirect on the same host is followed, one to another host is not; a body past the
+    // limit brings no notice.
+    void redirectsAndTheBodyLimit()
+    {
+        DocumentServer server;
+        const QByteArray notice = "[" + app("999.0", "0.0") + "]";
+        UpdateCheck check;
+        QSignalSpy found(&check, &UpdateCheck::newerVersionFound);
+        QSignalSpy finished(&check, &UpdateCheck::finished);
+        const QByteArray other = "http://localhost:" + QByteArray::number(server.serverPort());
+        for (const QByteArray &location :
+                { QByteArray("/site/moved.json"), QByteArray(other + "/site/") }) {
+            server.body = notice;
+            server.redirects["/site/xapp.json"] = location;
+            check.start(server.base(), "Penwick", "2.0.0");
+            QVERIFY(finished.wait(5000));
+        }
+        QCOMPARE(server.requests, 3);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0][0].toString(), QString("999.0"));
+        server.redirects.clear();
+        server.body = notice + QByteArray(UpdateCheck::bodyLimit, ' ');
+        check.start(server.base(), "Penwick", "2.0.0");
+        QVERIFY(finished.wait(5000));
+        QCOMPARE(found.size(), 1);
     }
 };
 

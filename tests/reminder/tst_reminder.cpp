@@ -73,15 +73,24 @@ private Q_SLOTS:
     {
         Reminder r = reminder(Scheduler::SystemdUser);
         m_runner.watchedFile = r.timerUnitPath();
-        QVERIFY(r.switchOn(QTime(21, 5)).ok);
-        QVERIFY(QFileInfo::exists(r.agentFilePath()));
+        QString notStarted;
+        QVERIFY(r.switchOn(QTime(21, 5), &notStarted).ok && notStarted.isEmpty());
+        QVERIFY(!QFileInfo::exists(m_dir.filePath("home/Library"))); // the units alone
+        QCOMPARE(QFileInfo(m_dir.filePath("units/timers.target.wants/com.hollyfen.penwick.timer"))
+                         .symLinkTarget(),
+                r.timerUnitPath());
         QCOMPARE(m_runner.calls,
                 (QStringList { "wait: systemctl --user daemon-reload [file]",
-                        "start: systemctl --user enable --now com.hollyfen.penwick.timer "
-                        "[file]" }));
+                        "wait: systemctl --user restart com.hollyfen.penwick.timer [file]" }));
         QVERIFY(test::readAll(r.timerUnitPath()).contains("OnCalendar=*-*-* 21:05:00\n"));
         QVERIFY(test::readAll(r.timerUnitPath()).contains("Persistent=true\n"));
         QVERIFY(test::readAll(r.serviceUnitPath()).contains("ExecStart=\"/usr/bin/true\"\n"));
+
+        // no user manager: still on, from the next login, and the reason is told
+        m_runner.succeeds = false;
+        QVERIFY(r.switchOn(QTime(7, 30), &notStarted).ok && !notStarted.isEmpty());
+        QCOMPARE(reminder(Scheduler::SystemdUser).savedTime(), std::optional(QTime(7, 30)));
+        m_runner.succeeds = true;
 
         m_runner.calls.clear();
         r.switchOff();
@@ -89,8 +98,41 @@ private Q_SLOTS:
                 (QStringList {
                         "wait: systemctl --user disable --now com.hollyfen.penwick.timer [file]",
                         "start: systemctl --user daemon-reload [no file]" }));
-        QVERIFY(!QFileInfo::exists(r.agentFilePath()));
         QVERIFY(!QFileInfo::exists(r.serviceUnitPath()));
+    }
+
+    // The service starts exactly the executable, its path quoted by systemd's rules; a path
+    // systemd cannot run or no quoting carries safely is refused, and nothing is written.
+    void executablePaths_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("space and semicolon") << "pen ; wick" << true;
+        QTest::newRow("dollar and percent") << "pen$HOME%h%%" << true;
+        QTest::newRow("quote") << "pen \"wick\"" << false;
+        QTest::newRow("apostrophe") << "pen's" << false;
+        QTest::newRow("backslash") << "pen\\nwick" << false;
+        QTest::newRow("newline") << "pen\nExecStart=/usr/bin/touch x" << false;
+    }
+
+    void executablePaths()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        const QString executable = m_dir.filePath(name);
+        QVERIFY(!accepted || QFile::link("/usr/bin/true", executable));
+        Reminder r(m_runner, Scheduler::SystemdUser, { {}, m_dir.filePath("units"), executable });
+        if (!accepted)
+            QTest::ignoreMessage(QtWarningMsg, "Something went wrong");
+        QCOMPARE(r.switchOn(QTime(9, 5)).ok, accepted);
+        QCOMPARE(QFileInfo::exists(r.serviceUnitPath()), accepted);
+        if (!accepted || QStandardPaths::findExecutable("systemd-analyze").isEmpty())
+            return;
+        QProcess verify;
+        verify.setProcessChannelMode(QProcess::MergedChannels);
+        verify.start("systemd-analyze", { "verify", r.serviceUnitPath() });
+        QVERIFY(verify.waitForFinished(30000));
+        QVERIFY2(verify.exitCode() == 0, verify.readAll().constData());
     }
 
     void timesComeBackAfterARestart()
@@ -138,9 +180,10 @@ private Q_SLOTS:
         }
         QVERIFY(QFile::remove(agent));
 
-        // LaunchAgents is a file: the agent file cannot be written, whoever runs the test
+        // LaunchAgents and the units folder are files: nothing can be written, whoever runs it
         QVERIFY(QDir(m_dir.filePath("home/Library/LaunchAgents")).removeRecursively());
         QVERIFY(test::writeAll(m_dir.filePath("home/Library/LaunchAgents"), "in the way"));
+        QVERIFY(test::writeAll(m_dir.filePath("units"), "in the way"));
         for (const Scheduler scheduler : { Scheduler::Launchd, Scheduler::SystemdUser }) {
             QTest::ignoreMessage(QtWarningMsg, "Something went wrong");
             const WriteResult result = reminder(scheduler).switchOn(QTime(9, 5));
