@@ -707,6 +707,16 @@
     </message>
 </context>
 <context>
+    <name>ResultsModel</name>
+    <message numerus="yes">
+        <source> (%n times)</source>
+        <translation>
+            <numerusform> (%n fois)</numerusform>
+            <numerusform> (%n fois)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SearchPopover</name>
     <message>
         <source>Close the search results (Esc)</source>

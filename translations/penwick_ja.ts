@@ -705,6 +705,15 @@
     </message>
 </context>
 <context>
+    <name>ResultsModel</name>
+    <message numerus="yes">
+        <source> (%n times)</source>
+        <translation>
+            <numerusform>（%n 件）</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SearchPopover</name>
     <message>
         <source>Close the search results (Esc)</source>

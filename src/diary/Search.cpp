@@ -33,22 +33,77 @@ QString composed(const QString &s)
     return surelyComposed(s) ? s : s.normalized(QString::NormalizationForm_C);
 }
 
+// The first place from `from` on where the composed needle stands in the composed haystack as
+// a whole: a match that ends inside a letter ("e" in "e" + a combining accent with no composed
+// form) is a different character, not the keyword. -1 when there is none.
+qsizetype matchFrom(const QString &haystack, const QString &needle, qsizetype from)
+{
+    for (qsizetype at = haystack.indexOf(needle, from); at >= 0;
+            at = haystack.indexOf(needle, at + 1)) {
+        const qsizetype end = at + needle.size();
+        if (end >= haystack.size() || !haystack.at(end).isMark())
+            return at;
+    }
+    return -1;
+}
+
 } // namespace
 
 bool containsKeyword(const QString &text, const QString &keyword)
 {
     if (keyword.isEmpty())
         return false;
+    return matchFrom(composed(text), composed(keyword), 0) >= 0;
+}
+
+namespace {
+
+QString asOneLine(QStringView s)
+{
+    QString line = s.toString();
+    for (QChar &c : line) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t'))
+            c = QLatin1Char(' ');
+    }
+    return line;
+}
+
+} // namespace
+
+MatchInContext matchInContext(const QString &text, const QString &keyword, int width)
+{
+    MatchInContext context;
+    if (keyword.isEmpty())
+        return context;
     const QString needle = composed(keyword);
     const QString haystack = composed(text);
-    for (qsizetype at = haystack.indexOf(needle); at >= 0; at = haystack.indexOf(needle, at + 1)) {
-        // a match that ends inside a letter ("e" in "e" + a combining accent with no composed
-        // form) is a different character, not the keyword
-        const qsizetype end = at + needle.size();
-        if (end >= haystack.size() || !haystack.at(end).isMark())
-            return true;
+    const qsizetype at = matchFrom(haystack, needle, 0);
+    for (qsizetype next = at; next >= 0; next = matchFrom(haystack, needle, next + 1))
+        ++context.count;
+    if (at < 0)
+        return context;
+    const qsizetype end = at + needle.size();
+    const qsizetype room = std::max<qsizetype>(0, width - needle.size());
+    // a third of the room before the match, the rest after it (what the end leaves unused
+    // goes before), each side cut back to a space
+    const qsizetype beforeRoom = std::max(room / 3, room - (haystack.size() - end));
+    qsizetype from = std::max<qsizetype>(0, at - beforeRoom);
+    qsizetype to = std::min(haystack.size(), end + (room - (at - from)));
+    if (from > 0) {
+        const qsizetype space = haystack.indexOf(QLatin1Char(' '), from);
+        from = space >= 0 && space < at ? space + 1 : from;
     }
-    return false;
+    if (to < haystack.size()) {
+        const qsizetype space = haystack.lastIndexOf(QLatin1Char(' '), to);
+        to = space > end ? space : to;
+    }
+    const QString ellipsis(QChar(0x2026));
+    context.before = (from > 0 ? ellipsis : QString())
+            + asOneLine(QStringView(haystack).mid(from, at - from));
+    context.match = asOneLine(QStringView(haystack).mid(at, needle.size()));
+    context.after = asOneLine(QStringView(haystack).mid(end, to - end))
+            + (to < haystack.size() ? ellipsis : QString());
+    return context;
 }
 
 namespace {

@@ -12,6 +12,17 @@ namespace penwick::diary {
 // True when keyword occurs in text; an empty keyword occurs nowhere.
 bool containsKeyword(const QString &text, const QString &keyword);
 
+// Where a keyword first stands in a text, with the words around it, for a list of results:
+// about width characters in all, cut at word boundaries; line breaks and tabs read as spaces.
+struct MatchInContext
+{
+    QString before; // starts with "…" when the text goes on before it
+    QString match;
+    QString after; // ends with "…" when the text goes on after it
+    int count = 0; // how often the keyword stands in the text
+};
+MatchInContext matchInContext(const QString &text, const QString &keyword, int width = 60);
+
 // One keyword, ready to be looked for in many texts, most of them ruled out from their stored
 // bytes without being decoded.
 class KeywordMatcher

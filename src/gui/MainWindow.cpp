@@ -439,7 +439,9 @@ void MainWindow::tryAgain()
 void MainWindow::quitWithoutAsking()
 {
     m_askBeforeClosing = false;
-    close();
+    // other windows (the manual) must not keep Penwick running
+    if (close())
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::storeEverything()

@@ -1,15 +1,25 @@
 #include "ResultsModel.h"
 
 #include "diary/DayKey.h"
+#include "diary/Search.h"
 
 #include <QLocale>
 #include <algorithm>
 
-void ResultsModel::setResults(QList<penwick::diary::DiaryEntry> results)
+void ResultsModel::setResults(QList<penwick::diary::DiaryEntry> results, const QString &keyword)
 {
     beginResetModel();
     m_results = std::move(results);
+    m_keyword = keyword;
     endResetModel();
+}
+
+QString ResultsModel::dateText(QDate day)
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return QLocale().toString(day, format);
 }
 
 bool ResultsModel::follow(const penwick::diary::DiaryEntry &edited, bool matches)
@@ -64,10 +74,22 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
         if (role == DayKeyRole)
             return entry.date;
         if (role == Qt::DisplayRole)
-            return day.isValid() ? QLocale().toString(day, QLocale::ShortFormat) : entry.date;
+            return day.isValid() ? dateText(day) : entry.date;
         if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
             return day.isValid() ? QLocale().toString(day, QLocale::LongFormat) : entry.date;
         return {};
+    }
+    if (!m_keyword.isEmpty()
+            && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole
+                    || role == MarkedContextRole)) {
+        const penwick::diary::MatchInContext found
+                = penwick::diary::matchInContext(entry.text, m_keyword);
+        const QString more = found.count > 1 ? tr(" (%n times)", nullptr, found.count) : QString();
+        if (role == MarkedContextRole)
+            return QString(found.before.toHtmlEscaped() + QStringLiteral("<b>")
+                    + found.match.toHtmlEscaped() + QStringLiteral("</b>")
+                    + found.after.toHtmlEscaped() + more.toHtmlEscaped());
+        return QString(found.before + found.match + found.after + more);
     }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         // the first line with text, enough to tell the days apart

@@ -1,5 +1,7 @@
 // The results of a keyword search: diary entries in date order, shown as their date in the
-// user's locale and the first line of their text.
+// user's locale (four-digit years) and the words around the keyword's first place in the text,
+// the keyword marked. The words are found when a row is shown, so a list of thousands of days
+// fills at once.
 #pragma once
 
 #include "diary/NoteFile.h"
@@ -15,8 +17,12 @@ public:
 
     // The date as stored, "yyyy-MM-dd", beside the date shown in the user's locale.
     static constexpr int DayKeyRole = Qt::UserRole;
+    // The words around the match as rich text, the match in bold.
+    static constexpr int MarkedContextRole = Qt::UserRole + 1;
 
-    void setResults(QList<penwick::diary::DiaryEntry> results);
+    void setResults(QList<penwick::diary::DiaryEntry> results, const QString &keyword = {});
+    // The locale's short date with the year in four digits.
+    static QString dateText(QDate day);
     // The first row of the edited day takes its new text, or goes when it no longer matches;
     // a day without a row that now matches gets one in date order. False when nothing changed.
     bool follow(const penwick::diary::DiaryEntry &edited, bool matches);
@@ -29,4 +35,5 @@ public:
 
 private:
     QList<penwick::diary::DiaryEntry> m_results;
+    QString m_keyword;
 };

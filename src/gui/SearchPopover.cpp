@@ -4,19 +4,64 @@
 #include "diary/Search.h"
 #include "ui_SearchPopover.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
 
 namespace {
 const int popoverMinimumWidth = 340;
 const int visibleRows = 8;
+} // namespace
+
+namespace {
+
+// Draws a result's words with the keyword in bold: the model's rich text in one line, in the
+// view's colours for the row's state.
+class MarkedTextDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+            const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QString marked = index.data(ResultsModel::MarkedContextRole).toString();
+        if (marked.isEmpty()) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        item.text.clear();
+        QStyle *style = item.widget ? item.widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, item.widget);
+        QTextDocument document;
+        document.setDefaultFont(item.font);
+        document.setDocumentMargin(0);
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
+        const QColor colour = item.palette.color(
+                item.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
+        document.setHtml(QStringLiteral("<span style=\"color:%1; white-space:pre\">%2</span>")
+                                 .arg(colour.name(), marked));
+        painter->save();
+        painter->translate(
+                area.left() + 2, area.top() + (area.height() - document.size().height()) / 2);
+        painter->setClipRect(QRect(0, 0, area.width() - 2, area.height()));
+        document.drawContents(painter, QRectF(0, 0, area.width() - 2, area.height()));
+        painter->restore();
+    }
+};
+
 } // namespace
 
 SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
@@ -38,9 +83,9 @@ SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
     // Fixed sizes: a list of thousands of days is laid out without measuring each row.
     const QFontMetrics metrics = view->fontMetrics();
     view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    view->horizontalHeader()->resizeSection(0,
-            metrics.horizontalAdvance(QLocale().toString(QDate(2000, 12, 28), QLocale::ShortFormat))
-                    + 24);
+    view->horizontalHeader()->resizeSection(
+            0, metrics.horizontalAdvance(ResultsModel::dateText(QDate(2000, 12, 28))) + 24);
+    view->setItemDelegateForColumn(1, new MarkedTextDelegate(view));
     view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
@@ -129,7 +174,7 @@ void SearchPopover::setResults(QList<penwick::diary::DiaryEntry> results)
 {
     const int remembered = selectedRow();
     m_restoringSelection = true;
-    m_model->setResults(std::move(results));
+    m_model->setResults(std::move(results), keyword());
     m_restoringSelection = false;
     showCount();
     keepSelectedRow(remembered);

@@ -140,6 +140,43 @@ private Q_SLOTS:
         QFile::remove(path);
         QCOMPARE(searchDiary(path, "rain").outcome.status, Status::Missing);
     }
+
+    // The words around the first match, cut at spaces to about 60 characters, for the list.
+    void matchInContext_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown"); // [match], … where the text goes on
+        QTest::addColumn<int>("count");
+        const QString words = "one two three four five six seven eight nine ten eleven twelve";
+        QTest::newRow("at the start") << "rain " + words
+                                      << "[rain] one two three four five six "
+                                         "seven eight nine ten eleven…"
+                                      << 1;
+        QTest::newRow("in the middle, twice") << words + " rain " + words + " rain"
+                                              << "…eleven twelve [rain] one two three four "
+                                                 "five six seven…"
+                                              << 2;
+        QTest::newRow("at the end")
+                << words + " rain"
+                << "…three four five six seven eight nine ten eleven twelve [rain]" << 1;
+        QTest::newRow("line breaks read as spaces") << "wet\nrain\tall day"
+                                                    << "wet [rain] all day" << 1;
+        QTest::newRow("decomposed text") << "Cafe\u0301 au lait"
+                                         << "[Café] au lait" << 1;
+        QTest::newRow("none") << words << "[]" << 0;
+    }
+    void matchInContext()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QFETCH(int, count);
+        const QString keyword = QTest::currentDataTag() == QByteArray("decomposed text")
+                ? QString("Café")
+                : QString("rain");
+        const MatchInContext found = penwick::diary::matchInContext(text, keyword);
+        QCOMPARE(found.before + "[" + found.match + "]" + found.after, shown);
+        QCOMPARE(found.count, count);
+    }
 };
 
 PENWICK_TEST_MAIN(tst_Search, QCoreApplication)
