@@ -85,19 +85,6 @@ private Q_SLOTS:
         m_path = m_tmp->filePath("note.plist");
     }
 
-    void lookupTakesTheFirstMatchingEntry()
-    {
-        QVERIFY(writeEntries(m_path, unusualDiary()).ok());
-        QCOMPARE(readDayText(m_path, "2024-01-02").text, QString("second"));
-        QCOMPARE(readDayText(m_path, "2024-01-01").text, QString("first & <one>"));
-        QCOMPARE(readDayText(m_path, "2024-01-04").text, QString()); // text is no string
-        QCOMPARE(readDayText(m_path, "2030-01-01").text, QString());
-        QVERIFY(writeEntries(m_path, {}).ok());
-        const DayText none = readDayText(m_path, "2024-01-01");
-        QVERIFY(none.outcome.ok());
-        QCOMPARE(none.text, QString());
-    }
-
     void appendsAtTheEndAndReplacesInPlace()
     {
         QVERIFY(writeEntries(m_path,
