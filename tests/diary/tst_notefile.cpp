@@ -163,22 +163,6 @@ private Q_SLOTS:
         QCOMPARE(readAll(m_path), expected);
     }
 
-    // Self-closing forms other writers use: an empty text as <string/>, an empty diary as <array/>.
-    void keystrokeFillsSelfClosingElements()
-    {
-        QVERIFY(penwick::test::writeAll(m_path,
-                "<plist><array><dict><key>date</key><string>2024-01-01</string>"
-                "<key>text</key><string/></dict></array></plist>"));
-        QVERIFY(saveDayText(m_path, "2024-01-01", "now <filled>").ok());
-        QCOMPARE(readAll(m_path),
-                QByteArray("<plist><array><dict><key>date</key><string>2024-01-01</string>"
-                           "<key>text</key><string>now "
-                           "&lt;filled&gt;</string></dict></array></plist>"));
-        QVERIFY(penwick::test::writeAll(m_path, "<plist>\n<array/>\n</plist>\n"));
-        QVERIFY(saveDayText(m_path, "2024-01-02", "first").ok());
-        QCOMPARE(loaded(m_path), QVariantList { entry("2024-01-02", "first") });
-    }
-
     void unreadableFilesAreNeverWritten_data()
     {
         QTest::addColumn<QByteArray>("bytes");
