@@ -1,5 +1,6 @@
-// The shared fixture of the real-window tests: where the diary lives, its entries on disk, and
-// a Penwick started as a user starts it, with its controls found by their object names.
+// The shared fixture of the real-window tests: where the diary lives, its entries on disk, a
+// Penwick started as a user starts it with its controls found by their object names, and the
+// file choosers and alerts answered by the test.
 #pragma once
 
 #include "RecordingRunner.h"
@@ -7,20 +8,65 @@
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
 #include "gui/CalendarModel.h"
+#include "gui/Dialogs.h"
 #include "gui/MainWindow.h"
 #include "gui/SearchPopover.h"
 #include "platform/Plist.h"
 #include "reminder/Reminder.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QQueue>
 #include <QTableView>
 #include <QToolButton>
 #include <memory>
 
 namespace penwick::test {
+
+// Stands in for the file choosers and alerts: choosers answer from a queue (an empty answer or
+// an empty queue cancels), questions get the answers set here, and alerts are recorded.
+class AnsweringDialogs : public Dialogs
+{
+public:
+    QQueue<QString> answers;
+    QStringList suggestions; // the names the save choosers offered
+    QStringList folders; // where each chooser started
+    bool acceptConfirm = true;
+    QStringList questions;
+    QStringList failures;
+    QList<UnsavedChoice> unsavedAnswers;
+    QStringList unsavedQuestions;
+
+    QString saveFileName(QWidget *, const QString &, const QString &folder,
+            const QString &suggested, const QString &, bool) override
+    {
+        suggestions << suggested;
+        return next(folder);
+    }
+    QString openFileName(QWidget *, const QString &, const QString &f) override { return next(f); }
+    QString folderName(QWidget *, const QString &, const QString &f) override { return next(f); }
+    bool confirm(QWidget *, const QString &question, const QString &, const QString &) override
+    {
+        questions << question;
+        return acceptConfirm;
+    }
+    void showFailure(QWidget *, const QString &informative) override { failures << informative; }
+    UnsavedChoice askAboutUnsavedChanges(QWidget *, const QString &informative) override
+    {
+        unsavedQuestions << informative;
+        return unsavedAnswers.isEmpty() ? UnsavedChoice::Cancel : unsavedAnswers.takeFirst();
+    }
+
+private:
+    QString next(const QString &folder)
+    {
+        folders << folder;
+        return answers.isEmpty() ? QString() : answers.dequeue();
+    }
+};
 
 inline QString notePath()
 {
@@ -111,5 +157,25 @@ inline bool launch(std::unique_ptr<Penwick> &app, diary::DiarySession::Clock now
     app = std::make_unique<Penwick>(std::move(now));
     return QTest::qWaitForWindowExposed(&app->window);
 }
+
+// What every window test holds: the running Penwick, its clock and its answered dialogs.
+class WindowFixture
+{
+protected:
+    std::unique_ptr<Penwick> m_app;
+    AnsweringDialogs *m_dialogs = nullptr;
+    QDateTime m_now { QDate(2026, 3, 5), QTime(9, 0) };
+
+    // Starts Penwick with its clock reading m_now, and waits for its window.
+    void launch()
+    {
+        QVERIFY(penwick::test::launch(m_app, [this] { return m_now; }));
+        auto dialogs = std::make_unique<AnsweringDialogs>();
+        m_dialogs = dialogs.get();
+        m_app->window.setDialogs(std::move(dialogs));
+    }
+    QAction *action(const char *name) const { return m_app->child<QAction>(name); }
+    void press(const char *button) const { m_app->child<QPushButton>(button)->click(); }
+};
 
 } // namespace penwick::test

@@ -143,8 +143,7 @@ QList<DiaryEntry> DiarySnapshot::search(
         if (!seen.contains(it.key()))
             consider(it.key(), it.value());
     }
-    std::stable_sort(found.begin(), found.end(),
-            [](const DiaryEntry &a, const DiaryEntry &b) { return a.date < b.date; });
+    sortByDate(found);
     return found;
 }
 

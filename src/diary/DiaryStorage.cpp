@@ -75,8 +75,7 @@ ImportCheck checkImport(const QString &path)
 
 QByteArray exportText(QList<DiaryEntry> entries)
 {
-    std::stable_sort(entries.begin(), entries.end(),
-            [](const DiaryEntry &a, const DiaryEntry &b) { return a.date < b.date; });
+    sortByDate(entries);
     QByteArray text;
     for (const DiaryEntry &entry : std::as_const(entries)) {
         text += entry.date.toUtf8();

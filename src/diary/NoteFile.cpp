@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace penwick::diary {
 
@@ -295,6 +296,12 @@ int removeEmpty(QVariantList &entries)
         return isDiaryEntry(entry) && entry.toMap().value(textKey).toString().isEmpty();
     });
     return int(before - entries.size());
+}
+
+void sortByDate(QList<DiaryEntry> &entries)
+{
+    std::stable_sort(entries.begin(), entries.end(),
+            [](const DiaryEntry &a, const DiaryEntry &b) { return a.date < b.date; });
 }
 
 } // namespace penwick::diary

@@ -46,6 +46,9 @@ struct DiaryEntry
     friend bool operator==(const DiaryEntry &, const DiaryEntry &) = default;
 };
 
+// Orders entries by their day key, keeping the file's order among entries of the same key.
+void sortByDate(QList<DiaryEntry> &entries);
+
 // Every element of the root array, every value as the property-list reader gives it, so that
 // what Penwick does not understand survives a rewrite.
 struct Entries

@@ -1,6 +1,6 @@
 #include "NoteScan.h"
 
-#include "platform/Plist.h"
+#include "platform/PlistValues.h"
 
 #include <algorithm>
 #include <cstring>

@@ -201,8 +201,7 @@ DiaryEntries searchDiary(const QString &path, const QString &keyword)
     DiaryEntries found = diaryEntries(
             path, [&matcher](const QString &text) { return matcher.matches(text); },
             [&matcher](QByteArrayView raw) { return matcher.mightMatch(raw); });
-    std::stable_sort(found.entries.begin(), found.entries.end(),
-            [](const DiaryEntry &a, const DiaryEntry &b) { return a.date < b.date; });
+    sortByDate(found.entries);
     return found;
 }
 

@@ -6,6 +6,8 @@
 // nesting is bounded and binary object references are checked for range and cycles.
 #pragma once
 
+#include "PlistValues.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
@@ -14,10 +16,6 @@
 #include <optional>
 
 namespace penwick::plist {
-
-// Deepest nesting of arrays and dictionaries accepted; deeper input is refused rather than
-// risking the stack.
-inline constexpr int maxDepth = 512;
 
 struct ReadResult
 {
@@ -30,19 +28,5 @@ ReadResult read(QByteArrayView bytes);
 
 // Serialises a value as an XML property list in Apple's layout (header, DOCTYPE, tab indents).
 QByteArray writeXml(const QVariant &value);
-
-// Appends text escaped for an XML text node: & < > as entities, CR and the control characters
-// XML cannot carry raw as character references, NUL dropped.
-void appendEscaped(QByteArray &out, QByteArrayView utf8);
-
-// UTF-8 to text, keeping a U+FEFF at the start as the character it is (QString::fromUtf8 would
-// take it for a byte-order mark and drop it from the user's text).
-QString textFromUtf8(QByteArrayView utf8);
-
-// The scalar syntaxes, shared by every reader so that they accept exactly the same files.
-std::optional<QVariant> parseInteger(QByteArrayView text);
-std::optional<double> parseReal(QByteArrayView text);
-std::optional<QDateTime> parseDate(QByteArrayView text);
-std::optional<QByteArray> parseData(QByteArrayView text);
 
 } // namespace penwick::plist

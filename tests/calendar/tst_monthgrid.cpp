@@ -7,24 +7,20 @@
 
 using namespace penwick::calendar;
 
-namespace {
-
-// A row of the grid as text: day numbers, "_" for a blank cell.
-QString rowText(const MonthGrid &grid, int row)
-{
-    QStringList cells;
-    for (int c = 0; c < MonthGrid::columnCount; ++c) {
-        const QDate day = grid.dayAt(row, c);
-        cells << (day.isValid() ? QString::number(day.day()) : QStringLiteral("_"));
-    }
-    return cells.join(' ');
-}
-
-} // namespace
-
 class tst_MonthGrid : public QObject
 {
     Q_OBJECT
+
+    // A row of the grid as text: day numbers, "_" for a blank cell.
+    static QString rowText(const MonthGrid &grid, int row)
+    {
+        QStringList cells;
+        for (int c = 0; c < MonthGrid::columnCount; ++c) {
+            const QDate day = grid.dayAt(row, c);
+            cells << (day.isValid() ? QString::number(day.day()) : QStringLiteral("_"));
+        }
+        return cells.join(' ');
+    }
 
 private Q_SLOTS:
     void knownMonths_data()
@@ -33,19 +29,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("firstWeek");
         QTest::addColumn<QString>("lastTwo");
-        QTest::newRow("February 2026, four whole weeks and an empty open row")
-                << QDate(2026, 2, 14) << 6 << "1 2 3 4 5 6 7"
-                << "22 23 24 25 26 27 28|_ _ _ _ _ _ _";
-        QTest::newRow("January 2026, ends on a Saturday")
-                << QDate(2026, 1, 1) << 7 << "_ _ _ _ 1 2 3"
-                << "25 26 27 28 29 30 31|_ _ _ _ _ _ _";
-        QTest::newRow("August 2026, starts on a Saturday")
-                << QDate(2026, 8, 31) << 7 << "_ _ _ _ _ _ 1"
-                << "23 24 25 26 27 28 29|30 31 _ _ _ _ _";
-        QTest::newRow("March 2026") << QDate(2026, 3, 5) << 6 << "1 2 3 4 5 6 7"
-                                    << "22 23 24 25 26 27 28|29 30 31 _ _ _ _";
-        QTest::newRow("February 2024, leap") << QDate(2024, 2, 1) << 6 << "_ _ _ _ 1 2 3"
-                                             << "18 19 20 21 22 23 24|25 26 27 28 29 _ _";
+        const auto row = [](const char *name, QDate month, int rows, const char *firstWeek,
+                                 const char *lastTwo) {
+            QTest::newRow(name) << month << rows << QString(firstWeek) << QString(lastTwo);
+        };
+        row("February 2026, four whole weeks and an empty open row", QDate(2026, 2, 14), 6,
+                "1 2 3 4 5 6 7", "22 23 24 25 26 27 28|_ _ _ _ _ _ _");
+        row("January 2026, ends on a Saturday", QDate(2026, 1, 1), 7, "_ _ _ _ 1 2 3",
+                "25 26 27 28 29 30 31|_ _ _ _ _ _ _");
+        row("August 2026, starts on a Saturday", QDate(2026, 8, 31), 7, "_ _ _ _ _ _ 1",
+                "23 24 25 26 27 28 29|30 31 _ _ _ _ _");
+        row("March 2026", QDate(2026, 3, 5), 6, "1 2 3 4 5 6 7",
+                "22 23 24 25 26 27 28|29 30 31 _ _ _ _");
+        row("February 2024, leap", QDate(2024, 2, 1), 6, "_ _ _ _ 1 2 3",
+                "18 19 20 21 22 23 24|25 26 27 28 29 _ _");
     }
 
     void knownMonths()

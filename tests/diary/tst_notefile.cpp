@@ -87,19 +87,6 @@ private Q_SLOTS:
         m_path = m_tmp->filePath("note.plist");
     }
 
-    void lookupTakesTheFirstMatchingEntry()
-    {
-        QVERIFY(writeEntries(m_path, unusualDiary()).ok());
-        QCOMPARE(readDayText(m_path, "2024-01-02").text, QString("second"));
-        QCOMPARE(readDayText(m_path, "2024-01-01").text, QString("first & <one>"));
-        QCOMPARE(readDayText(m_path, "2024-01-04").text, QString()); // text is no string
-        QCOMPARE(readDayText(m_path, "2030-01-01").text, QString());
-        QVERIFY(writeEntries(m_path, {}).ok());
-        const DayText none = readDayText(m_path, "2024-01-01");
-        QVERIFY(none.outcome.ok());
-        QCOMPARE(none.text, QString());
-    }
-
     void appendsAtTheEndAndReplacesInPlace()
     {
         QVERIFY(writeEntries(m_path,
@@ -176,22 +163,6 @@ private Q_SLOTS:
         QByteArray expected = before;
         expected.replace("<string>aaa</string>", "<string>A&amp;B</string>");
         QCOMPARE(readAll(m_path), expected);
-    }
-
-    // Self-closing forms other writers use: an empty text as <string/>, an empty diary as <array/>.
-    void keystrokeFillsSelfClosingElements()
-    {
-        QVERIFY(penwick::test::writeAll(m_path,
-                "<plist><array><dict><key>date</key><string>2024-01-01</string>"
-                "<key>text</key><string/></dict></array></plist>"));
-        QVERIFY(saveDayText(m_path, "2024-01-01", "now <filled>").ok());
-        QCOMPARE(readAll(m_path),
-                QByteArray("<plist><array><dict><key>date</key><string>2024-01-01</string>"
-                           "<key>text</key><string>now "
-                           "&lt;filled&gt;</string></dict></array></plist>"));
-        QVERIFY(penwick::test::writeAll(m_path, "<plist>\n<array/>\n</plist>\n"));
-        QVERIFY(saveDayText(m_path, "2024-01-02", "first").ok());
-        QCOMPARE(loaded(m_path), QVariantList { entry("2024-01-02", "first") });
     }
 
     void unreadableFilesAreNeverWritten_data()

@@ -8,16 +8,14 @@
 using namespace penwick;
 using namespace penwick::test;
 
-class tst_Desktop : public QObject
+class tst_Desktop : public QObject, WindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<Penwick> m_app;
-
     void launch()
     {
-        QVERIFY(penwick::test::launch(
-                m_app, [] { return QDateTime(QDate(2026, 12, 6), QTime(9, 0)); }));
+        m_now = QDateTime(QDate(2026, 12, 6), QTime(9, 0));
+        WindowFixture::launch();
         QVERIFY(QTest::qWaitForWindowActive(&m_app->window));
     }
 
@@ -98,14 +96,14 @@ private Q_SLOTS:
     {
         launch();
         m_app->window.resize(700, 480); // within the offscreen screen's 800 x 600
-        m_app->child<QAction>("actionZoomIn")->trigger();
+        action("actionZoomIn")->trigger();
         const qreal zoomed = m_app->editor()->font().pointSizeF();
         QVERIFY(m_app->window.close());
         m_app.reset();
         launch();
         QCOMPARE(m_app->window.size(), QSize(700, 480));
         QCOMPARE(m_app->editor()->font().pointSizeF(), zoomed);
-        m_app->child<QAction>("actionActualSize")->trigger();
+        action("actionActualSize")->trigger();
         QVERIFY(m_app->editor()->font().pointSizeF() < zoomed);
     }
 

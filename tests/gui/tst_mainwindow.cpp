@@ -16,22 +16,14 @@
 using namespace penwick;
 using namespace penwick::test;
 
-class tst_MainWindow : public QObject
+class tst_MainWindow : public QObject, WindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<Penwick> m_app;
     RecordingRunner m_runner;
-    QDateTime m_now;
-
-    void launch()
-    {
-        QVERIFY(penwick::test::launch(m_app, [this] { return m_now; }));
-    }
 
     QWidget *warning() const { return m_app->warningBar(); }
     QString warningText() const { return m_app->warningText(); }
-    QAction *action(const char *name) const { return m_app->child<QAction>(name); }
 
 private Q_SLOTS:
     void init()
@@ -53,34 +45,10 @@ private Q_SLOTS:
         QTest::keyClicks(m_app->editor(), "Hello");
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "Hello") });
 
-        bool ok = false;
-        const QByteArray seen = penwick::test::python(
-                "import plistlib,sys\nprint(plistlib.load(open(sys.argv[1],'rb')))", { notePath() },
-                &ok);
-        QVERIFY(ok);
-        QCOMPARE(seen.trimmed(), QByteArray("[{'date': '2026-03-05', 'text': 'Hello'}]"));
-
         // deleting everything keeps an entry with empty text
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(m_app->editor(), Qt::Key_Backspace);
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "") });
-    }
-
-    void showingADayWritesNothing()
-    {
-        QVERIFY(writeDiary(
-                (QVariantList { entry("2026-03-04", "before"), entry("2026-03-05", "today's") })));
-        const QDateTime modified = QFileInfo(notePath()).lastModified();
-        const QByteArray before = readAll(notePath());
-        QTest::qWait(20);
-        launch();
-        QCOMPARE(m_app->editor()->toPlainText(), QString("today's"));
-        m_app->window.showSelectedDay();
-        QCOMPARE(readAll(notePath()), before);
-        QCOMPARE(QFileInfo(notePath()).lastModified(), modified);
-        // and the program's text leaves no undo step that would reach into another day
-        QVERIFY(!action("actionUndo")->isEnabled());
-        QVERIFY(!m_app->editor()->document()->isUndoAvailable());
     }
 
     void legacyDiaryIsCarriedInBeforeTheFirstDayShows()
@@ -154,7 +122,7 @@ private Q_SLOTS:
             QVERIFY(m_app->session.flush());
         }
         QVERIFY(warning()->isVisible());
-        m_app->child<QPushButton>("tryAgainButton")->click();
+        press("tryAgainButton");
         QVERIFY(!warning()->isVisible());
         QCOMPARE(entriesOnDisk().last(), QVariant(entry("2026-03-05", "lost?! no")));
     }

@@ -1,7 +1,6 @@
 // Nothing typed is lost, tried as a user would: a diary that vanishes or cannot be read, a
 // preferences file that points oddly or cannot be read, quitting with changes not stored, and
 // each day's own undo history.
-#include "AnsweringDialogs.h"
 #include "WindowTest.h"
 #include "diary/DiaryWriter.h"
 #include "platform/AtomicFile.h"
@@ -14,22 +13,11 @@
 using namespace penwick;
 using namespace penwick::test;
 
-class tst_NothingLost : public QObject
+class tst_NothingLost : public QObject, WindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<Penwick> m_app;
-    AnsweringDialogs *m_dialogs = nullptr;
-
-    void launch()
-    {
-        QVERIFY(penwick::test::launch(
-                m_app, [] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); }));
-        auto dialogs = std::make_unique<AnsweringDialogs>();
-        m_dialogs = dialogs.get();
-        m_app->window.setDialogs(std::move(dialogs));
-    }
-    void tryAgain() { m_app->child<QPushButton>("tryAgainButton")->click(); }
+    void tryAgain() { press("tryAgainButton"); }
     void writePreferences(const QVariantMap &prefs)
     {
         QVERIFY(writeAll(prefsPath(), plist::writeXml(prefs)));
@@ -171,7 +159,7 @@ private Q_SLOTS:
         m_app->window.showPreviousDay();
         QTest::keyClicks(m_app->editor(), "yesterday");
         m_app->window.showNextDay();
-        QAction *undo = m_app->child<QAction>("actionUndo");
+        QAction *undo = action("actionUndo");
         QVERIFY(undo->isEnabled());
         undo->trigger();
         QCOMPARE(m_app->editor()->toPlainText(), QString());
@@ -194,7 +182,7 @@ private Q_SLOTS:
                         .ok);
         QTRY_COMPARE(m_app->editor()->toPlainText(), QString("mine, edited elsewhere"));
         QVERIFY(!m_app->warningBar()->isVisible());
-        m_app->child<QAction>("actionUndo")->trigger();
+        action("actionUndo")->trigger();
         QCOMPARE(entriesOnDisk().first(), QVariant(entry("2026-03-05", "mine")));
     }
 
@@ -213,7 +201,7 @@ private Q_SLOTS:
         QTest::keyClicks(m_app->editor(), "x");
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "x") });
         QTRY_VERIFY(m_app->warningText().contains("Another program changed this day"));
-        m_app->child<QAction>("actionUndo")->trigger();
+        action("actionUndo")->trigger();
         QCOMPARE(m_app->editor()->toPlainText(), QString("theirs"));
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "theirs") });
     }

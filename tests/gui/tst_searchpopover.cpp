@@ -25,17 +25,15 @@ const QVariantList rainyDiary {
 
 } // namespace
 
-class tst_SearchPopover : public QObject
+class tst_SearchPopover : public QObject, WindowFixture
 {
     Q_OBJECT
-
-    std::unique_ptr<Penwick> m_app;
 
     void launch()
     {
         QVERIFY(writeDiary(rainyDiary));
-        QVERIFY(penwick::test::launch(
-                m_app, [] { return QDateTime(QDate(2026, 3, 18), QTime(9, 0)); }));
+        m_now = QDateTime(QDate(2026, 3, 18), QTime(9, 0));
+        WindowFixture::launch();
     }
 
     void search(const QString &keyword)

@@ -1,7 +1,6 @@
 // The storage sheet in the real window, with the file choosers answered by the test: each way
 // of moving, starting, using, opening, exporting and taking over the diary, with the files and
 // the preferences checked on disk.
-#include "AnsweringDialogs.h"
 #include "WindowTest.h"
 #include "platform/Preferences.h"
 
@@ -21,25 +20,13 @@ QString safeOnDisk()
 
 } // namespace
 
-class tst_StorageSheet : public QObject
+class tst_StorageSheet : public QObject, WindowFixture
 {
     Q_OBJECT
 
-    std::unique_ptr<Penwick> m_app;
-    AnsweringDialogs *m_dialogs = nullptr;
     QTemporaryDir m_elsewhere;
 
-    void launch()
-    {
-        QVERIFY(penwick::test::launch(
-                m_app, [] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); }));
-        auto dialogs = std::make_unique<AnsweringDialogs>();
-        m_dialogs = dialogs.get();
-        m_app->window.setDialogs(std::move(dialogs));
-    }
-
     QString elsewhere(const QString &name) const { return m_elsewhere.filePath(name); }
-    void press(const char *button) { m_app->child<QPushButton>(button)->click(); }
     void openSheet()
     {
         QTest::keySequence(&m_app->window, QKeySequence("Ctrl+Shift+L"));

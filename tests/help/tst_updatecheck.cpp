@@ -90,45 +90,37 @@ private Q_SLOTS:
         QTest::addColumn<quint64>("system");
         QTest::addColumn<QByteArray>("document");
         QTest::addColumn<bool>("notice");
-        const quint64 sys = 1015;
-        QTest::newRow("newer") << "1.4" << sys << "[" + app("1.5") + "]" << true;
-        QTest::newRow("equal") << "1.4" << sys << "[" + app("1.4") + "]" << false;
-        QTest::newRow("older") << "1.4" << sys << "[" + app("1.3") + "]" << false;
-        QTest::newRow("1.4 to 1.4.1") << "1.4" << sys << "[" + app("1.4.1") + "]" << true;
-        QTest::newRow("1.10 to 1.9") << "1.10" << sys << "[" + app("1.9") + "]" << false;
-        QTest::newRow("2.0 to 1.9.9") << "2.0" << sys << "[" + app("1.9.9") + "]" << false;
-        QTest::newRow("2.0.0 to 3.0") << "2.0.0" << sys << "[" + app("3.0") + "]" << true;
-        QTest::newRow("2.0.0 to 10.0") << "2.0.0" << sys << "[" + app("10.0") + "]" << true;
-        QTest::newRow("1.9 to 1.10") << "1.9" << sys << "[" + app("1.10") + "]" << true;
-        QTest::newRow("2.0 to 2.0.0") << "2.0" << sys << "[" + app("2.0.0") + "]" << false;
-        QTest::newRow("2.0.0 to 2.0.0.1") << "2.0.0" << sys << "[" + app("2.0.0.1") + "]" << true;
-        QTest::newRow("not dotted numbers: digits")
-                << "1.4" << sys << "[" + app("1.5beta") + "]" << true;
-        QTest::newRow("system above dots")
-                << "1.0" << sys << "[" + app("2.0", "10.13") + "]" << true;
-        QTest::newRow("system below dots")
-                << "1.0" << quint64(1009) << "[" + app("2.0", "10.10") + "]" << false;
-        QTest::newRow("11.2 against 12.0")
-                << "1.0" << quint64(1102) << "[" + app("2.0", "12.0") + "]" << false;
-        QTest::newRow("negative dots") << "1.0" << sys << "[" + app("2.0", "-1.0") + "]" << false;
-        QTest::newRow("first of two decides")
-                << "1.0" << sys << "[" + app("0.9") + "," + app("2.0") + "]" << false;
-        QTest::newRow("name in another case")
-                << "1.0" << sys << "[" + app("2.0", "1.0", "penwick") + "]" << false;
-        QTest::newRow("another app first")
-                << "1.0" << sys << "[" + app("9.0", "1.0", "Other") + "," + app("2.0") + "]"
-                << true;
-        QTest::newRow("no dots") << "1.0" << sys
-                                 << QByteArray(R"([{"name":"Penwick","vers":"2.0"}])") << true;
-        QTest::newRow("no vers") << "1.0" << sys
-                                 << QByteArray(R"([{"name":"Penwick","dots":"1.0"}])") << false;
-        QTest::newRow("dots of one part") << "1.0" << sys << "[" + app("2.0", "10") + "]" << false;
-        QTest::newRow("not an array") << "1.0" << sys << app("2.0") << false;
-        QTest::newRow("not objects") << "1.0" << sys << QByteArray(R"([1, "Penwick"])") << false;
-        QTest::newRow("a number for vers")
-                << "1.0" << sys << QByteArray(R"([{"name":"Penwick","dots":"1.0","vers":2}])")
-                << false;
-        QTest::newRow("html") << "1.0" << sys << QByteArray("<html>Not found</html>") << false;
+        const auto row = [](const char *name, const char *running, const QByteArray &document,
+                                 bool notice, quint64 system = 1015) {
+            QTest::newRow(name) << QString(running) << system << document << notice;
+        };
+        row("newer", "1.4", "[" + app("1.5") + "]", true);
+        row("equal", "1.4", "[" + app("1.4") + "]", false);
+        row("older", "1.4", "[" + app("1.3") + "]", false);
+        row("1.4 to 1.4.1", "1.4", "[" + app("1.4.1") + "]", true);
+        row("1.10 to 1.9", "1.10", "[" + app("1.9") + "]", false);
+        row("2.0 to 1.9.9", "2.0", "[" + app("1.9.9") + "]", false);
+        row("2.0.0 to 3.0", "2.0.0", "[" + app("3.0") + "]", true);
+        row("2.0.0 to 10.0", "2.0.0", "[" + app("10.0") + "]", true);
+        row("1.9 to 1.10", "1.9", "[" + app("1.10") + "]", true);
+        row("2.0 to 2.0.0", "2.0", "[" + app("2.0.0") + "]", false);
+        row("2.0.0 to 2.0.0.1", "2.0.0", "[" + app("2.0.0.1") + "]", true);
+        row("not dotted numbers: digits", "1.4", "[" + app("1.5beta") + "]", true);
+        row("system above dots", "1.0", "[" + app("2.0", "10.13") + "]", true);
+        row("system below dots", "1.0", "[" + app("2.0", "10.10") + "]", false, 1009);
+        row("11.2 against 12.0", "1.0", "[" + app("2.0", "12.0") + "]", false, 1102);
+        row("negative dots", "1.0", "[" + app("2.0", "-1.0") + "]", false);
+        row("first of two decides", "1.0", "[" + app("0.9") + "," + app("2.0") + "]", false);
+        row("name in another case", "1.0", "[" + app("2.0", "1.0", "penwick") + "]", false);
+        row("another app first", "1.0", "[" + app("9.0", "1.0", "Other") + "," + app("2.0") + "]",
+                true);
+        row("no dots", "1.0", R"([{"name":"Penwick","vers":"2.0"}])", true);
+        row("no vers", "1.0", R"([{"name":"Penwick","dots":"1.0"}])", false);
+        row("dots of one part", "1.0", "[" + app("2.0", "10") + "]", false);
+        row("not an array", "1.0", app("2.0"), false);
+        row("not objects", "1.0", R"([1, "Penwick"])", false);
+        row("a number for vers", "1.0", R"([{"name":"Penwick","dots":"1.0","vers":2}])", false);
+        row("html", "1.0", "<html>Not found</html>", false);
     }
 
     void documents()

@@ -64,6 +64,15 @@ private Q_SLOTS:
         QCOMPARE(readAll(path("real/note.plist")), QByteArray("new"));
     }
 
+    // Creating never replaces: a diary that appeared meanwhile stays as it is.
+    void createLeavesAStandingFileAlone()
+    {
+        QVERIFY(createFileAtomically(path("c"), "first").ok);
+        QVERIFY(!createFileAtomically(path("c"), "second").ok);
+        QCOMPARE(readAll(path("c")), QByteArray("first"));
+        QCOMPARE(leftovers(), QStringList { "c" });
+    }
+
     void missingFolderFailsWithAReason()
     {
         const WriteResult r = replaceFileAtomically(path("nowhere/a"), "x");
