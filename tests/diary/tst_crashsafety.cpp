@@ -3,6 +3,7 @@
 #include "TestEnvironment.h"
 #include "diary/DiaryWriter.h"
 #include "diary/NoteFile.h"
+#include "history/HistoryStore.h"
 #include "platform/AtomicFile.h"
 
 #include <QCoreApplication>
@@ -39,8 +40,13 @@ int runWriter(const QString &path)
 
 // A typist, run in a child process: the writer thread stores the day's growing text as keys
 // come, until the process is killed; with a file size limit, every write fails.
-int runTypist(const QString &path, const QString &dayKey, bool failing)
+// With history, each key is also told to the history store beside the diary.
+int runTypist(const QString &path, const QString &dayKey, bool failing, bool history)
 {
+    std::unique_ptr<penwick::history::HistoryStore> store;
+    if (history)
+        store = std::make_unique<penwick::history::HistoryStore>(
+                QFileInfo(path).absolutePath() + "/history.sqlite");
     if (failing) {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit small { 64, 64 }; // smaller than any diary file
@@ -49,8 +55,11 @@ int runTypist(const QString &path, const QString &dayKey, bool failing)
     DiaryWriter writer;
     QString text;
     for (int key = 0;; ++key) {
+        const QString before = text;
         text += QChar(u'a' + key % 26);
         writer.store(path, dayKey, text);
+        if (store)
+            store->recordChange(path, dayKey, before, text);
         if (key == 0) {
             std::fputs("ready\n", stdout);
             std::fflush(stdout);
@@ -161,15 +170,18 @@ private Q_SLOTS:
         QRandomGenerator random(11);
         QMap<QString, QString> stored { { "2024-01-01", "first" } };
         QStringList rounds;
+        int historyVersions = 0;
         for (int round = 0; round < 50; ++round) {
             const QString dayKey = QDate(2024, 7, 1).addDays(round).toString(Qt::ISODate);
             const bool failing = round % 5 == 4;
+            const bool history = round % 5 == 2; // long enough for history writes to be hit
             QProcess typist;
             typist.start(QCoreApplication::applicationFilePath(),
-                    { "--typist", path, dayKey, failing ? "failing" : "writing" });
+                    { "--typist", path, dayKey, failing ? "failing" : "writing",
+                            history ? "history" : "" });
             QVERIFY(typist.waitForStarted());
             QVERIFY(typist.waitForReadyRead(30000));
-            QThread::usleep(random.bounded(40000));
+            QThread::usleep(random.bounded(history ? 1600000 : 40000));
             ::kill(pid_t(typist.processId()), SIGKILL);
             QVERIFY(typist.waitForFinished());
 
@@ -181,11 +193,22 @@ private Q_SLOTS:
             for (auto it = stored.cbegin(); it != stored.cend(); ++it)
                 QCOMPARE(lookupText(after.entries, it.key()), it.value());
             const QString typed = lookupText(after.entries, dayKey);
-            QVERIFY(QString("abcdefghijklmnopqrstuvwxyz").repeated(40).startsWith(typed));
+            QVERIFY(QString("abcdefghijklmnopqrstuvwxyz").repeated(400).startsWith(typed));
             if (failing)
                 QCOMPARE(typed, QString());
             stored.insert(dayKey, typed);
+            if (history) { // the history is readable, not put aside, and holds what was typed
+                penwick::history::HistoryStore store(dir.filePath("history.sqlite"));
+                const auto versions = store.versions(path, dayKey);
+                historyVersions += int(versions.size());
+                for (const auto &version : versions)
+                    QVERIFY(QString("abcdefghijklmnopqrstuvwxyz")
+                                    .repeated(400)
+                                    .startsWith(version.text));
+                QCOMPARE(store.notice(), QString());
+            }
         }
+        QVERIFY(historyVersions > 0); // the kills did land among history writes
         // the file as each round left it, read by plistlib in one go
         bool ok = false;
         penwick::test::python(
@@ -219,10 +242,10 @@ int main(int argc, char *argv[])
 {
     if (argc == 3 && qstrcmp(argv[1], "--writer") == 0)
         return runWriter(QString::fromLocal8Bit(argv[2]));
-    if (argc == 5 && qstrcmp(argv[1], "--typist") == 0) {
+    if (argc == 6 && qstrcmp(argv[1], "--typist") == 0) {
         QCoreApplication app(argc, argv);
         return runTypist(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
-                qstrcmp(argv[4], "failing") == 0);
+                qstrcmp(argv[4], "failing") == 0, qstrcmp(argv[5], "history") == 0);
     }
     penwick::test::environment();
     QCoreApplication app(argc, argv);
