@@ -54,6 +54,7 @@ public:
         return acceptConfirm;
     }
     void showFailure(QWidget *, const QString &informative) override { failures << informative; }
+    QString askForText(QWidget *, const QString &, const QString &f) override { return next(f); }
     UnsavedChoice askAboutUnsavedChanges(QWidget *, const QString &informative) override
     {
         unsavedQuestions << informative;

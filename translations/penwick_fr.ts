@@ -435,6 +435,30 @@
         <source>Print Day</source>
         <translation>Imprimer le jour</translation>
     </message>
+    <message>
+        <source>Go to Date…</source>
+        <translation>Aller à la date…</translation>
+    </message>
+    <message>
+        <source>Previous Year</source>
+        <translation>Année précédente</translation>
+    </message>
+    <message>
+        <source>Next Year</source>
+        <translation>Année suivante</translation>
+    </message>
+    <message>
+        <source>Go to Date</source>
+        <translation>Aller à la date</translation>
+    </message>
+    <message>
+        <source>Date (%1 or yyyy-MM-dd):</source>
+        <translation>Date (%1 ou AAAA-MM-JJ) :</translation>
+    </message>
+    <message>
+        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
+        <translation>« %1 » n’est pas une date que Penwick sait lire ; tapez-la sous la forme %2 ou AAAA-MM-JJ.</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

@@ -61,4 +61,26 @@ QDate firstDayOfMonth(QDate day, int step)
     return QDate(day.year(), day.month(), 1).addMonths(step);
 }
 
+QDate dayFromTyped(const QString &text, const QLocale &locale, QDate today)
+{
+    const QString typed = text.trimmed();
+    QDate day = QDate::fromString(typed, QStringLiteral("yyyy-MM-dd"));
+    if (day.isValid())
+        return day;
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy"))) {
+        QString fourDigits = format;
+        day = locale.toDate(typed, fourDigits.replace(QLatin1String("yy"), QLatin1String("yyyy")));
+        if (day.isValid())
+            return day;
+    }
+    // a two-digit year is read as 19xx: the one of the hundred years around today instead
+    day = locale.toDate(typed, format);
+    if (day.isValid() && !format.contains(QLatin1String("yyyy"))) {
+        while (day.year() < today.year() - 50)
+            day = day.addYears(100);
+    }
+    return day;
+}
+
 } // namespace penwick::calendar

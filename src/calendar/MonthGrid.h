@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 
 namespace penwick::calendar {
@@ -46,5 +47,9 @@ QString monthLabel(QDate month);
 
 // The first day of the month step months away from day's month (-1 the one before).
 QDate firstDayOfMonth(QDate day, int step = 0);
+
+// The day a person typed: ISO "yyyy-MM-dd", or the locale's short date (a two-digit year read
+// as one of the hundred years around today). Invalid when the text names no day.
+QDate dayFromTyped(const QString &text, const QLocale &locale, QDate today);
 
 } // namespace penwick::calendar

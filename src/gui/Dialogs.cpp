@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -45,6 +46,11 @@ QString QtDialogs::folderName(QWidget *parent, const QString &title, const QStri
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     return runFileDialog(dialog);
+}
+
+QString QtDialogs::askForText(QWidget *parent, const QString &title, const QString &label)
+{
+    return QInputDialog::getText(parent, title, label).trimmed();
 }
 
 bool QtDialogs::confirm(QWidget *parent, const QString &question, const QString &informative,

@@ -23,6 +23,8 @@ public:
             = 0;
     // The failure alert: the title "Failed" over informative, window-modal, not waited for.
     virtual void showFailure(QWidget *parent, const QString &informative) = 0;
+    // A line of text the user types; empty when cancelled.
+    virtual QString askForText(QWidget *parent, const QString &title, const QString &label) = 0;
 
     // Closing with changes that are not stored: what the user wants done with them.
     enum class UnsavedChoice { TryAgain, SaveCopy, QuitWithoutSaving, Cancel };
@@ -40,5 +42,6 @@ public:
     bool confirm(QWidget *parent, const QString &question, const QString &informative,
             const QString &acceptLabel) override;
     void showFailure(QWidget *parent, const QString &informative) override;
+    QString askForText(QWidget *parent, const QString &title, const QString &label) override;
     UnsavedChoice askAboutUnsavedChanges(QWidget *parent, const QString &informative) override;
 };

@@ -191,6 +191,15 @@ void MainWindow::createActions()
     ui.actionNextMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     ui.actionPreviousDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    // any day in a few keys: a date typed, or a year at a time
+    auto *goToDate = ui.menuView->addAction(tr("Go to Date…"), this, &MainWindow::goToDate);
+    goToDate->setObjectName(QStringLiteral("actionGoToDate"));
+    goToDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    ui.menuGo->addSeparator();
+    auto *previousYear = ui.menuGo->addAction(tr("Previous Year"), this, [this] { stepYears(-1); });
+    previousYear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
+    auto *nextYear = ui.menuGo->addAction(tr("Next Year"), this, [this] { stepYears(1); });
+    nextYear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown));
     // a day chosen from the Go menu is a day to write in
     for (const auto &[action, show] :
             { std::pair { ui.actionPreviousMonth, &MainWindow::showPreviousMonth },
@@ -275,6 +284,30 @@ void MainWindow::showDay(QDate day)
         m_historyDialog->leaveDay();
     m_session->selectDay(day);
     showSelectedDay();
+}
+
+void MainWindow::goToDate()
+{
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    const QString typed = m_dialogs->askForText(
+            this, tr("Go to Date"), tr("Date (%1 or yyyy-MM-dd):").arg(format));
+    if (typed.isEmpty())
+        return;
+    const QDate day = penwick::calendar::dayFromTyped(typed, QLocale(), m_session->today());
+    if (!day.isValid()) {
+        m_dialogs->showFailure(this,
+                tr("“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.")
+                        .arg(typed, format));
+        return;
+    }
+    chooseDay(day);
+}
+
+void MainWindow::stepYears(int years)
+{
+    const QDate day = m_session->selectedDay().addYears(years);
+    if (day.isValid())
+        chooseDay(day);
 }
 
 void MainWindow::showPreviousMonth()

@@ -62,6 +62,8 @@ public Q_SLOTS:
     void showToday();
     void showNextMonth();
     void showPreviousDay();
+    // Asks for a date and opens that day for writing.
+    void goToDate();
     void showNextDay();
     void raiseWindow();
     // A day chosen to write in: shown, with the keyboard in the editor at the end of its text.
@@ -97,6 +99,7 @@ private:
     void keepUnsavedChangesAside();
     void createActions();
     void stepDays(int days);
+    void stepYears(int years);
     // Replaces the editor's text without it counting as an edit.
     void placeText(const QString &text);
     bool isUpdateCheckEnabled() const;

@@ -107,6 +107,34 @@ private Q_SLOTS:
         QCOMPARE(weekdayFromSunday(QDate(2026, 12, 6)), 1);
         QCOMPARE(weekdayFromSunday(QDate(2026, 12, 12)), 7);
     }
+
+    void typedDates_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("day");
+        QTest::newRow("ISO") << "de_DE"
+                             << " 2016-05-04 " << QDate(2016, 5, 4);
+        QTest::newRow("US, two-digit year") << "en_US"
+                                            << "5/4/16" << QDate(2016, 5, 4);
+        QTest::newRow("US, four-digit year") << "en_US"
+                                             << "5/4/1916" << QDate(1916, 5, 4);
+        QTest::newRow("German") << "de_DE"
+                                << "04.05.16" << QDate(2016, 5, 4);
+        QTest::newRow("two digits, last century") << "de_DE"
+                                                  << "04.05.80" << QDate(1980, 5, 4);
+        QTest::newRow("no such day") << "en_US"
+                                     << "2/30/16" << QDate();
+        QTest::newRow("words") << "en_US"
+                               << "yesterday" << QDate();
+    }
+    void typedDates()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QDate, day);
+        QCOMPARE(dayFromTyped(typed, QLocale(locale), QDate(2026, 12, 7)), day);
+    }
 };
 
 PENWICK_TEST_MAIN(tst_MonthGrid, QCoreApplication)

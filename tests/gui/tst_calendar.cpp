@@ -184,6 +184,13 @@ private Q_SLOTS:
         QTest::keySequence(&m_app->window, QKeySequence("Alt+Left"));
         QCOMPARE(m_app->monthLabel(), QString("2026.3"));
         QCOMPARE(highlighted(), QStringList { "31" });
+        // a year at a time, and any day typed
+        QTest::keySequence(&m_app->window, QKeySequence("Ctrl+Shift+PgUp"));
+        QCOMPARE(m_app->selectedDayKey(), QString("2025-03-31"));
+        m_dialogs->answers << "2016-05-04";
+        QTest::keySequence(&m_app->window, QKeySequence("Ctrl+J"));
+        QCOMPARE(m_app->selectedDayKey(), QString("2016-05-04"));
+        QVERIFY(m_app->editor()->hasFocus());
     }
 
     // In Sao Paulo, 4 November 2018 had no midnight: the clocks went from 00:00 to 01:00. In
