@@ -770,6 +770,10 @@
         <source>Type a word to search for, then press Return.</source>
         <translation>Geben Sie ein Wort ein, nach dem gesucht werden soll, und drücken Sie dann die Eingabetaste.</translation>
     </message>
+    <message>
+        <source>Ignore Case and Accents</source>
+        <translation>Groß-/Kleinschreibung und Akzente ignorieren</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

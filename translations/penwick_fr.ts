@@ -770,6 +770,10 @@
         <source>Type a word to search for, then press Return.</source>
         <translation>Tapez un mot à rechercher, puis appuyez sur Entrée.</translation>
     </message>
+    <message>
+        <source>Ignore Case and Accents</source>
+        <translation>Ignorer la casse et les accents</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

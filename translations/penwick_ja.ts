@@ -767,6 +767,10 @@
         <source>Type a word to search for, then press Return.</source>
         <translation>検索する言葉を入力してから Return キーを押してください。</translation>
     </message>
+    <message>
+        <source>Ignore Case and Accents</source>
+        <translation>大文字・小文字とアクセントを区別しない</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

@@ -297,11 +297,11 @@ QSet<QDate> DiarySession::daysWithText(QDate month)
     return days;
 }
 
-QList<DiaryEntry> DiarySession::search(const QString &keyword)
+QList<DiaryEntry> DiarySession::search(const QString &keyword, bool ignoreCaseAndAccents)
 {
     if (keyword.isEmpty())
         return {};
-    return currentFile().search(keyword, m_unsaved);
+    return currentFile().search(keyword, m_unsaved, ignoreCaseAndAccents);
 }
 
 } // namespace penwick::diary

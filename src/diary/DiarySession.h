@@ -90,7 +90,7 @@ public:
     // The days of month whose entry holds text, the window's unsaved texts included.
     QSet<QDate> daysWithText(QDate month);
     // The entries whose text holds keyword, in date order, with the window's unsaved texts.
-    QList<DiaryEntry> search(const QString &keyword);
+    QList<DiaryEntry> search(const QString &keyword, bool ignoreCaseAndAccents = false);
 
     // Looks whether another program changed the file since Penwick last read or wrote it, and
     // reports a change to the selected day. Does nothing while a write runs: the writer sees

@@ -84,13 +84,13 @@ QSet<QDate> DiarySnapshot::daysWithText(QDate month) const
     return days;
 }
 
-QList<DiaryEntry> DiarySnapshot::search(
-        const QString &keyword, const QMap<QString, QString> &replaced) const
+QList<DiaryEntry> DiarySnapshot::search(const QString &keyword,
+        const QMap<QString, QString> &replaced, bool ignoreCaseAndAccents) const
 {
     QList<DiaryEntry> found;
     if (keyword.isEmpty())
         return found;
-    const KeywordMatcher matcher(keyword);
+    const KeywordMatcher matcher(keyword, ignoreCaseAndAccents);
     QSet<QString> seen;
     auto consider = [&](const QString &date, const QString &text) {
         if (matcher.matches(text))

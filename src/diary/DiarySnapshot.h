@@ -49,7 +49,8 @@ public:
 
     // The entries whose text holds keyword, in date order; where replaced holds a day, its
     // text stands in for the file's (and a day only it holds is added).
-    QList<DiaryEntry> search(const QString &keyword, const QMap<QString, QString> &replaced) const;
+    QList<DiaryEntry> search(const QString &keyword, const QMap<QString, QString> &replaced,
+            bool ignoreCaseAndAccents = false) const;
 
 private:
     QString m_path;

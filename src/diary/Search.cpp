@@ -49,6 +49,20 @@ qsizetype matchFrom(const QString &haystack, const QString &needle, qsizetype fr
 
 } // namespace
 
+QString foldedForSearch(const QString &text)
+{
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLower(); // most diary text: folding is lower case
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString kept;
+    kept.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.unicode() < 0x0300 || c.unicode() > 0x036F) // the combining accents
+            kept.append(c);
+    }
+    return kept.toCaseFolded();
+}
+
 bool containsKeyword(const QString &text, const QString &keyword)
 {
     if (keyword.isEmpty())
@@ -70,20 +84,55 @@ QString asOneLine(QStringView s)
 
 } // namespace
 
-MatchInContext matchInContext(const QString &text, const QString &keyword, int width)
+namespace {
+
+// Where a folded keyword first stands in the text itself: the shortest run of the text from
+// the earliest start that folds to it. For the few rows a list shows, not for the search.
+qsizetype foldedMatch(const QString &text, const QString &folded, qsizetype *length)
+{
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        for (qsizetype n = 1; n <= folded.size() * 3 && at + n <= text.size(); ++n) {
+            const QString piece = foldedForSearch(text.mid(at, n));
+            if (piece == folded) {
+                *length = n;
+                return at;
+            }
+            if (!folded.startsWith(piece))
+                break;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+MatchInContext matchInContext(
+        const QString &text, const QString &keyword, bool ignoreCaseAndAccents, int width)
 {
     MatchInContext context;
     if (keyword.isEmpty())
         return context;
-    const QString needle = composed(keyword);
     const QString haystack = composed(text);
-    const qsizetype at = matchFrom(haystack, needle, 0);
-    for (qsizetype next = at; next >= 0; next = matchFrom(haystack, needle, next + 1))
-        ++context.count;
+    qsizetype at = -1;
+    qsizetype length = 0;
+    if (ignoreCaseAndAccents) {
+        const QString folded = foldedForSearch(keyword);
+        const QString all = foldedForSearch(haystack);
+        for (qsizetype next = matchFrom(all, folded, 0); next >= 0;
+                next = matchFrom(all, folded, next + 1))
+            ++context.count;
+        at = context.count ? foldedMatch(haystack, folded, &length) : -1;
+    } else {
+        const QString needle = composed(keyword);
+        length = needle.size();
+        at = matchFrom(haystack, needle, 0);
+        for (qsizetype next = at; next >= 0; next = matchFrom(haystack, needle, next + 1))
+            ++context.count;
+    }
     if (at < 0)
         return context;
-    const qsizetype end = at + needle.size();
-    const qsizetype room = std::max<qsizetype>(0, width - needle.size());
+    const qsizetype end = at + length;
+    const qsizetype room = std::max<qsizetype>(0, width - length);
     // a third of the room before the match, the rest after it (what the end leaves unused
     // goes before), each side cut back to a space
     const qsizetype beforeRoom = std::max(room / 3, room - (haystack.size() - end));
@@ -100,7 +149,7 @@ MatchInContext matchInContext(const QString &text, const QString &keyword, int w
     const QString ellipsis(QChar(0x2026));
     context.before = (from > 0 ? ellipsis : QString())
             + asOneLine(QStringView(haystack).mid(from, at - from));
-    context.match = asOneLine(QStringView(haystack).mid(at, needle.size()));
+    context.match = asOneLine(QStringView(haystack).mid(at, length));
     context.after = asOneLine(QStringView(haystack).mid(end, to - end))
             + (to < haystack.size() ? ellipsis : QString());
     return context;
@@ -149,14 +198,24 @@ bool surelyComposedUtf8(QByteArrayView raw)
 // keyword can then still hold it only when it is not surely composed. An ASCII keyword without
 // 'K', ';' and '`' (the only ASCII letters composition makes, from KELVIN SIGN, GREEK QUESTION
 // MARK and GREEK VARIA) cannot be made by composition at all.
-KeywordMatcher::KeywordMatcher(const QString &keyword)
-    : m_keyword(keyword), m_utf8(keyword.toUtf8()), m_bytes(m_utf8)
+KeywordMatcher::KeywordMatcher(const QString &keyword, bool ignoreCaseAndAccents)
+    : m_keyword(keyword)
+    , m_folded(ignoreCaseAndAccents ? foldedForSearch(keyword) : QString())
+    , m_utf8(keyword.toUtf8())
+    , m_bytes(m_utf8)
 {
-    m_byteFilter = !keyword.isEmpty() && surelyComposed(keyword)
+    // other cases and accents have other bytes: only the decoded text can tell
+    m_byteFilter = m_folded.isEmpty() && !keyword.isEmpty() && surelyComposed(keyword)
             && std::none_of(keyword.cbegin(), keyword.cend(),
                     [](QChar c) { return QStringView(u"&<>\"'").contains(c); });
     m_composesFromAscii = std::all_of(keyword.cbegin(), keyword.cend(),
             [](QChar c) { return c.unicode() < 0x80 && !QStringView(u"K;`").contains(c); });
+}
+
+bool KeywordMatcher::matches(const QString &text) const
+{
+    return m_folded.isEmpty() ? containsKeyword(text, m_keyword)
+                              : matchFrom(foldedForSearch(text), m_folded, 0) >= 0;
 }
 
 // In a composed text the keyword's bytes are the keyword, and no combining mark can follow

@@ -12,6 +12,11 @@ namespace penwick::diary {
 // True when keyword occurs in text; an empty keyword occurs nowhere.
 bool containsKeyword(const QString &text, const QString &keyword);
 
+// Text as a search that ignores case and accents compares it: full-width and half-width forms
+// as their plain letters, accents on Latin, Greek and Cyrillic letters dropped, case folded
+// ("Café", "CAFE" and "ｃａｆｅ" all read "cafe"). Kana keep their voicing marks.
+QString foldedForSearch(const QString &text);
+
 // Where a keyword first stands in a text, with the words around it, for a list of results:
 // about width characters in all, cut at word boundaries; line breaks and tabs read as spaces.
 struct MatchInContext
@@ -21,16 +26,17 @@ struct MatchInContext
     QString after; // ends with "…" when the text goes on after it
     int count = 0; // how often the keyword stands in the text
 };
-MatchInContext matchInContext(const QString &text, const QString &keyword, int width = 60);
+MatchInContext matchInContext(const QString &text, const QString &keyword,
+        bool ignoreCaseAndAccents = false, int width = 60);
 
 // One keyword, ready to be looked for in many texts, most of them ruled out from their stored
 // bytes without being decoded.
 class KeywordMatcher
 {
 public:
-    explicit KeywordMatcher(const QString &keyword);
+    explicit KeywordMatcher(const QString &keyword, bool ignoreCaseAndAccents = false);
 
-    bool matches(const QString &text) const { return containsKeyword(text, m_keyword); }
+    bool matches(const QString &text) const;
     // What the raw character data of a stored text tells without decoding it: plain says that
     // it holds no character reference and no CR (see isPlainCharacterData).
     enum class Verdict { No, Maybe, Yes };
@@ -40,6 +46,7 @@ public:
 
 private:
     QString m_keyword;
+    QString m_folded; // the folded keyword, when case and accents are ignored
     QByteArray m_utf8;
     QByteArrayMatcher m_bytes;
     bool m_byteFilter = false; // the keyword's bytes must stand in a composed text's bytes

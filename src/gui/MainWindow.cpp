@@ -91,6 +91,12 @@ MainWindow::MainWindow(
     connect(calendar, &CalendarWidget::nextMonthRequested, this, &MainWindow::showNextMonth);
 
     connect(m_searchPopover, &SearchPopover::searchRequested, this, &MainWindow::runSearch);
+    m_searchPopover->setIgnoreCaseAndAccents(
+            m_session->preferences().value(penwick::prefkey::searchIgnoresCase).toBool());
+    connect(m_searchPopover, &SearchPopover::ignoreCaseAndAccentsChanged, this, [this](bool on) {
+        m_session->preferences().setValue(penwick::prefkey::searchIgnoresCase, on);
+        m_session->preferences().sync();
+    });
     connect(m_searchPopover, &SearchPopover::resultChosen, this, &MainWindow::showDay);
     connect(m_searchPopover, &SearchPopover::editorRequested, m_ui->editor,
             qOverload<>(&QWidget::setFocus));
@@ -392,7 +398,8 @@ void MainWindow::storeEditorText()
 
 void MainWindow::runSearch(const QString &keyword)
 {
-    m_searchPopover->setResults(m_session->search(keyword));
+    m_searchPopover->setResults(
+            m_session->search(keyword, m_searchPopover->ignoresCaseAndAccents()));
     // The calendar's cells are never selected, so its row is always -1; no result selected is
     // the largest index.
     const int row = m_searchPopover->selectedRow();

@@ -6,11 +6,13 @@
 #include <QLocale>
 #include <algorithm>
 
-void ResultsModel::setResults(QList<penwick::diary::DiaryEntry> results, const QString &keyword)
+void ResultsModel::setResults(QList<penwick::diary::DiaryEntry> results, const QString &keyword,
+        bool ignoreCaseAndAccents)
 {
     beginResetModel();
     m_results = std::move(results);
     m_keyword = keyword;
+    m_ignoreCaseAndAccents = ignoreCaseAndAccents;
     endResetModel();
 }
 
@@ -83,7 +85,7 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
             && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole
                     || role == MarkedContextRole)) {
         const penwick::diary::MatchInContext found
-                = penwick::diary::matchInContext(entry.text, m_keyword);
+                = penwick::diary::matchInContext(entry.text, m_keyword, m_ignoreCaseAndAccents);
         const QString more = found.count > 1 ? tr(" (%n times)", nullptr, found.count) : QString();
         if (role == MarkedContextRole)
             return QString(found.before.toHtmlEscaped() + QStringLiteral("<b>")

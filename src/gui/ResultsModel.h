@@ -20,7 +20,8 @@ public:
     // The words around the match as rich text, the match in bold.
     static constexpr int MarkedContextRole = Qt::UserRole + 1;
 
-    void setResults(QList<penwick::diary::DiaryEntry> results, const QString &keyword = {});
+    void setResults(QList<penwick::diary::DiaryEntry> results, const QString &keyword = {},
+            bool ignoreCaseAndAccents = false);
     // The locale's short date with the year in four digits.
     static QString dateText(QDate day);
     // The first row of the edited day takes its new text, or goes when it no longer matches;
@@ -36,4 +37,5 @@ public:
 private:
     QList<penwick::diary::DiaryEntry> m_results;
     QString m_keyword;
+    bool m_ignoreCaseAndAccents = false;
 };

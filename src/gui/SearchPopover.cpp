@@ -5,6 +5,7 @@
 #include "ui_SearchPopover.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QTimer>
@@ -137,6 +139,18 @@ SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
             m_field->setFocus();
     });
     m_field->installEventFilter(this);
+
+    // Off by default: the search stays literal and case-sensitive unless the user asks.
+    m_ignoreCase = new QCheckBox(tr("Ignore Case and Accents"), this);
+    m_ignoreCase->setObjectName(QStringLiteral("ignoreCaseCheckBox"));
+    m_ignoreCase->setAccessibleName(m_ignoreCase->text());
+    m_ignoreCase->setFocusPolicy(Qt::NoFocus);
+    m_ui->popoverLayout->addWidget(m_ignoreCase);
+    connect(m_ignoreCase, &QCheckBox::toggled, this, [this](bool ignore) {
+        Q_EMIT ignoreCaseAndAccentsChanged(ignore);
+        if (!keyword().isEmpty())
+            Q_EMIT searchRequested(keyword());
+    });
     view->installEventFilter(this);
     m_window->installEventFilter(this);
 }
@@ -174,7 +188,7 @@ void SearchPopover::setResults(QList<penwick::diary::DiaryEntry> results)
 {
     const int remembered = selectedRow();
     m_restoringSelection = true;
-    m_model->setResults(std::move(results), keyword());
+    m_model->setResults(std::move(results), keyword(), ignoresCaseAndAccents());
     m_restoringSelection = false;
     showCount();
     keepSelectedRow(remembered);
@@ -185,13 +199,25 @@ void SearchPopover::followEdit(const penwick::diary::DiaryEntry &edited)
     const int remembered = selectedRow();
     // the model moving the selection with its rows is no choice of a day either
     m_restoringSelection = true;
-    const bool changed
-            = m_model->follow(edited, penwick::diary::containsKeyword(edited.text, keyword()));
+    const bool changed = m_model->follow(edited,
+            penwick::diary::KeywordMatcher(keyword(), ignoresCaseAndAccents())
+                    .matches(edited.text));
     m_restoringSelection = false;
     if (!changed)
         return;
     showCount();
     keepSelectedRow(remembered);
+}
+
+bool SearchPopover::ignoresCaseAndAccents() const
+{
+    return m_ignoreCase->isChecked();
+}
+
+void SearchPopover::setIgnoreCaseAndAccents(bool ignore)
+{
+    const QSignalBlocker quiet(m_ignoreCase);
+    m_ignoreCase->setChecked(ignore);
 }
 
 void SearchPopover::showCount()

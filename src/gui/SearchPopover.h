@@ -14,6 +14,7 @@
 namespace Ui {
 class SearchPopover;
 }
+class QCheckBox;
 class QLineEdit;
 class ResultsModel;
 
@@ -43,8 +44,13 @@ public Q_SLOTS:
     void open();
     void focusField();
 
+    // Whether the search ignores case and accents (the check box in the list).
+    bool ignoresCaseAndAccents() const;
+    void setIgnoreCaseAndAccents(bool ignore);
+
 Q_SIGNALS:
     void searchRequested(const QString &keyword);
+    void ignoreCaseAndAccentsChanged(bool ignore);
     // The user selected a result, or clicked the selected one again.
     void resultChosen(QDate day);
     // Return on a result, or a click on one: the user wants to write in the chosen day.
@@ -66,4 +72,5 @@ private:
     bool m_restoringSelection = false; // set while setResults selects the remembered row
     int m_selectedBeforePress = -1;
     class QTimer *m_typingPause; // a new keyword is searched once typing pauses
+    QCheckBox *m_ignoreCase = nullptr;
 };

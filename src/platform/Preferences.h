@@ -14,6 +14,8 @@ namespace prefkey {
 inline const QString safe = QStringLiteral("safe"); // full path of the note file
 inline const QString note = QStringLiteral("note"); // legacy diary: an array of entries
 inline const QString noUpdates = QStringLiteral("NU"); // non-zero turns the update check off
+// true: the search ignores case and accents
+inline const QString searchIgnoresCase = QStringLiteral("search/ignoreCaseAndAccents");
 } // namespace prefkey
 
 class Preferences

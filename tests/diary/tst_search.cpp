@@ -125,6 +125,40 @@ private Q_SLOTS:
         QCOMPARE(searchDiary(path, "rain").outcome.status, Status::Missing);
     }
 
+    // Ignoring case and accents: folding, not transliteration; kana keep their voicing marks.
+    void ignoringCaseAndAccents_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("accent") << "cafe"
+                                << "at the Café" << true;
+        QTest::newRow("capitals with accent") << "café"
+                                              << "CAFÉ NOIR" << true;
+        QTest::newRow("decomposed") << "Cafe"
+                                    << "cafe\u0301" << true;
+        QTest::newRow("full-width") << "cafe"
+                                    << "ｃａｆｅ" << true;
+        QTest::newRow("sharp s is not ss") << "strasse"
+                                           << "Straße" << false;
+        QTest::newRow("Japanese") << "ですね"
+                                  << "いい天気ですね" << true;
+        QTest::newRow("voicing kept") << "か"
+                                      << "が" << false;
+    }
+    void ignoringCaseAndAccents()
+    {
+        QFETCH(QString, keyword);
+        QFETCH(QString, text);
+        QFETCH(bool, found);
+        QCOMPARE(KeywordMatcher(keyword, true).matches(text), found);
+        QVERIFY(!KeywordMatcher(keyword, false).matches(text) || keyword == "ですね");
+        const MatchInContext context = penwick::diary::matchInContext(text, keyword, true);
+        QCOMPARE(context.count > 0, found);
+        if (found)
+            QCOMPARE(foldedForSearch(context.match), foldedForSearch(keyword));
+    }
+
     // The words around the first match, cut at spaces to about 60 characters, for the list.
     void matchInContext_data()
     {
