@@ -49,10 +49,10 @@ qsizetype matchFrom(const QString &haystack, const QString &needle, qsizetype fr
 
 } // namespace
 
-QString foldedForSearch(const QString &text)
+namespace {
+
+QString foldedSlowly(const QString &text)
 {
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
-        return text.toLower(); // most diary text: folding is lower case
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString kept;
     kept.reserve(decomposed.size());
@@ -61,6 +61,44 @@ QString foldedForSearch(const QString &text)
             kept.append(c);
     }
     return kept.toCaseFolded();
+}
+
+// The folded form of each Latin letter (U+0000 to U+024F), worked out once: most of a diary's
+// letters are among them, and normalising every text anew would make the search slow.
+const QStringList &foldedLatin()
+{
+    static const QStringList table = [] {
+        QStringList folded;
+        for (char16_t c = 0; c < 0x250; ++c)
+            folded.append(foldedSlowly(QString(QChar(c))));
+        return folded;
+    }();
+    return table;
+}
+
+} // namespace
+
+QString foldedForSearch(const QString &text)
+{
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLower(); // most diary text: folding is lower case
+    const QStringList &latin = foldedLatin();
+    QString folded;
+    folded.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x250)
+            folded.append(latin.at(u));
+        else if (u >= 0x0300 && u <= 0x036F)
+            continue; // a combining accent
+        else if (u >= 0xFF01 && u <= 0xFF5E) // full-width ASCII
+            folded.append(latin.at(u - 0xFEE0));
+        else if (staysComposed(u) && !(u >= 0xFF00 && u <= 0xFFEF))
+            folded.append(c); // kana without their marks, ideographs, Hangul: no case
+        else
+            return foldedSlowly(text); // anything else: the full rules
+    }
+    return folded;
 }
 
 bool containsKeyword(const QString &text, const QString &keyword)
