@@ -63,13 +63,14 @@ QString foldedSlowly(const QString &text)
     return kept.toCaseFolded();
 }
 
-// The folded form of each Latin letter (U+0000 to U+024F), worked out once: most of a diary's
-// letters are among them, and normalising every text anew would make the search slow.
+// The folded form of each Latin, Greek and Cyrillic letter (below U+0530), worked out once: most
+// of a diary's letters are among them, and normalising every text anew would make the search
+// slow.
 const QStringList &foldedLatin()
 {
     static const QStringList table = [] {
         QStringList folded;
-        for (char16_t c = 0; c < 0x250; ++c)
+        for (char16_t c = 0; c < 0x530; ++c)
             folded.append(foldedSlowly(QString(QChar(c))));
         return folded;
     }();
@@ -87,10 +88,10 @@ QString foldedForSearch(const QString &text)
     folded.reserve(text.size());
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u < 0x250)
-            folded.append(latin.at(u));
-        else if (u >= 0x0300 && u <= 0x036F)
+        if (u >= 0x0300 && u <= 0x036F)
             continue; // a combining accent
+        else if (u < 0x530)
+            folded.append(latin.at(u));
         else if (u >= 0xFF01 && u <= 0xFF5E) // full-width ASCII
             folded.append(latin.at(u - 0xFEE0));
         else if (staysComposed(u) && !(u >= 0xFF00 && u <= 0xFFEF))
