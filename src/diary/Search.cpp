@@ -170,6 +170,8 @@ MatchInContext matchInContext(
     }
     if (at < 0)
         return context;
+    context.at = at;
+    context.length = length;
     const qsizetype end = at + length;
     const qsizetype room = std::max<qsizetype>(0, width - length);
     // a third of the room before the match, the rest after it (what the end leaves unused

@@ -25,6 +25,8 @@ struct MatchInContext
     QString match;
     QString after; // ends with "…" when the text goes on after it
     int count = 0; // how often the keyword stands in the text
+    qsizetype at = -1; // where the first match starts in the text, and its length
+    qsizetype length = 0;
 };
 MatchInContext matchInContext(const QString &text, const QString &keyword,
         bool ignoreCaseAndAccents = false, int width = 60);

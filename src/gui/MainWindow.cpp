@@ -11,6 +11,7 @@
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
 #include "diary/DiaryStorage.h"
+#include "diary/Search.h"
 #include "help/UpdateCheck.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
@@ -97,7 +98,10 @@ MainWindow::MainWindow(
         m_session->preferences().setValue(penwick::prefkey::searchIgnoresCase, on);
         m_session->preferences().sync();
     });
-    connect(m_searchPopover, &SearchPopover::resultChosen, this, &MainWindow::showDay);
+    connect(m_searchPopover, &SearchPopover::resultChosen, this, [this](QDate day) {
+        showDay(day);
+        selectFirstMatch();
+    });
     connect(m_searchPopover, &SearchPopover::editorRequested, m_ui->editor,
             qOverload<>(&QWidget::setFocus));
 
@@ -272,6 +276,21 @@ void MainWindow::focusEditor()
 {
     m_ui->editor->setFocus(Qt::OtherFocusReason);
     m_ui->editor->moveCursor(QTextCursor::End);
+}
+
+void MainWindow::selectFirstMatch()
+{
+    // the keyword's first place in the day becomes the selection, in view
+    const penwick::diary::MatchInContext found
+            = penwick::diary::matchInContext(m_ui->editor->toPlainText(),
+                    m_searchPopover->keyword(), m_searchPopover->ignoresCaseAndAccents());
+    if (found.at < 0)
+        return;
+    QTextCursor cursor = m_ui->editor->textCursor();
+    cursor.setPosition(int(found.at));
+    cursor.setPosition(int(found.at + found.length), QTextCursor::KeepAnchor);
+    m_ui->editor->setTextCursor(cursor);
+    m_ui->editor->ensureCursorVisible();
 }
 
 void MainWindow::chooseDay(QDate day)

@@ -100,6 +100,7 @@ private:
     void createActions();
     void stepDays(int days);
     void stepYears(int years);
+    void selectFirstMatch();
     // Replaces the editor's text without it counting as an edit.
     void placeText(const QString &text);
     bool isUpdateCheckEnabled() const;

@@ -106,6 +106,8 @@ private Q_SLOTS:
         QCOMPARE(m_app->monthLabel(), QString("2025.12"));
         QCOMPARE(m_app->editor()->toPlainText(), QString("rain on Christmas Eve"));
         QVERIFY(m_app->editor()->hasFocus());
+        QCOMPARE(m_app->editor()->textCursor().selectedText(), QString("rain")); // the match
+        QTest::keyClick(m_app->editor(), Qt::Key_End);
         QTest::keyClicks(m_app->editor(), "!");
         const QVariantList onDisk = entriesOnDisk();
         QCOMPARE(onDisk[1], QVariant(entry("2025-12-24", "rain on Christmas Eve!")));
