@@ -459,6 +459,14 @@
         <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
         <translation>„%1“ ist kein Datum, das Penwick lesen kann; geben Sie es als %2 oder als JJJJ-MM-TT ein.</translation>
     </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rückwärts suchen</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

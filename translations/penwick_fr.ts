@@ -459,6 +459,14 @@
         <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
         <translation>« %1 » n’est pas une date que Penwick sait lire ; tapez-la sous la forme %2 ou AAAA-MM-JJ.</translation>
     </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Rechercher le suivant</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rechercher le précédent</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

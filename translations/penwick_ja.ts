@@ -457,6 +457,14 @@
         <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
         <translation>「%1」は Penwick が読める日付ではありません。%2 または yyyy-MM-dd の形で入力してください。</translation>
     </message>
+    <message>
+        <source>Find Next</source>
+        <translation>次を検索</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>前を検索</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>

@@ -60,7 +60,8 @@ QString foldedSlowly(const QString &text)
         if (c.unicode() < 0x0300 || c.unicode() > 0x036F) // the combining accents
             kept.append(c);
     }
-    return kept.toCaseFolded();
+    // composed again, so that kana and their voicing marks read as the quick path reads them
+    return kept.normalized(QString::NormalizationForm_C).toCaseFolded();
 }
 
 // The folded form of each Latin, Greek and Cyrillic letter (below U+0530), worked out once: most
@@ -127,9 +128,10 @@ namespace {
 
 // Where a folded keyword first stands in the text itself: the shortest run of the text from
 // the earliest start that folds to it. For the few rows a list shows, not for the search.
-qsizetype foldedMatch(const QString &text, const QString &folded, qsizetype *length)
+qsizetype foldedMatch(
+        const QString &text, const QString &folded, qsizetype *length, qsizetype from = 0)
 {
-    for (qsizetype at = 0; at < text.size(); ++at) {
+    for (qsizetype at = from; at < text.size(); ++at) {
         for (qsizetype n = 1; n <= folded.size() * 3 && at + n <= text.size(); ++n) {
             const QString piece = foldedForSearch(text.mid(at, n));
             if (piece == folded) {
@@ -144,6 +146,27 @@ qsizetype foldedMatch(const QString &text, const QString &folded, qsizetype *len
 }
 
 } // namespace
+
+MatchSpan nextMatch(const QString &text, const QString &keyword, bool ignoreCaseAndAccents,
+        qsizetype from, bool backwards)
+{
+    MatchSpan found;
+    if (keyword.isEmpty())
+        return found;
+    const QString haystack = composed(text);
+    const QString needle = ignoreCaseAndAccents ? foldedForSearch(keyword) : composed(keyword);
+    // forwards the first match at or after from; backwards the last one that ends before it
+    for (qsizetype at = 0;; ++at) {
+        qsizetype length = needle.size();
+        at = ignoreCaseAndAccents ? foldedMatch(haystack, needle, &length, at)
+                                  : matchFrom(haystack, needle, at);
+        if (at < 0)
+            return backwards ? found : MatchSpan {};
+        if (backwards ? at + length > from : at >= from)
+            return backwards ? found : MatchSpan { at, length };
+        found = { at, length };
+    }
+}
 
 MatchInContext matchInContext(
         const QString &text, const QString &keyword, bool ignoreCaseAndAccents, int width)

@@ -31,6 +31,17 @@ struct MatchInContext
 MatchInContext matchInContext(const QString &text, const QString &keyword,
         bool ignoreCaseAndAccents = false, int width = 60);
 
+// One place of a keyword in a text (composed form), as the editor selects it.
+struct MatchSpan
+{
+    qsizetype at = -1;
+    qsizetype length = 0;
+};
+// The next place of keyword in text from position from on, or backwards the last one that
+// ends at or before from; at is -1 when there is none.
+MatchSpan nextMatch(const QString &text, const QString &keyword, bool ignoreCaseAndAccents,
+        qsizetype from, bool backwards = false);
+
 // One keyword, ready to be looked for in many texts, most of them ruled out from their stored
 // bytes without being decoded.
 class KeywordMatcher

@@ -201,6 +201,15 @@ void MainWindow::createActions()
     ui.actionNextMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     ui.actionPreviousDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    // the keyword's places in the open day, one after another
+    auto *findNext = ui.menuEdit->addAction(tr("Find Next"), this,
+            [this] { selectMatch(m_ui->editor->textCursor().selectionEnd(), false); });
+    findNext->setShortcuts({ QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_G) });
+    auto *findPrevious = ui.menuEdit->addAction(tr("Find Previous"), this,
+            [this] { selectMatch(m_ui->editor->textCursor().selectionStart(), true); });
+    findPrevious->setShortcuts({ QKeySequence(Qt::SHIFT | Qt::Key_F3),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G) });
+
     // any day in a few keys: a date typed, or a year at a time
     auto *goToDate = ui.menuView->addAction(tr("Go to Date…"), this, &MainWindow::goToDate);
     goToDate->setObjectName(QStringLiteral("actionGoToDate"));
@@ -280,10 +289,21 @@ void MainWindow::focusEditor()
 
 void MainWindow::selectFirstMatch()
 {
-    // the keyword's first place in the day becomes the selection, in view
-    const penwick::diary::MatchInContext found
-            = penwick::diary::matchInContext(m_ui->editor->toPlainText(),
-                    m_searchPopover->keyword(), m_searchPopover->ignoresCaseAndAccents());
+    selectMatch(0, false);
+}
+
+void MainWindow::selectMatch(qsizetype from, bool backwards)
+{
+    // the keyword's next place in the day becomes the selection, in view; past the last one
+    // the search goes round
+    const QString text = m_ui->editor->toPlainText();
+    const QString keyword = m_searchPopover->keyword();
+    const bool ignore = m_searchPopover->ignoresCaseAndAccents();
+    penwick::diary::MatchSpan found
+            = penwick::diary::nextMatch(text, keyword, ignore, from, backwards);
+    if (found.at < 0)
+        found = penwick::diary::nextMatch(
+                text, keyword, ignore, backwards ? text.size() : 0, backwards);
     if (found.at < 0)
         return;
     QTextCursor cursor = m_ui->editor->textCursor();

@@ -101,6 +101,7 @@ private:
     void stepDays(int days);
     void stepYears(int years);
     void selectFirstMatch();
+    void selectMatch(qsizetype from, bool backwards);
     // Replaces the editor's text without it counting as an edit.
     void placeText(const QString &text);
     bool isUpdateCheckEnabled() const;

@@ -159,6 +159,30 @@ private Q_SLOTS:
             QCOMPARE(foldedForSearch(context.match), foldedForSearch(keyword));
     }
 
+    // Stepping through a day's matches from the cursor, forwards and backwards.
+    void nextMatch_data()
+    {
+        QTest::addColumn<qsizetype>("from");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<bool>("ignore");
+        QTest::addColumn<qsizetype>("at");
+        QTest::newRow("first") << qsizetype(0) << false << false << qsizetype(0);
+        QTest::newRow("next") << qsizetype(1) << false << false << qsizetype(9);
+        QTest::newRow("past the last") << qsizetype(10) << false << false << qsizetype(-1);
+        QTest::newRow("previous") << qsizetype(9) << true << false << qsizetype(0);
+        QTest::newRow("before the first") << qsizetype(3) << true << false << qsizetype(-1);
+        QTest::newRow("another case, ignored") << qsizetype(10) << false << true << qsizetype(20);
+    }
+    void nextMatch()
+    {
+        QFETCH(qsizetype, from);
+        QFETCH(bool, backwards);
+        QFETCH(bool, ignore);
+        QFETCH(qsizetype, at);
+        const QString text = "rain and rain, then RAIN";
+        QCOMPARE(penwick::diary::nextMatch(text, "rain", ignore, from, backwards).at, at);
+    }
+
     // The words around the first match, cut at spaces to about 60 characters, for the list.
     void matchInContext_data()
     {
