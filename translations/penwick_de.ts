@@ -795,6 +795,29 @@
     </message>
 </context>
 <context>
+    <name>SpellingSupport</name>
+    <message>
+        <source>Check Spelling While Typing</source>
+        <translation>Rechtschreibung während der Eingabe prüfen</translation>
+    </message>
+    <message>
+        <source>Spelling Language</source>
+        <translation>Sprache der Rechtschreibprüfung</translation>
+    </message>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Keine Vorschläge</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+</context>
+<context>
     <name>StorageSheet</name>
     <message>
         <source>Storage</source>

@@ -795,6 +795,29 @@
     </message>
 </context>
 <context>
+    <name>SpellingSupport</name>
+    <message>
+        <source>Check Spelling While Typing</source>
+        <translation>Vérifier l’orthographe pendant la saisie</translation>
+    </message>
+    <message>
+        <source>Spelling Language</source>
+        <translation>Langue de l’orthographe</translation>
+    </message>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Aucune suggestion</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Ajouter au dictionnaire</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+</context>
+<context>
     <name>StorageSheet</name>
     <message>
         <source>Storage</source>

@@ -792,6 +792,29 @@
     </message>
 </context>
 <context>
+    <name>SpellingSupport</name>
+    <message>
+        <source>Check Spelling While Typing</source>
+        <translation>入力中にスペルをチェック</translation>
+    </message>
+    <message>
+        <source>Spelling Language</source>
+        <translation>スペルチェックの言語</translation>
+    </message>
+    <message>
+        <source>No Suggestions</source>
+        <translation>候補なし</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>辞書に追加</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>無視</translation>
+    </message>
+</context>
+<context>
     <name>StorageSheet</name>
     <message>
         <source>Storage</source>

@@ -43,6 +43,11 @@ bool DiaryEditor::event(QEvent *event)
 void DiaryEditor::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu(event->pos());
+    if (m_offerCorrections) {
+        QTextCursor word = cursorForPosition(event->pos());
+        word.select(QTextCursor::WordUnderCursor);
+        m_offerCorrections(menu, word);
+    }
     if (!m_contextActions.isEmpty()) {
         menu->addSeparator();
         menu->addActions(m_contextActions);

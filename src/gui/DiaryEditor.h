@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <functional>
 
 class DiaryEditor : public QPlainTextEdit
 {
@@ -18,6 +19,9 @@ public:
     void setUndoPause(int milliseconds) { m_undoPauseMs = milliseconds; }
     // An action the context menu offers below the standard ones.
     void addContextMenuAction(QAction *action) { m_contextActions.append(action); }
+    // Puts the corrections for the word under the pointer at the top of the context menu.
+    using CorrectionOffer = std::function<void(QMenu *menu, const QTextCursor &word)>;
+    void setCorrectionOffer(CorrectionOffer offer) { m_offerCorrections = std::move(offer); }
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
@@ -29,6 +33,7 @@ protected:
 
 private:
     QList<QAction *> m_contextActions;
+    CorrectionOffer m_offerCorrections;
     int m_undoPauseMs = 1500;
     QElapsedTimer m_sinceLastKey;
 };

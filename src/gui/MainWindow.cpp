@@ -5,6 +5,7 @@
 #include "HelpWindow.h"
 #include "HistoryDialog.h"
 #include "SearchPopover.h"
+#include "SpellingSupport.h"
 #include "StorageSheet.h"
 #include "UpdateNotice.h"
 #include "calendar/MonthGrid.h"
@@ -156,6 +157,11 @@ void MainWindow::setHistory(penwick::history::HistoryStore *history)
 void MainWindow::createActions()
 {
     Ui::MainWindow &ui = *m_ui;
+    m_spelling = new SpellingSupport(ui.editor, m_session->preferences(), this);
+    m_spelling->addActionsTo(ui.menuEdit);
+    ui.editor->setCorrectionOffer([this](QMenu *menu, const QTextCursor &word) {
+        m_spelling->offerCorrections(menu, word);
+    });
     ui.actionQuit->setShortcut(QKeySequence::Quit);
     connect(ui.actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(ui.actionRemoveEmptyEntries, &QAction::triggered, this,
@@ -407,8 +413,10 @@ void MainWindow::placeText(const QString &text)
         document->clearUndoRedoStacks(); // the margin is no step of the user's
     }
     const QSignalBlocker blocker(m_ui->editor);
-    if (m_ui->editor->document() != document)
+    if (m_ui->editor->document() != document) {
         m_ui->editor->setDocument(document);
+        m_spelling->followDocument();
+    }
     // an edit merges into the undo step before it only while the document counts as modified:
     // each visit to the day starts a step of its own
     document->setModified(false);

@@ -119,6 +119,7 @@ private:
     StorageSheet *m_storageSheet;
     HelpWindow *m_helpWindow = nullptr;
     HistoryDialog *m_historyDialog = nullptr;
+    class SpellingSupport *m_spelling = nullptr;
     QHash<QDate, QTextDocument *> m_dayDocuments; // each day shown, with its undo history
     QFileSystemWatcher *m_fileWatcher;
     QTimer *m_outsideCheck; // a burst of changes on disk is looked at once

@@ -1,0 +1,133 @@
+#include "SpellChecker.h"
+
+#include "platform/AtomicFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <enchant.h>
+
+namespace penwick::spelling {
+
+namespace {
+
+void collectLanguage(const char *tag, const char *, const char *, const char *, void *data)
+{
+    static_cast<QStringList *>(data)->append(QString::fromUtf8(tag));
+}
+
+// Scripts without spaces between words, or without a dictionary here, are left unchecked.
+bool isCheckedWord(const QString &word)
+{
+    bool letter = false;
+    for (const QChar c : word) {
+        if (c.isDigit())
+            return false;
+        if (c.unicode() >= 0x2E80) // CJK, kana, Hangul and beyond
+            return false;
+        letter = letter || c.isLetter();
+    }
+    return letter;
+}
+
+} // namespace
+
+SpellChecker::SpellChecker(const QString &personalWordsPath)
+    : m_broker(enchant_broker_init()), m_personalPath(personalWordsPath)
+{
+    QFile file(personalWordsPath);
+    if (file.open(QIODevice::ReadOnly)) {
+        const QStringList words = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        for (const QString &word : words) {
+            if (!word.trimmed().isEmpty())
+                m_personal.insert(word.trimmed());
+        }
+    }
+}
+
+SpellChecker::~SpellChecker()
+{
+    if (m_dict)
+        enchant_broker_free_dict(m_broker, m_dict);
+    if (m_broker)
+        enchant_broker_free(m_broker);
+}
+
+QStringList SpellChecker::languages() const
+{
+    QStringList tags;
+    if (m_broker)
+        enchant_broker_list_dicts(m_broker, collectLanguage, &tags);
+    tags.sort();
+    tags.removeDuplicates();
+    return tags;
+}
+
+QString SpellChecker::languageFor(const QString &localeName) const
+{
+    const QStringList tags = languages();
+    if (tags.contains(localeName))
+        return localeName;
+    const QString language = localeName.section(QLatin1Char('_'), 0, 0);
+    for (const QString &tag : tags) {
+        if (tag == language || tag.startsWith(language + QLatin1Char('_')))
+            return tag;
+    }
+    return {};
+}
+
+bool SpellChecker::setLanguage(const QString &tag)
+{
+    if (m_dict) {
+        enchant_broker_free_dict(m_broker, m_dict);
+        m_dict = nullptr;
+    }
+    m_language.clear();
+    if (!m_broker || tag.isEmpty())
+        return false;
+    m_dict = enchant_broker_request_dict(m_broker, tag.toUtf8().constData());
+    if (m_dict)
+        m_language = tag;
+    return m_dict != nullptr;
+}
+
+bool SpellChecker::isCorrect(const QString &word) const
+{
+    if (!m_dict || !isCheckedWord(word) || m_personal.contains(word) || m_ignored.contains(word))
+        return true;
+    const QByteArray utf8 = word.toUtf8();
+    return enchant_dict_check(m_dict, utf8.constData(), utf8.size()) == 0;
+}
+
+QStringList SpellChecker::suggestions(const QString &word, int most) const
+{
+    QStringList found;
+    if (!m_dict)
+        return found;
+    const QByteArray utf8 = word.toUtf8();
+    size_t count = 0;
+    char **list = enchant_dict_suggest(m_dict, utf8.constData(), utf8.size(), &count);
+    for (size_t i = 0; i < count && found.size() < most; ++i)
+        found.append(QString::fromUtf8(list[i]));
+    if (list)
+        enchant_dict_free_string_list(m_dict, list);
+    return found;
+}
+
+void SpellChecker::addToDictionary(const QString &word)
+{
+    if (word.isEmpty() || m_personal.contains(word))
+        return;
+    m_personal.insert(word);
+    QStringList words(m_personal.cbegin(), m_personal.cend());
+    words.sort();
+    makePrivateFolder(QFileInfo(m_personalPath).absolutePath());
+    replaceFileAtomically(
+            m_personalPath, (words.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+}
+
+void SpellChecker::ignore(const QString &word)
+{
+    m_ignored.insert(word);
+}
+
+} // namespace penwick::spelling
