@@ -782,6 +782,10 @@
         <source>Ignore Case and Accents</source>
         <translation>Groß-/Kleinschreibung und Akzente ignorieren</translation>
     </message>
+    <message>
+        <source>No day holds “%1”; %2 days hold it in another case or with accents.</source>
+        <translation>Kein Tag enthält „%1“; %2 Tage enthalten es in anderer Schreibung oder mit Akzenten.</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

@@ -782,6 +782,10 @@
         <source>Ignore Case and Accents</source>
         <translation>Ignorer la casse et les accents</translation>
     </message>
+    <message>
+        <source>No day holds “%1”; %2 days hold it in another case or with accents.</source>
+        <translation>Aucun jour ne contient « %1 » ; %2 jours le contiennent avec une autre casse ou des accents.</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

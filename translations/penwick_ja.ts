@@ -779,6 +779,10 @@
         <source>Ignore Case and Accents</source>
         <translation>大文字・小文字とアクセントを区別しない</translation>
     </message>
+    <message>
+        <source>No day holds “%1”; %2 days hold it in another case or with accents.</source>
+        <translation>「%1」を含む日はありません。大文字・小文字やアクセントを区別しなければ %2 日あります。</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

@@ -445,8 +445,12 @@ void MainWindow::storeEditorText()
 
 void MainWindow::runSearch(const QString &keyword)
 {
-    m_searchPopover->setResults(
-            m_session->search(keyword, m_searchPopover->ignoresCaseAndAccents()));
+    const bool ignore = m_searchPopover->ignoresCaseAndAccents();
+    QList<penwick::diary::DiaryEntry> found = m_session->search(keyword, ignore);
+    // nothing found literally: say how many days the other reading would find
+    m_searchPopover->setOtherCaseCount(
+            found.isEmpty() && !ignore ? int(m_session->search(keyword, true).size()) : 0);
+    m_searchPopover->setResults(std::move(found));
     // The calendar's cells are never selected, so its row is always -1; no result selected is
     // the largest index.
     const int row = m_searchPopover->selectedRow();

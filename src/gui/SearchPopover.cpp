@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
@@ -146,6 +147,9 @@ SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
     m_ignoreCase->setAccessibleName(m_ignoreCase->text());
     m_ignoreCase->setFocusPolicy(Qt::NoFocus);
     m_ui->popoverLayout->addWidget(m_ignoreCase);
+    m_ui->resultsTitle->setTextFormat(Qt::AutoText);
+    connect(m_ui->resultsTitle, &QLabel::linkActivated, m_ignoreCase,
+            [this] { m_ignoreCase->setChecked(true); });
     connect(m_ignoreCase, &QCheckBox::toggled, this, [this](bool ignore) {
         Q_EMIT ignoreCaseAndAccentsChanged(ignore);
         if (!keyword().isEmpty())
@@ -220,12 +224,25 @@ void SearchPopover::setIgnoreCaseAndAccents(bool ignore)
     m_ignoreCase->setChecked(ignore);
 }
 
+void SearchPopover::setOtherCaseCount(int days)
+{
+    m_otherCaseCount = days;
+    showCount();
+}
+
 void SearchPopover::showCount()
 {
     const int count = m_model->rowCount();
     const QString word = keyword();
     if (word.isEmpty())
         m_ui->resultsTitle->clear();
+    else if (count == 0 && m_otherCaseCount > 0 && !ignoresCaseAndAccents())
+        m_ui->resultsTitle->setText(
+                QStringLiteral("<a href=\"fold\">%1</a>")
+                        .arg(tr("No day holds “%1”; %2 days hold it in "
+                                "another case or with accents.")
+                                        .arg(word, QLocale().toString(m_otherCaseCount))
+                                        .toHtmlEscaped()));
     else if (count == 0)
         m_ui->resultsTitle->setText(tr("No day holds “%1”").arg(word));
     else if (count == 1)

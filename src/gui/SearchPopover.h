@@ -47,6 +47,9 @@ public Q_SLOTS:
     // Whether the search ignores case and accents (the check box in the list).
     bool ignoresCaseAndAccents() const;
     void setIgnoreCaseAndAccents(bool ignore);
+    // With no literal match: how many days hold the keyword in another case or with accents,
+    // said in the list's title, whose click turns the option on.
+    void setOtherCaseCount(int days);
 
 Q_SIGNALS:
     void searchRequested(const QString &keyword);
@@ -73,4 +76,5 @@ private:
     int m_selectedBeforePress = -1;
     class QTimer *m_typingPause; // a new keyword is searched once typing pauses
     QCheckBox *m_ignoreCase = nullptr;
+    int m_otherCaseCount = 0;
 };

@@ -2,8 +2,11 @@
 // the list following the text while the user writes.
 #include "WindowTest.h"
 #include "gui/ResultsModel.h"
+#include "platform/Preferences.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QLoggingCategory>
 #include <QToolButton>
 
@@ -96,6 +99,18 @@ private Q_SLOTS:
         QCOMPARE(listed(), QStringList { "2025-12-24" });
         search("Rain");
         QCOMPARE(listed(), QStringList { "2026-01-15" });
+
+        // nothing found as typed: the title counts the days found in another case, and its
+        // click turns that reading on (remembered)
+        search("RAIN ON");
+        QVERIFY(listed().isEmpty());
+        auto *title = m_app->child<QLabel>("resultsTitle");
+        QVERIFY2(title->text().contains("1 days hold it in another case"),
+                qPrintable(title->text()));
+        Q_EMIT title->linkActivated("fold");
+        QCOMPARE(listed(), QStringList { "2025-12-24" });
+        QVERIFY(m_app->child<QCheckBox>("ignoreCaseCheckBox")->isChecked());
+        QCOMPARE(m_app->session.preferences().value("search/ignoreCaseAndAccents"), QVariant(true));
     }
 
     void choosingAResultShowsItsDayForWriting()
