@@ -89,6 +89,69 @@
     </message>
 </context>
 <context>
+    <name>DayPage</name>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rückwärts suchen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Print Day…</source>
+        <translation>Tag &amp;drucken…</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 Wort</translation>
+    </message>
+    <message>
+        <source>Print Day</source>
+        <translation>Tag drucken</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Failed</source>
@@ -269,30 +332,6 @@
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
-    </message>
-    <message>
         <source>&amp;Find…</source>
         <translation>&amp;Suchen…</translation>
     </message>
@@ -321,10 +360,6 @@
         <translation>Penwick-&amp;Hilfe</translation>
     </message>
     <message>
-        <source>Check for &amp;Updates at Start-up</source>
-        <translation>Beim Start nach &amp;Updates suchen</translation>
-    </message>
-    <message>
         <source>&amp;About Penwick</source>
         <translation>Ü&amp;ber Penwick</translation>
     </message>
@@ -335,10 +370,6 @@
     <message>
         <source>Removed %1 empty entries.</source>
         <translation>%1 leere Einträge entfernt.</translation>
-    </message>
-    <message>
-        <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
-        <translation>Ihre letzte Änderung konnte nicht gespeichert werden. %1 Sie steht noch im Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
     </message>
     <message>
         <source>About Penwick</source>
@@ -352,44 +383,9 @@
         <source>The reminder could not be switched on. %1</source>
         <translation>Die Erinnerung konnte nicht eingeschaltet werden. %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
-        <translation>
-            <numerusform>Änderungen an %n Tag konnten nicht gespeichert werden. %1 Sie stehen noch im Fenster und werden mit Ihrer nächsten Änderung gespeichert.</numerusform>
-            <numerusform>Änderungen an %n Tagen konnten nicht gespeichert werden. %1 Sie stehen noch im Fenster und werden mit Ihrer nächsten Änderung gespeichert.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>There is no diary file at %1, so nothing can be written. Try Again starts an empty diary there.</source>
-        <translation>Unter %1 gibt es keine Tagebuchdatei, daher kann nichts geschrieben werden. „Erneut versuchen“ legt dort ein leeres Tagebuch an.</translation>
-    </message>
-    <message>
-        <source>The folder %1 that holds your diary is missing (a disconnected drive?), so nothing can be written. Try Again looks again.</source>
-        <translation>Der Ordner %1 mit Ihrem Tagebuch fehlt (ein getrenntes Laufwerk?), daher kann nichts geschrieben werden. „Erneut versuchen“ sieht noch einmal nach.</translation>
-    </message>
-    <message>
-        <source>The diary file %1 cannot be read: %2 Nothing can be written, and the file is left as it is. Try Again reads it again.</source>
-        <translation>Die Tagebuchdatei %1 kann nicht gelesen werden: %2 Es kann nichts geschrieben werden, und die Datei bleibt unverändert. „Erneut versuchen“ liest sie noch einmal.</translation>
-    </message>
     <message>
         <source>Your preferences at %1 cannot be read; they are left as they are, and Penwick uses the diary at %2.</source>
         <translation>Ihre Einstellungen unter %1 können nicht gelesen werden; sie bleiben unverändert, und Penwick verwendet das Tagebuch unter %2.</translation>
-    </message>
-    <message>
-        <source>What you wrote on one day is still only in the window. %1</source>
-        <translation>Was Sie an einem Tag geschrieben haben, steht noch nur im Fenster. %1</translation>
-    </message>
-    <message>
-        <source>What you wrote on %1 days is still only in the window. %2</source>
-        <translation>Was Sie an %1 Tagen geschrieben haben, steht noch nur im Fenster. %2</translation>
-    </message>
-    <message>
-        <source>Save a Copy As</source>
-        <translation>Kopie speichern unter</translation>
-    </message>
-    <message>
-        <source>Text files (*.txt)</source>
-        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
@@ -404,36 +400,8 @@
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <source>&amp;Print Day…</source>
-        <translation>Tag &amp;drucken…</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;In</source>
-        <translation>Ver&amp;größern</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Ver&amp;kleinern</translation>
-    </message>
-    <message>
-        <source>&amp;Actual Size</source>
-        <translation>&amp;Originalgröße</translation>
-    </message>
-    <message>
         <source>%1 — Penwick</source>
         <translation>%1 — Penwick</translation>
-    </message>
-    <message>
-        <source>1 word</source>
-        <translation>1 Wort</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 Wörter</translation>
-    </message>
-    <message>
-        <source>Print Day</source>
-        <translation>Tag drucken</translation>
     </message>
     <message>
         <source>Go to Date…</source>
@@ -458,14 +426,6 @@
     <message>
         <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
         <translation>„%1“ ist kein Datum, das Penwick lesen kann; geben Sie es als %2 oder als JJJJ-MM-TT ein.</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>Weitersuchen</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>Rückwärts suchen</translation>
     </message>
 </context>
 <context>
@@ -1008,6 +968,25 @@
     </message>
 </context>
 <context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>What you wrote on one day is still only in the window. %1</source>
+        <translation>Was Sie an einem Tag geschrieben haben, steht noch nur im Fenster. %1</translation>
+    </message>
+    <message>
+        <source>What you wrote on %1 days is still only in the window. %2</source>
+        <translation>Was Sie an %1 Tagen geschrieben haben, steht noch nur im Fenster. %2</translation>
+    </message>
+    <message>
+        <source>Save a Copy As</source>
+        <translation>Kopie speichern unter</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+</context>
+<context>
     <name>UpdateNotice</name>
     <message>
         <source>Update Available</source>
@@ -1031,6 +1010,13 @@
     </message>
 </context>
 <context>
+    <name>UpdateWatch</name>
+    <message>
+        <source>Check for &amp;Updates at Start-up</source>
+        <translation>Beim Start nach &amp;Updates suchen</translation>
+    </message>
+</context>
+<context>
     <name>WarningBar</name>
     <message>
         <source>Warning</source>
@@ -1039,6 +1025,29 @@
     <message>
         <source>Try Again</source>
         <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1, so nothing can be written. Try Again starts an empty diary there.</source>
+        <translation>Unter %1 gibt es keine Tagebuchdatei, daher kann nichts geschrieben werden. „Erneut versuchen“ legt dort ein leeres Tagebuch an.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds your diary is missing (a disconnected drive?), so nothing can be written. Try Again looks again.</source>
+        <translation>Der Ordner %1 mit Ihrem Tagebuch fehlt (ein getrenntes Laufwerk?), daher kann nichts geschrieben werden. „Erneut versuchen“ sieht noch einmal nach.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2 Nothing can be written, and the file is left as it is. Try Again reads it again.</source>
+        <translation>Die Tagebuchdatei %1 kann nicht gelesen werden: %2 Es kann nichts geschrieben werden, und die Datei bleibt unverändert. „Erneut versuchen“ liest sie noch einmal.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
+        <translation>
+            <numerusform>Änderungen an %n Tag konnten nicht gespeichert werden. %1 Sie stehen noch im Fenster und werden mit Ihrer nächsten Änderung gespeichert.</numerusform>
+            <numerusform>Änderungen an %n Tagen konnten nicht gespeichert werden. %1 Sie stehen noch im Fenster und werden mit Ihrer nächsten Änderung gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
+        <translation>Ihre letzte Änderung konnte nicht gespeichert werden. %1 Sie steht noch im Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -89,6 +89,69 @@
     </message>
 </context>
 <context>
+    <name>DayPage</name>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 mots</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Rechercher le suivant</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rechercher le précédent</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Print Day…</source>
+        <translation>&amp;Imprimer le jour…</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 mot</translation>
+    </message>
+    <message>
+        <source>Print Day</source>
+        <translation>Imprimer le jour</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Failed</source>
@@ -269,30 +332,6 @@
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Co&amp;uper</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>C&amp;oller</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>&amp;Tout sélectionner</translation>
-    </message>
-    <message>
         <source>&amp;Find…</source>
         <translation>&amp;Rechercher…</translation>
     </message>
@@ -321,10 +360,6 @@
         <translation>&amp;Aide de Penwick</translation>
     </message>
     <message>
-        <source>Check for &amp;Updates at Start-up</source>
-        <translation>Rechercher les &amp;mises à jour au démarrage</translation>
-    </message>
-    <message>
         <source>&amp;About Penwick</source>
         <translation>À &amp;propos de Penwick</translation>
     </message>
@@ -335,10 +370,6 @@
     <message>
         <source>Removed %1 empty entries.</source>
         <translation>%1 pages vides supprimées.</translation>
-    </message>
-    <message>
-        <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
-        <translation>Votre dernière modification n’a pas pu être enregistrée. %1 Elle est toujours dans la fenêtre et sera enregistrée avec votre prochaine modification.</translation>
     </message>
     <message>
         <source>About Penwick</source>
@@ -352,44 +383,9 @@
         <source>The reminder could not be switched on. %1</source>
         <translation>Le rappel n’a pas pu être activé. %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
-        <translation>
-            <numerusform>Les modifications de %n jour n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform>
-            <numerusform>Les modifications de %n jours n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>There is no diary file at %1, so nothing can be written. Try Again starts an empty diary there.</source>
-        <translation>Il n’y a pas de fichier de journal à %1 : rien ne peut être écrit. « Réessayer » y crée un journal vide.</translation>
-    </message>
-    <message>
-        <source>The folder %1 that holds your diary is missing (a disconnected drive?), so nothing can be written. Try Again looks again.</source>
-        <translation>Le dossier %1 de votre journal est introuvable (un disque débranché ?) : rien ne peut être écrit. « Réessayer » regarde à nouveau.</translation>
-    </message>
-    <message>
-        <source>The diary file %1 cannot be read: %2 Nothing can be written, and the file is left as it is. Try Again reads it again.</source>
-        <translation>Le fichier de journal %1 ne peut pas être lu : %2 Rien ne peut être écrit, et le fichier reste tel quel. « Réessayer » le relit.</translation>
-    </message>
     <message>
         <source>Your preferences at %1 cannot be read; they are left as they are, and Penwick uses the diary at %2.</source>
         <translation>Vos préférences à %1 ne peuvent pas être lues ; elles restent telles quelles, et Penwick utilise le journal à %2.</translation>
-    </message>
-    <message>
-        <source>What you wrote on one day is still only in the window. %1</source>
-        <translation>Ce que vous avez écrit pour un jour n’est encore que dans la fenêtre. %1</translation>
-    </message>
-    <message>
-        <source>What you wrote on %1 days is still only in the window. %2</source>
-        <translation>Ce que vous avez écrit pour %1 jours n’est encore que dans la fenêtre. %2</translation>
-    </message>
-    <message>
-        <source>Save a Copy As</source>
-        <translation>Enregistrer une copie sous</translation>
-    </message>
-    <message>
-        <source>Text files (*.txt)</source>
-        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
@@ -404,36 +400,8 @@
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <source>&amp;Print Day…</source>
-        <translation>&amp;Imprimer le jour…</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;In</source>
-        <translation>Zoom &amp;avant</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Zoom a&amp;rrière</translation>
-    </message>
-    <message>
-        <source>&amp;Actual Size</source>
-        <translation>&amp;Taille réelle</translation>
-    </message>
-    <message>
         <source>%1 — Penwick</source>
         <translation>%1 — Penwick</translation>
-    </message>
-    <message>
-        <source>1 word</source>
-        <translation>1 mot</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 mots</translation>
-    </message>
-    <message>
-        <source>Print Day</source>
-        <translation>Imprimer le jour</translation>
     </message>
     <message>
         <source>Go to Date…</source>
@@ -458,14 +426,6 @@
     <message>
         <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
         <translation>« %1 » n’est pas une date que Penwick sait lire ; tapez-la sous la forme %2 ou AAAA-MM-JJ.</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>Rechercher le suivant</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>Rechercher le précédent</translation>
     </message>
 </context>
 <context>
@@ -1008,6 +968,25 @@
     </message>
 </context>
 <context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>What you wrote on one day is still only in the window. %1</source>
+        <translation>Ce que vous avez écrit pour un jour n’est encore que dans la fenêtre. %1</translation>
+    </message>
+    <message>
+        <source>What you wrote on %1 days is still only in the window. %2</source>
+        <translation>Ce que vous avez écrit pour %1 jours n’est encore que dans la fenêtre. %2</translation>
+    </message>
+    <message>
+        <source>Save a Copy As</source>
+        <translation>Enregistrer une copie sous</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+</context>
+<context>
     <name>UpdateNotice</name>
     <message>
         <source>Update Available</source>
@@ -1031,6 +1010,13 @@
     </message>
 </context>
 <context>
+    <name>UpdateWatch</name>
+    <message>
+        <source>Check for &amp;Updates at Start-up</source>
+        <translation>Rechercher les &amp;mises à jour au démarrage</translation>
+    </message>
+</context>
+<context>
     <name>WarningBar</name>
     <message>
         <source>Warning</source>
@@ -1039,6 +1025,29 @@
     <message>
         <source>Try Again</source>
         <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1, so nothing can be written. Try Again starts an empty diary there.</source>
+        <translation>Il n’y a pas de fichier de journal à %1 : rien ne peut être écrit. « Réessayer » y crée un journal vide.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds your diary is missing (a disconnected drive?), so nothing can be written. Try Again looks again.</source>
+        <translation>Le dossier %1 de votre journal est introuvable (un disque débranché ?) : rien ne peut être écrit. « Réessayer » regarde à nouveau.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2 Nothing can be written, and the file is left as it is. Try Again reads it again.</source>
+        <translation>Le fichier de journal %1 ne peut pas être lu : %2 Rien ne peut être écrit, et le fichier reste tel quel. « Réessayer » le relit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
+        <translation>
+            <numerusform>Les modifications de %n jour n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform>
+            <numerusform>Les modifications de %n jours n’ont pas pu être enregistrées. %1 Elles sont toujours dans la fenêtre et seront enregistrées avec votre prochaine modification.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
+        <translation>Votre dernière modification n’a pas pu être enregistrée. %1 Elle est toujours dans la fenêtre et sera enregistrée avec votre prochaine modification.</translation>
     </message>
 </context>
 </TS>

@@ -89,6 +89,69 @@
     </message>
 </context>
 <context>
+    <name>DayPage</name>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 語</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>切り取り(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>貼り付け(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>すべて選択(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>次を検索</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>前を検索</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>拡大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>実際のサイズ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Print Day…</source>
+        <translation>この日を印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 語</translation>
+    </message>
+    <message>
+        <source>Print Day</source>
+        <translation>この日を印刷</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Failed</source>
@@ -268,30 +331,6 @@
         <translation>終了(&amp;Q)</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>元に戻す(&amp;U)</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>やり直す(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>切り取り(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>コピー(&amp;C)</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>貼り付け(&amp;P)</translation>
-    </message>
-    <message>
-        <source>Select &amp;All</source>
-        <translation>すべて選択(&amp;A)</translation>
-    </message>
-    <message>
         <source>&amp;Find…</source>
         <translation>検索(&amp;F)…</translation>
     </message>
@@ -320,10 +359,6 @@
         <translation>Penwick ヘルプ(&amp;H)</translation>
     </message>
     <message>
-        <source>Check for &amp;Updates at Start-up</source>
-        <translation>起動時にアップデートを確認(&amp;U)</translation>
-    </message>
-    <message>
         <source>&amp;About Penwick</source>
         <translation>Penwick について(&amp;A)</translation>
     </message>
@@ -334,10 +369,6 @@
     <message>
         <source>Removed %1 empty entries.</source>
         <translation>空の日記を %1 件削除しました。</translation>
-    </message>
-    <message>
-        <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
-        <translation>最後の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</translation>
     </message>
     <message>
         <source>About Penwick</source>
@@ -351,43 +382,9 @@
         <source>The reminder could not be switched on. %1</source>
         <translation>リマインダーをオンにできませんでした。%1</translation>
     </message>
-    <message numerus="yes">
-        <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
-        <translation>
-            <numerusform>%n 日分の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>There is no diary file at %1, so nothing can be written. Try Again starts an empty diary there.</source>
-        <translation>%1 に日記ファイルがないため、書き込めません。「再試行」でそこに空の日記を作成します。</translation>
-    </message>
-    <message>
-        <source>The folder %1 that holds your diary is missing (a disconnected drive?), so nothing can be written. Try Again looks again.</source>
-        <translation>日記のあるフォルダー %1 が見つかりません(ドライブが外れていませんか?)。書き込めません。「再試行」でもう一度確認します。</translation>
-    </message>
-    <message>
-        <source>The diary file %1 cannot be read: %2 Nothing can be written, and the file is left as it is. Try Again reads it again.</source>
-        <translation>日記ファイル %1 を読み込めません: %2 書き込みはできず、ファイルはそのまま残されます。「再試行」でもう一度読み込みます。</translation>
-    </message>
     <message>
         <source>Your preferences at %1 cannot be read; they are left as they are, and Penwick uses the diary at %2.</source>
         <translation>%1 の設定を読み込めません。設定はそのまま残し、%2 の日記を使います。</translation>
-    </message>
-    <message>
-        <source>What you wrote on one day is still only in the window. %1</source>
-        <translation>1 日分の書いた内容がまだウィンドウの中にしかありません。%1</translation>
-    </message>
-    <message>
-        <source>What you wrote on %1 days is still only in the window. %2</source>
-        <translation>%1 日分の書いた内容がまだウィンドウの中にしかありません。%2</translation>
-    </message>
-    <message>
-        <source>Save a Copy As</source>
-        <translation>コピーを別名で保存</translation>
-    </message>
-    <message>
-        <source>Text files (*.txt)</source>
-        <translation>テキストファイル (*.txt)</translation>
     </message>
     <message>
         <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
@@ -402,36 +399,8 @@
         <translation>表示(&amp;V)</translation>
     </message>
     <message>
-        <source>&amp;Print Day…</source>
-        <translation>この日を印刷(&amp;P)…</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;In</source>
-        <translation>拡大(&amp;I)</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>縮小(&amp;O)</translation>
-    </message>
-    <message>
-        <source>&amp;Actual Size</source>
-        <translation>実際のサイズ(&amp;A)</translation>
-    </message>
-    <message>
         <source>%1 — Penwick</source>
         <translation>%1 — Penwick</translation>
-    </message>
-    <message>
-        <source>1 word</source>
-        <translation>1 語</translation>
-    </message>
-    <message>
-        <source>%1 words</source>
-        <translation>%1 語</translation>
-    </message>
-    <message>
-        <source>Print Day</source>
-        <translation>この日を印刷</translation>
     </message>
     <message>
         <source>Go to Date…</source>
@@ -456,14 +425,6 @@
     <message>
         <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
         <translation>「%1」は Penwick が読める日付ではありません。%2 または yyyy-MM-dd の形で入力してください。</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>次を検索</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>前を検索</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +965,25 @@
     </message>
 </context>
 <context>
+    <name>UnsavedChanges</name>
+    <message>
+        <source>What you wrote on one day is still only in the window. %1</source>
+        <translation>1 日分の書いた内容がまだウィンドウの中にしかありません。%1</translation>
+    </message>
+    <message>
+        <source>What you wrote on %1 days is still only in the window. %2</source>
+        <translation>%1 日分の書いた内容がまだウィンドウの中にしかありません。%2</translation>
+    </message>
+    <message>
+        <source>Save a Copy As</source>
+        <translation>コピーを別名で保存</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
+    </message>
+</context>
+<context>
     <name>UpdateNotice</name>
     <message>
         <source>Update Available</source>
@@ -1027,6 +1007,13 @@
     </message>
 </context>
 <context>
+    <name>UpdateWatch</name>
+    <message>
+        <source>Check for &amp;Updates at Start-up</source>
+        <translation>起動時にアップデートを確認(&amp;U)</translation>
+    </message>
+</context>
+<context>
     <name>WarningBar</name>
     <message>
         <source>Warning</source>
@@ -1035,6 +1022,28 @@
     <message>
         <source>Try Again</source>
         <translation>再試行</translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1, so nothing can be written. Try Again starts an empty diary there.</source>
+        <translation>%1 に日記ファイルがないため、書き込めません。「再試行」でそこに空の日記を作成します。</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds your diary is missing (a disconnected drive?), so nothing can be written. Try Again looks again.</source>
+        <translation>日記のあるフォルダー %1 が見つかりません(ドライブが外れていませんか?)。書き込めません。「再試行」でもう一度確認します。</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2 Nothing can be written, and the file is left as it is. Try Again reads it again.</source>
+        <translation>日記ファイル %1 を読み込めません: %2 書き込みはできず、ファイルはそのまま残されます。「再試行」でもう一度読み込みます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changes to %n days could not be saved. %1 They are still in the window, and are saved with your next change.</source>
+        <translation>
+            <numerusform>%n 日分の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
+        <translation>最後の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</translation>
     </message>
 </context>
 </TS>

@@ -1,47 +1,33 @@
 #include "MainWindow.h"
 
 #include "CalendarModel.h"
+#include "DayPage.h"
 #include "Dialogs.h"
 #include "HelpWindow.h"
 #include "HistoryDialog.h"
 #include "SearchPopover.h"
-#include "SpellingSupport.h"
 #include "StorageSheet.h"
+#include "UnsavedChanges.h"
 #include "UpdateNotice.h"
 #include "calendar/MonthGrid.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
-#include "diary/DiaryStorage.h"
+#include "diary/DiaryWatch.h"
 #include "diary/Search.h"
-#include "help/UpdateCheck.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
-#include "platform/StandardPaths.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPlainTextDocumentLayout>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QShortcut>
-#include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QTextBoundaryFinder>
-#include <QTextDocument>
-#include <QTimer>
-#include <cmath>
 #include <limits>
 
 using penwick::diary::DiaryProblem;
@@ -68,9 +54,14 @@ MainWindow::MainWindow(
 
     m_searchPopover = new SearchPopover(m_ui->searchField, this);
     m_searchPopover->setObjectName(QStringLiteral("searchPopover"));
-    m_updateCheck = new penwick::help::UpdateCheck(this);
-    connect(m_updateCheck, &penwick::help::UpdateCheck::newerVersionFound, this,
-            &MainWindow::showUpdateNotice);
+    m_updateWatch = new UpdateWatch(m_session->preferences(), this);
+    connect(m_updateWatch, &UpdateWatch::noticeRaised, statusBar(),
+            [this](const QString &text) { statusBar()->showMessage(text); });
+    m_page = new DayPage(m_ui->editor, m_ui->dayTitle, m_session->preferences(), this);
+    connect(m_page, &DayPage::findNextRequested, this, [this](bool backwards) {
+        m_page->selectMatch(
+                m_searchPopover->keyword(), m_searchPopover->ignoresCaseAndAccents(), backwards);
+    });
     m_storageSheet = new StorageSheet(m_session, m_dialogs.get(), this);
     m_storageSheet->setObjectName(QStringLiteral("storageSheet"));
     connect(m_storageSheet, &StorageSheet::diaryChanged, this, &MainWindow::showSelectedDay);
@@ -101,37 +92,20 @@ MainWindow::MainWindow(
     });
     connect(m_searchPopover, &SearchPopover::resultChosen, this, [this](QDate day) {
         showDay(day);
-        selectFirstMatch();
+        m_page->selectMatch(
+                m_searchPopover->keyword(), m_searchPopover->ignoresCaseAndAccents(), false, true);
     });
     connect(m_searchPopover, &SearchPopover::editorRequested, m_ui->editor,
             qOverload<>(&QWidget::setFocus));
 
     connect(m_ui->editor, &QPlainTextEdit::textChanged, this, &MainWindow::storeEditorText);
-    m_fileWatcher = new QFileSystemWatcher(this);
-    m_outsideCheck = new QTimer(this);
-    m_outsideCheck->setSingleShot(true);
-    m_outsideCheck->setInterval(150);
-    connect(m_fileWatcher, &QFileSystemWatcher::fileChanged, m_outsideCheck,
-            qOverload<>(&QTimer::start));
-    connect(m_fileWatcher, &QFileSystemWatcher::directoryChanged, m_outsideCheck,
-            qOverload<>(&QTimer::start));
-    connect(m_outsideCheck, &QTimer::timeout, this, [this] {
-        m_session->checkForOutsideChanges();
-        watchDiaryFile(); // a file replaced by a rename is watched anew
-    });
+    m_diaryWatch = new penwick::diary::DiaryWatch(m_session, this);
     connect(m_session, &DiarySession::selectedDayChangedOutside, this,
             &MainWindow::showOutsideChange);
     connect(m_session, &DiarySession::problemChanged, this, &MainWindow::showProblem);
     connect(m_ui->warningBar, &WarningBar::tryAgainRequested, this, &MainWindow::tryAgain);
 
-    m_wordCount = new QLabel(this);
-    m_wordCount->setObjectName(QStringLiteral("wordCount"));
-    // room for a long count in any language, clear of the window's edge
-    m_wordCount->setContentsMargins(0, 0, 8, 0);
-    m_wordCount->setMinimumWidth(
-            m_wordCount->fontMetrics().horizontalAdvance(tr("%1 words").arg(88888)) + 12);
-    m_wordCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    statusBar()->addPermanentWidget(m_wordCount);
+    m_page->addWordCountTo(statusBar());
     createActions();
 }
 
@@ -157,11 +131,6 @@ void MainWindow::setHistory(penwick::history::HistoryStore *history)
 void MainWindow::createActions()
 {
     Ui::MainWindow &ui = *m_ui;
-    m_spelling = new SpellingSupport(ui.editor, m_session->preferences(), this);
-    m_spelling->addActionsTo(ui.menuEdit);
-    ui.editor->setCorrectionOffer([this](QMenu *menu, const QTextCursor &word) {
-        m_spelling->offerCorrections(menu, word);
-    });
     ui.actionQuit->setShortcut(QKeySequence::Quit);
     connect(ui.actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(ui.actionRemoveEmptyEntries, &QAction::triggered, this,
@@ -175,30 +144,6 @@ void MainWindow::createActions()
     connect(ui.actionExportAsText, &QAction::triggered, m_storageSheet,
             &StorageSheet::exportAsText);
 
-    // Editing commands go to the editor; a field with focus handles its own shortcuts first.
-    QPlainTextEdit *editor = ui.editor;
-    const struct
-    {
-        QAction *action;
-        QKeySequence::StandardKey key;
-        void (QPlainTextEdit::*slot)();
-    } editing[] = {
-        { ui.actionUndo, QKeySequence::Undo, &QPlainTextEdit::undo },
-        { ui.actionRedo, QKeySequence::Redo, &QPlainTextEdit::redo },
-        { ui.actionCut, QKeySequence::Cut, &QPlainTextEdit::cut },
-        { ui.actionCopy, QKeySequence::Copy, &QPlainTextEdit::copy },
-        { ui.actionPaste, QKeySequence::Paste, &QPlainTextEdit::paste },
-        { ui.actionSelectAll, QKeySequence::SelectAll, &QPlainTextEdit::selectAll },
-    };
-    for (const auto &e : editing) {
-        e.action->setShortcut(e.key);
-        connect(e.action, &QAction::triggered, editor, e.slot);
-    }
-    ui.actionUndo->setEnabled(false);
-    ui.actionRedo->setEnabled(false);
-    connect(editor, &QPlainTextEdit::undoAvailable, ui.actionUndo, &QAction::setEnabled);
-    connect(editor, &QPlainTextEdit::redoAvailable, ui.actionRedo, &QAction::setEnabled);
-
     ui.actionFind->setShortcut(QKeySequence::Find);
     connect(ui.actionFind, &QAction::triggered, m_searchPopover, &SearchPopover::focusField);
 
@@ -207,15 +152,6 @@ void MainWindow::createActions()
     ui.actionNextMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     ui.actionPreviousDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    // the keyword's places in the open day, one after another
-    auto *findNext = ui.menuEdit->addAction(tr("Find Next"), this,
-            [this] { selectMatch(m_ui->editor->textCursor().selectionEnd(), false); });
-    findNext->setShortcuts({ QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_G) });
-    auto *findPrevious = ui.menuEdit->addAction(tr("Find Previous"), this,
-            [this] { selectMatch(m_ui->editor->textCursor().selectionStart(), true); });
-    findPrevious->setShortcuts({ QKeySequence(Qt::SHIFT | Qt::Key_F3),
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G) });
-
     // any day in a few keys: a date typed, or a year at a time
     auto *goToDate = ui.menuView->addAction(tr("Go to Date…"), this, &MainWindow::goToDate);
     goToDate->setObjectName(QStringLiteral("actionGoToDate"));
@@ -240,18 +176,10 @@ void MainWindow::createActions()
 
     ui.actionHelp->setShortcut(QKeySequence::HelpContents);
     connect(ui.actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
-    ui.actionCheckForUpdates->setChecked(isUpdateCheckEnabled());
-    connect(ui.actionCheckForUpdates, &QAction::toggled, this, &MainWindow::setUpdateCheckEnabled);
+    m_updateWatch->addActionTo(ui.menuHelp, ui.actionAbout);
     connect(ui.actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
 
-    ui.actionZoomIn->setShortcuts({ QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal) });
-    ui.actionZoomOut->setShortcut(QKeySequence::ZoomOut);
-    ui.actionActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    connect(ui.actionZoomIn, &QAction::triggered, this, [this] { zoomEditor(1); });
-    connect(ui.actionZoomOut, &QAction::triggered, this, [this] { zoomEditor(-1); });
-    connect(ui.actionActualSize, &QAction::triggered, this, [this] { zoomEditor(-m_zoom); });
-    ui.actionPrint->setShortcut(QKeySequence::Print);
-    connect(ui.actionPrint, &QAction::triggered, this, &MainWindow::printDay);
+    m_page->addActionsTo(ui.menuFile, ui.actionQuit, ui.menuEdit, ui.menuView);
 
     // F10 opens the menu bar from the keyboard, as on other desktops
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -267,20 +195,18 @@ void MainWindow::start()
     show();
     m_ui->editor->setFocus();
     m_ui->reminder->showSavedState();
-    if (isUpdateCheckEnabled())
-        m_updateCheck->start(penwick::help::siteBaseUrl(), QStringLiteral("Penwick"),
-                QApplication::applicationVersion());
+    m_updateWatch->startIfEnabled();
 }
 
 void MainWindow::showSelectedDay()
 {
     const QDate day = m_session->selectedDay();
-    watchDiaryFile();
+    m_diaryWatch->follow();
     m_ui->calendar->showDay(day);
     CalendarModel *calendar = m_ui->calendar->model();
     calendar->setToday(m_session->today());
     calendar->setDaysWithText(m_session->daysWithText(day));
-    placeText(m_session->textOf(day));
+    m_page->showDay(day, m_session->textOf(day));
     // the open day, named in the user's language, over the editor and in the title
     const QString name = QLocale().toString(day, QLocale::LongFormat);
     m_ui->dayTitle->setText(name);
@@ -291,32 +217,6 @@ void MainWindow::focusEditor()
 {
     m_ui->editor->setFocus(Qt::OtherFocusReason);
     m_ui->editor->moveCursor(QTextCursor::End);
-}
-
-void MainWindow::selectFirstMatch()
-{
-    selectMatch(0, false);
-}
-
-void MainWindow::selectMatch(qsizetype from, bool backwards)
-{
-    // the keyword's next place in the day becomes the selection, in view; past the last one
-    // the search goes round
-    const QString text = m_ui->editor->toPlainText();
-    const QString keyword = m_searchPopover->keyword();
-    const bool ignore = m_searchPopover->ignoresCaseAndAccents();
-    penwick::diary::MatchSpan found
-            = penwick::diary::nextMatch(text, keyword, ignore, from, backwards);
-    if (found.at < 0)
-        found = penwick::diary::nextMatch(
-                text, keyword, ignore, backwards ? text.size() : 0, backwards);
-    if (found.at < 0)
-        return;
-    QTextCursor cursor = m_ui->editor->textCursor();
-    cursor.setPosition(int(found.at));
-    cursor.setPosition(int(found.at + found.length), QTextCursor::KeepAnchor);
-    m_ui->editor->setTextCursor(cursor);
-    m_ui->editor->ensureCursorVisible();
 }
 
 void MainWindow::chooseDay(QDate day)
@@ -400,44 +300,11 @@ void MainWindow::raiseWindow()
     activateWindow();
 }
 
-void MainWindow::placeText(const QString &text)
-{
-    // Each day keeps its own document while Penwick runs, and with it its own undo history:
-    // back on a day, Edit > Undo steps back through what was typed there.
-    QTextDocument *&document = m_dayDocuments[m_session->selectedDay()];
-    if (!document) {
-        document = new QTextDocument(this);
-        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-        document->setDefaultFont(editorFont());
-        document->setDocumentMargin(14);
-        document->clearUndoRedoStacks(); // the margin is no step of the user's
-    }
-    const QSignalBlocker blocker(m_ui->editor);
-    if (m_ui->editor->document() != document) {
-        m_ui->editor->setDocument(document);
-        m_spelling->followDocument();
-    }
-    // an edit merges into the undo step before it only while the document counts as modified:
-    // each visit to the day starts a step of its own
-    document->setModified(false);
-    if (m_ui->editor->diaryText() != text) {
-        // Text the program places is no edit: no change signal, and no undo step, so undo never
-        // reaches into what the file held before.
-        document->setUndoRedoEnabled(false);
-        document->setPlainText(text);
-        document->setUndoRedoEnabled(true);
-    }
-    m_ui->editor->moveCursor(QTextCursor::End);
-    m_ui->actionUndo->setEnabled(document->isUndoAvailable());
-    m_ui->actionRedo->setEnabled(document->isRedoAvailable());
-    showWordCount(m_ui->editor->diaryText());
-}
-
 void MainWindow::storeEditorText()
 {
     const QString stored = m_session->storeText(m_ui->editor->diaryText());
     m_ui->calendar->model()->setDayHasText(m_session->selectedDay(), !stored.isEmpty());
-    showWordCount(stored);
+    m_page->countWords(stored);
     // an open list of results follows the text as it changes: the edited day's row alone
     if (m_searchPopover->isShown() && !m_searchPopover->keyword().isEmpty())
         m_searchPopover->followEdit({ penwick::diary::dayKey(m_session->selectedDay()), stored });
@@ -468,47 +335,16 @@ void MainWindow::removeEmptyEntries()
 
 void MainWindow::showProblem(const DiaryProblem &problem)
 {
-    const QString path = QDir::toNativeSeparators(m_session->noteFilePath());
     // Nothing typed could be stored while no diary can be read: the editor says so by
     // refusing it, rather than keeping text that would go nowhere.
     m_ui->editor->setReadOnly(!m_session->isWritable());
-    QString warning;
-    switch (problem.status) {
-    case Status::Ok:
-        break;
-    case Status::Missing:
-        warning = tr("There is no diary file at %1, so nothing can be written. Try Again starts an "
-                     "empty diary there.")
-                          .arg(path);
-        break;
-    case Status::FolderMissing:
-        warning = tr("The folder %1 that holds your diary is missing (a disconnected drive?), so "
-                     "nothing can be written. Try Again looks again.")
-                          .arg(problem.reason);
-        break;
-    case Status::Unreadable:
-        warning = tr("The diary file %1 cannot be read: %2 Nothing can be written, and the file "
-                     "is left as it is. Try Again reads it again.")
-                          .arg(path, problem.reason);
-        break;
-    case Status::WriteFailed:
-        if (problem.unsavedDays > 1) {
-            warning = tr("Changes to %n days could not be saved. %1 They are still in the "
-                         "window, and are saved with your next change.",
-                    nullptr, problem.unsavedDays)
-                              .arg(problem.reason);
-        } else {
-            warning = tr("Your latest change could not be saved. %1 It is still in the window, "
-                         "and is saved with your next change.")
-                              .arg(problem.reason);
-        }
-        break;
-    }
+    QString warning = WarningBar::textFor(problem, m_session->noteFilePath());
     if (m_session->preferences().isUnreadable()) {
         const QString preferences
                 = tr("Your preferences at %1 cannot be read; they are left as "
                      "they are, and Penwick uses the diary at %2.")
-                          .arg(QDir::toNativeSeparators(m_session->preferences().location()), path);
+                          .arg(QDir::toNativeSeparators(m_session->preferences().location()),
+                                  QDir::toNativeSeparators(m_session->noteFilePath()));
         warning = warning.isEmpty() ? preferences : warning + QLatin1Char(' ') + preferences;
     }
     if (!m_outsideNotice.isEmpty())
@@ -547,73 +383,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // about a second for it
     m_session->flush(m_askBeforeClosing ? 10000 : 800);
     if (!m_askBeforeClosing && m_session->hasUnsavedChanges())
-        keepUnsavedChangesAside();
-    while (m_askBeforeClosing && m_session->hasUnsavedChanges()) {
-        const DiaryProblem problem = m_session->problem();
-        const int days = int(m_session->unsavedChanges().size());
-        const QString where = problem.reason.isEmpty()
-                ? QDir::toNativeSeparators(m_session->noteFilePath())
-                : problem.reason;
-        const QString informative = days == 1
-                ? tr("What you wrote on one day is still only in the window. %1").arg(where)
-                : tr("What you wrote on %1 days is still only in the window. %2")
-                          .arg(days)
-                          .arg(where);
-        switch (m_dialogs->askAboutUnsavedChanges(this, informative)) {
-        case Dialogs::UnsavedChoice::TryAgain:
-            m_session->tryAgain();
-            continue;
-        case Dialogs::UnsavedChoice::SaveCopy:
-            if (saveCopyOfUnsavedChanges())
-                break;
-            continue;
-        case Dialogs::UnsavedChoice::QuitWithoutSaving:
-            break;
-        case Dialogs::UnsavedChoice::Cancel:
-            event->ignore();
-            return;
-        }
-        break;
+        UnsavedChanges::keepAside(m_session);
+    if (m_askBeforeClosing
+            && !UnsavedChanges::settleBeforeClosing(this, m_session, m_dialogs.get())) {
+        event->ignore();
+        return;
     }
     saveWindowState();
     event->accept();
-}
-
-void MainWindow::keepUnsavedChangesAside()
-{
-    // Nobody to ask: the texts the diary could not take go to a file of their own beside the
-    // default diary, which the log names.
-    QList<penwick::diary::DiaryEntry> days;
-    const QMap<QString, QString> &unsaved = m_session->unsavedChanges();
-    for (auto it = unsaved.cbegin(); it != unsaved.cend(); ++it)
-        days.append({ it.key(), it.value() });
-    const QString path = QDir(penwick::paths::applicationSupport())
-                                 .filePath(QStringLiteral("Hollyfen/Penwick/Unsaved %1.txt")
-                                                   .arg(QDateTime::currentDateTime().toString(
-                                                           QStringLiteral("yyyy-MM-dd HHmmss"))));
-    penwick::makePrivateFolder(QFileInfo(path).absolutePath());
-    const penwick::WriteResult written
-            = penwick::diary::writeTextFile(path, penwick::diary::exportText(days));
-    qCWarning(lcPenwick) << "Ended with changes not stored in the diary; kept in" << path
-                         << (written.ok ? QString() : written.error);
-}
-
-bool MainWindow::saveCopyOfUnsavedChanges()
-{
-    const QString path = m_dialogs->saveFileName(this, tr("Save a Copy As"),
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-            QStringLiteral("Penwick-Unsaved.txt"), tr("Text files (*.txt)"), true);
-    if (path.isEmpty())
-        return false;
-    QList<penwick::diary::DiaryEntry> days;
-    const QMap<QString, QString> &unsaved = m_session->unsavedChanges();
-    for (auto it = unsaved.cbegin(); it != unsaved.cend(); ++it)
-        days.append({ it.key(), it.value() });
-    const penwick::WriteResult written
-            = penwick::diary::writeTextFile(path, penwick::diary::exportText(days));
-    if (!written.ok)
-        m_dialogs->showFailure(this, written.error);
-    return written.ok;
 }
 
 void MainWindow::showAbout()
@@ -641,78 +418,9 @@ void MainWindow::showHelp()
     m_helpWindow->activateWindow();
 }
 
-void MainWindow::showUpdateNotice(const QString &version)
-{
-    auto *notice = new UpdateNotice(version,
-            penwick::help::productPageUrl(penwick::help::siteBaseUrl(), QStringLiteral("Penwick")),
-            this);
-    notice->setObjectName(QStringLiteral("updateNotice"));
-    notice->setAttribute(Qt::WA_DeleteOnClose);
-    notice->show();
-    notice->raise();
-    notice->activateWindow();
-}
-
-// "NU" set and non-zero turns the check off; unset, the build decides.
-bool MainWindow::isUpdateCheckEnabled() const
-{
-    const QVariant noUpdates = m_session->preferences().value(penwick::prefkey::noUpdates);
-    if (!noUpdates.isValid())
-        return PENWICK_UPDATE_CHECK_DEFAULT;
-    return noUpdates.toLongLong() == 0;
-}
-
-void MainWindow::setUpdateCheckEnabled(bool enabled)
-{
-    penwick::Preferences &preferences = m_session->preferences();
-    preferences.setValue(penwick::prefkey::noUpdates, qlonglong(enabled ? 0 : 1));
-    QString error;
-    if (!preferences.sync(&error))
-        statusBar()->showMessage(error);
-}
-
-void MainWindow::watchDiaryFile()
-{
-    const QString path = m_session->noteFilePath();
-    const QString folder = QFileInfo(path).absolutePath();
-    if (path == m_watchedPath && m_fileWatcher->files().contains(path))
-        return;
-    if (!m_fileWatcher->files().isEmpty())
-        m_fileWatcher->removePaths(m_fileWatcher->files());
-    if (!m_fileWatcher->directories().isEmpty())
-        m_fileWatcher->removePaths(m_fileWatcher->directories());
-    if (QFileInfo::exists(path))
-        m_fileWatcher->addPath(path);
-    if (QFileInfo(folder).isDir())
-        m_fileWatcher->addPath(folder);
-    m_watchedPath = path;
-}
-
-// Another program changed the shown day. Its text comes into the editor as one step of the
-// day's undo history, with the cursor kept where it was as closely as the new text allows. When
-// the user's own text replaced it, the other version goes onto the undo history beneath it.
 void MainWindow::showOutsideChange(const QString &text, bool conflict)
 {
-    DiaryEditor *editor = m_ui->editor;
-    const int position = editor->textCursor().position();
-    const QString mine = editor->diaryText();
-    {
-        const QSignalBlocker blocker(editor);
-        auto replaceAll = [editor](const QString &with) {
-            QTextCursor all(editor->document());
-            all.beginEditBlock();
-            all.select(QTextCursor::Document);
-            all.insertText(with);
-            all.endEditBlock();
-        };
-        replaceAll(text);
-        if (conflict)
-            replaceAll(mine);
-    }
-    QTextCursor cursor = editor->textCursor();
-    cursor.setPosition(std::min(position, editor->document()->characterCount() - 1));
-    editor->setTextCursor(cursor);
-    m_ui->actionUndo->setEnabled(editor->document()->isUndoAvailable());
+    m_page->takeOutsideText(text, conflict);
     if (conflict) {
         m_outsideNotice = tr("Another program changed this day while you wrote. Your text is "
                              "kept; Edit > Undo brings back the other version.");
@@ -723,14 +431,12 @@ void MainWindow::showOutsideChange(const QString &text, bool conflict)
 namespace {
 const QString geometryKey = QStringLiteral("window/geometry");
 const QString splitterKey = QStringLiteral("window/splitter");
-const QString zoomKey = QStringLiteral("editor/zoom");
 } // namespace
 
 void MainWindow::restoreWindowState()
 {
     penwick::Preferences &preferences = m_session->preferences();
-    m_zoom = int(preferences.value(zoomKey).toLongLong());
-    zoomEditor(0);
+    m_page->restoreZoom();
     const QRect screenArea = screen()->availableGeometry();
     if (!restoreGeometry(preferences.value(geometryKey).toByteArray())) {
         // a first start fits any screen at any scale
@@ -750,55 +456,6 @@ void MainWindow::saveWindowState()
     penwick::Preferences &preferences = m_session->preferences();
     preferences.setValue(geometryKey, saveGeometry());
     preferences.setValue(splitterKey, m_ui->splitter->saveState());
-    preferences.setValue(zoomKey, qlonglong(m_zoom));
+    m_page->saveZoom();
     preferences.sync();
-}
-
-QFont MainWindow::editorFont() const
-{
-    QFont font = QApplication::font(m_ui->editor);
-    font.setPointSizeF(std::max(6.0, font.pointSizeF() * std::pow(1.15, m_zoom)));
-    return font;
-}
-
-void MainWindow::zoomEditor(int steps)
-{
-    m_zoom = std::clamp(m_zoom + steps, -4, 10);
-    const QFont font = editorFont();
-    m_ui->editor->setFont(font);
-    for (QTextDocument *document : std::as_const(m_dayDocuments))
-        document->setDefaultFont(font);
-}
-
-void MainWindow::showWordCount(const QString &text)
-{
-    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
-    int count = 0;
-    for (qsizetype at = words.toNextBoundary(); at >= 0; at = words.toNextBoundary()) {
-        if (words.boundaryReasons().testFlag(QTextBoundaryFinder::EndOfItem))
-            ++count;
-    }
-    m_wordCount->setText(count == 1 ? tr("1 word") : tr("%1 words").arg(count));
-}
-
-void MainWindow::printDay()
-{
-    QPrinter printer;
-    printer.setDocName(m_ui->dayTitle->text());
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(tr("Print Day"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QTextDocument page;
-    QTextCursor cursor(&page);
-    QTextCharFormat title;
-    QFont titleFont = editorFont();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
-    title.setFont(titleFont);
-    cursor.insertText(m_ui->dayTitle->text() + QStringLiteral("\n\n"), title);
-    QTextCharFormat body;
-    body.setFont(editorFont());
-    cursor.insertText(m_ui->editor->diaryText(), body);
-    page.print(&printer);
 }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QDate>
-#include <QHash>
 #include <QMainWindow>
 #include <QScopedPointer>
 #include <memory>
@@ -15,21 +14,16 @@ class MainWindow;
 }
 namespace penwick::diary {
 class DiarySession;
+class DiaryWatch;
 struct DiaryProblem;
 } // namespace penwick::diary
 namespace penwick::reminder {
 class Reminder;
 }
-namespace penwick::help {
-class UpdateCheck;
-}
 namespace penwick::history {
 class HistoryStore;
 }
 class Dialogs;
-class QFileSystemWatcher;
-class QTimer;
-class QTextDocument;
 class HelpWindow;
 class HistoryDialog;
 class SearchPopover;
@@ -84,33 +78,18 @@ private Q_SLOTS:
     void showAbout();
     void reportReminderFailure(const QString &reason);
     void showOutsideChange(const QString &text, bool conflict);
-    void zoomEditor(int steps);
-    void printDay();
     void showHelp();
-    void showUpdateNotice(const QString &version);
-    void setUpdateCheckEnabled(bool enabled);
 
 protected:
     // Closing with changes not yet stored asks what to do with them.
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    bool saveCopyOfUnsavedChanges();
-    void keepUnsavedChangesAside();
     void createActions();
     void stepDays(int days);
     void stepYears(int years);
-    void selectFirstMatch();
-    void selectMatch(qsizetype from, bool backwards);
-    // Replaces the editor's text without it counting as an edit.
-    void placeText(const QString &text);
-    bool isUpdateCheckEnabled() const;
-    // Watches the note file and its folder, so changes other programs make are seen.
-    void watchDiaryFile();
     void restoreWindowState();
     void saveWindowState();
-    void showWordCount(const QString &text);
-    QFont editorFont() const;
 
     const QScopedPointer<Ui::MainWindow> m_ui;
     penwick::diary::DiarySession *m_session;
@@ -119,14 +98,9 @@ private:
     StorageSheet *m_storageSheet;
     HelpWindow *m_helpWindow = nullptr;
     HistoryDialog *m_historyDialog = nullptr;
-    class SpellingSupport *m_spelling = nullptr;
-    QHash<QDate, QTextDocument *> m_dayDocuments; // each day shown, with its undo history
-    QFileSystemWatcher *m_fileWatcher;
-    QTimer *m_outsideCheck; // a burst of changes on disk is looked at once
-    QString m_watchedPath;
+    penwick::diary::DiaryWatch *m_diaryWatch;
     QString m_outsideNotice; // said over the editor until another day is shown
     bool m_askBeforeClosing = true;
-    int m_zoom = 0; // the editor font's steps from the standard size
-    class QLabel *m_wordCount;
-    penwick::help::UpdateCheck *m_updateCheck;
+    class DayPage *m_page;
+    class UpdateWatch *m_updateWatch;
 };

@@ -1,9 +1,15 @@
 #include "UpdateNotice.h"
 
+#include "help/UpdateCheck.h"
+#include "platform/Preferences.h"
+
+#include <QAction>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -49,4 +55,61 @@ bool UpdateNotice::openProductPage()
     m_address->selectAll();
     m_address->setFocus();
     return false;
+}
+
+UpdateWatch::UpdateWatch(penwick::Preferences &preferences, QWidget *window)
+    : QObject(window)
+    , m_preferences(preferences)
+    , m_window(window)
+    , m_check(new penwick::help::UpdateCheck(this))
+{
+    connect(m_check, &penwick::help::UpdateCheck::newerVersionFound, this,
+            &UpdateWatch::showNotice);
+}
+
+void UpdateWatch::addActionTo(QMenu *menu, QAction *before)
+{
+    auto *action = new QAction(tr("Check for &Updates at Start-up"), this);
+    action->setObjectName(QStringLiteral("actionCheckForUpdates"));
+    action->setCheckable(true);
+    action->setChecked(isEnabled());
+    connect(action, &QAction::toggled, this, &UpdateWatch::setEnabled);
+    menu->insertAction(before, action);
+    menu->insertSeparator(before);
+}
+
+void UpdateWatch::startIfEnabled()
+{
+    if (isEnabled())
+        m_check->start(penwick::help::siteBaseUrl(), QStringLiteral("Penwick"),
+                QCoreApplication::applicationVersion());
+}
+
+// "NU" set and non-zero turns the check off; unset, the build decides.
+bool UpdateWatch::isEnabled() const
+{
+    const QVariant noUpdates = m_preferences.value(penwick::prefkey::noUpdates);
+    if (!noUpdates.isValid())
+        return PENWICK_UPDATE_CHECK_DEFAULT;
+    return noUpdates.toLongLong() == 0;
+}
+
+void UpdateWatch::setEnabled(bool enabled)
+{
+    m_preferences.setValue(penwick::prefkey::noUpdates, qlonglong(enabled ? 0 : 1));
+    QString error;
+    if (!m_preferences.sync(&error))
+        Q_EMIT noticeRaised(error);
+}
+
+void UpdateWatch::showNotice(const QString &version)
+{
+    auto *notice = new UpdateNotice(version,
+            penwick::help::productPageUrl(penwick::help::siteBaseUrl(), QStringLiteral("Penwick")),
+            m_window);
+    notice->setObjectName(QStringLiteral("updateNotice"));
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->show();
+    notice->raise();
+    notice->activateWindow();
 }

@@ -5,8 +5,16 @@
 #include <QDialog>
 #include <QUrl>
 
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
+namespace penwick {
+class Preferences;
+namespace help {
+class UpdateCheck;
+}
+} // namespace penwick
 
 class UpdateNotice : public QDialog
 {
@@ -21,4 +29,27 @@ private:
     QUrl m_productPage;
     QLabel *m_noBrowser;
     QLineEdit *m_address;
+};
+
+// Looks for a newer Penwick once at start-up, when the user lets it, and shows the notice when
+// one is published. Its menu entry turns the look on and off ("NU" in the preferences).
+class UpdateWatch : public QObject
+{
+    Q_OBJECT
+public:
+    UpdateWatch(penwick::Preferences &preferences, QWidget *window);
+    void addActionTo(QMenu *menu, QAction *before);
+    void startIfEnabled();
+
+Q_SIGNALS:
+    void noticeRaised(const QString &text);
+
+private:
+    bool isEnabled() const;
+    void setEnabled(bool enabled);
+    void showNotice(const QString &version);
+
+    penwick::Preferences &m_preferences;
+    QWidget *m_window;
+    penwick::help::UpdateCheck *m_check;
 };

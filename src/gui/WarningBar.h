@@ -9,6 +9,10 @@ namespace Ui {
 class WarningBar;
 }
 
+namespace penwick::diary {
+struct DiaryProblem;
+}
+
 class WarningBar : public QFrame
 {
     Q_OBJECT
@@ -19,6 +23,9 @@ public:
     void showWarning(const QString &text, bool canTryAgain);
     void clearWarning();
     QString text() const;
+    // Why nothing typed can be stored, in the user's words; empty while all is well.
+    static QString textFor(
+            const penwick::diary::DiaryProblem &problem, const QString &noteFilePath);
 
 Q_SIGNALS:
     void tryAgainRequested();

@@ -1,0 +1,36 @@
+// Watches the open diary's file and its folder, so changes other programs make are seen: a
+// burst of changes is looked at once, shortly after it ends, and a file replaced by a rename
+// is watched anew.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QFileSystemWatcher;
+class QTimer;
+
+namespace penwick::diary {
+
+class DiarySession;
+
+class DiaryWatch : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DiaryWatch(DiarySession *session, QObject *parent = nullptr);
+
+    // Watches the session's diary file where it is now (after a move, a new path).
+    void follow();
+
+Q_SIGNALS:
+    // Something changed in the diary's folder; the session has looked at the diary already.
+    void folderChanged(const QString &folder);
+
+private:
+    DiarySession *m_session;
+    QFileSystemWatcher *m_watcher;
+    QTimer *m_settle;
+    QString m_watchedPath;
+};
+
+} // namespace penwick::diary
