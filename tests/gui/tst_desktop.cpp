@@ -1,7 +1,6 @@
 // Penwick as a desktop user meets it: where the keyboard goes, what says which day is open,
-// what the calendar marks, what is remembered, and the results list following the keyword.
+// what the calendar marks, what is remembered.
 #include "WindowTest.h"
-#include "gui/ResultsModel.h"
 
 #include <QApplication>
 
@@ -33,19 +32,6 @@ class tst_Desktop : public QObject, WindowFixture
 private Q_SLOTS:
     void init() { environment().clean(); }
     void cleanup() { m_app.reset(); }
-
-    // A click on a day from the search field puts the keyboard in that day's text.
-    void focusFollowsTheChosenDay()
-    {
-        QVERIFY(writeDiary({ entry("2026-12-01", "Dec 1:") }));
-        launch();
-        m_app->searchField()->setFocus();
-        clickDay(1);
-        QVERIFY(m_app->editor()->hasFocus());
-        QTest::keyClicks(QApplication::focusWidget(), " Morning run");
-        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-12-01", "Dec 1: Morning run") });
-        QCOMPARE(m_app->searchField()->text(), QString());
-    }
 
     // Tab leaves the calendar for its month controls (the arrows walk the days), Ctrl+Tab leaves
     // the editor for the search field, Tab types.
@@ -105,23 +91,6 @@ private Q_SLOTS:
         QCOMPARE(m_app->editor()->font().pointSizeF(), zoomed);
         action("actionActualSize")->trigger();
         QVERIFY(m_app->editor()->font().pointSizeF() < zoomed);
-    }
-
-    // While the list is open it follows the keyword as it is typed, and stands clear of the
-    // calendar.
-    void resultsFollowTheKeyword()
-    {
-        QVERIFY(writeDiary({ entry("2026-12-01", "rain"), entry("2026-12-02", "rain on snow") }));
-        launch();
-        m_app->searchField()->setFocus();
-        QTest::keyClicks(m_app->searchField(), "rain");
-        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
-        QCOMPARE(m_app->resultsView()->model()->rowCount(), 2);
-        QTest::keyClicks(m_app->searchField(), " on");
-        QTRY_COMPARE(m_app->resultsView()->model()->rowCount(), 1);
-        const QRect calendar(m_app->calendarView()->mapTo(&m_app->window, QPoint()),
-                m_app->calendarView()->size());
-        QVERIFY(!m_app->searchPopover()->geometry().intersects(calendar));
     }
 };
 

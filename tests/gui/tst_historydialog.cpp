@@ -1,6 +1,5 @@
 // The history in the real window: a day cleared by mistake, Penwick quit and started again,
 // comes back from the day's history, as one step the editor can undo.
-#include "AnsweringDialogs.h"
 #include "WindowTest.h"
 #include "gui/DiaryEditor.h"
 #include "gui/HistoryDialog.h"
