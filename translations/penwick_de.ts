@@ -89,6 +89,64 @@
     </message>
 </context>
 <context>
+    <name>ConflictCopy</name>
+    <message>
+        <source>The conflict copy %1 cannot be read or is too large; it is left as it is.</source>
+        <translation>Die Konfliktkopie %1 kann nicht gelesen werden oder ist zu groß; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is not a diary Penwick can read; it is left as it is.</source>
+        <translation>Die Konfliktkopie %1 ist kein Tagebuch, das Penwick lesen kann; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The diary cannot be read, so the conflict copy %1 waits beside it.</source>
+        <translation>Das Tagebuch kann nicht gelesen werden, daher wartet die Konfliktkopie %1 daneben.</translation>
+    </message>
+    <message>
+        <source>The diary kept changing, so the conflict copy %1 waits beside it.</source>
+        <translation>Das Tagebuch änderte sich fortwährend, daher wartet die Konfliktkopie %1 daneben.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation>Die Konfliktkopie %1 ist zusammengeführt, konnte aber nicht nach %2 verschoben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyBar</name>
+    <message>
+        <source>Show History</source>
+        <translation>Verlauf zeigen</translation>
+    </message>
+    <message>
+        <source>Merged copies</source>
+        <translation>Zusammengeführte Kopien</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Merged %1, a copy another machine left: %2, %3.</source>
+        <translation>%1 zusammengeführt, eine Kopie von einem anderen Rechner: %2, %3.</translation>
+    </message>
+    <message>
+        <source>1 day came from it</source>
+        <translation>1 Tag kam daraus</translation>
+    </message>
+    <message>
+        <source>%1 days came from it</source>
+        <translation>%1 Tage kamen daraus</translation>
+    </message>
+    <message>
+        <source>1 day had different text, kept in its history</source>
+        <translation>1 Tag hatte einen anderen Text, er steht in seinem Verlauf</translation>
+    </message>
+    <message>
+        <source>%1 days had different text, kept in their history</source>
+        <translation>%1 Tage hatten einen anderen Text, er steht in ihrem Verlauf</translation>
+    </message>
+</context>
+<context>
     <name>DayPage</name>
     <message>
         <source>%1 words</source>

@@ -89,6 +89,64 @@
     </message>
 </context>
 <context>
+    <name>ConflictCopy</name>
+    <message>
+        <source>The conflict copy %1 cannot be read or is too large; it is left as it is.</source>
+        <translation>La copie en conflit %1 est illisible ou trop grande ; elle est laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is not a diary Penwick can read; it is left as it is.</source>
+        <translation>La copie en conflit %1 n’est pas un journal que Penwick sait lire ; elle est laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The diary cannot be read, so the conflict copy %1 waits beside it.</source>
+        <translation>Le journal est illisible, la copie en conflit %1 attend donc à côté.</translation>
+    </message>
+    <message>
+        <source>The diary kept changing, so the conflict copy %1 waits beside it.</source>
+        <translation>Le journal changeait sans cesse, la copie en conflit %1 attend donc à côté.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation>La copie en conflit %1 est fusionnée mais n’a pas pu être déplacée dans %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyBar</name>
+    <message>
+        <source>Show History</source>
+        <translation>Afficher l’historique</translation>
+    </message>
+    <message>
+        <source>Merged copies</source>
+        <translation>Copies fusionnées</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Merged %1, a copy another machine left: %2, %3.</source>
+        <translation>%1 fusionnée, une copie laissée par une autre machine : %2, %3.</translation>
+    </message>
+    <message>
+        <source>1 day came from it</source>
+        <translation>1 jour en provient</translation>
+    </message>
+    <message>
+        <source>%1 days came from it</source>
+        <translation>%1 jours en proviennent</translation>
+    </message>
+    <message>
+        <source>1 day had different text, kept in its history</source>
+        <translation>1 jour avait un autre texte, gardé dans son historique</translation>
+    </message>
+    <message>
+        <source>%1 days had different text, kept in their history</source>
+        <translation>%1 jours avaient un autre texte, gardé dans leur historique</translation>
+    </message>
+</context>
+<context>
     <name>DayPage</name>
     <message>
         <source>%1 words</source>

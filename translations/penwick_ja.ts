@@ -89,6 +89,64 @@
     </message>
 </context>
 <context>
+    <name>ConflictCopy</name>
+    <message>
+        <source>The conflict copy %1 cannot be read or is too large; it is left as it is.</source>
+        <translation>競合コピー %1 は読めないか大きすぎるため、そのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is not a diary Penwick can read; it is left as it is.</source>
+        <translation>競合コピー %1 は Penwick が読める日記ではないため、そのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>The diary cannot be read, so the conflict copy %1 waits beside it.</source>
+        <translation>日記が読めないため、競合コピー %1 はその隣で待機しています。</translation>
+    </message>
+    <message>
+        <source>The diary kept changing, so the conflict copy %1 waits beside it.</source>
+        <translation>日記が変わり続けたため、競合コピー %1 はその隣で待機しています。</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation>競合コピー %1 は統合しましたが、%2 へ移動できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCopyBar</name>
+    <message>
+        <source>Show History</source>
+        <translation>履歴を表示</translation>
+    </message>
+    <message>
+        <source>Merged copies</source>
+        <translation>統合したコピー</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Merged %1, a copy another machine left: %2, %3.</source>
+        <translation>別のマシンが残したコピー %1 を統合しました：%2、%3。</translation>
+    </message>
+    <message>
+        <source>1 day came from it</source>
+        <translation>1 日分を取り込みました</translation>
+    </message>
+    <message>
+        <source>%1 days came from it</source>
+        <translation>%1 日分を取り込みました</translation>
+    </message>
+    <message>
+        <source>1 day had different text, kept in its history</source>
+        <translation>1 日は本文が異なり、その履歴に残しました</translation>
+    </message>
+    <message>
+        <source>%1 days had different text, kept in their history</source>
+        <translation>%1 日は本文が異なり、それぞれの履歴に残しました</translation>
+    </message>
+</context>
+<context>
     <name>DayPage</name>
     <message>
         <source>%1 words</source>

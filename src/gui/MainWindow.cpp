@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "CalendarModel.h"
+#include "ConflictCopyBar.h"
 #include "DayPage.h"
 #include "Dialogs.h"
 #include "HelpWindow.h"
@@ -28,6 +29,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <limits>
 
 using penwick::diary::DiaryProblem;
@@ -126,6 +128,18 @@ void MainWindow::setHistory(penwick::history::HistoryStore *history)
             [this](const QString &notice) { statusBar()->showMessage(notice); });
     connect(m_storageSheet, &StorageSheet::diaryMoved, m_historyDialog,
             &HistoryDialog::followMovedDiary);
+
+    // conflict copies a sync engine leaves are merged; the other texts go into the history
+    m_conflictCopies = new ConflictCopyBar(m_session, history, this);
+    m_ui->editorPaneLayout->insertWidget(2, m_conflictCopies);
+    connect(m_diaryWatch, &penwick::diary::DiaryWatch::folderChanged, m_conflictCopies,
+            &ConflictCopyBar::mergeCopies);
+    connect(m_conflictCopies, &ConflictCopyBar::diaryMerged, this, &MainWindow::showSelectedDay);
+    connect(m_conflictCopies, &ConflictCopyBar::historyRequested, this, [this](QDate day) {
+        chooseDay(day);
+        m_historyDialog->present();
+    });
+    QTimer::singleShot(0, m_conflictCopies, &ConflictCopyBar::mergeCopies); // once started
 }
 
 void MainWindow::createActions()
@@ -303,6 +317,8 @@ void MainWindow::raiseWindow()
 void MainWindow::storeEditorText()
 {
     const QString stored = m_session->storeText(m_ui->editor->diaryText());
+    if (m_conflictCopies)
+        m_conflictCopies->noteTyping();
     m_ui->calendar->model()->setDayHasText(m_session->selectedDay(), !stored.isEmpty());
     m_page->countWords(stored);
     // an open list of results follows the text as it changes: the edited day's row alone

@@ -98,6 +98,7 @@ private:
     StorageSheet *m_storageSheet;
     HelpWindow *m_helpWindow = nullptr;
     HistoryDialog *m_historyDialog = nullptr;
+    class ConflictCopyBar *m_conflictCopies = nullptr;
     penwick::diary::DiaryWatch *m_diaryWatch;
     QString m_outsideNotice; // said over the editor until another day is shown
     bool m_askBeforeClosing = true;

@@ -3,6 +3,7 @@
 #include "WindowTest.h"
 #include "gui/DiaryEditor.h"
 #include "gui/HistoryDialog.h"
+#include "history/Backups.h"
 
 #include <QListWidget>
 #include <QStatusBar>
@@ -100,6 +101,37 @@ private Q_SLOTS:
         QCOMPARE(app.session.noteFilePath(), moved);
         QCOMPARE(app.store.versions(moved, "2026-03-05").value(0).text, "kept!");
         QVERIFY(app.store.versions(notePath(), "2026-03-05").isEmpty());
+    }
+
+    // A conflict copy appearing beside the diary while Penwick runs is merged within two
+    // seconds: the bar says what came in, its button opens the history holding the other text.
+    void conflictCopyIsMergedWhileRunning()
+    {
+        environment().clean();
+        QVERIFY(writeDiary({ entry("2026-03-04", "mine") }));
+        HistoryPenwick app;
+        QTest::qWait(50); // started, with no copy beside the diary
+        const QString copy = QFileInfo(notePath()).absolutePath()
+                + "/note.sync-conflict-20260305-090000-ABCDEF1.plist";
+        QVERIFY(writeAll(copy + ".part",
+                plist::writeXml(QVariantList {
+                        entry("2026-03-04", "theirs"), entry("2026-03-05", "from the laptop") })));
+        QFile part(copy + ".part");
+        QVERIFY(part.open(QIODevice::ReadWrite));
+        QVERIFY(part.setFileTime(
+                QDateTime::currentDateTime().addSecs(-60), QFile::FileModificationTime));
+        QVERIFY(part.rename(copy));
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copy), 2000);
+        QCOMPARE(app.editor()->toPlainText(), "from the laptop");
+        auto *message = app.window.findChild<QLabel *>("conflictCopyMessage");
+        QVERIFY2(message->text().contains("1 day came from it, 1 day had different text"),
+                qPrintable(message->text()));
+        QVERIFY(QFileInfo::exists(history::backupsFolder() + "/" + QFileInfo(copy).fileName()));
+        QTest::mouseClick(
+                app.window.findChild<QPushButton *>("conflictCopyHistoryButton"), Qt::LeftButton);
+        QCOMPARE(app.session.selectedDay(), QDate(2026, 3, 4));
+        QCOMPARE(app.editor()->toPlainText(), "mine");
+        QTRY_COMPARE(app.window.findChild<QListWidget *>("versionList")->count(), 1);
     }
 };
 
