@@ -131,6 +131,9 @@ void readDayOneZip(const QString &path, ImportedDiary &diary)
         const QString memberName = rawName ? QString::fromUtf8(rawName) : QString();
         if (!memberName.endsWith(u".json", Qt::CaseInsensitive))
             continue; // photos and the like: counted through their entries
+        // Finder's resource forks when an export was zipped again on a Mac
+        if (memberName.startsWith(u"__MACOSX/") || memberName.section(u'/', -1).startsWith(u"._"))
+            continue;
         const QString name = path + u'/' + memberName;
         const QJsonObject journal
                 = parsedJsonObject(inflatedMember(archive.get(), index, name, budget), name);

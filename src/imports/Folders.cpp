@@ -112,10 +112,14 @@ void readDiaryFolder(const QString &path, ImportedDiary &diary)
             QStringLiteral("^((\\d{4})-(\\d{2})-(\\d{2}))\\.(md|txt)$"),
             QRegularExpression::CaseInsensitiveOption);
     QStringList names;
-    QDirIterator files(path, QDir::Files);
+    // Subfolders count too: walking millions of them would take as long as files.
+    QDirIterator files(path, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    qint64 seen = 0;
     while (files.hasNext()) {
-        names.append(files.nextFileInfo().fileName());
-        if (names.size() > maxFolderFiles)
+        const QFileInfo file = files.nextFileInfo();
+        if (file.isFile())
+            names.append(file.fileName());
+        if (++seen > maxFolderFiles)
             fail(QCoreApplication::translate(
                     "Import", "%1 holds more than %2 files, more than Penwick imports at once.")
                             .arg(shownName(path))

@@ -33,7 +33,7 @@ void ReadBudget::spend(qint64 bytes)
 QByteArray readBoundedFile(const QString &path, ReadBudget &budget)
 {
     // Only regular files: a FIFO or a device would block or never end.
-    if (!QFileInfo(path).isFile())
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile())
         fail(QCoreApplication::translate("Import", "%1 is not a diary Penwick can import.")
                         .arg(shownName(path)));
     QFile file(path);

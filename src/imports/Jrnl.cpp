@@ -19,14 +19,19 @@ static const QRegularExpression &entryLine()
 
 bool looksLikeJrnlText(const QByteArray &bytes)
 {
-    qsizetype start = 0;
+    qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
         if (end < 0)
             end = bytes.size();
-        const QByteArray line = bytes.mid(start, end - start).trimmed();
-        if (!line.isEmpty())
-            return entryLine().match(QString::fromLatin1(line)).hasMatch();
+        const QByteArray line = bytes.mid(start, end - start);
+        if (!line.trimmed().isEmpty()) {
+            // matched as readJrnlText will: only the line's end is trimmed
+            const QString matched = QString::fromLatin1(line);
+            return entryLine()
+                    .match(matched.endsWith(u'\r') ? matched.chopped(1) : matched)
+                    .hasMatch();
+        }
         start = end + 1;
     }
     return false;
