@@ -332,6 +332,69 @@
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>%1 holds the date %2, which is not a valid day in the years 1 to 9999.</source>
+        <translation>%1 enthält das Datum %2, das kein gültiger Tag in den Jahren 1 bis 9999 ist.</translation>
+    </message>
+    <message>
+        <source>%1 holds an entry that is not in the form Penwick expects.</source>
+        <translation>%1 enthält einen Eintrag, der nicht die Form hat, die Penwick erwartet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than Penwick imports from one file.</source>
+        <translation>%1 ist größer als %2 MiB, mehr als Penwick aus einer Datei importiert.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 files, more than Penwick imports at once.</source>
+        <translation>%1 enthält mehr als %2 Dateien, mehr als Penwick auf einmal importiert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a diary Penwick can import.</source>
+        <translation>%1 ist kein Tagebuch, das Penwick importieren kann.</translation>
+    </message>
+    <message>
+        <source>%1 uses YAML aliases, which Penwick does not read.</source>
+        <translation>%1 verwendet YAML-Aliasse, die Penwick nicht liest.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 YAML nodes, more than Penwick reads.</source>
+        <translation>%1 enthält mehr als %2 YAML-Knoten, mehr als Penwick liest.</translation>
+    </message>
+    <message>
+        <source>daily notes</source>
+        <translation>Tagesnotizen</translation>
+    </message>
+    <message>
+        <source>%1 holds no entries to import.</source>
+        <translation>%1 enthält keine Einträge zum Importieren.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MiB of text for %3, more than Penwick keeps for one day.</source>
+        <translation>%1 enthält für den %3 mehr als %2 MiB Text, mehr als Penwick für einen Tag aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MiB in total, more than Penwick imports at once.</source>
+        <translation>%1 enthält insgesamt mehr als %2 MiB, mehr als Penwick auf einmal importiert.</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 text.</source>
+        <translation>%1 ist kein gültiger UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>%1 holds the time %2, which is not a valid time of day.</source>
+        <translation>%1 enthält die Uhrzeit %2, die keine gültige Tageszeit ist.</translation>
+    </message>
+    <message>
+        <source>%1 is nested deeper than %2 levels, more than Penwick reads.</source>
+        <translation>%1 ist tiefer als %2 Ebenen verschachtelt, tiefer als Penwick liest.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Search</source>

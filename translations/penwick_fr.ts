@@ -332,6 +332,69 @@
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>%1 holds the date %2, which is not a valid day in the years 1 to 9999.</source>
+        <translation>%1 contient la date %2, qui n’est pas un jour valide entre les années 1 et 9999.</translation>
+    </message>
+    <message>
+        <source>%1 holds an entry that is not in the form Penwick expects.</source>
+        <translation>%1 contient une entrée qui n’a pas la forme attendue par Penwick.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than Penwick imports from one file.</source>
+        <translation>%1 dépasse %2 Mio, plus que ce que Penwick importe d’un seul fichier.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 files, more than Penwick imports at once.</source>
+        <translation>%1 contient plus de %2 fichiers, plus que ce que Penwick importe en une fois.</translation>
+    </message>
+    <message>
+        <source>%1 is not a diary Penwick can import.</source>
+        <translation>%1 n’est pas un journal que Penwick sait importer.</translation>
+    </message>
+    <message>
+        <source>%1 uses YAML aliases, which Penwick does not read.</source>
+        <translation>%1 utilise des alias YAML, que Penwick ne lit pas.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 YAML nodes, more than Penwick reads.</source>
+        <translation>%1 contient plus de %2 nœuds YAML, plus que ce que Penwick lit.</translation>
+    </message>
+    <message>
+        <source>daily notes</source>
+        <translation>notes quotidiennes</translation>
+    </message>
+    <message>
+        <source>%1 holds no entries to import.</source>
+        <translation>%1 ne contient aucune entrée à importer.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MiB of text for %3, more than Penwick keeps for one day.</source>
+        <translation>%1 contient plus de %2 Mio de texte pour le %3, plus que ce que Penwick garde pour un jour.</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MiB in total, more than Penwick imports at once.</source>
+        <translation>%1 contient plus de %2 Mio au total, plus que ce que Penwick importe en une fois.</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 text.</source>
+        <translation>%1 n’est pas un texte UTF-8 valide.</translation>
+    </message>
+    <message>
+        <source>%1 holds the time %2, which is not a valid time of day.</source>
+        <translation>%1 contient l’heure %2, qui n’est pas une heure valide.</translation>
+    </message>
+    <message>
+        <source>%1 is nested deeper than %2 levels, more than Penwick reads.</source>
+        <translation>%1 est imbriqué sur plus de %2 niveaux, plus que ce que Penwick lit.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Search</source>

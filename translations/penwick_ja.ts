@@ -331,6 +331,69 @@
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>%1 holds the date %2, which is not a valid day in the years 1 to 9999.</source>
+        <translation>%1 に日付 %2 があります。これは 1 年から 9999 年までの正しい日付ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds an entry that is not in the form Penwick expects.</source>
+        <translation>%1 に Penwick が想定していない形式のエントリがあります。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB, more than Penwick imports from one file.</source>
+        <translation>%1 は %2 MiB を超えています。Penwick が 1 つのファイルから読み込める量を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 files, more than Penwick imports at once.</source>
+        <translation>%1 には %2 個を超えるファイルがあります。Penwick が一度に読み込める数を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 is not a diary Penwick can import.</source>
+        <translation>%1 は Penwick が読み込める日記ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 uses YAML aliases, which Penwick does not read.</source>
+        <translation>%1 は YAML のエイリアスを使っています。Penwick はエイリアスを読み込みません。</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 YAML nodes, more than Penwick reads.</source>
+        <translation>%1 には %2 個を超える YAML ノードがあります。Penwick が読み込める数を超えています。</translation>
+    </message>
+    <message>
+        <source>daily notes</source>
+        <translation>日ごとのノート</translation>
+    </message>
+    <message>
+        <source>%1 holds no entries to import.</source>
+        <translation>%1 には読み込むエントリがありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MiB of text for %3, more than Penwick keeps for one day.</source>
+        <translation>%1 には %3 の文章が %2 MiB を超えてあります。Penwick が 1 日分として保存できる量を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MiB in total, more than Penwick imports at once.</source>
+        <translation>%1 は合計で %2 MiB を超えています。Penwick が一度に読み込める量を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 is not valid UTF-8 text.</source>
+        <translation>%1 は正しい UTF-8 のテキストではありません。</translation>
+    </message>
+    <message>
+        <source>%1 holds the time %2, which is not a valid time of day.</source>
+        <translation>%1 に時刻 %2 があります。これは正しい時刻ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is nested deeper than %2 levels, more than Penwick reads.</source>
+        <translation>%1 は %2 階層より深く入れ子になっています。Penwick が読み込める深さを超えています。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Search</source>
