@@ -233,6 +233,37 @@
     </message>
 </context>
 <context>
+    <name>DiaryImport</name>
+    <message>
+        <source>&amp;Import from Another Diary…</source>
+        <translation>Aus anderem Tagebuch &amp;importieren …</translation>
+    </message>
+    <message>
+        <source>jrnl, RedNotebook, Day One, or a folder of daily notes (choose any of its files)</source>
+        <translation>jrnl, RedNotebook, Day One oder ein Ordner mit Tagesnotizen (eine beliebige Datei darin wählen)</translation>
+    </message>
+    <message>
+        <source>Import from Another Diary</source>
+        <translation>Aus anderem Tagebuch importieren</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: your latest changes are not stored yet. %1</source>
+        <translation>Nichts wurde importiert: Ihre letzten Änderungen sind noch nicht gespeichert. %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Imported 1 day from %1.</source>
+        <translation>1 Tag aus %1 importiert.</translation>
+    </message>
+    <message>
+        <source>Imported %1 days from %2.</source>
+        <translation>%1 Tage aus %2 importiert.</translation>
+    </message>
+</context>
+<context>
     <name>DiaryStorage</name>
     <message>
         <source>%1 is the diary Penwick has open. Choose another file.</source>
@@ -392,6 +423,46 @@
     <message>
         <source>%1 is nested deeper than %2 levels, more than Penwick reads.</source>
         <translation>%1 ist tiefer als %2 Ebenen verschachtelt, tiefer als Penwick liest.</translation>
+    </message>
+    <message>
+        <source>Handed to the running Penwick, which imports it now.</source>
+        <translation>An das laufende Penwick übergeben, das jetzt importiert.</translation>
+    </message>
+    <message>
+        <source>Imported %1 days from %2.</source>
+        <translation>%1 Tage aus %2 importiert.</translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1 to import into.</source>
+        <translation>Unter %1 gibt es keine Tagebuchdatei, in die importiert werden kann.</translation>
+    </message>
+    <message>
+        <source>Every day from %1 is here already: nothing to import.</source>
+        <translation>Jeder Tag aus %1 ist schon hier: nichts zu importieren.</translation>
+    </message>
+    <message>
+        <source>Import 1 day from %1?</source>
+        <translation>1 Tag aus %1 importieren?</translation>
+    </message>
+    <message>
+        <source>Import %1 days from %2?</source>
+        <translation>%1 Tage aus %2 importieren?</translation>
+    </message>
+    <message>
+        <source>1 of them already has text here; the imported text will be added below it.</source>
+        <translation>1 davon hat hier schon Text; der importierte Text wird darunter angefügt.</translation>
+    </message>
+    <message>
+        <source>%1 of them already have text here; the imported text will be added below it.</source>
+        <translation>%1 davon haben hier schon Text; der importierte Text wird darunter angefügt.</translation>
+    </message>
+    <message>
+        <source>%1 photos, recordings and other attachments are left out.</source>
+        <translation>%1 Fotos, Aufnahmen und andere Anhänge werden ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The diary changed while the import was prepared; nothing was imported. Try the import again.</source>
+        <translation>Das Tagebuch hat sich während der Vorbereitung geändert; nichts wurde importiert. Versuchen Sie den Import erneut.</translation>
     </message>
 </context>
 <context>
@@ -594,6 +665,22 @@
     <message>
         <source>Clicking on x in the search box will delete the list.</source>
         <translation>Ein Klick auf das x im Suchfeld leert die Liste.</translation>
+    </message>
+    <message>
+        <source>Coming from another diary</source>
+        <translation>Aus einem anderen Tagebuch kommen</translation>
+    </message>
+    <message>
+        <source>File &gt; Import from Another Diary… reads a jrnl file (text or JSON), a Day One export (.zip or .json), a RedNotebook folder or a folder of daily notes named by date (choose any of its files). Penwick says how many days it brings in before anything changes; text already on a day stays, and the imported text is added below it. Each imported day keeps its earlier text in Edit &gt; History of This Day.</source>
+        <translation>Datei &gt; Aus anderem Tagebuch importieren … liest eine jrnl-Datei (Text oder JSON), einen Day-One-Export (.zip oder .json), einen RedNotebook-Ordner oder einen Ordner mit nach Datum benannten Tagesnotizen (eine beliebige Datei darin wählen). Penwick sagt, wie viele Tage es übernimmt, bevor sich etwas ändert; vorhandener Text eines Tages bleibt, der importierte wird darunter angefügt. Jeder importierte Tag behält seinen früheren Text unter Bearbeiten &gt; Verlauf dieses Tages.</translation>
+    </message>
+    <message>
+        <source>One diary on several machines</source>
+        <translation>Ein Tagebuch auf mehreren Rechnern</translation>
+    </message>
+    <message>
+        <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
+        <translation>Legen Sie das Tagebuch in einen Ordner, den Ihr Synchronisationsprogramm (Syncthing, Nextcloud, Dropbox) teilt. Haben zwei Rechner es zwischen zwei Abgleichen geändert, führt Penwick die Konfliktkopie, die das Programm hinterlässt, Tag für Tag zusammen: der andere Text eines Tages kommt in seinen Verlauf, die Kopie in den Ordner Backups.</translation>
     </message>
 </context>
 <context>

@@ -233,6 +233,37 @@
     </message>
 </context>
 <context>
+    <name>DiaryImport</name>
+    <message>
+        <source>&amp;Import from Another Diary…</source>
+        <translation>&amp;Importer depuis un autre journal…</translation>
+    </message>
+    <message>
+        <source>jrnl, RedNotebook, Day One, or a folder of daily notes (choose any of its files)</source>
+        <translation>jrnl, RedNotebook, Day One ou un dossier de notes quotidiennes (choisissez l’un de ses fichiers)</translation>
+    </message>
+    <message>
+        <source>Import from Another Diary</source>
+        <translation>Importer depuis un autre journal</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: your latest changes are not stored yet. %1</source>
+        <translation>Rien n’a été importé : vos dernières modifications ne sont pas encore enregistrées. %1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Imported 1 day from %1.</source>
+        <translation>1 jour importé depuis %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 days from %2.</source>
+        <translation>%1 jours importés depuis %2.</translation>
+    </message>
+</context>
+<context>
     <name>DiaryStorage</name>
     <message>
         <source>%1 is the diary Penwick has open. Choose another file.</source>
@@ -392,6 +423,46 @@
     <message>
         <source>%1 is nested deeper than %2 levels, more than Penwick reads.</source>
         <translation>%1 est imbriqué sur plus de %2 niveaux, plus que ce que Penwick lit.</translation>
+    </message>
+    <message>
+        <source>Handed to the running Penwick, which imports it now.</source>
+        <translation>Confié au Penwick en cours d’exécution, qui l’importe maintenant.</translation>
+    </message>
+    <message>
+        <source>Imported %1 days from %2.</source>
+        <translation>%1 jours importés depuis %2.</translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1 to import into.</source>
+        <translation>Il n’y a pas de fichier de journal à %1 dans lequel importer.</translation>
+    </message>
+    <message>
+        <source>Every day from %1 is here already: nothing to import.</source>
+        <translation>Chaque jour de %1 est déjà ici : rien à importer.</translation>
+    </message>
+    <message>
+        <source>Import 1 day from %1?</source>
+        <translation>Importer 1 jour depuis %1 ?</translation>
+    </message>
+    <message>
+        <source>Import %1 days from %2?</source>
+        <translation>Importer %1 jours depuis %2 ?</translation>
+    </message>
+    <message>
+        <source>1 of them already has text here; the imported text will be added below it.</source>
+        <translation>1 d’entre eux a déjà du texte ici ; le texte importé sera ajouté en dessous.</translation>
+    </message>
+    <message>
+        <source>%1 of them already have text here; the imported text will be added below it.</source>
+        <translation>%1 d’entre eux ont déjà du texte ici ; le texte importé sera ajouté en dessous.</translation>
+    </message>
+    <message>
+        <source>%1 photos, recordings and other attachments are left out.</source>
+        <translation>%1 photos, enregistrements et autres pièces jointes sont laissés de côté.</translation>
+    </message>
+    <message>
+        <source>The diary changed while the import was prepared; nothing was imported. Try the import again.</source>
+        <translation>Le journal a changé pendant la préparation ; rien n’a été importé. Relancez l’importation.</translation>
     </message>
 </context>
 <context>
@@ -594,6 +665,22 @@
     <message>
         <source>Clicking on x in the search box will delete the list.</source>
         <translation>Un clic sur le x du champ de recherche vide la liste.</translation>
+    </message>
+    <message>
+        <source>Coming from another diary</source>
+        <translation>Venir d’un autre journal</translation>
+    </message>
+    <message>
+        <source>File &gt; Import from Another Diary… reads a jrnl file (text or JSON), a Day One export (.zip or .json), a RedNotebook folder or a folder of daily notes named by date (choose any of its files). Penwick says how many days it brings in before anything changes; text already on a day stays, and the imported text is added below it. Each imported day keeps its earlier text in Edit &gt; History of This Day.</source>
+        <translation>Fichier &gt; Importer depuis un autre journal… lit un fichier jrnl (texte ou JSON), un export Day One (.zip ou .json), un dossier RedNotebook ou un dossier de notes quotidiennes nommées par date (choisissez l’un de ses fichiers). Penwick indique combien de jours il apporte avant que rien ne change ; le texte déjà présent reste, et le texte importé est ajouté en dessous. Chaque jour importé garde son texte antérieur dans Édition &gt; Historique de ce jour.</translation>
+    </message>
+    <message>
+        <source>One diary on several machines</source>
+        <translation>Un journal sur plusieurs machines</translation>
+    </message>
+    <message>
+        <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
+        <translation>Placez le journal dans un dossier que votre outil de synchronisation (Syncthing, Nextcloud, Dropbox) partage. Quand deux machines l’ont modifié entre deux synchronisations, Penwick fusionne jour par jour la copie en conflit que l’outil laisse : l’autre texte d’un jour va dans son historique, et la copie dans le dossier Backups.</translation>
     </message>
 </context>
 <context>

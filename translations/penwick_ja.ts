@@ -233,6 +233,37 @@
     </message>
 </context>
 <context>
+    <name>DiaryImport</name>
+    <message>
+        <source>&amp;Import from Another Diary…</source>
+        <translation>他の日記から読み込む(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>jrnl, RedNotebook, Day One, or a folder of daily notes (choose any of its files)</source>
+        <translation>jrnl、RedNotebook、Day One、または日付ごとのメモのフォルダー（その中のどれかのファイルを選びます）</translation>
+    </message>
+    <message>
+        <source>Import from Another Diary</source>
+        <translation>他の日記から読み込む</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: your latest changes are not stored yet. %1</source>
+        <translation>読み込みませんでした。最新の変更がまだ保存されていません。%1</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>読み込む</translation>
+    </message>
+    <message>
+        <source>Imported 1 day from %1.</source>
+        <translation>%1 から 1 日分を読み込みました。</translation>
+    </message>
+    <message>
+        <source>Imported %1 days from %2.</source>
+        <translation>%2 から %1 日分を読み込みました。</translation>
+    </message>
+</context>
+<context>
     <name>DiaryStorage</name>
     <message>
         <source>%1 is the diary Penwick has open. Choose another file.</source>
@@ -391,6 +422,46 @@
     <message>
         <source>%1 is nested deeper than %2 levels, more than Penwick reads.</source>
         <translation>%1 は %2 階層より深く入れ子になっています。Penwick が読み込める深さを超えています。</translation>
+    </message>
+    <message>
+        <source>Handed to the running Penwick, which imports it now.</source>
+        <translation>実行中の Penwick に渡しました。今から読み込みます。</translation>
+    </message>
+    <message>
+        <source>Imported %1 days from %2.</source>
+        <translation>%2 から %1 日分を読み込みました。</translation>
+    </message>
+    <message>
+        <source>There is no diary file at %1 to import into.</source>
+        <translation>%1 に読み込み先の日記ファイルがありません。</translation>
+    </message>
+    <message>
+        <source>Every day from %1 is here already: nothing to import.</source>
+        <translation>%1 の日はすべてすでにあります。読み込むものはありません。</translation>
+    </message>
+    <message>
+        <source>Import 1 day from %1?</source>
+        <translation>%1 から 1 日分を読み込みますか？</translation>
+    </message>
+    <message>
+        <source>Import %1 days from %2?</source>
+        <translation>%2 から %1 日分を読み込みますか？</translation>
+    </message>
+    <message>
+        <source>1 of them already has text here; the imported text will be added below it.</source>
+        <translation>そのうち 1 日にはすでに本文があります。読み込んだ本文はその下に加えます。</translation>
+    </message>
+    <message>
+        <source>%1 of them already have text here; the imported text will be added below it.</source>
+        <translation>そのうち %1 日にはすでに本文があります。読み込んだ本文はその下に加えます。</translation>
+    </message>
+    <message>
+        <source>%1 photos, recordings and other attachments are left out.</source>
+        <translation>写真・録音などの添付 %1 件は読み込みません。</translation>
+    </message>
+    <message>
+        <source>The diary changed while the import was prepared; nothing was imported. Try the import again.</source>
+        <translation>準備中に日記が変わったため、読み込みませんでした。もう一度読み込んでください。</translation>
     </message>
 </context>
 <context>
@@ -593,6 +664,22 @@
     <message>
         <source>Clicking on x in the search box will delete the list.</source>
         <translation>検索欄の × をクリックすると一覧が消えます。</translation>
+    </message>
+    <message>
+        <source>Coming from another diary</source>
+        <translation>他の日記から移る</translation>
+    </message>
+    <message>
+        <source>File &gt; Import from Another Diary… reads a jrnl file (text or JSON), a Day One export (.zip or .json), a RedNotebook folder or a folder of daily notes named by date (choose any of its files). Penwick says how many days it brings in before anything changes; text already on a day stays, and the imported text is added below it. Each imported day keeps its earlier text in Edit &gt; History of This Day.</source>
+        <translation>ファイル &gt; 他の日記から読み込む… は jrnl のファイル（テキストまたは JSON）、Day One の書き出し（.zip または .json）、RedNotebook のフォルダー、日付名のメモのフォルダー（その中のどれかのファイルを選びます）を読み込みます。何かを変える前に、何日分を取り込むかを示します。その日にある本文は残り、読み込んだ本文はその下に加わります。読み込んだ日の以前の本文は 編集 &gt; この日の履歴 に残ります。</translation>
+    </message>
+    <message>
+        <source>One diary on several machines</source>
+        <translation>複数のマシンで一つの日記</translation>
+    </message>
+    <message>
+        <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
+        <translation>同期ツール（Syncthing、Nextcloud、Dropbox）が共有するフォルダーに日記を置いてください。二つのマシンが同期の合間にそれを変えたとき、Penwick はツールが残す競合コピーを日ごとに統合します。ある日のもう一方の本文はその日の履歴に、コピーは Backups フォルダーに入ります。</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,16 @@
 #include "diary/DiarySession.h"
 #include "gui/AppIcon.h"
 #include "gui/MainWindow.h"
+#include "history/Backups.h"
 #include "history/HistoryStore.h"
+#include "imports/ImportIntoDiary.h"
 #include "platform/CommandRunner.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "reminder/Reminder.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -32,6 +35,53 @@ bool hasDisplay()
 #endif
 }
 
+void setUpApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Hollyfen"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PENWICK_VERSION));
+}
+
+// penwick --import PATH: the same question the window asks, printed, then the import without
+// asking, with no display needed. A running Penwick on the same diary is handed the import, so
+// that only one process writes the file.
+int importFromCommandLine(const QString &source)
+{
+    penwick::diary::DiarySession session;
+    session.open(); // a missing diary is started, as the window starts it
+    const QString diaryPath = session.noteFilePath();
+    const penwick::imports::ImportPlan plan = penwick::imports::planImport(source, diaryPath);
+    if (!plan.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(plan.error));
+        return 2;
+    }
+    std::printf("%s\n", qPrintable(penwick::imports::importQuestion(plan)));
+    if (plan.changes.isEmpty())
+        return 0;
+    penwick::SingleInstance instance(diaryPath);
+    if (!instance.claim(QFileInfo(source).absoluteFilePath())) {
+        if (!instance.errorString().isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(instance.errorString()));
+            return 1;
+        }
+        std::printf("%s\n",
+                qPrintable(QCoreApplication::translate(
+                        "Import", "Handed to the running Penwick, which imports it now.")));
+        return 0;
+    }
+    penwick::history::HistoryStore history;
+    const QString error = penwick::imports::applyImport(
+            plan, diaryPath, &history, penwick::history::backupsFolder());
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("%s\n",
+            qPrintable(QCoreApplication::translate("Import", "Imported %1 days from %2.")
+                               .arg(QLocale().toString(int(plan.changes.size())), plan.kind)));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -42,6 +92,17 @@ int main(int argc, char *argv[])
     // system when freed (glibc would otherwise raise its threshold and keep them in the heap).
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
 #endif
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "--import") == 0) {
+            QCoreApplication app(argc, argv);
+            setUpApplication();
+            QTranslator translator;
+            if (translator.load(QLocale(), QStringLiteral("penwick"), QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+                QCoreApplication::installTranslator(&translator);
+            return importFromCommandLine(QString::fromLocal8Bit(argv[i + 1]));
+        }
+    }
     if (!hasDisplay()) {
         std::fputs("Penwick needs a graphical display: start it from a desktop session (no DISPLAY "
                    "or WAYLAND_DISPLAY is set).\n",
@@ -54,9 +115,7 @@ int main(int argc, char *argv[])
     penwick::QuitSignals quitSignals;
     QObject::connect(&quitSignals, &penwick::QuitSignals::quitRequested, &app,
             [] { QCoreApplication::exit(0); });
-    QApplication::setApplicationName(QStringLiteral("Penwick"));
-    QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
-    QApplication::setApplicationVersion(QStringLiteral(PENWICK_VERSION));
+    setUpApplication();
     QApplication::setDesktopFileName(penwick::reminder::agentLabel);
     QApplication::setWindowIcon(penwickIcon());
 
@@ -89,6 +148,9 @@ int main(int argc, char *argv[])
     window.setHistory(&history);
     QObject::connect(
             &instance, &penwick::SingleInstance::raiseRequested, &window, &MainWindow::raiseWindow);
+    // answered first, imported after: a long import keeps no later launch waiting
+    QObject::connect(&instance, &penwick::SingleInstance::importRequested, &window,
+            &MainWindow::importDiary, Qt::QueuedConnection);
     QObject::disconnect(&quitSignals, nullptr, &app, nullptr);
     QObject::connect(&quitSignals, &penwick::QuitSignals::quitRequested, &window,
             &MainWindow::quitWithoutAsking);

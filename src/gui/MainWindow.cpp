@@ -4,6 +4,7 @@
 #include "ConflictCopyBar.h"
 #include "DayPage.h"
 #include "Dialogs.h"
+#include "DiaryImport.h"
 #include "HelpWindow.h"
 #include "HistoryDialog.h"
 #include "SearchPopover.h"
@@ -117,6 +118,8 @@ void MainWindow::setDialogs(std::unique_ptr<Dialogs> dialogs)
 {
     m_dialogs = std::move(dialogs);
     m_storageSheet->setDialogs(m_dialogs.get());
+    if (m_import)
+        m_import->setDialogs(m_dialogs.get());
 }
 
 void MainWindow::setHistory(penwick::history::HistoryStore *history)
@@ -140,6 +143,19 @@ void MainWindow::setHistory(penwick::history::HistoryStore *history)
         m_historyDialog->present();
     });
     QTimer::singleShot(0, m_conflictCopies, &ConflictCopyBar::mergeCopies); // once started
+
+    m_import = new DiaryImport(m_session, history, m_dialogs.get(), this);
+    const QList<QAction *> file = m_ui->menuFile->actions();
+    m_import->addActionTo(m_ui->menuFile, file.value(file.indexOf(m_ui->actionExportAsText) + 1));
+    connect(m_import, &DiaryImport::diaryChanged, this, &MainWindow::showSelectedDay);
+    connect(m_import, &DiaryImport::noticeRaised, statusBar(),
+            [this](const QString &text) { statusBar()->showMessage(text); });
+}
+
+void MainWindow::importDiary(const QString &source)
+{
+    if (m_import)
+        m_import->importFrom(source, false);
 }
 
 void MainWindow::createActions()

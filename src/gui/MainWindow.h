@@ -60,6 +60,8 @@ public Q_SLOTS:
     void goToDate();
     void showNextDay();
     void raiseWindow();
+    // Imports another program's diary as the command line asked, without asking again.
+    void importDiary(const QString &source);
     // A day chosen to write in: shown, with the keyboard in the editor at the end of its text.
     void chooseDay(QDate day);
     void focusEditor();
@@ -99,6 +101,7 @@ private:
     HelpWindow *m_helpWindow = nullptr;
     HistoryDialog *m_historyDialog = nullptr;
     class ConflictCopyBar *m_conflictCopies = nullptr;
+    class DiaryImport *m_import = nullptr;
     penwick::diary::DiaryWatch *m_diaryWatch;
     QString m_outsideNotice; // said over the editor until another day is shown
     bool m_askBeforeClosing = true;

@@ -19,6 +19,19 @@ const char *const paragraphs[] = {
             "the other date, you can jump to that date's diary."),
     QT_TRANSLATE_NOOP(
             "Manual", "When you write text on the diary space, it will be automatically saved."),
+    QT_TRANSLATE_NOOP("Manual", "Coming from another diary"),
+    QT_TRANSLATE_NOOP("Manual",
+            "File > Import from Another Diary… reads a jrnl file (text or JSON), a Day One export "
+            "(.zip or .json), a RedNotebook folder or a folder of daily notes named by date "
+            "(choose any of its files). Penwick says how many days it brings in before anything "
+            "changes; text already on a day stays, and the imported text is added below it. "
+            "Each imported day keeps its earlier text in Edit > History of This Day."),
+    QT_TRANSLATE_NOOP("Manual", "One diary on several machines"),
+    QT_TRANSLATE_NOOP("Manual",
+            "Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) "
+            "shares. When two machines changed it between two syncs, Penwick merges the "
+            "conflict copy the tool leaves, day by day: the other text of a day goes into its "
+            "history, and the copy into the Backups folder."),
     QT_TRANSLATE_NOOP("Manual", "Searches"),
     QT_TRANSLATE_NOOP("Manual",
             "When you write a single keyword inside the search box, left below, and hit return/ "

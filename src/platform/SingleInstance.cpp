@@ -78,7 +78,7 @@ QString SingleInstance::runtimeFolder(QString *error)
     return {};
 }
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(const QString &importPath)
 {
     const QString folder = runtimeFolder(&m_error);
     if (folder.isEmpty())
@@ -96,7 +96,14 @@ bool SingleInstance::claim()
         connect(m_server, &QLocalServer::newConnection, this, [this] {
             while (QLocalSocket *socket = m_server->nextPendingConnection()) {
                 connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                    if (socket->readAll().contains("raise")) {
+                    const QByteArray message = socket->readAll();
+                    if (message.startsWith("import ")) {
+                        const QString path = QString::fromUtf8(message.mid(7).trimmed());
+                        qCInfo(lcPenwick) << "Another launch asked to import" << path;
+                        Q_EMIT importRequested(path);
+                        socket->write(raisedAnswer);
+                        socket->flush();
+                    } else if (message.contains("raise")) {
                         qCInfo(lcPenwick) << "Another launch asked to raise the window";
                         Q_EMIT raiseRequested();
                         socket->write(raisedAnswer);
@@ -116,7 +123,8 @@ bool SingleInstance::claim()
         QLocalSocket socket;
         socket.connectToServer(socketPath);
         if (socket.waitForConnected(int(std::max<qint64>(1, deadline.remainingTime())))) {
-            socket.write(raiseMessage);
+            socket.write(importPath.isEmpty() ? QByteArray(raiseMessage)
+                                              : "import " + importPath.toUtf8() + '\n');
             socket.waitForBytesWritten(int(std::max<qint64>(1, deadline.remainingTime())));
             while (!deadline.hasExpired() && !socket.readAll().contains("raised"))
                 socket.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));

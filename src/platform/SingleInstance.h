@@ -25,7 +25,8 @@ public:
 
     // True when this process is the one to run. Otherwise the running one has been asked to
     // raise its window (or could not be reached: see errorString) and this one should quit.
-    bool claim();
+    // With importPath, the running one is asked to import that diary instead.
+    bool claim(const QString &importPath = {});
     QString errorString() const { return m_error; }
 
     // The name both processes derive from the diary: its canonical path, symlinks resolved.
@@ -37,6 +38,7 @@ public:
 
 Q_SIGNALS:
     void raiseRequested();
+    void importRequested(const QString &path);
 
 private:
     QString m_key;

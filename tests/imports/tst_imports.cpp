@@ -1,5 +1,6 @@
 // Reading other programs' diaries from small samples written here, and refusing hostile ones.
 #include "TestEnvironment.h"
+#include "history/HistoryStore.h"
 #include "imports/ForeignDiary.h"
 
 #include <QCoreApplication>
@@ -210,6 +211,58 @@ private Q_SLOTS:
         QVERIFY2(diary.error.contains(error), qPrintable(diary.error));
         QVERIFY(diary.entries.isEmpty());
         QCOMPARE(diary.attachmentsLeftOut, 0);
+    }
+
+    // Into the diary: days appended to, every changed day in the history, a backup first;
+    // from the command line, with no display, the same question printed and the exit code.
+    void importsFromTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a jrnl file") << "j.txt" << 0 << "Import 2 days from jrnl? 1 of them";
+        QTest::newRow("the same again") << "j.txt" << 0 << "here already: nothing to import";
+        QTest::newRow("no diary") << "other.txt" << 2 << "is not a diary Penwick can import";
+        QTest::newRow("missing") << "gone.txt" << 2 << "cannot be read";
+    }
+    void importsFromTheCommandLine()
+    {
+        QFETCH(QString, source);
+        const QString folder = penwick::test::environment().home();
+        const QString diary
+                = penwick::test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
+        if (QTest::currentDataTag() == QLatin1String("a jrnl file")) {
+            plant(folder,
+                    { { "j.txt", "[2024-03-01 09:15] Run\n5k.\n[2024-03-02 07:00] Rain\n" },
+                            { "other.txt", "Dear diary" } });
+            QVERIFY(penwick::test::writeAll(diary,
+                    "<plist><array><dict><key>date</key><string>2024-03-01</string>"
+                    "<key>text</key><string>mine</string></dict></array></plist>"));
+        }
+        QProcess penwick;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        penwick.setProcessEnvironment(env);
+        penwick.start(PENWICK_EXECUTABLE, { "--import", folder + "/" + source });
+        QVERIFY(penwick.waitForFinished(30000));
+        QTEST(penwick.exitCode(), "exitCode");
+        QFETCH(QString, said);
+        const QString output = QString::fromUtf8(
+                penwick.readAllStandardOutput() + penwick.readAllStandardError());
+        QVERIFY2(output.contains(said), qPrintable(output));
+        const QByteArray stored = penwick::test::readAll(diary);
+        QVERIFY(stored.contains("<string>mine\n\n09:15 Run\n5k.</string>"));
+        QVERIFY(stored.contains("<string>07:00 Rain</string>"));
+        penwick::history::HistoryStore history(
+                penwick::test::environment().dataHome() + "/Hollyfen/Penwick/history.sqlite");
+        const auto versions = history.versions(penwick::history::diaryKeyPath(diary), "2024-03-01");
+        QCOMPARE(versions.size(), 2); // as it was, and as the import left it
+        QCOMPARE(versions.first().origin, penwick::history::Origin::Imported);
+        QCOMPARE(QDir(penwick::test::environment().dataHome() + "/Hollyfen/Penwick/Backups")
+                         .entryList(QDir::Files)
+                         .size(),
+                1);
     }
 };
 
