@@ -151,15 +151,20 @@ CopyMerge mergeConflictCopy(const QString &diaryPath, const QString &copyPath,
                         result.copyName);
         if (history)
             history->flush();
-        const WriteResult written = replaceFileAtomically(
-                diaryPath, { plist::writeXml(merge.entries) }, &diaryRead.identity);
+        result.daysFromCopy = merge.daysFromCopy;
+        result.conflicts = merge.conflicts;
+        const QByteArray bytes = plist::writeXml(merge.entries);
+        if (bytes == diaryRead.bytes) { // the diary holds the merge already (the other machine's)
+            merged = true;
+            break;
+        }
+        const WriteResult written
+                = replaceFileAtomically(diaryPath, { bytes }, &diaryRead.identity);
         if (!written.ok && !written.changedMeanwhile) {
             result.error = written.error;
             return result;
         }
         merged = written.ok;
-        result.daysFromCopy = merge.daysFromCopy;
-        result.conflicts = merge.conflicts;
     }
     if (!merged) {
         result.error = QCoreApplication::translate(
