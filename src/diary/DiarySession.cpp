@@ -118,14 +118,49 @@ void DiarySession::checkForOutsideChanges()
     const QString key = dayKey(m_selectedDay);
     if (!before || !before->outcome().ok() || !now.outcome().ok())
         return; // a diary that became readable or unreadable: the problem says so
+    const QMap<QString, QString> keptNewer = keepNewerThanStale(*before, now);
     const QString text = now.textOf(key);
-    if (text == before->textOf(key))
+    if (text == before->textOf(key) || keptNewer.contains(key))
         return;
     const auto unsaved = m_unsaved.constFind(key);
     if (unsaved == m_unsaved.cend())
         Q_EMIT selectedDayChangedOutside(text, false);
     else if (*unsaved != text)
         Q_EMIT selectedDayChangedOutside(text, true); // the user's text is on its way over it
+}
+
+QMap<QString, QString> DiarySession::keepNewerThanStale(
+        const DiarySnapshot &before, const DiarySnapshot &now)
+{
+    QMap<QString, QString> newer;
+    if (!m_isStale)
+        return newer;
+    const auto firstTexts = [](const DiarySnapshot &file) {
+        QMap<QString, QString> texts;
+        for (const QVariant &entry : parseNoteBytes(file.bytes()).entries) {
+            const QVariantMap map = entry.toMap();
+            if (isDiaryEntry(entry)
+                    && !texts.contains(map.value(QStringLiteral("date")).toString()))
+                texts.insert(map.value(QStringLiteral("date")).toString(),
+                        map.value(QStringLiteral("text")).toString());
+        }
+        return texts;
+    };
+    const QMap<QString, QString> was = firstTexts(before);
+    const QMap<QString, QString> is = firstTexts(now);
+    for (auto it = was.cbegin(); it != was.cend(); ++it) {
+        const QString outside = is.value(it.key());
+        if (outside != it.value() && !m_unsaved.contains(it.key()) && m_isStale(it.key(), outside))
+            newer.insert(it.key(), it.value());
+    }
+    if (newer.isEmpty())
+        return newer;
+    qCInfo(lcPenwick) << "An earlier version of" << newer.size()
+                      << "days came back from outside; the newer text is kept";
+    for (auto it = newer.cbegin(); it != newer.cend(); ++it)
+        m_unsaved.insert(it.key(), it.value());
+    m_writer->store(noteFilePath(), newer);
+    return newer;
 }
 
 QString DiarySession::textOf(QDate day)

@@ -102,6 +102,11 @@ public:
     using TextObserver = std::function<void(
             const QString &dayKey, const QString &previousText, const QString &newText)>;
     void setTextObserver(TextObserver observer) { m_textObserver = std::move(observer); }
+    // Whether Penwick itself stored text for the day before (the history knows). A text coming
+    // back from outside that is one of these is stale: a sync engine delivering a version this
+    // machine wrote earlier. The newer text then stays and is written back.
+    using StaleTextCheck = std::function<bool(const QString &dayKey, const QString &text)>;
+    void setStaleTextCheck(StaleTextCheck check) { m_isStale = std::move(check); }
 
     DiaryProblem problem() const { return m_problem; }
     Preferences &preferences() const { return *m_preferences; }
@@ -123,6 +128,9 @@ private:
     qint64 freeSpaceAtDiary() const;
     void scheduleRetry();
     void carryOverLegacyDiary();
+    // The days whose text went back to a stale one: their newer text, written back.
+    QMap<QString, QString> keepNewerThanStale(
+            const DiarySnapshot &before, const DiarySnapshot &now);
 
     std::unique_ptr<Preferences> m_preferences;
     Clock m_clock;
@@ -137,6 +145,7 @@ private:
     int m_retryDelayMs = 1000;
     qint64 m_freeSpaceAtFailure = 0;
     TextObserver m_textObserver;
+    StaleTextCheck m_isStale;
 };
 
 } // namespace penwick::diary

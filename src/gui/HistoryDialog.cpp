@@ -69,6 +69,10 @@ HistoryDialog::HistoryDialog(HistoryStore *store, penwick::diary::DiarySession *
             [this](const QString &dayKey, const QString &previousText, const QString &newText) {
                 m_store->recordChange(diaryKey(), dayKey, previousText, newText);
             });
+    m_session->setStaleTextCheck([this](const QString &dayKey, const QString &text) {
+        m_store->flush();
+        return m_store->wasStored(diaryKey(), dayKey, text);
+    });
     // the store may have said it before this dialog listened; each notice is passed on once
     connect(m_store, &HistoryStore::noticeRaised, this, &HistoryDialog::passOnNotice);
     QTimer::singleShot(0, this, [this] { passOnNotice(m_store->notice()); });
@@ -83,6 +87,7 @@ HistoryDialog::HistoryDialog(HistoryStore *store, penwick::diary::DiarySession *
 HistoryDialog::~HistoryDialog()
 {
     m_session->setTextObserver({});
+    m_session->setStaleTextCheck({});
 }
 
 void HistoryDialog::addActionsTo(QMenu *edit, QMenu *file, QAction *fileBefore)

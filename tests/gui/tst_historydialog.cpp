@@ -103,6 +103,25 @@ private Q_SLOTS:
         QVERIFY(app.store.versions(notePath(), "2026-03-05").isEmpty());
     }
 
+    // A sync engine handing back an earlier version of the day: the newer text stays and is
+    // written back; a text Penwick never stored is taken as the day's, one undo step away.
+    void staleVersionFromOutsideIsUndone()
+    {
+        environment().clean();
+        QVERIFY(writeDiary({ entry("2026-03-05", "draft") }));
+        HistoryPenwick app;
+        QTest::keyClicks(app.editor(), " and more");
+        app.store.closeStretches();
+        QVERIFY(app.session.flush());
+        QVERIFY(writeDiary({ entry("2026-03-05", "draft") }));
+        QTRY_COMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "draft and more") });
+        QCOMPARE(app.editor()->toPlainText(), "draft and more");
+        QVERIFY(writeDiary({ entry("2026-03-05", "from the laptop") }));
+        QTRY_COMPARE(app.editor()->toPlainText(), "from the laptop");
+        QTest::keyClick(app.editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(app.editor()->toPlainText(), "draft and more");
+    }
+
     // A conflict copy appearing beside the diary while Penwick runs is merged within two
     // seconds: the bar says what came in, its button opens the history holding the other text.
     void conflictCopyIsMergedWhileRunning()
