@@ -954,6 +954,10 @@
         <source>No day holds “%1”; %2 days hold it in another case or with accents.</source>
         <translation>Kein Tag enthält „%1“; %2 Tage enthalten es in anderer Schreibung oder mit Akzenten.</translation>
     </message>
+    <message>
+        <source>No day holds “%1”; 1 day holds it in another case or with accents.</source>
+        <translation>Kein Tag enthält „%1“; 1 Tag enthält es in anderer Schreibung oder mit Akzenten.</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

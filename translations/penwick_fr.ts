@@ -954,6 +954,10 @@
         <source>No day holds “%1”; %2 days hold it in another case or with accents.</source>
         <translation>Aucun jour ne contient « %1 » ; %2 jours le contiennent avec une autre casse ou des accents.</translation>
     </message>
+    <message>
+        <source>No day holds “%1”; 1 day holds it in another case or with accents.</source>
+        <translation>Aucun jour ne contient « %1 » ; 1 jour le contient avec une autre casse ou des accents.</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

@@ -952,6 +952,10 @@
         <source>No day holds “%1”; %2 days hold it in another case or with accents.</source>
         <translation>「%1」を含む日はありません。大文字・小文字やアクセントを区別しなければ %2 日あります。</translation>
     </message>
+    <message>
+        <source>No day holds “%1”; 1 day holds it in another case or with accents.</source>
+        <translation>「%1」を含む日はありません。大文字小文字やアクセントの違いを無視すると 1 日あります。</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>

@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <cmath>
 
 namespace {
@@ -197,6 +198,27 @@ void DayPage::selectMatch(
     cursor.setPosition(int(found.at + found.length), QTextCursor::KeepAnchor);
     m_editor->setTextCursor(cursor);
     m_editor->ensureCursorVisible();
+}
+
+void DayPage::markMatches(const QString &keyword, bool ignoreCaseAndAccents)
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    const QString text = keyword.isEmpty() ? QString() : m_editor->diaryText();
+    QTextCharFormat marked;
+    marked.setBackground(QColor(255, 214, 10, 150)); // a marker's yellow, readable on dark too
+    marked.setForeground(QColor(Qt::black));
+    for (qsizetype from = 0; !text.isEmpty() && marks.size() < 10000;) {
+        const penwick::diary::MatchSpan found
+                = penwick::diary::nextMatch(text, keyword, ignoreCaseAndAccents, from, false);
+        if (found.at < 0)
+            break;
+        QTextCursor cursor(m_editor->document());
+        cursor.setPosition(int(found.at));
+        cursor.setPosition(int(found.at + found.length), QTextCursor::KeepAnchor);
+        marks.append({ cursor, marked });
+        from = found.at + std::max<qsizetype>(1, found.length);
+    }
+    m_editor->setExtraSelections(marks);
 }
 
 void DayPage::countWords(const QString &text)

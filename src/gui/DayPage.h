@@ -42,6 +42,9 @@ public:
     // going round at the ends; fromStart begins at the day's first place.
     void selectMatch(const QString &keyword, bool ignoreCaseAndAccents, bool backwards,
             bool fromStart = false);
+    // Marks every place of keyword in the day (a highlight, no change to the text); an empty
+    // keyword clears the marks.
+    void markMatches(const QString &keyword, bool ignoreCaseAndAccents);
     void countWords(const QString &text);
     // The zoom is kept in the preferences between runs.
     void restoreZoom();

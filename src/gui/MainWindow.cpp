@@ -98,6 +98,7 @@ MainWindow::MainWindow(
         m_page->selectMatch(
                 m_searchPopover->keyword(), m_searchPopover->ignoresCaseAndAccents(), false, true);
     });
+    connect(m_searchPopover, &SearchPopover::shownChanged, this, &MainWindow::markMatches);
     connect(m_searchPopover, &SearchPopover::editorRequested, m_ui->editor,
             qOverload<>(&QWidget::setFocus));
 
@@ -237,6 +238,7 @@ void MainWindow::showSelectedDay()
     calendar->setToday(m_session->today());
     calendar->setDaysWithText(m_session->daysWithText(day));
     m_page->showDay(day, m_session->textOf(day));
+    markMatches();
     // the open day, named in the user's language, over the editor and in the title
     const QString name = QLocale().toString(day, QLocale::LongFormat);
     m_ui->dayTitle->setText(name);
@@ -350,11 +352,18 @@ void MainWindow::runSearch(const QString &keyword)
     m_searchPopover->setOtherCaseCount(
             found.isEmpty() && !ignore ? int(m_session->search(keyword, true).size()) : 0);
     m_searchPopover->setResults(std::move(found));
+    markMatches();
     // The calendar's cells are never selected, so its row is always -1; no result selected is
     // the largest index.
     const int row = m_searchPopover->selectedRow();
     qCDebug(lcPenwick, "GRID:%ld, CTRL:%ld", -1L,
             row < 0 ? std::numeric_limits<long>::max() : long(row));
+}
+
+void MainWindow::markMatches()
+{
+    m_page->markMatches(m_searchPopover->isShown() ? m_searchPopover->keyword() : QString(),
+            m_searchPopover->ignoresCaseAndAccents());
 }
 
 void MainWindow::removeEmptyEntries()

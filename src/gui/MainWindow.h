@@ -76,6 +76,8 @@ private Q_SLOTS:
     void storeEditorText();
     void runSearch(const QString &keyword);
     void removeEmptyEntries();
+    // The open day marks the searched word's places while the results are shown.
+    void markMatches();
     void showProblem(const penwick::diary::DiaryProblem &problem);
     void showAbout();
     void reportReminderFailure(const QString &reason);

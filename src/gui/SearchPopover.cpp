@@ -230,6 +230,18 @@ void SearchPopover::setOtherCaseCount(int days)
     showCount();
 }
 
+void SearchPopover::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    Q_EMIT shownChanged(true);
+}
+
+void SearchPopover::hideEvent(QHideEvent *event)
+{
+    QFrame::hideEvent(event);
+    Q_EMIT shownChanged(false);
+}
+
 void SearchPopover::showCount()
 {
     const int count = m_model->rowCount();
@@ -239,16 +251,20 @@ void SearchPopover::showCount()
     else if (count == 0 && m_otherCaseCount > 0 && !ignoresCaseAndAccents())
         m_ui->resultsTitle->setText(
                 QStringLiteral("<a href=\"fold\">%1</a>")
-                        .arg(tr("No day holds “%1”; %2 days hold it in "
-                                "another case or with accents.")
-                                        .arg(word, QLocale().toString(m_otherCaseCount))
+                        .arg((m_otherCaseCount == 1
+                                        ? tr("No day holds “%1”; 1 day holds it in another case "
+                                             "or with accents.")
+                                                  .arg(word)
+                                        : tr("No day holds “%1”; %2 days hold it in another "
+                                             "case or with accents.")
+                                                  .arg(word, QLocale().toString(m_otherCaseCount)))
                                         .toHtmlEscaped()));
     else if (count == 0)
         m_ui->resultsTitle->setText(tr("No day holds “%1”").arg(word));
     else if (count == 1)
         m_ui->resultsTitle->setText(tr("1 day holds “%1”").arg(word));
     else
-        m_ui->resultsTitle->setText(tr("%1 days hold “%2”").arg(count).arg(word));
+        m_ui->resultsTitle->setText(tr("%1 days hold “%2”").arg(QLocale().toString(count), word));
     if (isShown())
         place();
 }

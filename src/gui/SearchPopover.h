@@ -58,9 +58,13 @@ Q_SIGNALS:
     void resultChosen(QDate day);
     // Return on a result, or a click on one: the user wants to write in the chosen day.
     void editorRequested();
+    // Shown or hidden: the open day marks the keyword's places while the results are shown.
+    void shownChanged(bool shown);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void place();

@@ -105,7 +105,7 @@ private Q_SLOTS:
         search("RAIN ON");
         QVERIFY(listed().isEmpty());
         auto *title = m_app->child<QLabel>("resultsTitle");
-        QVERIFY2(title->text().contains("1 days hold it in another case"),
+        QVERIFY2(title->text().contains("1 day holds it in another case"),
                 qPrintable(title->text()));
         Q_EMIT title->linkActivated("fold");
         QCOMPARE(listed(), QStringList { "2025-12-24" });
@@ -142,6 +142,13 @@ private Q_SLOTS:
         QCOMPARE(m_app->searchPopover()->selectedRow(), -1);
         QCOMPARE(shownDay(), QString("2025-12-24"));
         QCOMPARE(m_app->editor()->toPlainText(), QString("rain on Christmas Eve!"));
+
+        // every place of the word is marked while the results are shown, none once they close
+        selectResult(2);
+        QCOMPARE(m_app->editor()->toPlainText(), QString("no rain? rain"));
+        QCOMPARE(m_app->editor()->extraSelections().size(), 2);
+        m_app->searchField()->clear();
+        QVERIFY(m_app->editor()->extraSelections().isEmpty());
     }
 
     // With the list open, it follows each keystroke; the remembered row is kept where the list
