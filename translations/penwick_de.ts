@@ -707,6 +707,21 @@
     </message>
 </context>
 <context>
+    <name>OnThisDay</name>
+    <message>
+        <source>On This Day</source>
+        <translation>An diesem Tag</translation>
+    </message>
+    <message>
+        <source>On this day in earlier years</source>
+        <translation>An diesem Tag in früheren Jahren</translation>
+    </message>
+    <message>
+        <source>Nothing on this day in earlier years</source>
+        <translation>Nichts an diesem Tag in früheren Jahren</translation>
+    </message>
+</context>
+<context>
     <name>Plist</name>
     <message>
         <source>A &lt;data&gt; value is not valid base64.</source>

@@ -707,6 +707,21 @@
     </message>
 </context>
 <context>
+    <name>OnThisDay</name>
+    <message>
+        <source>On This Day</source>
+        <translation>Ce jour-là</translation>
+    </message>
+    <message>
+        <source>On this day in earlier years</source>
+        <translation>Ce jour-là les années précédentes</translation>
+    </message>
+    <message>
+        <source>Nothing on this day in earlier years</source>
+        <translation>Rien ce jour-là les années précédentes</translation>
+    </message>
+</context>
+<context>
     <name>Plist</name>
     <message>
         <source>A &lt;data&gt; value is not valid base64.</source>

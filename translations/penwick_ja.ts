@@ -706,6 +706,21 @@
     </message>
 </context>
 <context>
+    <name>OnThisDay</name>
+    <message>
+        <source>On This Day</source>
+        <translation>この日</translation>
+    </message>
+    <message>
+        <source>On this day in earlier years</source>
+        <translation>以前の年のこの日</translation>
+    </message>
+    <message>
+        <source>Nothing on this day in earlier years</source>
+        <translation>以前の年のこの日には何もありません</translation>
+    </message>
+</context>
+<context>
     <name>Plist</name>
     <message>
         <source>A &lt;data&gt; value is not valid base64.</source>

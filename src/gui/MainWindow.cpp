@@ -7,6 +7,7 @@
 #include "DiaryImport.h"
 #include "HelpWindow.h"
 #include "HistoryDialog.h"
+#include "OnThisDay.h"
 #include "SearchPopover.h"
 #include "StorageSheet.h"
 #include "UnsavedChanges.h"
@@ -70,6 +71,10 @@ MainWindow::MainWindow(
     connect(m_storageSheet, &StorageSheet::diaryChanged, this, &MainWindow::showSelectedDay);
     connect(m_storageSheet, &StorageSheet::removeEmptyEntriesRequested, this,
             &MainWindow::removeEmptyEntries);
+
+    m_onThisDay = new OnThisDay(m_session, this);
+    m_ui->calendarPaneLayout->insertWidget(1, m_onThisDay);
+    connect(m_onThisDay, &OnThisDay::dayChosen, this, &MainWindow::chooseDay);
 
     CalendarWidget *calendar = m_ui->calendar;
     // Ctrl+Tab from the page: search, the days, then the month's controls
@@ -187,6 +192,7 @@ void MainWindow::createActions()
     auto *goToDate = ui.menuView->addAction(tr("Go to Date…"), this, &MainWindow::goToDate);
     goToDate->setObjectName(QStringLiteral("actionGoToDate"));
     goToDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    ui.menuView->addAction(m_onThisDay->toggleAction());
     ui.menuGo->addSeparator();
     auto *previousYear = ui.menuGo->addAction(tr("Previous Year"), this, [this] { stepYears(-1); });
     previousYear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
@@ -238,6 +244,7 @@ void MainWindow::showSelectedDay()
     calendar->setToday(m_session->today());
     calendar->setDaysWithText(m_session->daysWithText(day));
     m_page->showDay(day, m_session->textOf(day));
+    m_onThisDay->follow(day);
     markMatches();
     // the open day, named in the user's language, over the editor and in the title
     const QString name = QLocale().toString(day, QLocale::LongFormat);

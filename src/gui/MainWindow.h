@@ -104,6 +104,7 @@ private:
     HistoryDialog *m_historyDialog = nullptr;
     class ConflictCopyBar *m_conflictCopies = nullptr;
     class DiaryImport *m_import = nullptr;
+    class OnThisDay *m_onThisDay;
     penwick::diary::DiaryWatch *m_diaryWatch;
     QString m_outsideNotice; // said over the editor until another day is shown
     bool m_askBeforeClosing = true;

@@ -3,6 +3,7 @@
 #include "WindowTest.h"
 
 #include <QApplication>
+#include <QListWidget>
 
 using namespace penwick;
 using namespace penwick::test;
@@ -91,6 +92,25 @@ private Q_SLOTS:
         QCOMPARE(m_app->editor()->font().pointSizeF(), zoomed);
         action("actionActualSize")->trigger();
         QVERIFY(m_app->editor()->font().pointSizeF() < zoomed);
+    }
+
+    // On This Day lists the chosen calendar day of earlier years, newest first, and opens one.
+    void onThisDayListsEarlierYears()
+    {
+        QVERIFY(writeDiary({ entry("2019-12-06", "Snow in 2019"), entry("2025-12-06", "Rain"),
+                entry("2025-12-05", "not this day") }));
+        launch();
+        auto *list = m_app->child<QListWidget>("onThisDay");
+        QVERIFY(!list->isVisible());
+        action("actionOnThisDay")->trigger();
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), QString("2025 — Rain"));
+        QCOMPARE(list->item(1)->text(), QString("2019 — Snow in 2019"));
+        QTest::mouseClick(
+                list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        QCOMPARE(m_app->session.selectedDay(), QDate(2019, 12, 6));
+        QVERIFY(m_app->editor()->hasFocus());
+        QCOMPARE(list->item(0)->text(), QString("Nothing on this day in earlier years"));
     }
 };
 

@@ -1,0 +1,31 @@
+// On This Day: under the calendar, the entries written on the chosen calendar day in earlier
+// years (the year and the first words), newest first; a click or Return opens one. It is
+// filled when the chosen day changes, never per keystroke.
+#pragma once
+
+#include <QDate>
+#include <QListWidget>
+
+namespace penwick::diary {
+class DiarySession;
+}
+
+class OnThisDay : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit OnThisDay(penwick::diary::DiarySession *session, QWidget *parent = nullptr);
+
+    // The View menu's toggle, remembered in the preferences.
+    QAction *toggleAction() const { return m_toggle; }
+
+public Q_SLOTS:
+    void follow(QDate day);
+
+Q_SIGNALS:
+    void dayChosen(QDate day);
+
+private:
+    penwick::diary::DiarySession *m_session;
+    QAction *m_toggle;
+};
