@@ -87,6 +87,18 @@
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
+    <message>
+        <source>Go to Date</source>
+        <translation>Gehe zu Datum</translation>
+    </message>
+    <message>
+        <source>Date (%1 or yyyy-MM-dd):</source>
+        <translation>Datum (%1 oder JJJJ-MM-TT):</translation>
+    </message>
+    <message>
+        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
+        <translation>„%1“ ist kein Datum, das Penwick lesen kann; geben Sie es als %2 oder als JJJJ-MM-TT ein.</translation>
+    </message>
 </context>
 <context>
     <name>ConflictCopy</name>
@@ -606,18 +618,6 @@
     <message>
         <source>Next Year</source>
         <translation>Nächstes Jahr</translation>
-    </message>
-    <message>
-        <source>Go to Date</source>
-        <translation>Gehe zu Datum</translation>
-    </message>
-    <message>
-        <source>Date (%1 or yyyy-MM-dd):</source>
-        <translation>Datum (%1 oder JJJJ-MM-TT):</translation>
-    </message>
-    <message>
-        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
-        <translation>„%1“ ist kein Datum, das Penwick lesen kann; geben Sie es als %2 oder als JJJJ-MM-TT ein.</translation>
     </message>
 </context>
 <context>

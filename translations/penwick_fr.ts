@@ -87,6 +87,18 @@
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
+    <message>
+        <source>Go to Date</source>
+        <translation>Aller à la date</translation>
+    </message>
+    <message>
+        <source>Date (%1 or yyyy-MM-dd):</source>
+        <translation>Date (%1 ou AAAA-MM-JJ) :</translation>
+    </message>
+    <message>
+        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
+        <translation>« %1 » n’est pas une date que Penwick sait lire ; tapez-la sous la forme %2 ou AAAA-MM-JJ.</translation>
+    </message>
 </context>
 <context>
     <name>ConflictCopy</name>
@@ -606,18 +618,6 @@
     <message>
         <source>Next Year</source>
         <translation>Année suivante</translation>
-    </message>
-    <message>
-        <source>Go to Date</source>
-        <translation>Aller à la date</translation>
-    </message>
-    <message>
-        <source>Date (%1 or yyyy-MM-dd):</source>
-        <translation>Date (%1 ou AAAA-MM-JJ) :</translation>
-    </message>
-    <message>
-        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
-        <translation>« %1 » n’est pas une date que Penwick sait lire ; tapez-la sous la forme %2 ou AAAA-MM-JJ.</translation>
     </message>
 </context>
 <context>

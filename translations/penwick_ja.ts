@@ -87,6 +87,18 @@
         <source>Calendar</source>
         <translation>カレンダー</translation>
     </message>
+    <message>
+        <source>Go to Date</source>
+        <translation>日付へ移動</translation>
+    </message>
+    <message>
+        <source>Date (%1 or yyyy-MM-dd):</source>
+        <translation>日付（%1 または yyyy-MM-dd）:</translation>
+    </message>
+    <message>
+        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
+        <translation>「%1」は Penwick が読める日付ではありません。%2 または yyyy-MM-dd の形で入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>ConflictCopy</name>
@@ -605,18 +617,6 @@
     <message>
         <source>Next Year</source>
         <translation>次の年</translation>
-    </message>
-    <message>
-        <source>Go to Date</source>
-        <translation>日付へ移動</translation>
-    </message>
-    <message>
-        <source>Date (%1 or yyyy-MM-dd):</source>
-        <translation>日付（%1 または yyyy-MM-dd）:</translation>
-    </message>
-    <message>
-        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
-        <translation>「%1」は Penwick が読める日付ではありません。%2 または yyyy-MM-dd の形で入力してください。</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "CalendarWidget.h"
 
 #include "CalendarModel.h"
+#include "Dialogs.h"
+#include "calendar/MonthGrid.h"
 #include "ui_CalendarWidget.h"
 
 #include <QHeaderView>
@@ -162,4 +164,19 @@ bool CalendarWidget::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QDate CalendarWidget::askForDate(Dialogs *dialogs, QDate today)
+{
+    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    const QString typed = dialogs->askForText(
+            window(), tr("Go to Date"), tr("Date (%1 or yyyy-MM-dd):").arg(format));
+    if (typed.isEmpty())
+        return {};
+    const QDate day = penwick::calendar::dayFromTyped(typed, QLocale(), today);
+    if (!day.isValid())
+        dialogs->showFailure(window(),
+                tr("“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.")
+                        .arg(typed, format));
+    return day;
 }

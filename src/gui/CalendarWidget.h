@@ -11,11 +11,15 @@ namespace Ui {
 class CalendarWidget;
 }
 class CalendarModel;
+class Dialogs;
 
 class CalendarWidget : public QWidget
 {
     Q_OBJECT
 public:
+    // Go to Date: asks for a date typed in the locale's short format or as yyyy-MM-dd; an invalid
+    // one is said, and nothing (an invalid date) comes back.
+    QDate askForDate(Dialogs *dialogs, QDate today);
     explicit CalendarWidget(QWidget *parent = nullptr);
     ~CalendarWidget() override;
 

@@ -16,7 +16,6 @@
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
 #include "diary/DiaryWatch.h"
-#include "diary/Search.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
 #include "ui_MainWindow.h"
@@ -24,7 +23,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QKeySequence>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -50,8 +48,7 @@ MainWindow::MainWindow(
     m_ui->reminder->setVisible(reminder != nullptr);
     connect(m_ui->reminder, &ReminderWidget::switchOnFailed, this,
             &MainWindow::reportReminderFailure);
-    connect(m_ui->reminder, &ReminderWidget::noticeShown, this,
-            [this](const QString &text) { statusBar()->showMessage(text); });
+    connect(m_ui->reminder, &ReminderWidget::noticeShown, this, &MainWindow::showNotice);
     m_ui->splitter->setStretchFactor(0, 0);
     m_ui->splitter->setStretchFactor(1, 1);
     m_ui->splitter->setSizes({ 320, 640 });
@@ -59,8 +56,7 @@ MainWindow::MainWindow(
     m_searchPopover = new SearchPopover(m_ui->searchField, this);
     m_searchPopover->setObjectName(QStringLiteral("searchPopover"));
     m_updateWatch = new UpdateWatch(m_session->preferences(), this);
-    connect(m_updateWatch, &UpdateWatch::noticeRaised, statusBar(),
-            [this](const QString &text) { statusBar()->showMessage(text); });
+    connect(m_updateWatch, &UpdateWatch::noticeRaised, this, &MainWindow::showNotice);
     m_page = new DayPage(m_ui->editor, m_ui->dayTitle, m_session->preferences(), this);
     connect(m_page, &DayPage::findNextRequested, this, [this](bool backwards) {
         m_page->selectMatch(
@@ -133,8 +129,7 @@ void MainWindow::setHistory(penwick::history::HistoryStore *history)
     m_historyDialog = new HistoryDialog(history, m_session, m_ui->editor, this);
     m_historyDialog->setObjectName(QStringLiteral("historyDialog"));
     m_historyDialog->addActionsTo(m_ui->menuEdit, m_ui->menuFile, m_ui->actionRemoveEmptyEntries);
-    connect(m_historyDialog, &HistoryDialog::noticeRaised, statusBar(),
-            [this](const QString &notice) { statusBar()->showMessage(notice); });
+    connect(m_historyDialog, &HistoryDialog::noticeRaised, this, &MainWindow::showNotice);
     connect(m_storageSheet, &StorageSheet::diaryMoved, m_historyDialog,
             &HistoryDialog::followMovedDiary);
 
@@ -154,8 +149,7 @@ void MainWindow::setHistory(penwick::history::HistoryStore *history)
     const QList<QAction *> file = m_ui->menuFile->actions();
     m_import->addActionTo(m_ui->menuFile, file.value(file.indexOf(m_ui->actionExportAsText) + 1));
     connect(m_import, &DiaryImport::diaryChanged, this, &MainWindow::showSelectedDay);
-    connect(m_import, &DiaryImport::noticeRaised, statusBar(),
-            [this](const QString &text) { statusBar()->showMessage(text); });
+    connect(m_import, &DiaryImport::noticeRaised, this, &MainWindow::showNotice);
 }
 
 void MainWindow::importDiary(const QString &source)
@@ -278,19 +272,9 @@ void MainWindow::showDay(QDate day)
 
 void MainWindow::goToDate()
 {
-    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    const QString typed = m_dialogs->askForText(
-            this, tr("Go to Date"), tr("Date (%1 or yyyy-MM-dd):").arg(format));
-    if (typed.isEmpty())
-        return;
-    const QDate day = penwick::calendar::dayFromTyped(typed, QLocale(), m_session->today());
-    if (!day.isValid()) {
-        m_dialogs->showFailure(this,
-                tr("“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.")
-                        .arg(typed, format));
-        return;
-    }
-    chooseDay(day);
+    const QDate day = m_ui->calendar->askForDate(m_dialogs.get(), m_session->today());
+    if (day.isValid())
+        chooseDay(day);
 }
 
 void MainWindow::stepYears(int years)
@@ -448,6 +432,11 @@ void MainWindow::showAbout()
                "<p>Your diary is kept in %2</p>")
                     .arg(QApplication::applicationVersion(),
                             QDir::toNativeSeparators(m_session->noteFilePath()).toHtmlEscaped()));
+}
+
+void MainWindow::showNotice(const QString &text)
+{
+    statusBar()->showMessage(text);
 }
 
 void MainWindow::reportReminderFailure(const QString &reason)

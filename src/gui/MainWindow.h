@@ -81,6 +81,7 @@ private Q_SLOTS:
     void showProblem(const penwick::diary::DiaryProblem &problem);
     void showAbout();
     void reportReminderFailure(const QString &reason);
+    void showNotice(const QString &text);
     void showOutsideChange(const QString &text, bool conflict);
     void showHelp();
 
