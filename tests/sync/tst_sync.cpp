@@ -96,10 +96,13 @@ private Q_SLOTS:
         QTest::addRow("damaged") << QByteArray("<?xml version=\"1.0\"?><plist><array><dict>")
                                  << false;
         QTest::addRow("a dictionary") << plist::writeXml(QVariantMap { { "a", 1 } }) << false;
-        QTest::addRow("entries of other types") << plist::writeXml(QVariantList { 1, 2 }) << false;
+        QTest::addRow("entries of other types")
+                << plist::writeXml(QVariantList { entry("2024-01-02", "x"), 2 }) << false;
         QTest::addRow("binary garbage") << QByteArray("bplist00\xff\xff\xff", 11) << false;
         QTest::addRow("deep") << QByteArray("<plist>") + QByteArray(100000, '[') << false;
-        QTest::addRow("too large") << QByteArray(sync::maxCopySize + 1, ' ') << false;
+        QTest::addRow("too large") << plist::writeXml(QVariantList { entry("2024-01-02", "x") })
+                        + QByteArray(sync::maxCopySize, '\n')
+                                   << false;
     }
     void mergesCopyFiles()
     {
