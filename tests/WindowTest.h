@@ -3,7 +3,6 @@
 // file choosers and alerts answered by the test.
 #pragma once
 
-#include "RecordingRunner.h"
 #include "TestEnvironment.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
@@ -152,13 +151,6 @@ inline void flushRunningPenwick()
         QVERIFY(runningPenwick()->session.flush());
 }
 
-// Starts Penwick with its clock reading now(), and waits for its window.
-inline bool launch(std::unique_ptr<Penwick> &app, diary::DiarySession::Clock now)
-{
-    app = std::make_unique<Penwick>(std::move(now));
-    return QTest::qWaitForWindowExposed(&app->window);
-}
-
 // What every window test holds: the running Penwick, its clock and its answered dialogs.
 class WindowFixture
 {
@@ -170,13 +162,20 @@ protected:
     // Starts Penwick with its clock reading m_now, and waits for its window.
     void launch()
     {
-        QVERIFY(penwick::test::launch(m_app, [this] { return m_now; }));
+        m_app = std::make_unique<Penwick>([this] { return m_now; });
+        QVERIFY(QTest::qWaitForWindowExposed(&m_app->window));
         auto dialogs = std::make_unique<AnsweringDialogs>();
         m_dialogs = dialogs.get();
         m_app->window.setDialogs(std::move(dialogs));
     }
     QAction *action(const char *name) const { return m_app->child<QAction>(name); }
     void press(const char *button) const { m_app->child<QPushButton>(button)->click(); }
+    void click(const QModelIndex &cell) const
+    {
+        QTableView *view = m_app->calendarView();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(cell).center());
+    }
+    void clickDay(QDate day) const { click(m_app->calendarModel()->indexOf(day)); }
 };
 
 } // namespace penwick::test

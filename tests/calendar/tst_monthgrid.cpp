@@ -113,27 +113,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QDate>("day");
-        QTest::newRow("ISO") << "de_DE"
-                             << " 2016-05-04 " << QDate(2016, 5, 4);
-        QTest::newRow("US, two-digit year") << "en_US"
-                                            << "5/4/16" << QDate(2016, 5, 4);
-        QTest::newRow("US, four-digit year") << "en_US"
-                                             << "5/4/1916" << QDate(1916, 5, 4);
-        QTest::newRow("German") << "de_DE"
-                                << "04.05.16" << QDate(2016, 5, 4);
-        QTest::newRow("two digits, last century") << "de_DE"
-                                                  << "04.05.80" << QDate(1980, 5, 4);
-        QTest::newRow("no such day") << "en_US"
-                                     << "2/30/16" << QDate();
-        QTest::newRow("words") << "en_US"
-                               << "yesterday" << QDate();
+        const auto row = [](const char *name, const char *locale, const char *typed, QDate day) {
+            QTest::newRow(name) << QString(locale) << QString(typed) << day;
+        };
+        row("ISO", "de_DE", " 2016-05-04 ", QDate(2016, 5, 4));
+        row("US, two-digit year", "en_US", "5/4/16", QDate(2016, 5, 4));
+        row("US, four-digit year", "en_US", "5/4/1916", QDate(1916, 5, 4));
+        row("German", "de_DE", "04.05.16", QDate(2016, 5, 4));
+        row("two digits, last century", "de_DE", "04.05.80", QDate(1980, 5, 4));
+        row("no such day", "en_US", "2/30/16", QDate());
+        row("words", "en_US", "yesterday", QDate());
     }
     void typedDates()
     {
         QFETCH(QString, locale);
         QFETCH(QString, typed);
-        QFETCH(QDate, day);
-        QCOMPARE(dayFromTyped(typed, QLocale(locale), QDate(2026, 12, 7)), day);
+        QTEST(dayFromTyped(typed, QLocale(locale), QDate(2026, 12, 7)), "day");
     }
 };
 

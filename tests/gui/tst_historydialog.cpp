@@ -3,7 +3,6 @@
 #include "WindowTest.h"
 #include "gui/DiaryEditor.h"
 #include "gui/HistoryDialog.h"
-#include "history/Backups.h"
 
 #include <QListWidget>
 #include <QStatusBar>
@@ -145,7 +144,6 @@ private Q_SLOTS:
         auto *message = app.window.findChild<QLabel *>("conflictCopyMessage");
         QVERIFY2(message->text().contains("1 day came from it, 1 day had different text"),
                 qPrintable(message->text()));
-        QVERIFY(QFileInfo::exists(history::backupsFolder() + "/" + QFileInfo(copy).fileName()));
         QTest::mouseClick(
                 app.window.findChild<QPushButton *>("conflictCopyHistoryButton"), Qt::LeftButton);
         QCOMPARE(app.session.selectedDay(), QDate(2026, 3, 4));

@@ -17,12 +17,6 @@ class tst_NothingLost : public QObject, WindowFixture
 {
     Q_OBJECT
 
-    void tryAgain() { press("tryAgainButton"); }
-    void writePreferences(const QVariantMap &prefs)
-    {
-        QVERIFY(writeAll(prefsPath(), plist::writeXml(prefs)));
-    }
-
 private Q_SLOTS:
     void init() { environment().clean(); }
     void cleanup() { m_app.reset(); }
@@ -39,7 +33,7 @@ private Q_SLOTS:
         QVERIFY(m_app->editor()->isReadOnly());
         QTest::keyClicks(m_app->editor(), "b");
         QCOMPARE(m_app->editor()->toPlainText(), QString("a"));
-        tryAgain();
+        press("tryAgainButton");
         QVERIFY2(!m_app->warningBar()->isVisible(), qPrintable(m_app->warningText()));
         QVERIFY(!m_app->editor()->isReadOnly());
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "a") });
@@ -55,18 +49,27 @@ private Q_SLOTS:
         launch();
         QVERIFY(m_app->editor()->isReadOnly());
         QVERIFY(m_app->warningText().contains("cannot be read"));
-        tryAgain();
+        press("tryAgainButton");
         QCOMPARE(readAll(notePath()), good.left(90));
         QVERIFY(writeAll(notePath(), good));
-        tryAgain();
+        press("tryAgainButton");
         QVERIFY(!m_app->editor()->isReadOnly());
         QCOMPARE(m_app->editor()->toPlainText(), QString("kept"));
         QTest::keyClicks(m_app->editor(), "!");
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "kept!") });
     }
 
+    // Quitting with a change not stored asks: Esc keeps the window; Save a Copy As writes the
+    // day as the export does, Try Again stores it, and either quits.
+    void quittingWithUnsavedChangesAsks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("save a copy") << int(Dialogs::UnsavedChoice::SaveCopy);
+        QTest::newRow("try again") << int(Dialogs::UnsavedChoice::TryAgain);
+    }
     void quittingWithUnsavedChangesAsks()
     {
+        QFETCH(int, answer);
         launch();
         const QString copy = environment().home() + "/copy.txt";
         {
@@ -74,36 +77,25 @@ private Q_SLOTS:
             QTest::keyClicks(m_app->editor(), "precious");
             QVERIFY(m_app->session.flush());
         }
-        // Esc keeps the window; Save a Copy As writes the day as the export does, then quits
         QVERIFY(!m_app->window.close());
         QVERIFY(m_app->window.isVisible());
-        QCOMPARE(m_dialogs->unsavedQuestions.size(), 1);
-        QVERIFY(m_dialogs->unsavedQuestions[0].contains("one day"));
-        m_dialogs->unsavedAnswers << Dialogs::UnsavedChoice::SaveCopy;
+        QVERIFY(m_dialogs->unsavedQuestions.value(0).contains("one day"));
+        m_dialogs->unsavedAnswers << Dialogs::UnsavedChoice(answer);
         m_dialogs->answers << copy;
         QVERIFY(m_app->window.close());
-        QCOMPARE(readAll(copy), QByteArray("2026-03-05\nprecious\n\n"));
-    }
-
-    void tryAgainOnQuitStoresAndCloses()
-    {
-        launch();
-        {
-            FileSizeLimit full(100);
-            QTest::keyClicks(m_app->editor(), "kept");
-            QVERIFY(m_app->session.flush());
-        }
-        m_dialogs->unsavedAnswers << Dialogs::UnsavedChoice::TryAgain;
-        QVERIFY(m_app->window.close());
-        QCOMPARE(m_dialogs->unsavedQuestions.size(), 1);
-        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "kept") });
+        QCOMPARE(m_dialogs->unsavedQuestions.size(), 2);
+        if (answer == int(Dialogs::UnsavedChoice::SaveCopy))
+            QCOMPARE(readAll(copy), QByteArray("2026-03-05\nprecious\n\n"));
+        else
+            QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "precious") });
     }
 
     // "safe" from the home folder, never the working directory; a folder that is missing gets
     // nothing created in it.
     void preferencesPointSafely()
     {
-        writePreferences({ { "safe", "~/Diary/mine.plist" } });
+        QVERIFY(writeAll(
+                prefsPath(), plist::writeXml(QVariantMap { { "safe", "~/Diary/mine.plist" } })));
         QDir().mkpath(environment().home() + "/Diary");
         launch();
         QCOMPARE(m_app->session.noteFilePath(), environment().home() + "/Diary/mine.plist");
@@ -113,13 +105,14 @@ private Q_SLOTS:
                 QVariantList { entry("2026-03-05", "home") });
         m_app.reset();
 
-        writePreferences({ { "safe", "Relative/note.plist" } });
+        QVERIFY(writeAll(
+                prefsPath(), plist::writeXml(QVariantMap { { "safe", "Relative/note.plist" } })));
         launch();
         QCOMPARE(m_app->session.noteFilePath(), environment().home() + "/Relative/note.plist");
         QVERIFY(m_app->warningText().contains("missing"));
         QVERIFY(m_app->editor()->isReadOnly());
         QVERIFY(!QFileInfo::exists(environment().home() + "/Relative"));
-        tryAgain(); // looks again, and still creates nothing
+        press("tryAgainButton"); // looks again, and still creates nothing
         QVERIFY(!QFileInfo::exists(environment().home() + "/Relative"));
     }
 

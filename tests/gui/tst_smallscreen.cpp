@@ -9,7 +9,7 @@ using namespace penwick::test;
 
 static const bool scaled = qputenv("QT_SCALE_FACTOR", "2");
 
-class tst_SmallScreen : public QObject
+class tst_SmallScreen : public QObject, WindowFixture
 {
     Q_OBJECT
 
@@ -17,14 +17,13 @@ private Q_SLOTS:
     void everyWindowFits()
     {
         environment().clean();
-        std::unique_ptr<Penwick> app;
-        QVERIFY(launch(app, [] { return QDateTime(QDate(2026, 3, 5), QTime(9, 0)); }));
-        QVERIFY(scaled && app->window.devicePixelRatio() == 2.0);
-        app->child<QAction>("actionStorage")->trigger();
-        app->child<QAction>("actionHelp")->trigger();
+        launch();
+        QVERIFY(scaled && m_app->window.devicePixelRatio() == 2.0);
+        action("actionStorage")->trigger();
+        action("actionHelp")->trigger();
         const QSize room = QSize(1366, 768 - 2 * 2 * 32) / 2;
-        for (QWidget *window : { static_cast<QWidget *>(&app->window),
-                     app->child<QWidget>("storageSheet"), app->child<QWidget>("helpWindow") }) {
+        for (QWidget *window : { static_cast<QWidget *>(&m_app->window),
+                     m_app->child<QWidget>("storageSheet"), m_app->child<QWidget>("helpWindow") }) {
             window->resize(room);
             QApplication::processEvents();
             QCOMPARE(window->size(), room);

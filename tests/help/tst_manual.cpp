@@ -21,18 +21,6 @@ class tst_Manual : public QObject
     }
 
 private Q_SLOTS:
-    void englishManual()
-    {
-        const QList<ManualParagraph> english = manual();
-        QCOMPARE(english.size(), 15);
-        QCOMPARE(styles(english), QString("THbHbbHbHbHbbbb"));
-        QCOMPARE(english[0].text, QString("Penwick Help"));
-        QVERIFY(english[0].bold);
-        QCOMPARE(
-                english[14].text, QString("Clicking on x in the search box will delete the list."));
-        QCOMPARE(manual(), english); // built anew each time, never appended to
-    }
-
     void theRuleFollowsTheTranslatedText()
     {
         // a body sentence ending in an ideographic full stop is body text; without a full stop
@@ -55,6 +43,7 @@ private Q_SLOTS:
     void everyTranslationKeepsTheShape_data()
     {
         QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "";
         QTest::newRow("German") << "de";
         QTest::newRow("French") << "fr";
         QTest::newRow("Japanese") << "ja";
@@ -64,12 +53,14 @@ private Q_SLOTS:
     {
         QFETCH(QString, language);
         QTranslator translator;
-        QVERIFY(translator.load(QLocale(language), "penwick", "_", ":/i18n"));
+        QVERIFY(language.isEmpty() || translator.load(QLocale(language), "penwick", "_", ":/i18n"));
         QCoreApplication::installTranslator(&translator);
         const QList<ManualParagraph> translated = manual();
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(styles(translated), QString("THbHbbHbHbHbbbb"));
-        QVERIFY(translated[2].text != manual()[2].text);
+        const QList<ManualParagraph> english = manual(); // built anew each time
+        QCOMPARE(english.last().text, "Clicking on x in the search box will delete the list.");
+        QCOMPARE(translated[2].text != english[2].text, !language.isEmpty());
         if (language == "ja")
             QVERIFY(translated[2].text.endsWith(QChar(0x3002)));
     }

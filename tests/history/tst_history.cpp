@@ -52,98 +52,84 @@ private Q_SLOTS:
         QFETCH(QString, before);
         QFETCH(QStringList, steps);
         HistoryStore store(
-                m_env.dataHome() + QLatin1Char('/') + QLatin1String(QTest::currentDataTag()),
-                clock());
+                m_env.dataHome() + '/' + QLatin1String(QTest::currentDataTag()), clock());
         for (const QString &step : std::as_const(steps)) {
-            const int minutes = step.section(QLatin1Char(':'), 0, 0).toInt();
-            const QString text = step.section(QLatin1Char(':'), 1);
+            const int minutes = step.section(':', 0, 0).toInt();
+            const QString text = step.section(':', 1);
             if (minutes < 0) {
                 store.closeStretches();
                 continue;
             }
             m_now = m_now.addSecs(minutes * 60);
-            store.recordChange(QStringLiteral("/d"), QStringLiteral("2026-12-07"), before, text);
+            store.recordChange("/d", "2026-12-07", before, text);
             before = text;
         }
-        QCOMPARE(texts(store.versions(QStringLiteral("/d"), QStringLiteral("2026-12-07"))),
-                fetched<QStringList>("expected"));
+        QCOMPARE(texts(store.versions("/d", "2026-12-07")), fetched<QStringList>("expected"));
     }
     void survivesRestartAndMove()
     {
-        const QString path = m_env.dataHome() + QStringLiteral("/keep.sqlite");
+        const QString path = m_env.dataHome() + "/keep.sqlite";
         {
             HistoryStore store(path, clock());
-            store.recordVersion(QStringLiteral("/a"), QStringLiteral("2026-01-02"),
-                    QStringLiteral("merged text"), Origin::Merged, QStringLiteral("copy"));
+            store.recordVersion("/a", "2026-01-02", "merged text", Origin::Merged, "copy");
         }
         HistoryStore store(path, clock());
-        store.moveDiary(QStringLiteral("/a"), QStringLiteral("/b"));
-        const QList<Version> versions
-                = store.versions(QStringLiteral("/b"), QStringLiteral("2026-01-02"));
+        store.moveDiary("/a", "/b");
+        const QList<Version> versions = store.versions("/b", "2026-01-02");
         QCOMPARE(versions.size(), 1);
         QCOMPARE(versions[0].origin, Origin::Merged);
-        QVERIFY(store.wasStored(
-                QStringLiteral("/b"), QStringLiteral("2026-01-02"), QStringLiteral("merged text")));
+        QVERIFY(store.wasStored("/b", "2026-01-02", "merged text"));
         QCOMPARE(QFileInfo(path).permissions() & 0x0077, 0);
     }
     void damagedFileIsPutAside()
     {
-        const QString path = m_env.dataHome() + QStringLiteral("/damaged.sqlite");
+        const QString path = m_env.dataHome() + "/damaged.sqlite";
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(8192, 'x')) > 0);
         file.close();
         HistoryStore store(path, clock());
-        store.recordVersion(QStringLiteral("/a"), QStringLiteral("2026-01-02"), QStringLiteral("t"),
-                Origin::Typed);
-        QCOMPARE(store.versions(QStringLiteral("/a"), QStringLiteral("2026-01-02")).size(), 1);
-        QVERIFY(store.notice().contains(QStringLiteral("put aside")));
-        const QStringList aside
-                = QDir(m_env.dataHome()).entryList({ QStringLiteral("damaged.sqlite.damaged-*") });
+        store.recordVersion("/a", "2026-01-02", "t", Origin::Typed);
+        QCOMPARE(store.versions("/a", "2026-01-02").size(), 1);
+        QVERIFY(store.notice().contains("put aside"));
+        const QStringList aside = QDir(m_env.dataHome()).entryList({ "damaged.sqlite.damaged-*" });
         QCOMPARE(aside.size(), 1);
-        QCOMPARE(QFileInfo(m_env.dataHome() + QLatin1Char('/') + aside[0]).size(), 8192);
+        QCOMPARE(QFileInfo(m_env.dataHome() + '/' + aside[0]).size(), 8192);
     }
     void wordDiff_data()
     {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("marked"); // [-removed-] {+added+}
-        QTest::newRow("same") << "a b"
-                              << "a b"
-                              << "a b";
-        QTest::newRow("word changed") << "the red cat"
-                                      << "the blue cat"
-                                      << "the [-red-]{+blue+} cat";
-        QTest::newRow("word added at end") << "one"
-                                           << "one two"
-                                           << "one{+ two+}";
-        QTest::newRow("all new") << ""
-                                 << "hi"
-                                 << "{+hi+}";
-        QTest::newRow("moved word") << "a b c"
-                                    << "b c a"
-                                    << "[-a -]b c{+ a+}";
+        const auto row
+                = [](const char *name, const char *from, const char *to, const char *marked) {
+                      QTest::newRow(name) << QString(from) << QString(to) << QString(marked);
+                  };
+        row("same", "a b", "a b", "a b");
+        row("word changed", "the red cat", "the blue cat", "the [-red-]{+blue+} cat");
+        row("word added at end", "one", "one two", "one{+ two+}");
+        row("all new", "", "hi", "{+hi+}");
+        row("moved word", "a b c", "b c a", "[-a -]b c{+ a+}");
     }
     void wordDiff()
     {
         QString marked;
         for (const DiffPiece &piece : diffWords(fetched<QString>("from"), fetched<QString>("to")))
             marked += piece.kind == DiffPiece::Same    ? piece.text
-                    : piece.kind == DiffPiece::Removed ? QStringLiteral("[-%1-]").arg(piece.text)
-                                                       : QStringLiteral("{+%1+}").arg(piece.text);
+                    : piece.kind == DiffPiece::Removed ? "[-" + piece.text + "-]"
+                                                       : "{+" + piece.text + "+}";
         QCOMPARE(marked, fetched<QString>("marked"));
     }
     void backups()
     {
-        const QString folder = m_env.dataHome() + QStringLiteral("/Backups");
-        const QString diary = m_env.dataHome() + QStringLiteral("/note.plist");
+        const QString folder = m_env.dataHome() + "/Backups";
+        const QString diary = m_env.dataHome() + "/note.plist";
         QDir().mkpath(folder);
         QFile file(diary);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<plist/>") > 0);
         file.close();
         const QDate today(2026, 12, 7);
         for (int days = 1; days < 400; ++days)
-            QFile(folder
-                    + today.addDays(-days).toString(QStringLiteral("'/note-'yyyy-MM-dd'.plist'")))
+            QFile(folder + today.addDays(-days).toString("'/note-'yyyy-MM-dd'.plist'"))
                     .open(QIODevice::WriteOnly);
         for (const char *name : { "/other.txt", "/note-2026-11-06-before-merge.plist",
                      "/note-2026-11-08-before-import.plist" })
@@ -151,14 +137,14 @@ private Q_SLOTS:
         QCOMPARE(makeDailyBackup(diary, folder, today, 50).error.isEmpty(),
                 false); // a tenth of free space
         const BackupResult made = makeDailyBackup(diary, folder, today, 1 << 30);
-        QCOMPARE(made.path, folder + QStringLiteral("/note-2026-12-07.plist"));
+        QCOMPARE(made.path, folder + "/note-2026-12-07.plist");
         // 7 days, weeks 1-3, months 1-11 with one overlap, the import's backup, the other file
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 7 + 3 + 11 - 1 + 2);
-        QVERIFY(QFile::exists(folder + QStringLiteral("/note-2026-11-30.plist")));
+        QVERIFY(QFile::exists(folder + "/note-2026-11-30.plist"));
         QCOMPARE(makeDailyBackup(diary, folder, today.addDays(1), 1 << 30).path,
                 made.path); // same bytes
-        QCOMPARE(makeBackupBefore(diary, QStringLiteral("take-over"), folder, today).path,
-                folder + QStringLiteral("/note-2026-12-07-before-take-over.plist"));
+        QCOMPARE(makeBackupBefore(diary, "take-over", folder, today).path,
+                folder + "/note-2026-12-07-before-take-over.plist");
     }
 };
 

@@ -153,6 +153,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<Files>("files");
         QTest::addColumn<QString>("error");
+        const auto one = [](const char *name, const char *file, const QByteArray &bytes,
+                                 const char *error) {
+            QTest::newRow(name) << Files { { file, bytes } } << QString(error);
+        };
         const QByteArray emptyJournal = R"({"entries": []})";
         QTest::newRow("zip bomb") << Files { { "b.zip/J.json", "", qint64(300) << 20, '\0' } }
                                   << "larger than 64 MiB";
@@ -174,30 +178,25 @@ private Q_SLOTS:
         QTest::newRow("day too large")
                 << Files { { "d.txt", "[2021-01-01 10:00]\n", qint64(11) << 20, 'x' } }
                 << "10 MiB of text for 2021-01-01";
-        QTest::newRow("deep JSON") << Files {
-            { "deep.json", "{\"entries\": " + QByteArray(65, '[') + QByteArray(65, ']') + "}" }
-        } << "nested deeper than 64 levels";
-        QTest::newRow("YAML alias bomb") << Files {
-            { "r/2020-01.txt", "a: &a [x, x]\nb: &b [*a, *a]\nc: &c [*b, *b]\n1: {text: *c}\n" }
-        } << "uses YAML aliases";
-        QTest::newRow("invalid UTF-8")
-                << Files { { "u.txt", "[2021-01-01 10:00] t\nbad \xff\xfe\n" } }
-                << "u.txt is not valid UTF-8";
-        QTest::newRow("year 0") << Files { { "n/0000-05-01.md", "x" } } << "date 0000-05-01";
-        QTest::newRow("year 10000")
-                << Files { { "j.txt", "[10000-01-01 10:00] x" } } << "date 10000-01-01";
-        QTest::newRow("February 30")
-                << Files { { "j.json", R"({"entries": [{"date": "2021-02-30", "body": ""}]})" } }
-                << "date 2021-02-30";
-        QTest::newRow("13 PM") << Files { { "j.txt", "[2021-01-01 13:00 PM]" } } << "time 13:00 PM";
-        QTest::newRow("Day One entry without a date") << Files { { "o.json",
-                R"({"entries": [{"creationDate": "2021-01-01T00:00:00Z"}, {"text": "x"}]})" } }
-                                                      << "not in the form Penwick expects";
-        QTest::newRow("not a diary")
-                << Files { { "letter.txt", "Dear diary,\n[2021-01-01 10:00]" } } << "not a diary";
-        QTest::newRow("empty file") << Files { { "e.txt", "" } } << "not a diary";
-        QTest::newRow("folder of other files")
-                << Files { { "o/2021-13.md", "x" } } << "not a diary";
+        one("deep JSON", "deep.json",
+                "{\"entries\": " + QByteArray(65, '[') + QByteArray(65, ']') + "}",
+                "nested deeper than 64 levels");
+        one("YAML alias bomb", "r/2020-01.txt",
+                "a: &a [x, x]\nb: &b [*a, *a]\nc: &c [*b, *b]\n1: {text: *c}\n",
+                "uses YAML aliases");
+        one("invalid UTF-8", "u.txt", "[2021-01-01 10:00] t\nbad \xff\xfe\n",
+                "u.txt is not valid UTF-8");
+        one("year 0", "n/0000-05-01.md", "x", "date 0000-05-01");
+        one("year 10000", "j.txt", "[10000-01-01 10:00] x", "date 10000-01-01");
+        one("February 30", "j.json", R"({"entries": [{"date": "2021-02-30", "body": ""}]})",
+                "date 2021-02-30");
+        one("13 PM", "j.txt", "[2021-01-01 13:00 PM]", "time 13:00 PM");
+        one("Day One entry without a date", "o.json",
+                R"({"entries": [{"creationDate": "2021-01-01T00:00:00Z"}, {"text": "x"}]})",
+                "not in the form Penwick expects");
+        one("not a diary", "letter.txt", "Dear diary,\n[2021-01-01 10:00]", "not a diary");
+        one("empty file", "e.txt", "", "not a diary");
+        one("folder of other files", "o/2021-13.md", "x", "not a diary");
     }
 
     void refusesHostileFiles()
@@ -229,8 +228,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, source);
         const QString folder = penwick::test::environment().home();
-        const QString diary
-                = penwick::test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
+        const QString penwickData = penwick::test::environment().dataHome() + "/Hollyfen/Penwick";
+        const QString diary = penwickData + "/note.plist";
         if (QTest::currentDataTag() == QLatin1String("a jrnl file")) {
             plant(folder,
                     { { "j.txt", "[2024-03-01 09:15] Run\n5k.\n[2024-03-02 07:00] Rain\n" },
@@ -254,15 +253,11 @@ private Q_SLOTS:
         const QByteArray stored = penwick::test::readAll(diary);
         QVERIFY(stored.contains("<string>mine\n\n09:15 Run\n5k.</string>"));
         QVERIFY(stored.contains("<string>07:00 Rain</string>"));
-        penwick::history::HistoryStore history(
-                penwick::test::environment().dataHome() + "/Hollyfen/Penwick/history.sqlite");
+        penwick::history::HistoryStore history(penwickData + "/history.sqlite");
         const auto versions = history.versions(penwick::history::diaryKeyPath(diary), "2024-03-01");
         QCOMPARE(versions.size(), 2); // as it was, and as the import left it
         QCOMPARE(versions.first().origin, penwick::history::Origin::Imported);
-        QCOMPARE(QDir(penwick::test::environment().dataHome() + "/Hollyfen/Penwick/Backups")
-                         .entryList(QDir::Files)
-                         .size(),
-                1);
+        QCOMPARE(QDir(penwickData + "/Backups").entryList(QDir::Files).size(), 1);
     }
 };
 

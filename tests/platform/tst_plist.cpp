@@ -105,38 +105,38 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QVariant>("expected");
+        const auto row = [](const char *name, const QByteArray &bytes, const QVariant &expected) {
+            QTest::newRow(name) << bytes << expected;
+        };
         const QVariant one
                 = QVariantList { QVariantMap { { "date", "2024-01-01" }, { "text", "a b" } } };
-        QTest::newRow("byte-order mark")
-                << QByteArray("\xEF\xBB\xBF<plist><array><dict><key>date</key>"
-                              "<string>2024-01-01</string><key>text</key><string>a b</string>"
-                              "</dict></array></plist>")
-                << one;
-        QTest::newRow("comments, CDATA, CRLF") << QByteArray(
+        row("byte-order mark",
+                "\xEF\xBB\xBF<plist><array><dict><key>date</key><string>2024-01-01</string>"
+                "<key>text</key><string>a b</string></dict></array></plist>",
+                one);
+        row("comments, CDATA, CRLF",
                 "<?xml version=\"1.0\"?>\r\n<!-- hi --><plist version=\"1.0\"><array>\r\n<dict>"
                 "<key>date</key><!-- x --><string>2024-01-01</string><key>text</key>"
-                "<string><![CDATA[a]]> b</string></dict></array></plist>")
-                                               << one;
-        QTest::newRow("bare root, no plist element") << QByteArray(
-                "<array><string>x</string></array>") << QVariant(QVariantList { "x" });
-        QTest::newRow("whitespace-only string keeps its spaces")
-                << QByteArray("<plist><string>  </string></plist>") << QVariant(QString("  "));
-        QTest::newRow("repeated key: the last value wins") << QByteArray(
-                "<plist><dict><key>k</key><string>1</string><key>k</key><string>2</string></dict></"
-                "plist>") << QVariant(QVariantMap { { "k", "2" } });
-        QTest::newRow("entities are not expanded") << QByteArray(
-                "<!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaa\">]><plist><string>&a;</string></plist>")
-                                                   << QVariant(QString("&a;"));
-        QTest::newRow("U+FEFF first in a string is kept")
-                << QByteArray("<plist><string>\xEF\xBB\xBFx</string></plist>")
-                << QVariant(QString(QChar(0xFEFF)) + "x");
-        QTest::newRow("a sequence cut short becomes U+FFFD")
-                << QByteArray("<plist><string>date\xDE</string></plist>")
-                << QVariant(QString::fromUtf8("date\uFFFD"));
-        QTest::newRow("hex integer, infinity") << QByteArray(
-                "<plist><array><integer>0x1F</integer><real>-infinity</real></array></plist>")
-                                               << QVariant(QVariantList {
-                                                          qlonglong(31), -HUGE_VAL });
+                "<string><![CDATA[a]]> b</string></dict></array></plist>",
+                one);
+        row("bare root, no plist element", "<array><string>x</string></array>",
+                QVariantList { "x" });
+        row("whitespace-only string keeps its spaces", "<plist><string>  </string></plist>",
+                QString("  "));
+        row("repeated key: the last value wins",
+                "<plist><dict><key>k</key><string>1</string><key>k</key><string>2</string></dict>"
+                "</plist>",
+                QVariantMap { { "k", "2" } });
+        row("entities are not expanded",
+                "<!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaa\">]><plist><string>&a;</string></plist>",
+                QString("&a;"));
+        row("U+FEFF first in a string is kept", "<plist><string>\xEF\xBB\xBFx</string></plist>",
+                QString(QChar(0xFEFF) + QString("x")));
+        row("a sequence cut short becomes U+FFFD", "<plist><string>date\xDE</string></plist>",
+                QString::fromUtf8("date\uFFFD"));
+        row("hex integer, infinity",
+                "<plist><array><integer>0x1F</integer><real>-infinity</real></array></plist>",
+                QVariantList { qlonglong(31), -HUGE_VAL });
     }
 
     void acceptsOtherValidForms()

@@ -1,6 +1,5 @@
 // The reminder's agent file, on disk and read back by Python's plistlib, and what it asks of
 // launchd and of the systemd user manager, in order, through a recording runner.
-#include "RecordingRunner.h"
 #include "TestEnvironment.h"
 #include "platform/Plist.h"
 #include "reminder/Reminder.h"
@@ -55,7 +54,6 @@ private Q_SLOTS:
                 QByteArray("['AbandonProcessGroup', 'Label', 'ProgramArguments', "
                            "'StartCalendarInterval'] {'Hour': 9, 'Minute': 5} "
                            "['/usr/bin/open', '-a', 'Penwick'] True com.hollyfen.penwick"));
-        QVERIFY(test::readAll(agent).contains("<key>Hour</key>\n\t\t<integer>9</integer>"));
 
         m_runner.calls.clear();
         r.switchOff();
@@ -130,7 +128,7 @@ private Q_SLOTS:
             return;
         QProcess verify;
         verify.setProcessChannelMode(QProcess::MergedChannels);
-        verify.start("systemd-analyze", { "verify", r.serviceUnitPath() });
+        verify.start("systemd-analyze", { "verify", r.serviceUnitPath(), r.timerUnitPath() });
         QVERIFY(verify.waitForFinished(30000));
         QVERIFY2(verify.exitCode() == 0, verify.readAll().constData());
     }
@@ -153,14 +151,6 @@ private Q_SLOTS:
                 QCOMPARE(check.exitCode(), 0);
             }
         }
-        if (!analyze)
-            QSKIP("systemd-analyze is not installed");
-        QProcess verify;
-        verify.setProcessChannelMode(QProcess::MergedChannels);
-        const Reminder r = reminder(Scheduler::SystemdUser);
-        verify.start("systemd-analyze", { "verify", r.serviceUnitPath(), r.timerUnitPath() });
-        QVERIFY(verify.waitForFinished(30000));
-        QVERIFY2(verify.exitCode() == 0, verify.readAll().constData());
     }
 
     void oddAgentFilesAndAnUnwritableFolder()
