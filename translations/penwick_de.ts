@@ -476,6 +476,10 @@
         <source>The diary changed while the import was prepared; nothing was imported. Try the import again.</source>
         <translation>Das Tagebuch hat sich während der Vorbereitung geändert; nichts wurde importiert. Versuchen Sie den Import erneut.</translation>
     </message>
+    <message>
+        <source>Imported 1 day from %1.</source>
+        <translation>1 Tag aus %1 importiert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

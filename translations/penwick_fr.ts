@@ -476,6 +476,10 @@
         <source>The diary changed while the import was prepared; nothing was imported. Try the import again.</source>
         <translation>Le journal a changé pendant la préparation ; rien n’a été importé. Relancez l’importation.</translation>
     </message>
+    <message>
+        <source>Imported 1 day from %1.</source>
+        <translation>1 jour importé depuis %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

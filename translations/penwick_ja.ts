@@ -475,6 +475,10 @@
         <source>The diary changed while the import was prepared; nothing was imported. Try the import again.</source>
         <translation>準備中に日記が変わったため、読み込みませんでした。もう一度読み込んでください。</translation>
     </message>
+    <message>
+        <source>Imported 1 day from %1.</source>
+        <translation>%1 から 1 日分を読み込みました。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

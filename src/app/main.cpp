@@ -76,9 +76,13 @@ int importFromCommandLine(const QString &source)
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }
+    const int days = int(plan.changes.size());
     std::printf("%s\n",
-            qPrintable(QCoreApplication::translate("Import", "Imported %1 days from %2.")
-                               .arg(QLocale().toString(int(plan.changes.size())), plan.kind)));
+            qPrintable(days == 1
+                            ? QCoreApplication::translate("Import", "Imported 1 day from %1.")
+                                      .arg(plan.kind)
+                            : QCoreApplication::translate("Import", "Imported %1 days from %2.")
+                                      .arg(QLocale().toString(days), plan.kind)));
     return 0;
 }
 
