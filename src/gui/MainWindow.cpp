@@ -114,7 +114,11 @@ MainWindow::MainWindow(
     createActions();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // the popover hides as the window's children go, and must not call back into it then
+    disconnect(m_searchPopover, nullptr, this, nullptr);
+}
 
 void MainWindow::setDialogs(std::unique_ptr<Dialogs> dialogs)
 {
@@ -432,11 +436,6 @@ void MainWindow::showAbout()
                "<p>Your diary is kept in %2</p>")
                     .arg(QApplication::applicationVersion(),
                             QDir::toNativeSeparators(m_session->noteFilePath()).toHtmlEscaped()));
-}
-
-void MainWindow::showNotice(const QString &text)
-{
-    statusBar()->showMessage(text);
 }
 
 void MainWindow::reportReminderFailure(const QString &reason)

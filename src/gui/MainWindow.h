@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QMainWindow>
 #include <QScopedPointer>
+#include <QStatusBar>
 #include <memory>
 
 namespace Ui {
@@ -81,7 +82,7 @@ private Q_SLOTS:
     void showProblem(const penwick::diary::DiaryProblem &problem);
     void showAbout();
     void reportReminderFailure(const QString &reason);
-    void showNotice(const QString &text);
+    void showNotice(const QString &text) { statusBar()->showMessage(text); }
     void showOutsideChange(const QString &text, bool conflict);
     void showHelp();
 
