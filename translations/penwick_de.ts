@@ -338,6 +338,14 @@
         <source>This day has no earlier versions yet.</source>
         <translation>Dieser Tag hat noch keine früheren Fassungen.</translation>
     </message>
+    <message>
+        <source>1 day you typed before Penwick last stopped was changed meanwhile by another program: the diary shows that text, and yours is in the day&apos;s history.</source>
+        <translation>1 Tag, den Sie vor dem letzten Beenden von Penwick geschrieben haben, wurde inzwischen von einem anderen Programm geändert: Das Tagebuch zeigt diesen Text, Ihrer steht im Verlauf des Tages.</translation>
+    </message>
+    <message>
+        <source>%1 days you typed before Penwick last stopped were changed meanwhile by another program: the diary shows that text, and yours is in each day&apos;s history.</source>
+        <translation>%1 Tage, die Sie vor dem letzten Beenden von Penwick geschrieben haben, wurden inzwischen von einem anderen Programm geändert: Das Tagebuch zeigt diesen Text, Ihrer steht im Verlauf jedes Tages.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStore</name>
@@ -372,6 +380,10 @@
     <message>
         <source>Imported</source>
         <translation>Importiert</translation>
+    </message>
+    <message>
+        <source>Typed before Penwick stopped; another program changed the day meanwhile</source>
+        <translation>Vor dem Beenden von Penwick geschrieben; ein anderes Programm hat den Tag inzwischen geändert</translation>
     </message>
 </context>
 <context>

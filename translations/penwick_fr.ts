@@ -338,6 +338,14 @@
         <source>This day has no earlier versions yet.</source>
         <translation>Ce jour n’a pas encore de versions antérieures.</translation>
     </message>
+    <message>
+        <source>1 day you typed before Penwick last stopped was changed meanwhile by another program: the diary shows that text, and yours is in the day&apos;s history.</source>
+        <translation>1 jour que vous avez écrit avant le dernier arrêt de Penwick a été modifié entre-temps par un autre programme : le journal montre ce texte, et le vôtre est dans l’historique du jour.</translation>
+    </message>
+    <message>
+        <source>%1 days you typed before Penwick last stopped were changed meanwhile by another program: the diary shows that text, and yours is in each day&apos;s history.</source>
+        <translation>%1 jours que vous avez écrits avant le dernier arrêt de Penwick ont été modifiés entre-temps par un autre programme : le journal montre ce texte, et le vôtre est dans l’historique de chaque jour.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStore</name>
@@ -372,6 +380,10 @@
     <message>
         <source>Imported</source>
         <translation>Importé</translation>
+    </message>
+    <message>
+        <source>Typed before Penwick stopped; another program changed the day meanwhile</source>
+        <translation>Écrit avant l’arrêt de Penwick ; un autre programme a modifié le jour entre-temps</translation>
     </message>
 </context>
 <context>

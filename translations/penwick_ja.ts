@@ -337,6 +337,14 @@
         <source>This day has no earlier versions yet.</source>
         <translation>この日にはまだ以前の版がありません。</translation>
     </message>
+    <message>
+        <source>1 day you typed before Penwick last stopped was changed meanwhile by another program: the diary shows that text, and yours is in the day&apos;s history.</source>
+        <translation>Penwick が前回終了する前に入力した 1 日分が、その後ほかのプログラムによって変更されました。日記にはその内容が表示され、あなたの入力はその日の履歴にあります。</translation>
+    </message>
+    <message>
+        <source>%1 days you typed before Penwick last stopped were changed meanwhile by another program: the diary shows that text, and yours is in each day&apos;s history.</source>
+        <translation>Penwick が前回終了する前に入力した %1 日分が、その後ほかのプログラムによって変更されました。日記にはその内容が表示され、あなたの入力は各日の履歴にあります。</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStore</name>
@@ -371,6 +379,10 @@
     <message>
         <source>Imported</source>
         <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Typed before Penwick stopped; another program changed the day meanwhile</source>
+        <translation>Penwick の終了前に入力。その後ほかのプログラムがこの日を変更しました</translation>
     </message>
 </context>
 <context>

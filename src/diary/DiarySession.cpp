@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QStorageInfo>
 
 namespace penwick::diary {
@@ -26,9 +27,99 @@ DiarySession::DiarySession(Clock clock, QObject *parent)
             Qt::QueuedConnection);
     m_retry.setSingleShot(true);
     connect(&m_retry, &QTimer::timeout, this, &DiarySession::retryFailedDays);
+    m_rewriteAfterPause.setSingleShot(true);
+    m_rewriteAfterPause.setInterval(1000);
+    m_rewriteAtLatest.setSingleShot(true);
+    for (QTimer *timer : { &m_rewriteAfterPause, &m_rewriteAtLatest })
+        connect(timer, &QTimer::timeout, this, &DiarySession::writeKeptTexts);
 }
 
-DiarySession::~DiarySession() = default;
+DiarySession::~DiarySession()
+{
+    writeKeptTexts(); // the writer writes what waits before it stops
+}
+
+void DiarySession::selectDay(QDate day)
+{
+    if (day != m_selectedDay)
+        writeKeptTexts();
+    m_selectedDay = day;
+}
+
+int DiarySession::rewriteSpacingMs(qint64 fileSize)
+{
+    constexpr qint64 bytesPerSecond = 256 * 1024;
+    return int(std::clamp<qint64>(fileSize * 1000 / bytesPerSecond, 5000, 30000));
+}
+
+QStringList DiarySession::setJournal(DiaryJournal *journal)
+{
+    if (m_journal) {
+        // what the journal kept is written and the journal told so, quietly: the journal is
+        // taken away as its window goes
+        const QSignalBlocker quiet(this);
+        flush();
+        m_journal->setStoppedHandler({});
+    }
+    m_journal = journal;
+    if (!journal)
+        return {};
+    journal->setStoppedHandler([this] {
+        QMetaObject::invokeMethod(this, &DiarySession::journalStopped, Qt::QueuedConnection);
+    });
+    const QString path = noteFilePath();
+    const QList<UnwrittenText> left = journal->unwritten(path);
+    if (left.isEmpty())
+        return {};
+    const DiarySnapshot &file = currentFile();
+    QMap<QString, QString> take, done;
+    QStringList keptAside;
+    for (const UnwrittenText &kept : left) {
+        if (!file.outcome().ok()) {
+            take.insert(kept.dayKey, kept.text); // waits, shown, until the diary can be written
+            continue;
+        }
+        const QString now = file.textOf(kept.dayKey);
+        if (now == kept.text) {
+            done.insert(kept.dayKey, kept.text);
+        } else if (now == kept.fileText || journal->wasStored(path, kept.dayKey, now)) {
+            take.insert(kept.dayKey, kept.text);
+        } else {
+            journal->keepAside(path, kept.dayKey, kept.text);
+            done.insert(kept.dayKey, kept.text);
+            keptAside.append(kept.dayKey);
+        }
+    }
+    qCInfo(lcPenwick) << left.size() << "days were kept but not yet in the diary file;"
+                      << take.size() << "written now," << keptAside.size() << "kept aside";
+    if (!done.isEmpty())
+        journal->written(path, done);
+    if (!take.isEmpty()) {
+        for (auto it = take.cbegin(); it != take.cend(); ++it)
+            m_unsaved.insert(it.key(), it.value());
+        m_writer->store(path, take);
+        flush();
+    }
+    return keptAside;
+}
+
+void DiarySession::journalStopped()
+{
+    // what the journal may not have kept goes to the file at once, and so does every change
+    // from now on
+    writeKeptTexts();
+}
+
+void DiarySession::writeKeptTexts()
+{
+    m_rewriteAfterPause.stop();
+    m_rewriteAtLatest.stop();
+    if (m_kept.isEmpty())
+        return;
+    for (auto it = m_kept.cbegin(); it != m_kept.cend(); ++it)
+        m_handed.insert(it.key(), it.value());
+    m_writer->store(noteFilePath(), std::exchange(m_kept, {}));
+}
 
 QDate DiarySession::today() const
 {
@@ -183,6 +274,18 @@ QString DiarySession::storeText(const QString &text)
             m_textObserver(key, previous, stored);
     }
     m_unsaved.insert(key, stored);
+    if (m_journal && m_journal->isKeeping() && m_failedDays.isEmpty()) {
+        // kept at once; the file follows at a bounded rate
+        const auto handed = m_handed.constFind(key);
+        m_journal->keep(
+                path, key, stored, handed != m_handed.cend() ? *handed : currentFile().textOf(key));
+        m_kept.insert(key, stored);
+        m_rewriteAfterPause.start();
+        if (!m_rewriteAtLatest.isActive())
+            m_rewriteAtLatest.start(rewriteSpacingMs(currentFile().bytes().size()));
+        return stored;
+    }
+    m_kept.remove(key);
     if (m_failedDays.isEmpty()) {
         m_writer->store(path, key, stored);
         return stored;
@@ -197,6 +300,7 @@ QString DiarySession::storeText(const QString &text)
 
 bool DiarySession::retryPendingChanges()
 {
+    m_kept.clear();
     m_writer->store(noteFilePath(), m_unsaved);
     flush();
     return m_unsaved.isEmpty();
@@ -226,6 +330,7 @@ bool DiarySession::isWritable() const
 
 bool DiarySession::flush(int timeoutMs)
 {
+    writeKeptTexts();
     const bool idle = m_writer->waitForIdle(timeoutMs);
     takeReports();
     return idle;
@@ -244,7 +349,11 @@ void DiarySession::takeReports()
         const auto replaced = report.replacedOutsideChanges.constFind(selected);
         if (replaced != report.replacedOutsideChanges.cend())
             Q_EMIT selectedDayChangedOutside(*replaced, true);
+        if (report.outcome.ok() && m_journal)
+            m_journal->written(report.path, report.texts);
         for (auto it = report.texts.cbegin(); it != report.texts.cend(); ++it) {
+            if (m_handed.value(it.key()) == it.value())
+                m_handed.remove(it.key());
             if (report.outcome.ok()) {
                 m_failedDays.remove(it.key());
                 // a newer text of the day may be on its way; only what was stored is done

@@ -6,8 +6,13 @@
 // and still sees other programs' changes. Every text the window holds that is not yet stored
 // waits under its day until it is, however many days that is; it is tried again with every
 // later write and by retryPendingChanges().
+//
+// Given a journal, each change is kept there first and the whole file is rewritten only at a
+// bounded rate: about a second after typing pauses, when another day is chosen, at flush() (quit,
+// a move, an export), and while typing goes on, at the latest after rewriteSpacingMs().
 #pragma once
 
+#include "diary/DiaryJournal.h"
 #include "diary/DiarySnapshot.h"
 
 #include <QDate>
@@ -56,7 +61,8 @@ public:
     // The local calendar day of the clock's now.
     QDate today() const;
     QDate selectedDay() const { return m_selectedDay; }
-    void selectDay(QDate day) { m_selectedDay = day; }
+    // Another day: what waits for the file is written first.
+    void selectDay(QDate day);
 
     // The "safe" preference when it holds a path, else the default place.
     QString noteFilePath() const;
@@ -108,6 +114,17 @@ public:
     using StaleTextCheck = std::function<bool(const QString &dayKey, const QString &text)>;
     void setStaleTextCheck(StaleTextCheck check) { m_isStale = std::move(check); }
 
+    // Keeps every change in journal before the file is rewritten (nullptr: no journal). First
+    // writes into the diary file, in one replacement, what the journal holds that the file lacks
+    // since Penwick last stopped: a day whose text in the file is still the one the kept text
+    // replaced (or one Penwick stored itself) takes the kept text; a day another program changed
+    // meanwhile keeps the file's text, and the kept one goes aside in the journal's history.
+    // Returns the day keys of those.
+    QStringList setJournal(DiaryJournal *journal);
+    // While typing goes on, the file is rewritten at most this often: about 256 KB a second
+    // for a large diary, every 5 s for a small one, never more than 30 s apart.
+    static int rewriteSpacingMs(qint64 fileSize);
+
     DiaryProblem problem() const { return m_problem; }
     Preferences &preferences() const { return *m_preferences; }
     DiaryWriter &writer() const { return *m_writer; }
@@ -121,6 +138,9 @@ Q_SIGNALS:
 
 private:
     void takeReports();
+    // Hands every text the journal holds and the file does not yet to the writer.
+    void writeKeptTexts();
+    void journalStopped();
     // The file as it is now: the last snapshot while the file is unchanged, else read anew.
     const DiarySnapshot &currentFile();
     void updateProblem();
@@ -144,6 +164,11 @@ private:
     QTimer m_retry; // tries the failed days again
     int m_retryDelayMs = 1000;
     qint64 m_freeSpaceAtFailure = 0;
+    DiaryJournal *m_journal = nullptr;
+    QMap<QString, QString> m_kept; // kept in the journal, not yet handed to the writer
+    QMap<QString, QString> m_handed; // handed to the writer, not yet reported written
+    QTimer m_rewriteAfterPause;
+    QTimer m_rewriteAtLatest;
     TextObserver m_textObserver;
     StaleTextCheck m_isStale;
 };

@@ -73,6 +73,20 @@ HistoryDialog::HistoryDialog(HistoryStore *store, penwick::diary::DiarySession *
         m_store->flush();
         return m_store->wasStored(diaryKey(), dayKey, text);
     });
+    // each change is kept in the history first; what it held that the diary file lacked when
+    // Penwick last stopped goes into the file now, before the first day is shown
+    const qsizetype keptAside = m_session->setJournal(m_store).size();
+    if (keptAside > 0) {
+        const QString notice = keptAside == 1
+                ? tr("1 day you typed before Penwick last stopped was changed meanwhile by "
+                     "another program: the diary shows that text, and yours is in the day's "
+                     "history.")
+                : tr("%1 days you typed before Penwick last stopped were changed meanwhile by "
+                     "another program: the diary shows that text, and yours is in each day's "
+                     "history.")
+                          .arg(QLocale().toString(keptAside));
+        QTimer::singleShot(0, this, [this, notice] { passOnNotice(notice); });
+    }
     // the store may have said it before this dialog listened; each notice is passed on once
     connect(m_store, &HistoryStore::noticeRaised, this, &HistoryDialog::passOnNotice);
     QTimer::singleShot(0, this, [this] { passOnNotice(m_store->notice()); });
@@ -88,6 +102,7 @@ HistoryDialog::~HistoryDialog()
 {
     m_session->setTextObserver({});
     m_session->setStaleTextCheck({});
+    m_session->setJournal(nullptr);
 }
 
 void HistoryDialog::addActionsTo(QMenu *edit, QMenu *file, QAction *fileBefore)

@@ -85,9 +85,14 @@ public:
     void closeStretches() { endStretch(); }
     void writePendingStretch() { writeStretch(); }
     void moveDiary(const QString &from, const QString &to);
+    using KeptTexts = QMap<std::pair<QString, QString>, std::pair<QString, QString>>;
+    bool commitKept(const KeptTexts &kept, const QDateTime &now);
+    bool forgetWritten(const QString &diary, const QMap<QString, QString> &texts);
+    QList<diary::UnwrittenText> unwritten(const QString &diary);
     bool wasStored(const QString &diary, const QString &day, const QString &text);
     QList<Version> versions(const QString &diary, const QString &day);
 
+    bool isUsable() const { return m_usable; }
     QString notice() const
     {
         const QMutexLocker locker(&m_noticeLock);
@@ -100,6 +105,8 @@ private:
             const QString &detail, const QDateTime &now);
     std::optional<QString> newestText(const QString &diary, const QString &day);
     QSqlQuery run(const QString &sql, const QVariantList &values);
+    // Runs body in one transaction; false, with nothing changed, when any of it failed.
+    bool inTransaction(const std::function<bool()> &body);
     void raiseNotice(const QString &notice);
 
     struct Stretch
@@ -166,9 +173,9 @@ bool HistoryWorker::prepareSchema()
     if (!db.open() || !query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()
             || query.value(0).toString() != QLatin1String("wal"))
         return false;
-    // a process killed at any moment leaves the file whole; only a power cut may lose the
-    // last versions
-    if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))
+    // every commit reaches the disk before it counts: the journal's changes are the only copy
+    // of what was typed until the diary file is rewritten, and must survive a power cut
+    if (!query.exec(QStringLiteral("PRAGMA synchronous=FULL"))
             || !query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()
             || query.value(0).toString() != QLatin1String("ok"))
         return false;
@@ -177,7 +184,65 @@ bool HistoryWorker::prepareSchema()
                    "NULL, day TEXT NOT NULL, text TEXT NOT NULL, stored_at INTEGER NOT NULL, "
                    "origin TEXT NOT NULL, detail TEXT NOT NULL DEFAULT '')"))
             && query.exec(QStringLiteral(
-                    "CREATE INDEX IF NOT EXISTS versions_of_day ON versions (diary, day, id)"));
+                    "CREATE INDEX IF NOT EXISTS versions_of_day ON versions (diary, day, id)"))
+            && query.exec(QStringLiteral(
+                    "CREATE TABLE IF NOT EXISTS journal (diary TEXT NOT NULL, day TEXT NOT NULL, "
+                    "text TEXT NOT NULL, file_text TEXT NOT NULL, changed_at INTEGER NOT NULL, "
+                    "PRIMARY KEY (diary, day))"));
+}
+
+bool HistoryWorker::inTransaction(const std::function<bool()> &body)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!m_usable || !db.transaction())
+        return false;
+    if (body() && db.commit())
+        return true;
+    db.rollback();
+    return false;
+}
+
+bool HistoryWorker::commitKept(const KeptTexts &kept, const QDateTime &now)
+{
+    return inTransaction([&] {
+        for (auto it = kept.cbegin(); it != kept.cend(); ++it) {
+            if (!run(QStringLiteral("INSERT INTO journal (diary, day, text, file_text, changed_at) "
+                                    "VALUES (?, ?, ?, ?, ?) ON CONFLICT (diary, day) DO UPDATE "
+                                    "SET text = excluded.text, file_text = excluded.file_text, "
+                                    "changed_at = excluded.changed_at"),
+                        { it.key().first, it.key().second, notNull(it.value().first),
+                                notNull(it.value().second), now.toMSecsSinceEpoch() })
+                            .isActive())
+                return false;
+        }
+        return true;
+    });
+}
+
+bool HistoryWorker::forgetWritten(const QString &diary, const QMap<QString, QString> &texts)
+{
+    return inTransaction([&] {
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+            // a newer text of the day stays kept: only what the file holds now is done
+            if (!run(QStringLiteral("DELETE FROM journal WHERE diary = ? AND day = ? AND text = ?"),
+                        { diary, it.key(), notNull(it.value()) })
+                            .isActive())
+                return false;
+        }
+        return true;
+    });
+}
+
+QList<diary::UnwrittenText> HistoryWorker::unwritten(const QString &diary)
+{
+    QSqlQuery query = run(QStringLiteral("SELECT day, text, file_text FROM journal WHERE diary = ? "
+                                         "ORDER BY day"),
+            { diary });
+    QList<diary::UnwrittenText> found;
+    while (query.next())
+        found.append({ query.value(0).toString(), query.value(1).toString(),
+                query.value(2).toString() });
+    return found;
 }
 
 void HistoryWorker::open(const QString &path)
@@ -324,6 +389,7 @@ void HistoryWorker::moveDiary(const QString &from, const QString &to)
     if (m_stretch && m_stretch->diary == from)
         m_stretch->diary = to;
     run(QStringLiteral("UPDATE versions SET diary = ? WHERE diary = ?"), { to, from });
+    run(QStringLiteral("UPDATE OR REPLACE journal SET diary = ? WHERE diary = ?"), { to, from });
 }
 
 bool HistoryWorker::wasStored(const QString &diary, const QString &day, const QString &text)
@@ -421,7 +487,7 @@ bool HistoryStore::wasStored(
 {
     bool stored = false;
     QMetaObject::invokeMethod(
-            m_worker, [&] { stored = m_worker->wasStored(diaryPath, dayKey, text); },
+            m_worker, [&] { stored = m_worker->wasStored(diaryKeyPath(diaryPath), dayKey, text); },
             Qt::BlockingQueuedConnection);
     return stored;
 }
@@ -439,6 +505,85 @@ void HistoryStore::flush() const
 {
     QMetaObject::invokeMethod(
             m_worker, [] {}, Qt::BlockingQueuedConnection);
+}
+
+void HistoryStore::setStoppedHandler(std::function<void()> handler)
+{
+    const QMutexLocker lock(&m_journalLock);
+    m_stoppedHandler = std::move(handler);
+}
+
+void HistoryStore::stopKeeping()
+{
+    if (!m_keeping.exchange(false))
+        return;
+    std::function<void()> handler;
+    {
+        const QMutexLocker lock(&m_journalLock);
+        handler = m_stoppedHandler;
+    }
+    if (handler)
+        handler();
+}
+
+void HistoryStore::keep(const QString &diaryPath, const QString &dayKey, const QString &text,
+        const QString &fileText)
+{
+    {
+        const QMutexLocker lock(&m_journalLock);
+        m_keptWaiting.insert({ diaryKeyPath(diaryPath), dayKey }, { text, fileText });
+        if (std::exchange(m_commitPosted, true))
+            return; // the commit on its way takes this text too
+    }
+    QMetaObject::invokeMethod(
+            m_worker, [this] { commitKeptTexts(); }, Qt::QueuedConnection);
+}
+
+void HistoryStore::commitKeptTexts()
+{
+    HistoryWorker::KeptTexts kept;
+    {
+        const QMutexLocker lock(&m_journalLock);
+        kept = std::exchange(m_keptWaiting, {});
+        m_commitPosted = false;
+    }
+    if (!kept.isEmpty() && !m_worker->commitKept(kept, m_clock()))
+        stopKeeping();
+}
+
+void HistoryStore::written(const QString &diaryPath, const QMap<QString, QString> &texts)
+{
+    QMetaObject::invokeMethod(
+            m_worker,
+            [this, diary = diaryKeyPath(diaryPath), texts] {
+                commitKeptTexts(); // a text kept before this write is committed first
+                if (!m_worker->forgetWritten(diary, texts))
+                    stopKeeping();
+            },
+            Qt::QueuedConnection);
+}
+
+QList<diary::UnwrittenText> HistoryStore::unwritten(const QString &diaryPath)
+{
+    QList<diary::UnwrittenText> found;
+    QMetaObject::invokeMethod(
+            m_worker,
+            [&] {
+                // the journal cannot be read: what it may hold stays for a later start
+                commitKeptTexts();
+                found = m_worker->unwritten(diaryKeyPath(diaryPath));
+                if (!m_worker->isUsable())
+                    stopKeeping();
+            },
+            Qt::BlockingQueuedConnection);
+    return found;
+}
+
+void HistoryStore::keepAside(const QString &diaryPath, const QString &dayKey, const QString &text)
+{
+    recordVersion(diaryKeyPath(diaryPath), dayKey, text, Origin::Typed,
+            QCoreApplication::translate("HistoryStore",
+                    "Typed before Penwick stopped; another program changed the day meanwhile"));
 }
 
 QString HistoryStore::notice() const

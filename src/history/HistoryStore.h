@@ -7,12 +7,19 @@
 // change, when another day is changed or shown, when one change removes more than half of the
 // day's characters, and at quit. A file that cannot be opened or is damaged is renamed aside,
 // never deleted, and a new one started.
+//
+// It is also the diary's journal: each change of a day is committed here at once, fully synced,
+// and marked as not yet in the diary file until a rewrite of the file carries it.
 #pragma once
+
+#include "diary/DiaryJournal.h"
 
 #include <QDateTime>
 #include <QList>
+#include <QMutex>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <functional>
 
 class QThread;
@@ -33,7 +40,7 @@ struct Version
 
 class HistoryWorker;
 
-class HistoryStore : public QObject
+class HistoryStore : public QObject, public diary::DiaryJournal
 {
     Q_OBJECT
 public:
@@ -60,13 +67,23 @@ public:
     void moveDiary(const QString &fromPath, const QString &toPath);
 
     // True when Penwick itself stored exactly this text for the day before.
-    bool wasStored(const QString &diaryPath, const QString &dayKey, const QString &text) const;
+    bool wasStored(
+            const QString &diaryPath, const QString &dayKey, const QString &text) const override;
     // The day's versions, newest first.
     QList<Version> versions(const QString &diaryPath, const QString &dayKey) const;
     // Waits until every queued write is done.
     void flush() const;
     // What went wrong with the file, said once; empty when nothing did.
     QString notice() const;
+
+    // The journal (see diary::DiaryJournal); paths name the diary as given.
+    bool isKeeping() const override { return m_keeping; }
+    void setStoppedHandler(std::function<void()> handler) override;
+    void keep(const QString &diaryPath, const QString &dayKey, const QString &text,
+            const QString &fileText) override;
+    void written(const QString &diaryPath, const QMap<QString, QString> &texts) override;
+    QList<diary::UnwrittenText> unwritten(const QString &diaryPath) override;
+    void keepAside(const QString &diaryPath, const QString &dayKey, const QString &text) override;
 
     // A translated name of where a version came from.
     static QString originName(Origin origin);
@@ -76,10 +93,22 @@ Q_SIGNALS:
     void noticeRaised(const QString &notice);
 
 private:
+    friend class HistoryWorker;
+    // Called on the store's thread: commits the kept texts waiting, in one transaction.
+    void commitKeptTexts();
+    void stopKeeping();
+
     QString m_filePath;
     Clock m_clock;
     QThread *m_thread;
     HistoryWorker *m_worker;
+    std::atomic<bool> m_keeping { true };
+    QMutex m_journalLock;
+    // (diary, day) to (text, file text), kept but not yet committed: a burst of keys that
+    // arrives while a commit runs costs one commit more, not one per key
+    QMap<std::pair<QString, QString>, std::pair<QString, QString>> m_keptWaiting;
+    bool m_commitPosted = false;
+    std::function<void()> m_stoppedHandler;
 };
 
 // The canonical path that names a diary in the history (the path itself while it is missing).
