@@ -1,6 +1,7 @@
 // A keystroke's rewrite killed at any moment, or stopped by a full disk, leaves the note file
 // whole: the old version or the new one, never a mix or a torn file.
 #include "TestEnvironment.h"
+#include "diary/DiarySession.h"
 #include "diary/DiaryWriter.h"
 #include "diary/NoteFile.h"
 #include "history/HistoryStore.h"
@@ -40,13 +41,8 @@ int runWriter(const QString &path)
 
 // A typist, run in a child process: the writer thread stores the day's growing text as keys
 // come, until the process is killed; with a file size limit, every write fails.
-// With history, each key is also told to the history store beside the diary.
-int runTypist(const QString &path, const QString &dayKey, bool failing, bool history)
+int runTypist(const QString &path, const QString &dayKey, bool failing)
 {
-    std::unique_ptr<penwick::history::HistoryStore> store;
-    if (history)
-        store = std::make_unique<penwick::history::HistoryStore>(
-                QFileInfo(path).absolutePath() + "/history.sqlite");
     if (failing) {
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit small { 64, 64 }; // smaller than any diary file
@@ -55,16 +51,32 @@ int runTypist(const QString &path, const QString &dayKey, bool failing, bool his
     DiaryWriter writer;
     QString text;
     for (int key = 0;; ++key) {
-        const QString before = text;
-        text += QChar(u'a' + key % 26);
-        writer.store(path, dayKey, text);
-        if (store)
-            store->recordChange(path, dayKey, before, text);
+        writer.store(path, dayKey, text += QChar(u'a' + key % 26));
         if (key == 0) {
             std::fputs("ready\n", stdout);
             std::fflush(stdout);
         }
         QThread::usleep(300);
+    }
+}
+
+// A typist in a session that keeps each key in the history first: prints the length of the
+// day's text whenever the history has committed it, pausing now and then so that the file's
+// rewrites are hit too.
+int runJournalTypist(const QString &dayKey)
+{
+    DiarySession session;
+    session.open();
+    penwick::history::HistoryStore store;
+    session.setJournal(&store);
+    session.selectDay(QDate::fromString(dayKey, Qt::ISODate));
+    QString text;
+    for (int key = 0;; ++key) {
+        session.storeText(text += QChar(u'a' + key % 26));
+        store.flush();
+        std::printf("%d\n", key + 1);
+        std::fflush(stdout);
+        QTest::qWait(key % 20 == 19 ? 1100 : 2);
     }
 }
 
@@ -170,20 +182,35 @@ private Q_SLOTS:
         QRandomGenerator random(11);
         QMap<QString, QString> stored { { "2024-01-01", "first" } };
         QStringList rounds;
-        int historyVersions = 0;
+        int keptKeys = 0;
+        // the journal's typists keep their diary where Penwick keeps it unless told otherwise
+        QVERIFY(DiarySession().setNoteFilePath(path));
         for (int round = 0; round < 50; ++round) {
             const QString dayKey = QDate(2024, 7, 1).addDays(round).toString(Qt::ISODate);
             const bool failing = round % 5 == 4;
-            const bool history = round % 5 == 2; // long enough for history writes to be hit
+            const bool journal = round % 5 == 2; // long enough for rewrites to be hit
             QProcess typist;
             typist.start(QCoreApplication::applicationFilePath(),
-                    { "--typist", path, dayKey, failing ? "failing" : "writing",
-                            history ? "history" : "" });
+                    journal ? QStringList { "--journal-typist", dayKey }
+                            : QStringList {
+                                    "--typist", path, dayKey, failing ? "failing" : "writing" });
             QVERIFY(typist.waitForStarted());
             QVERIFY(typist.waitForReadyRead(30000));
-            QThread::usleep(random.bounded(history ? 1600000 : 40000));
+            QThread::usleep(random.bounded(journal ? 1600000 : 40000));
             ::kill(pid_t(typist.processId()), SIGKILL);
             QVERIFY(typist.waitForFinished());
+            if (journal) { // what the history committed reaches the file at the next start
+                const QList<QByteArray> said = typist.readAllStandardOutput().split('\n');
+                const int kept = said.size() > 1 ? said[said.size() - 2].toInt() : 0;
+                keptKeys = std::max(keptKeys, kept);
+                penwick::history::HistoryStore store;
+                DiarySession session;
+                session.open();
+                session.setJournal(&store);
+                QVERIFY(session.flush());
+                QVERIFY(lookupText(loadEntries(path).entries, dayKey).size() >= kept);
+                QCOMPARE(store.notice(), QString());
+            }
 
             const QString copy = dir.filePath(QString("round%1.plist").arg(round));
             QVERIFY(QFile::copy(path, copy));
@@ -197,18 +224,8 @@ private Q_SLOTS:
             if (failing)
                 QCOMPARE(typed, QString());
             stored.insert(dayKey, typed);
-            if (history) { // the history is readable, not put aside, and holds what was typed
-                penwick::history::HistoryStore store(dir.filePath("history.sqlite"));
-                const auto versions = store.versions(path, dayKey);
-                historyVersions += int(versions.size());
-                for (const auto &version : versions)
-                    QVERIFY(QString("abcdefghijklmnopqrstuvwxyz")
-                                    .repeated(400)
-                                    .startsWith(version.text));
-                QCOMPARE(store.notice(), QString());
-            }
         }
-        QVERIFY(historyVersions > 0); // the kills did land among history writes
+        QVERIFY(keptKeys > 20); // the kills did land after a rewrite
         // the file as each round left it, read by plistlib in one go
         bool ok = false;
         penwick::test::python(
@@ -238,10 +255,12 @@ int main(int argc, char *argv[])
 {
     if (argc == 3 && qstrcmp(argv[1], "--writer") == 0)
         return runWriter(QString::fromLocal8Bit(argv[2]));
-    if (argc == 6 && qstrcmp(argv[1], "--typist") == 0) {
-        QCoreApplication app(argc, argv);
+    if (argc == 5 && qstrcmp(argv[1], "--typist") == 0)
         return runTypist(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
-                qstrcmp(argv[4], "failing") == 0, qstrcmp(argv[5], "history") == 0);
+                qstrcmp(argv[4], "failing") == 0);
+    if (argc == 3 && qstrcmp(argv[1], "--journal-typist") == 0) {
+        QCoreApplication app(argc, argv);
+        return runJournalTypist(QString::fromLocal8Bit(argv[2]));
     }
     penwick::test::environment();
     QCoreApplication app(argc, argv);

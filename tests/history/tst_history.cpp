@@ -1,9 +1,13 @@
 #include "TestEnvironment.h"
+#include "diary/DiarySession.h"
+#include "diary/DiaryWriter.h"
+#include "diary/NoteFile.h"
 #include "history/Backups.h"
 #include "history/HistoryStore.h"
 #include "history/WordDiff.h"
 
 using namespace penwick::history;
+using penwick::diary::DiarySession;
 
 template<typename T> T fetched(const char *column)
 {
@@ -18,6 +22,11 @@ class tst_History : public QObject
     HistoryStore::Clock clock()
     {
         return [this] { return m_now; };
+    }
+    QString noteFile() const { return m_env.dataHome() + "/Hollyfen/Penwick/note.plist"; }
+    QString fileText(const QString &day) const
+    {
+        return penwick::diary::lookupText(penwick::diary::loadEntries(noteFile()).entries, day);
     }
     static QStringList texts(const QList<Version> &versions)
     {
@@ -94,6 +103,97 @@ private Q_SLOTS:
         const QStringList aside = QDir(m_env.dataHome()).entryList({ "damaged.sqlite.damaged-*" });
         QCOMPARE(aside.size(), 1);
         QCOMPARE(QFileInfo(m_env.dataHome() + '/' + aside[0]).size(), 8192);
+    }
+    // What the journal held when Penwick stopped goes into the file, unless another program
+    // changed the day meanwhile: then the file's text stays and the kept one joins the history.
+    void journalRecovery_data()
+    {
+        QTest::addColumn<QString>("replaced"); // the day's text when the change was kept
+        QTest::addColumn<QString>("atStart"); // the day's text in the file at the next start
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("keptAside");
+        QTest::newRow("unchanged") << "old"
+                                   << "old"
+                                   << "old typed" << false;
+        QTest::newRow("a new day") << ""
+                                   << ""
+                                   << "old typed" << false;
+        QTest::newRow("written before the kill") << "old"
+                                                 << "old typed"
+                                                 << "old typed" << false;
+        QTest::newRow("Penwick's own earlier text") << "old"
+                                                    << "mine"
+                                                    << "old typed" << false;
+        QTest::newRow("another program's") << "old"
+                                           << "theirs"
+                                           << "theirs" << true;
+    }
+    void journalRecovery()
+    {
+        QFETCH(QString, atStart);
+        QFETCH(bool, keptAside);
+        m_env.clean();
+        const QString day = "2024-01-01";
+        QVariantList entries { QVariantMap { { "date", "2023-12-31" }, { "text", "other" } } };
+        if (!atStart.isEmpty())
+            entries.append(QVariantMap { { "date", day }, { "text", atStart } });
+        QDir().mkpath(QFileInfo(noteFile()).path());
+        QVERIFY(penwick::diary::writeEntries(noteFile(), entries).ok());
+        const QString history = m_env.dataHome() + "/history.sqlite";
+        {
+            HistoryStore store(history, clock());
+            store.recordVersion(noteFile(), day, "mine", Origin::Typed);
+            store.keep(noteFile(), day, "old typed", fetched<QString>("replaced"));
+            store.flush();
+        }
+        HistoryStore store(history, clock());
+        DiarySession session([] { return QDateTime(QDate(2024, 1, 1), QTime(9, 0)); });
+        session.open();
+        QCOMPARE(session.setJournal(&store), keptAside ? QStringList { day } : QStringList {});
+        QCOMPARE(fileText(day), fetched<QString>("expected"));
+        QCOMPARE(fileText("2023-12-31"), QString("other"));
+        QVERIFY(store.unwritten(noteFile()).isEmpty());
+        QCOMPARE(texts(store.versions(noteFile(), day)).contains("old typed"), keptAside);
+    }
+    // Typing is kept in the journal; the file follows a second after a pause, on another day,
+    // at the latest a few seconds into typing that goes on; and straight away, change by change,
+    // when the history cannot be written.
+    void journalSpacesTheRewrites()
+    {
+        for (const bool usable : { true, false }) {
+            m_env.clean();
+            const QString blocked = m_env.dataHome() + "/file";
+            QVERIFY(penwick::test::writeAll(blocked, "not a folder"));
+            HistoryStore store(
+                    usable ? m_env.dataHome() + "/history.sqlite" : blocked + "/history.sqlite");
+            DiarySession session([] { return QDateTime(QDate(2024, 1, 1), QTime(9, 0)); });
+            session.open();
+            session.setJournal(&store);
+            QAtomicInt writes = 0;
+            session.writer().setBeforeWrite([&writes] { writes.fetchAndAddOrdered(1); });
+            QString text;
+            for (int key = 0; key < 30; ++key) {
+                session.storeText(text += 'k');
+                if (!usable)
+                    QVERIFY(session.flush());
+            }
+            QCOMPARE(writes.loadAcquire(), usable ? 0 : 30);
+            QTRY_COMPARE(fileText("2024-01-01"), text);
+            QTRY_VERIFY(store.unwritten(noteFile()).isEmpty()); // once the write is reported
+            if (!usable)
+                continue;
+            QElapsedTimer typing;
+            typing.start();
+            while (typing.elapsed() < 6000 && writes.loadAcquire() < 2) {
+                session.storeText(text += 'k');
+                QTest::qWait(200); // never a second's pause
+            }
+            QCOMPARE(writes.loadAcquire(), 2);
+            session.storeText(text += '!');
+            session.selectDay(QDate(2024, 1, 2));
+            QVERIFY(session.writer().waitForIdle(5000));
+            QCOMPARE(fileText("2024-01-01"), text);
+        }
     }
     void wordDiff_data()
     {
