@@ -117,7 +117,7 @@ void DiarySession::writeKeptTexts()
     if (m_kept.isEmpty())
         return;
     for (auto it = m_kept.cbegin(); it != m_kept.cend(); ++it)
-        m_handed.insert(it.key(), it.value());
+        m_replacedTexts.insert(it.key(), it.value()); // the file's text once this write lands
     m_writer->store(noteFilePath(), std::exchange(m_kept, {}));
 }
 
@@ -187,6 +187,7 @@ const DiarySnapshot &DiarySession::currentFile()
     const QString path = noteFilePath();
     if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
         m_file = DiarySnapshot::load(path);
+        m_replacedTexts.clear(); // another program's write, or another file
         m_writer->setKnownFile(m_file);
         updateProblem();
     }
@@ -275,10 +276,12 @@ QString DiarySession::storeText(const QString &text)
     }
     m_unsaved.insert(key, stored);
     if (m_journal && m_journal->isKeeping() && m_failedDays.isEmpty()) {
-        // kept at once; the file follows at a bounded rate
-        const auto handed = m_handed.constFind(key);
-        m_journal->keep(
-                path, key, stored, handed != m_handed.cend() ? *handed : currentFile().textOf(key));
+        // kept at once; the file follows at a bounded rate. The text this one replaces in the
+        // file is looked up once a day and write, not once a key: a lookup reads the file.
+        auto replaced = m_replacedTexts.constFind(key);
+        if (replaced == m_replacedTexts.cend())
+            replaced = m_replacedTexts.insert(key, currentFile().textOf(key));
+        m_journal->keep(path, key, stored, *replaced);
         m_kept.insert(key, stored);
         m_rewriteAfterPause.start();
         if (!m_rewriteAtLatest.isActive())
@@ -352,8 +355,8 @@ void DiarySession::takeReports()
         if (report.outcome.ok() && m_journal)
             m_journal->written(report.path, report.texts);
         for (auto it = report.texts.cbegin(); it != report.texts.cend(); ++it) {
-            if (m_handed.value(it.key()) == it.value())
-                m_handed.remove(it.key());
+            if (!report.outcome.ok())
+                m_replacedTexts.remove(it.key()); // the file still holds what it held
             if (report.outcome.ok()) {
                 m_failedDays.remove(it.key());
                 // a newer text of the day may be on its way; only what was stored is done

@@ -166,7 +166,8 @@ private:
     qint64 m_freeSpaceAtFailure = 0;
     DiaryJournal *m_journal = nullptr;
     QMap<QString, QString> m_kept; // kept in the journal, not yet handed to the writer
-    QMap<QString, QString> m_handed; // handed to the writer, not yet reported written
+    // day key to the day's text in the file that a kept text replaces
+    QMap<QString, QString> m_replacedTexts;
     QTimer m_rewriteAfterPause;
     QTimer m_rewriteAtLatest;
     TextObserver m_textObserver;

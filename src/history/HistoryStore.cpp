@@ -130,6 +130,7 @@ private:
     bool m_usable = false;
     bool m_writeFailureSaid = false;
     std::optional<Stretch> m_stretch;
+    std::optional<QSqlQuery> m_keepQuery;
     QTimer *m_writeTimer = nullptr;
     mutable QMutex m_noticeLock;
     QString m_notice;
@@ -205,14 +206,23 @@ bool HistoryWorker::inTransaction(const std::function<bool()> &body)
 bool HistoryWorker::commitKept(const KeptTexts &kept, const QDateTime &now)
 {
     return inTransaction([&] {
+        // prepared once: a commit comes with nearly every key
+        if (!m_keepQuery) {
+            m_keepQuery.emplace(QSqlDatabase::database(m_connection, false));
+            if (!m_keepQuery->prepare(QStringLiteral(
+                        "INSERT INTO journal (diary, day, text, file_text, changed_at) VALUES (?, "
+                        "?, ?, ?, ?) ON CONFLICT (diary, day) DO UPDATE SET text = excluded.text, "
+                        "file_text = excluded.file_text, changed_at = excluded.changed_at"))) {
+                m_keepQuery.reset();
+                return false;
+            }
+        }
         for (auto it = kept.cbegin(); it != kept.cend(); ++it) {
-            if (!run(QStringLiteral("INSERT INTO journal (diary, day, text, file_text, changed_at) "
-                                    "VALUES (?, ?, ?, ?, ?) ON CONFLICT (diary, day) DO UPDATE "
-                                    "SET text = excluded.text, file_text = excluded.file_text, "
-                                    "changed_at = excluded.changed_at"),
-                        { it.key().first, it.key().second, notNull(it.value().first),
-                                notNull(it.value().second), now.toMSecsSinceEpoch() })
-                            .isActive())
+            for (const QVariant &value : { QVariant(it.key().first), QVariant(it.key().second),
+                         QVariant(notNull(it.value().first)), QVariant(notNull(it.value().second)),
+                         QVariant(now.toMSecsSinceEpoch()) })
+                m_keepQuery->addBindValue(value);
+            if (!m_keepQuery->exec())
                 return false;
         }
         return true;
@@ -312,6 +322,7 @@ void HistoryWorker::writeStretch()
 void HistoryWorker::close()
 {
     endStretch();
+    m_keepQuery.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         db.close();
@@ -432,12 +443,17 @@ HistoryStore::HistoryStore(const QString &filePath, Clock clock, QObject *parent
 
 HistoryStore::~HistoryStore()
 {
-    // at quit every stretch closes; its row already holds the last text
+    // at quit every stretch closes; its row already holds the last text. The worker goes on its
+    // own thread, where its timers live.
     QMetaObject::invokeMethod(
-            m_worker, [w = m_worker] { w->close(); }, Qt::BlockingQueuedConnection);
+            m_worker,
+            [w = m_worker] {
+                w->close();
+                delete w;
+            },
+            Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
-    delete m_worker;
     delete m_thread;
 }
 
@@ -531,7 +547,13 @@ void HistoryStore::keep(const QString &diaryPath, const QString &dayKey, const Q
 {
     {
         const QMutexLocker lock(&m_journalLock);
-        m_keptWaiting.insert({ diaryKeyPath(diaryPath), dayKey }, { text, fileText });
+        // the path is named once for a run of keys (naming it asks the file system), once the
+        // file is there
+        if (diaryPath != m_keptPath.first || m_keptPath.second.isEmpty())
+            m_keptPath = { diaryPath, QFileInfo(diaryPath).canonicalFilePath() };
+        const QString diary
+                = m_keptPath.second.isEmpty() ? diaryKeyPath(diaryPath) : m_keptPath.second;
+        m_keptWaiting.insert({ diary, dayKey }, { text, fileText });
         if (std::exchange(m_commitPosted, true))
             return; // the commit on its way takes this text too
     }

@@ -108,6 +108,7 @@ private:
     // arrives while a commit runs costs one commit more, not one per key
     QMap<std::pair<QString, QString>, std::pair<QString, QString>> m_keptWaiting;
     bool m_commitPosted = false;
+    std::pair<QString, QString> m_keptPath; // the diary's path as given, and as named here
     std::function<void()> m_stoppedHandler;
 };
 
