@@ -15,16 +15,39 @@
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
+#include <QTimer>
+#include <atomic>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <map>
+#include <sys/resource.h>
 #include <unistd.h>
+
+// Every fsync and fdatasync of the process is counted, the history's SQLite among them (the
+// bench exports these so that shared libraries call them too).
+static std::atomic<long> syncCalls { 0 };
+extern "C" int fsync(int fd)
+{
+    static const auto next = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    ++syncCalls;
+    return next(fd);
+}
+extern "C" int fdatasync(int fd)
+{
+    static const auto next = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fdatasync"));
+    ++syncCalls;
+    return next(fd);
+}
 
 using namespace penwick;
 
@@ -151,22 +174,48 @@ double percentile(std::vector<double> values, double p)
     return values[std::min(values.size() - 1, size_t(p * double(values.size())))];
 }
 
-// The window's own time per keystroke in the real editor (offscreen), 200 keys at 60 keys/s,
-// and the time from the last key until the file holds the whole text.
+// The window's own time per keystroke in the real editor (offscreen), by default 200 keys at
+// 60 keys/s, and the time from the last key until the file holds the whole text; what the
+// process wrote, synced and spent per key, from the first key until then.
 struct Typing
 {
     double medianMs = 0;
     double p99Ms = 0;
     double settleMs = 0;
     double historyBytesPerKey = 0;
+    double bytesPerKey = 0;
+    double syncsPerKey = 0;
+    double cpuMsPerKey = 0;
 };
+
+// Bytes handed to write() by this process so far.
+qint64 bytesWritten()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("wchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return 0;
+}
+
+double cpuMs()
+{
+    rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+            + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
 
 qint64 historyBytes(const QString &file)
 {
     return QFileInfo(file).size() + QFileInfo(file + "-wal").size();
 }
 
-Typing typeIntoWindow(int y, bool popover, bool history = false)
+Typing typeIntoWindow(
+        int y, bool popover, bool history = false, int keys = 200, int keysPerSecond = 60)
 {
     const QString historyFile = folder().filePath(QStringLiteral("history-%1y.sqlite").arg(y));
     std::unique_ptr<history::HistoryStore> store;
@@ -191,15 +240,24 @@ Typing typeIntoWindow(int y, bool popover, bool history = false)
     editor->setFocus();
     editor->moveCursor(QTextCursor::End);
     std::vector<double> ui;
+    QTest::qWait(100); // the start's own work (the day's backup) is done before the first key
+    QThreadPool::globalInstance()->waitForDone();
     if (store)
         store->flush();
     const qint64 historyBefore = historyBytes(historyFile);
+    const qint64 bytesBefore = bytesWritten();
+    const long syncsBefore = syncCalls;
+    const double cpuBefore = cpuMs();
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; i < 200; ++i) {
-        const qint64 due = qint64(i) * 1000 / 60;
-        while (clock.elapsed() < due)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, int(due - clock.elapsed()));
+    for (int i = 0; i < keys; ++i) {
+        const qint64 due = qint64(i) * 1000 / keysPerSecond;
+        if (clock.elapsed() < due) { // idle between keys, as a window is
+            QEventLoop idle;
+            QTimer::singleShot(
+                    int(due - clock.elapsed()), Qt::PreciseTimer, &idle, &QEventLoop::quit);
+            idle.exec();
+        }
         QElapsedTimer key;
         key.start();
         QTest::keyClick(editor, char('a' + i % 26));
@@ -211,10 +269,64 @@ Typing typeIntoWindow(int y, bool popover, bool history = false)
     if (store)
         store->flush();
     const double settleMs = double(settle.nsecsElapsed()) / 1e6;
-    const double perKey = double(historyBytes(historyFile) - historyBefore) / 200;
+    const double perKey = double(historyBytes(historyFile) - historyBefore) / keys;
+    Typing typing { percentile(ui, 0.5), percentile(ui, 0.99), settleMs, history ? perKey : 0 };
+    typing.bytesPerKey = double(bytesWritten() - bytesBefore) / keys;
+    typing.syncsPerKey = double(syncCalls - syncsBefore) / keys;
+    typing.cpuMsPerKey = (cpuMs() - cpuBefore) / keys;
     if (!diary::readDayText(note, "2026-12-06").text.endsWith(editor->toPlainText().right(20)))
         std::printf("typing %dy: the file does not hold the text!\n", y);
-    return { percentile(ui, 0.5), percentile(ui, 0.99), settleMs, history ? perKey : 0 };
+    return typing;
+}
+
+// From constructing the window, with its history, until its editor has painted its first frame
+// (median of 7), on a diary of y years (0: none yet); without penwick, an empty Qt main window
+// with an editor instead.
+double startToVisible(int y, bool penwick = true)
+{
+    struct FirstPaint : QObject
+    {
+        bool painted = false;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            painted = painted || event->type() == QEvent::Paint;
+            return false;
+        }
+    };
+    const QString note
+            = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
+    QFile::remove(note);
+    if (y > 0)
+        QFile::copy(diaryPath(y), note);
+    std::vector<double> times;
+    for (int run = 0; run < 7; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        FirstPaint paint;
+        std::unique_ptr<QMainWindow> empty;
+        std::unique_ptr<diary::DiarySession> session;
+        std::unique_ptr<history::HistoryStore> store;
+        std::unique_ptr<MainWindow> window;
+        if (!penwick) {
+            empty = std::make_unique<QMainWindow>();
+            auto *editor = new QPlainTextEdit(empty.get());
+            empty->setCentralWidget(editor);
+            editor->viewport()->installEventFilter(&paint);
+            empty->show();
+        } else {
+            session = std::make_unique<diary::DiarySession>();
+            store = std::make_unique<history::HistoryStore>();
+            window = std::make_unique<MainWindow>(session.get(), nullptr);
+            window->setHistory(store.get());
+            window->findChild<QPlainTextEdit *>("editor")->viewport()->installEventFilter(&paint);
+            window->start();
+        }
+        while (!paint.painted)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+        QTest::qWait(300); // what follows the first frame is done before the window goes
+    }
+    return percentile(times, 0.5);
 }
 
 // A new keyword searched in the open diary, from memory.
@@ -334,6 +446,20 @@ int main(int argc, char *argv[])
                 history ? "on" : "off", typing.p99Ms, typing.settleMs, typing.historyBytesPerKey,
                 qint64(pageOfText(0).toUtf8().size() + 200));
     }
+    // a burst of typing at 8 keys/s with the history as the journal, against the whole file
+    // written per key without it (fewer keys: each costs the same)
+    makeDiary(30);
+    for (int y : { 1, 10, 30, 50 }) {
+        const Typing journal = typeIntoWindow(y, false, true, 400, 8);
+        const Typing whole = typeIntoWindow(y, false, false, 40, 8);
+        std::printf("io %dy bytes_per_key=%.0f fsyncs_per_key=%.2f cpu_ms_per_key=%.2f "
+                    "ui_ms_p99=%.2f settle_ms=%.2f whole_file_bytes_per_key=%.0f "
+                    "whole_file_fsyncs_per_key=%.2f whole_file_cpu_ms_per_key=%.2f\n",
+                y, journal.bytesPerKey, journal.syncsPerKey, journal.cpuMsPerKey, journal.p99Ms,
+                journal.settleMs, whole.bytesPerKey, whole.syncsPerKey, whole.cpuMsPerKey);
+    }
+    std::printf("start 30y visible_ms=%.1f no_diary_ms=%.1f empty_qt_ms=%.1f\n", startToVisible(30),
+            startToVisible(0), startToVisible(0, false));
     {
         // a year of writing: 365 days of 4 stretches of 1.5 KB each
         const QString file = folder().filePath(QStringLiteral("history-year.sqlite"));
