@@ -112,21 +112,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("atStart"); // the day's text in the file at the next start
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("keptAside");
-        QTest::newRow("unchanged") << "old"
-                                   << "old"
-                                   << "old typed" << false;
-        QTest::newRow("a new day") << ""
-                                   << ""
-                                   << "old typed" << false;
-        QTest::newRow("written before the kill") << "old"
-                                                 << "old typed"
-                                                 << "old typed" << false;
-        QTest::newRow("Penwick's own earlier text") << "old"
-                                                    << "mine"
-                                                    << "old typed" << false;
-        QTest::newRow("another program's") << "old"
-                                           << "theirs"
-                                           << "theirs" << true;
+        const auto row = [](const char *name, const char *replaced, const char *atStart,
+                                 const char *expected, bool aside) {
+            QTest::newRow(name) << QString(replaced) << QString(atStart) << QString(expected)
+                                << aside;
+        };
+        row("unchanged", "old", "old", "old typed", false);
+        row("a new day", "", "", "old typed", false);
+        row("written before the kill", "old", "old typed", "old typed", false);
+        row("Penwick's own earlier text", "old", "mine", "old typed", false);
+        row("another program's", "old", "theirs", "theirs", true);
     }
     void journalRecovery()
     {
