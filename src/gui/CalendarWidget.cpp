@@ -112,6 +112,12 @@ QWidget *CalendarWidget::chainFocusAfter(QWidget *previous)
 
 CalendarWidget::~CalendarWidget() = default;
 
+void CalendarWidget::setMonthLabelActions(const QList<QAction *> &actions)
+{
+    m_ui->monthButton->addActions(actions);
+    m_ui->monthButton->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
 void CalendarWidget::showDay(QDate day)
 {
     m_model->showDay(day);

@@ -26,6 +26,8 @@ public:
     CalendarModel *model() const { return m_model; }
     // Shows day's month with day highlighted.
     void showDay(QDate day);
+    // The month label's context menu: these actions (a year or a month back and on).
+    void setMonthLabelActions(const QList<QAction *> &actions);
     // Puts the days, then ‹, the month label and › after previous in the focus chain; returns
     // the last of them.
     QWidget *chainFocusAfter(QWidget *previous);

@@ -196,6 +196,8 @@ void MainWindow::createActions()
     previousYear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
     auto *nextYear = ui.menuGo->addAction(tr("Next Year"), this, [this] { stepYears(1); });
     nextYear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown));
+    ui.calendar->setMonthLabelActions(
+            { previousYear, ui.actionPreviousMonth, ui.actionNextMonth, nextYear });
     // a day chosen from the Go menu is a day to write in
     for (const auto &[action, show] :
             { std::pair { ui.actionPreviousMonth, &MainWindow::showPreviousMonth },
