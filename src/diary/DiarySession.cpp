@@ -347,8 +347,11 @@ void DiarySession::takeReports()
     const QString path = noteFilePath();
     const QString selected = dayKey(m_selectedDay);
     for (const WriteReport &report : reports) {
-        if (report.path == path && report.snapshot)
+        if (report.path == path && report.snapshot) {
+            if (m_file)
+                report.snapshot->inheritFoldedTexts(*m_file);
             m_file = report.snapshot;
+        }
         const auto replaced = report.replacedOutsideChanges.constFind(selected);
         if (replaced != report.replacedOutsideChanges.cend())
             Q_EMIT selectedDayChangedOutside(*replaced, true);

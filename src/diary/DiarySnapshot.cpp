@@ -84,6 +84,31 @@ QSet<QDate> DiarySnapshot::daysWithText(QDate month) const
     return days;
 }
 
+const QStringList &DiarySnapshot::foldedTexts(const DiarySnapshot *older) const
+{
+    std::call_once(m_foldedOnce, [&] {
+        const std::vector<ScannedEntry> &entries = m_scan->entries;
+        const bool reuse = older && older->m_scan && older->m_foldedReady;
+        m_folded.reserve(qsizetype(entries.size()));
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const QByteArrayView raw = entries[i].text.of(m_bytes);
+            if (reuse && i < older->m_scan->entries.size()
+                    && older->m_scan->entries[i].text.of(older->m_bytes) == raw)
+                m_folded.append(older->m_folded.at(qsizetype(i)));
+            else
+                m_folded.append(foldedForSearch(decodeCharacterData(raw)));
+        }
+        m_foldedReady = true;
+    });
+    return m_folded;
+}
+
+void DiarySnapshot::inheritFoldedTexts(const DiarySnapshot &older) const
+{
+    if (m_scan && older.m_foldedReady)
+        foldedTexts(&older);
+}
+
 QList<DiaryEntry> DiarySnapshot::search(const QString &keyword,
         const QMap<QString, QString> &replaced, bool ignoreCaseAndAccents) const
 {
@@ -100,7 +125,9 @@ QList<DiaryEntry> DiarySnapshot::search(const QString &keyword,
         QSet<QByteArray> replacedDates;
         for (auto it = replaced.cbegin(); it != replaced.cend(); ++it)
             replacedDates.insert(it.key().toUtf8());
-        for (const ScannedEntry &entry : m_scan->entries) {
+        const QStringList *folded = matcher.ignoresCase() ? &foldedTexts() : nullptr;
+        for (size_t i = 0; i < m_scan->entries.size(); ++i) {
+            const ScannedEntry &entry = m_scan->entries[i];
             const QByteArrayView rawDate = entry.date.of(m_bytes);
             const bool plainDate = !rawDate.contains('&') && !rawDate.contains('\r');
             if (!replacedDates.isEmpty()
@@ -114,6 +141,11 @@ QList<DiaryEntry> DiarySnapshot::search(const QString &keyword,
                 }
             }
             const QByteArrayView raw = entry.text.of(m_bytes);
+            if (folded) {
+                if (matcher.matchesFolded(folded->at(qsizetype(i))))
+                    found.append({ decodeCharacterData(rawDate), decodeCharacterData(raw) });
+                continue;
+            }
             switch (matcher.judge(raw, entry.textIsPlain)) {
             case KeywordMatcher::Verdict::No:
                 break;

@@ -14,7 +14,10 @@
 #include <QMap>
 #include <QSet>
 #include <QString>
+#include <QStringList>
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace penwick::diary {
@@ -51,14 +54,25 @@ public:
     // text stands in for the file's (and a day only it holds is added).
     QList<DiaryEntry> search(const QString &keyword, const QMap<QString, QString> &replaced,
             bool ignoreCaseAndAccents = false) const;
+    // Takes over the texts older folded for searches that ignore case and accents, for each
+    // entry whose stored text is unchanged, so that a rewrite does not cost the next such search
+    // the whole diary's folding again.
+    void inheritFoldedTexts(const DiarySnapshot &older) const;
 
 private:
+    // Each scanned entry's text folded for search: worked out at the first search that ignores
+    // case and accents (taking what older has), kept for the next ones.
+    const QStringList &foldedTexts(const DiarySnapshot *older = nullptr) const;
+
     QString m_path;
     FileIdentity m_identity;
     Outcome m_outcome;
     QByteArray m_bytes;
     std::optional<NoteScan> m_scan;
     QVariantList m_entries;
+    mutable std::once_flag m_foldedOnce;
+    mutable std::atomic<bool> m_foldedReady { false };
+    mutable QStringList m_folded;
 };
 
 using SnapshotPointer = std::shared_ptr<const DiarySnapshot>;

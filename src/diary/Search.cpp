@@ -282,6 +282,11 @@ bool KeywordMatcher::matches(const QString &text) const
                               : matchFrom(foldedForSearch(text), m_folded, 0) >= 0;
 }
 
+bool KeywordMatcher::matchesFolded(const QString &foldedText) const
+{
+    return matchFrom(foldedText, m_folded, 0) >= 0;
+}
+
 // In a composed text the keyword's bytes are the keyword, and no combining mark can follow
 // them; entities cannot stand inside it, since it holds none of their characters.
 KeywordMatcher::Verdict KeywordMatcher::judge(QByteArrayView raw, bool plain) const

@@ -50,6 +50,9 @@ public:
     explicit KeywordMatcher(const QString &keyword, bool ignoreCaseAndAccents = false);
 
     bool matches(const QString &text) const;
+    bool ignoresCase() const { return !m_folded.isEmpty(); }
+    // Whether a text already folded for search holds the folded keyword.
+    bool matchesFolded(const QString &foldedText) const;
     // What the raw character data of a stored text tells without decoding it: plain says that
     // it holds no character reference and no CR (see isPlainCharacterData).
     enum class Verdict { No, Maybe, Yes };
