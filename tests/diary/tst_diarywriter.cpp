@@ -17,12 +17,6 @@ using penwick::test::entry;
 
 namespace {
 
-QVariantList onDisk(const QString &path)
-{
-    const plist::ReadResult r = plist::read(test::readAll(path));
-    return r.value ? r.value->toList() : QVariantList { "unreadable" };
-}
-
 bool sameMap(const NoteScan &a, const NoteScan &b)
 {
     const auto fields = [](const ScannedEntry &e) {
@@ -84,7 +78,7 @@ private Q_SLOTS:
     void newestTextWinsAndWritesNeverReorder()
     {
         const QString path = m_dir.filePath("order.plist");
-        QVERIFY(test::writeAll(path, plist::writeXml(QVariantList { entry("2024-01-01", "old") })));
+        QVERIFY(writeEntries(path, { entry("2024-01-01", "old") }).ok());
         DiaryWriter writer;
         QAtomicInt writes = 0;
         writer.setBeforeWrite([&writes] {
@@ -98,7 +92,7 @@ private Q_SLOTS:
         writer.store(path, "2024-01-02", "other day");
         QVERIFY(writer.waitForIdle(5000));
         QCOMPARE(writes.loadRelaxed(), 2); // the burst waited and went as one write
-        QCOMPARE(onDisk(path),
+        QCOMPARE(test::entriesIn(path),
                 (QVariantList { entry("2024-01-01", "1234"), entry("2024-01-02", "other day") }));
         const QList<WriteReport> reports = writer.takeReports();
         QCOMPARE(reports.size(), 2);
@@ -120,11 +114,9 @@ private Q_SLOTS:
     {
         QFETCH(int, step);
         const QString path = m_dir.filePath(QString("shared%1.plist").arg(step));
-        QVERIFY(test::writeAll(path,
-                plist::writeXml(
-                        QVariantList { entry("2024-01-01", "a"), entry("2024-01-02", "b") })));
+        QVERIFY(writeEntries(path, { entry("2024-01-01", "a"), entry("2024-01-02", "b") }).ok());
         const auto otherProgram = [path] {
-            QVariantList entries = onDisk(path);
+            QVariantList entries = test::entriesIn(path);
             entries[1] = entry("2024-01-02", "b from the other machine");
             entries.append(entry("2024-01-03", "c"));
             replaceFileAtomically(path, plist::writeXml(entries));
@@ -144,10 +136,21 @@ private Q_SLOTS:
         QVERIFY(writer.waitForIdle(5000));
         writer.store(path, "2024-01-01", "a123");
         QVERIFY(writer.waitForIdle(5000));
-        QCOMPARE(onDisk(path),
+        QCOMPARE(test::entriesIn(path),
                 (QVariantList { entry("2024-01-01", "a123"),
                         entry("2024-01-02", "b from the other machine"),
                         entry("2024-01-03", "c") }));
+    }
+
+    // Today is the day on the wall clock: half past eleven on 31 January in Honolulu is already
+    // February in UTC.
+    void todayIsTheLocalDay()
+    {
+        const DiarySession session([] { return QDateTime(QDate(2026, 1, 31), QTime(23, 30)); });
+        test::Environment::setTimeZone("Pacific/Honolulu");
+        const QDate today = session.today();
+        test::Environment::setTimeZone("Europe/Berlin");
+        QCOMPARE(today, QDate(2026, 1, 31));
     }
 
     // The session shows its unsaved text at once, stores only what XML can carry, and a file

@@ -79,20 +79,6 @@ private Q_SLOTS:
         m_path = m_tmp->filePath("note.plist");
     }
 
-    void appendsAtTheEndAndReplacesInPlace()
-    {
-        QVERIFY(writeEntries(m_path,
-                { entry("2024-01-01", "a"), entry("2024-01-02", "b"), entry("2024-01-03", "c") })
-                        .ok());
-        QVERIFY(saveDayText(m_path, "2024-01-05", "new").ok());
-        QVERIFY(saveDayText(m_path, "2024-01-03", "C").ok());
-        QVERIFY(saveDayText(m_path, "2024-01-05", "newer").ok());
-        QVERIFY(saveDayText(m_path, "2024-01-01", "").ok());
-        QCOMPARE(loadEntries(m_path).entries,
-                (QVariantList { entry("2024-01-01", ""), entry("2024-01-02", "b"),
-                        entry("2024-01-03", "C"), entry("2024-01-05", "newer") }));
-    }
-
     void keystrokeKeepsEveryValueInEveryLayout_data()
     {
         QTest::addColumn<QString>("name");
@@ -146,10 +132,9 @@ private Q_SLOTS:
     void keystrokeRewritesOnlyTheDaysText()
     {
         const QByteArray before
-                = penwick::test::python("import "
-                                        "plistlib,sys\nsys.stdout.buffer.write(plistlib.dumps([{'"
-                                        "date':'2024-01-01','text':'aaa','x':1.5},"
-                                        "{'date':'2024-01-02','text':'bbb'}]))");
+                = penwick::test::python("import plistlib,sys\nsys.stdout.buffer.write("
+                                        "plistlib.dumps([{'date':'2024-01-01','text':'aaa','x':1.5}"
+                                        ",{'date':'2024-01-02','text':'bbb'}]))");
         QVERIFY(penwick::test::writeAll(m_path, before));
         QVERIFY(saveDayText(m_path, "2024-01-01", "A&B").ok());
         QByteArray expected = before;
@@ -165,12 +150,9 @@ private Q_SLOTS:
         QTest::newRow("no file") << QByteArray();
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("truncated") << good.left(good.size() - 20);
-        QTest::newRow("root is a dictionary")
-                << plist::writeXml(QVariantMap { { "note", QVariantList {} } });
+        QTest::newRow("root is a dictionary") << plist::writeXml(QVariantMap { { "n", 1 } });
         QTest::newRow("not a property list") << QByteArray("Dear diary, today I...");
-        QTest::newRow("binary garbage") << QByteArray("bplist00\x01\x02\x03", 11);
-        QTest::newRow("stray text in the array")
-                << QByteArray(good).replace("<array>", "<array>oops");
+        QTest::newRow("stray text in the array") << QByteArray(good).replace("<array>", "<array>x");
     }
 
     void unreadableFilesAreNeverWritten()
@@ -242,16 +224,13 @@ private Q_SLOTS:
             QByteArray bytes = good;
             for (int n = 1 + int(random.bounded(2)); n > 0; --n) {
                 const int at = int(random.bounded(bytes.size()));
-                switch (random.bounded(3)) {
-                case 0:
-                    bytes[at] = alphabet[random.bounded(alphabet.size())];
-                    break;
-                case 1:
+                const quint32 how = random.bounded(3); // replace, remove or insert
+                if (how == 1)
                     bytes.remove(at, 1 + int(random.bounded(4)));
-                    break;
-                default:
+                else if (how == 0)
+                    bytes[at] = alphabet[random.bounded(alphabet.size())];
+                else
                     bytes.insert(at, alphabet[random.bounded(alphabet.size())]);
-                }
             }
             const auto scan = NoteScan::scan(bytes);
             if (!scan)

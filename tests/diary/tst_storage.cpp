@@ -1,7 +1,10 @@
 // The diary file as a whole: moving it without ever replacing a file, the checks a file must
-// pass to become the diary, the text export byte for byte, and the diary of an earlier version.
+// pass to become the diary, the text export byte for byte, the day keys, and the diary of an
+// earlier version with its legacy date keys.
 #include "TestEnvironment.h"
+#include "diary/DayKey.h"
 #include "diary/DiaryStorage.h"
+#include "diary/Migration.h"
 #include "platform/Plist.h"
 
 #include <QCoreApplication>
@@ -64,20 +67,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("check");
-        const QByteArray diary = plist::writeXml(QVariantList { entry("2026-01-01", "a") });
-        QTest::newRow("a diary") << "d.plist" << diary << int(ImportCheck::Accepted);
-        QTest::newRow("PLIST in capitals") << "d.PLIST" << diary << int(ImportCheck::WrongName);
-        QTest::newRow("plist without a dot") << "dplist" << diary << int(ImportCheck::Accepted);
-        QTest::newRow("an empty array")
-                << "e.plist" << plist::writeXml(QVariantList {}) << int(ImportCheck::Accepted);
-        QTest::newRow("a dictionary root")
-                << "p.plist" << plist::writeXml(QVariantMap { { "note", QVariantList {} } })
-                << int(ImportCheck::WrongFormat);
-        QTest::newRow("a text file")
-                << "t.plist" << QByteArray("Dear diary") << int(ImportCheck::WrongFormat);
-        QTest::newRow("elements that are no entries")
-                << "n.plist" << plist::writeXml(QVariantList { entry("2026-01-01", "a"), 5 })
-                << int(ImportCheck::WrongFormat);
+        const auto row
+                = [](const char *name, const char *file, const QVariant &value, ImportCheck c) {
+                      const QByteArray bytes = value.typeId() == QMetaType::QByteArray
+                              ? value.toByteArray()
+                              : plist::writeXml(value);
+                      QTest::newRow(name) << QString(file) << bytes << int(c);
+                  };
+        const QVariantList diary { entry("2026-01-01", "a") };
+        row("a diary", "d.plist", diary, ImportCheck::Accepted);
+        row("PLIST in capitals", "d.PLIST", diary, ImportCheck::WrongName);
+        row("plist without a dot", "dplist", diary, ImportCheck::Accepted);
+        row("an empty array", "e.plist", QVariantList {}, ImportCheck::Accepted);
+        row("a dictionary root", "p.plist", QVariantMap { { "note", diary } },
+                ImportCheck::WrongFormat);
+        row("a text file", "t.plist", QByteArray("Dear diary"), ImportCheck::WrongFormat);
+        row("elements that are no entries", "n.plist", diary + QVariantList { 5 },
+                ImportCheck::WrongFormat);
     }
 
     void importChecks()
@@ -93,9 +99,9 @@ private Q_SLOTS:
     void exportIsExactText()
     {
         const QString note = path("export-note.plist");
-        QVERIFY(test::writeAll(note,
-                plist::writeXml(QVariantList {
-                        entry("2015-03-01", "Rain."), entry("2015-02-28", "Up early\nWalked") })));
+        QVERIFY(writeEntries(
+                note, { entry("2015-03-01", "Rain."), entry("2015-02-28", "Up early\nWalked") })
+                        .ok());
         QVERIFY(exportDiary(note, path("out.txt")).ok);
         QCOMPARE(test::readAll(path("out.txt")),
                 QByteArray("2015-02-28\nUp early\nWalked\n\n2015-03-01\nRain.\n\n"));
@@ -137,8 +143,38 @@ private Q_SLOTS:
         QVERIFY(!legacyDiaryIn(prefs));
         QVERIFY(!legacyDiaryIn(path("nothing-here")));
 
+        QCOMPARE(noteFilePath("~/Diary/a.plist", "/support", "/home/u"), "/home/u/Diary/a.plist");
+        QCOMPARE(noteFilePath("Diary/../b.plist", "/support", "/home/u"), "/home/u/b.plist");
+        QCOMPARE(noteFilePath("/c.plist", "/support", "/home/u"), "/c.plist");
         QCOMPARE(pathInFolder("/sync", ""), QString("/sync/note.plist"));
         QCOMPARE(pathInFolder("/sync", "/old/place/diary.plist"), QString("/sync/diary.plist"));
+    }
+
+    void dayKeysFormatAndParse()
+    {
+        QCOMPARE(dayKey(QDate(2023, 12, 31)), QString("2023-12-31"));
+        QCOMPARE(dayKey(QDate(987, 1, 7)), QString("0987-01-07"));
+        QCOMPARE(dayKey(QDate()), QString());
+        QCOMPARE(dayFromKey("2024-02-29"), QDate(2024, 2, 29));
+        for (const char *bad : { "2024-2-01", "2024-02-30", "2024-13-01", "24-01-01", "2024-01-01 ",
+                     " 2024-01-01", "2024-01", "" })
+            QVERIFY2(!dayFromKey(bad).isValid(), bad);
+    }
+
+    void legacyDateKeys()
+    {
+        QVERIFY(isLegacyDateKey("2014-05-01"));
+        QVERIFY(isLegacyDateKey("diary 2014-05-01 (old)"));
+        QVERIFY(!isLegacyDateKey("2014-5-01"));
+        QVERIFY(!isLegacyDateKey(QString::fromUtf8("٢٠١٤-٠٥-٠١"))); // Arabic-Indic digits
+        QVERIFY(!isLegacyDateKey(QString::fromUtf8("２０１４-０５-０１"))); // full-width digits
+        const QVariantList entries = legacyEntries({ "safe", "x2014-05-02", "2014-05-01" },
+                [](const QString &key) { return QVariant("text of " + key); });
+        QCOMPARE(entries,
+                (QVariantList { QVariantMap { { "date", "x2014-05-02" },
+                                        { "text", "text of x2014-05-02" } },
+                        QVariantMap {
+                                { "date", "2014-05-01" }, { "text", "text of 2014-05-01" } } }));
     }
 };
 

@@ -55,6 +55,15 @@ class tst_Imports : public QObject
 {
     Q_OBJECT
 
+    // The files planted in a fresh folder, read as a diary from the first file's top folder or
+    // file.
+    static ImportedDiary readPlanted(const Files &files)
+    {
+        const QTemporaryDir dir;
+        plant(dir.path(), files);
+        return readForeignDiary(dir.filePath(files.first().name.section(u'/', 0, 0)));
+    }
+
 private Q_SLOTS:
     void readsEachFormat_data()
     {
@@ -114,10 +123,7 @@ private Q_SLOTS:
     void readsEachFormat()
     {
         QFETCH(Files, files);
-        const QTemporaryDir dir;
-        plant(dir.path(), files);
-        const ImportedDiary diary
-                = readForeignDiary(dir.filePath(files.first().name.section(u'/', 0, 0)));
+        const ImportedDiary diary = readPlanted(files);
         QCOMPARE(diary.error, QString());
         QTEST(diary.kind, "kind");
         QTEST(diary.attachmentsLeftOut, "attachments");
@@ -129,15 +135,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("here");
         QTest::addColumn<QString>("imported");
         QTest::addColumn<QString>("merged");
-        QTest::newRow("blank day takes the import") << " \n"
-                                                    << "new\n"
-                                                    << "new";
-        QTest::newRow("day holding the import is unchanged") << "old\nnew\nmore"
-                                                             << "new\n\n"
-                                                             << "old\nnew\nmore";
-        QTest::newRow("other text is followed by the import") << "old\n"
-                                                              << "new"
-                                                              << "old\n\nnew";
+        for (const auto &[name, here, imported, merged] :
+                { std::tuple { "blank day takes the import", " \n", "new\n", "new" },
+                        { "day holding the import is unchanged", "old\nnew\nmore", "new\n\n",
+                                "old\nnew\nmore" },
+                        { "other text is followed by the import", "old\n", "new", "old\n\nnew" } })
+            QTest::newRow(name) << QString(here) << QString(imported) << QString(merged);
     }
 
     void merges()
@@ -203,10 +206,7 @@ private Q_SLOTS:
     {
         QFETCH(Files, files);
         QFETCH(QString, error);
-        const QTemporaryDir dir;
-        plant(dir.path(), files);
-        const ImportedDiary diary
-                = readForeignDiary(dir.filePath(files.first().name.section(u'/', 0, 0)));
+        const ImportedDiary diary = readPlanted(files);
         QVERIFY2(diary.error.contains(error), qPrintable(diary.error));
         QVERIFY(diary.entries.isEmpty());
         QCOMPARE(diary.attachmentsLeftOut, 0);
