@@ -41,7 +41,7 @@ private:
             return;
         const QByteArray location = redirects.value(lastPath);
         socket->write("HTTP/1.1 "
-                + (location.isEmpty() ? status : "302 Found\r\nLocation: " + location)
+                + (location.isEmpty() ? status : QByteArray("302 Found\r\nLocation: " + location))
                 + "\r\nContent-Type: application/json\r\nContent-Length: "
                 + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost();

@@ -13,7 +13,7 @@
 
 using namespace penwick;
 using namespace penwick::diary;
-using penwick::test::entry;
+using namespace penwick::test;
 
 namespace {
 
@@ -92,7 +92,7 @@ private Q_SLOTS:
         writer.store(path, "2024-01-02", "other day");
         QVERIFY(writer.waitForIdle(5000));
         QCOMPARE(writes.loadRelaxed(), 2); // the burst waited and went as one write
-        QCOMPARE(test::entriesIn(path),
+        QCOMPARE(entriesIn(path),
                 (QVariantList { entry("2024-01-01", "1234"), entry("2024-01-02", "other day") }));
         const QList<WriteReport> reports = writer.takeReports();
         QCOMPARE(reports.size(), 2);
@@ -116,7 +116,7 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QString("shared%1.plist").arg(step));
         QVERIFY(writeEntries(path, { entry("2024-01-01", "a"), entry("2024-01-02", "b") }).ok());
         const auto otherProgram = [path] {
-            QVariantList entries = test::entriesIn(path);
+            QVariantList entries = entriesIn(path);
             entries[1] = entry("2024-01-02", "b from the other machine");
             entries.append(entry("2024-01-03", "c"));
             replaceFileAtomically(path, plist::writeXml(entries));
@@ -136,7 +136,7 @@ private Q_SLOTS:
         QVERIFY(writer.waitForIdle(5000));
         writer.store(path, "2024-01-01", "a123");
         QVERIFY(writer.waitForIdle(5000));
-        QCOMPARE(test::entriesIn(path),
+        QCOMPARE(entriesIn(path),
                 (QVariantList { entry("2024-01-01", "a123"),
                         entry("2024-01-02", "b from the other machine"),
                         entry("2024-01-03", "c") }));
@@ -147,9 +147,9 @@ private Q_SLOTS:
     void todayIsTheLocalDay()
     {
         const DiarySession session([] { return QDateTime(QDate(2026, 1, 31), QTime(23, 30)); });
-        test::Environment::setTimeZone("Pacific/Honolulu");
+        Environment::setTimeZone("Pacific/Honolulu");
         const QDate today = session.today();
-        test::Environment::setTimeZone("Europe/Berlin");
+        Environment::setTimeZone("Europe/Berlin");
         QCOMPARE(today, QDate(2026, 1, 31));
     }
 
@@ -158,14 +158,14 @@ private Q_SLOTS:
     // after the older one was stored.
     void sessionReadsItsUnsavedTexts()
     {
-        test::environment().clean();
-        const QString note = test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
+        environment().clean();
+        const QString note = environment().dataHome() + "/Hollyfen/Penwick/note.plist";
         DiarySession session([] { return QDateTime(QDate(2024, 1, 1), QTime(9, 0)); });
         session.open();
         QAtomicInt writes = 0;
         session.writer().setBeforeWrite([&writes, note] {
             if (writes.fetchAndAddOrdered(1) == 2) // the third write finds a damaged file
-                test::writeAll(note, "truncated <plist");
+                writeAll(note, "truncated <plist");
             QThread::msleep(100);
         });
         QCOMPARE(session.storeText(QString("a\u000Bb\u00A0c\u2028d") + QChar(0xD800) + "e"),
@@ -176,9 +176,9 @@ private Q_SLOTS:
         QVERIFY(session.flush());
         QVERIFY(!session.hasUnsavedChanges());
         bool ok = false;
-        const QByteArray seen = test::python(
-                "import plistlib,sys\nprint(ascii(plistlib.load(open(sys.argv[1],'rb'))))",
-                { note }, &ok);
+        const QByteArray seen
+                = python("import plistlib,sys\nprint(ascii(plistlib.load(open(sys.argv[1],'rb'))))",
+                        { note }, &ok);
         QVERIFY(ok);
         QCOMPARE(seen.trimmed(),
                 QByteArray("[{'date': '2024-01-01', 'text': 'ab\\xa0c\\u2028de'}]"));
@@ -187,7 +187,7 @@ private Q_SLOTS:
         QThread::msleep(30); // its write has begun
         session.storeText("never written");
         QVERIFY(session.flush());
-        QCOMPARE(test::readAll(note), QByteArray("truncated <plist"));
+        QCOMPARE(readAll(note), QByteArray("truncated <plist"));
         QCOMPARE(session.problem().status, Status::Unreadable);
         QVERIFY(session.hasUnsavedChanges());
     }

@@ -12,8 +12,7 @@
 
 using namespace penwick;
 using namespace penwick::diary;
-using penwick::test::entry;
-using penwick::test::readAll;
+using namespace penwick::test;
 
 namespace {
 
@@ -54,10 +53,9 @@ QByteArray layout(const QString &name, const QVariantList &entries, const QStrin
     if (name == "byte-order mark")
         return "\xEF\xBB\xBF" + ours;
     // plistlib writes XML and binary forms of its own
-    penwick::test::writeAll(scratch, ours);
-    penwick::test::python(
-            QStringLiteral("import plistlib,sys\nv=plistlib.load(open(sys.argv[1],'rb'))\n"
-                           "plistlib.dump(v, open(sys.argv[1],'wb'), fmt=plistlib.%1)")
+    writeAll(scratch, ours);
+    python(QStringLiteral("import plistlib,sys\nv=plistlib.load(open(sys.argv[1],'rb'))\n"
+                          "plistlib.dump(v, open(sys.argv[1],'wb'), fmt=plistlib.%1)")
                     .arg(name == "python binary" ? "FMT_BINARY" : "FMT_XML"),
             { scratch });
     return readAll(scratch);
@@ -91,8 +89,7 @@ private Q_SLOTS:
     void keystrokeKeepsEveryValueInEveryLayout()
     {
         QFETCH(QString, name);
-        QVERIFY(penwick::test::writeAll(
-                m_path, layout(name, unusualDiary(), m_tmp->filePath("scratch"))));
+        QVERIFY(writeAll(m_path, layout(name, unusualDiary(), m_tmp->filePath("scratch"))));
         QVariantList model = unusualDiary();
         QCOMPARE(loadEntries(m_path).entries, model);
 
@@ -121,9 +118,9 @@ private Q_SLOTS:
             }
         }
         bool ok = false;
-        const QByteArray count = penwick::test::python(
-                "import plistlib,sys\nprint(len(plistlib.load(open(sys.argv[1],'rb'))))",
-                { m_path }, &ok);
+        const QByteArray count
+                = python("import plistlib,sys\nprint(len(plistlib.load(open(sys.argv[1],'rb'))))",
+                        { m_path }, &ok);
         QVERIFY(ok);
         QCOMPARE(count.trimmed().toInt(), model.size());
     }
@@ -132,10 +129,10 @@ private Q_SLOTS:
     void keystrokeRewritesOnlyTheDaysText()
     {
         const QByteArray before
-                = penwick::test::python("import plistlib,sys\nsys.stdout.buffer.write("
-                                        "plistlib.dumps([{'date':'2024-01-01','text':'aaa','x':1.5}"
-                                        ",{'date':'2024-01-02','text':'bbb'}]))");
-        QVERIFY(penwick::test::writeAll(m_path, before));
+                = python("import plistlib,sys\nsys.stdout.buffer.write("
+                         "plistlib.dumps([{'date':'2024-01-01','text':'aaa','x':1.5}"
+                         ",{'date':'2024-01-02','text':'bbb'}]))");
+        QVERIFY(writeAll(m_path, before));
         QVERIFY(saveDayText(m_path, "2024-01-01", "A&B").ok());
         QByteArray expected = before;
         expected.replace("<string>aaa</string>", "<string>A&amp;B</string>");
@@ -159,7 +156,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         const bool missing = QTest::currentDataTag() == QByteArray("no file");
-        QVERIFY(missing || penwick::test::writeAll(m_path, bytes));
+        QVERIFY(missing || writeAll(m_path, bytes));
         const Status status = missing ? Status::Missing : Status::Unreadable;
         const Outcome saved = saveDayText(m_path, "2024-01-01", "typed");
         QCOMPARE(saved.status, status);

@@ -12,7 +12,7 @@
 
 using namespace penwick;
 using namespace penwick::diary;
-using penwick::test::entry;
+using namespace penwick::test;
 
 class tst_Storage : public QObject
 {
@@ -26,22 +26,22 @@ private Q_SLOTS:
     void movingNeverReplaces()
     {
         const QByteArray diary = plist::writeXml(QVariantList { entry("2026-01-01", "a") });
-        QVERIFY(test::writeAll(path("note.plist"), diary));
+        QVERIFY(writeAll(path("note.plist"), diary));
         QVERIFY(moveNoteFile(path("note.plist"), path("moved.plist")).ok);
         QVERIFY(!QFileInfo::exists(path("note.plist")));
-        QCOMPARE(test::readAll(path("moved.plist")), diary);
+        QCOMPARE(readAll(path("moved.plist")), diary);
 
-        QVERIFY(test::writeAll(path("other.plist"), "someone else's"));
+        QVERIFY(writeAll(path("other.plist"), "someone else's"));
         const WriteResult onto = moveNoteFile(path("moved.plist"), path("other.plist"));
         QVERIFY(!onto.ok);
         QVERIFY(onto.error.contains("other.plist"));
-        QCOMPARE(test::readAll(path("other.plist")), QByteArray("someone else's"));
-        QCOMPARE(test::readAll(path("moved.plist")), diary);
+        QCOMPARE(readAll(path("other.plist")), QByteArray("someone else's"));
+        QCOMPARE(readAll(path("moved.plist")), diary);
         QVERIFY(!moveNoteFile(path("moved.plist"), path("moved.plist")).ok);
         QVERIFY(!moveNoteFile(path("missing.plist"), path("new.plist")).ok);
         QVERIFY(!QFileInfo::exists(path("new.plist")));
         QVERIFY(!moveNoteFile(path("moved.plist"), path("other.plist/inside.plist")).ok);
-        QCOMPARE(test::readAll(path("moved.plist")), diary);
+        QCOMPARE(readAll(path("moved.plist")), diary);
     }
 
     void movingAcrossFileSystemsCopiesThenRemoves()
@@ -55,10 +55,10 @@ private Q_SLOTS:
                 || here.st_dev == there.st_dev)
             QSKIP("no second file system at hand");
         const QByteArray diary = plist::writeXml(QVariantList { entry("2026-01-02", "b") });
-        QVERIFY(test::writeAll(path("far.plist"), diary));
+        QVERIFY(writeAll(path("far.plist"), diary));
         QVERIFY(moveNoteFile(path("far.plist"), shm.filePath("note.plist")).ok);
         QVERIFY(!QFileInfo::exists(path("far.plist")));
-        QCOMPARE(test::readAll(shm.filePath("note.plist")), diary);
+        QCOMPARE(readAll(shm.filePath("note.plist")), diary);
         QCOMPARE(QDir(shm.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 
@@ -91,7 +91,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(int, check);
-        QVERIFY(test::writeAll(path(name), bytes));
+        QVERIFY(writeAll(path(name), bytes));
         QCOMPARE(int(checkImport(path(name))), check);
     }
 
@@ -103,7 +103,7 @@ private Q_SLOTS:
                 note, { entry("2015-03-01", "Rain."), entry("2015-02-28", "Up early\nWalked") })
                         .ok());
         QVERIFY(exportDiary(note, path("out.txt")).ok);
-        QCOMPARE(test::readAll(path("out.txt")),
+        QCOMPARE(readAll(path("out.txt")),
                 QByteArray("2015-02-28\nUp early\nWalked\n\n2015-03-01\nRain.\n\n"));
 
         QCOMPARE(exportText({ { "2026-01-02", "" }, { "2026-01-01", "日本語 é ü\n" },
@@ -116,14 +116,14 @@ private Q_SLOTS:
         // no readable diary: an empty file, still written over what was there
         QVERIFY(exportDiary(path("missing.plist"), path("out.txt")).ok);
         QCOMPARE(QFileInfo(path("out.txt")).size(), 0);
-        QVERIFY(test::writeAll(path("blocker"), "a file"));
+        QVERIFY(writeAll(path("blocker"), "a file"));
         QVERIFY(!exportDiary(note, path("blocker/out.txt")).ok);
         // never onto the diary itself, through any link, and never into a FIFO
-        const QByteArray diary = test::readAll(note);
+        const QByteArray diary = readAll(note);
         QVERIFY(QFile::link(note, path("link.txt")));
         QVERIFY(!exportDiary(note, path("link.txt")).ok);
         QVERIFY(!refusalToReplaceDiary(note, path("link.txt")).isEmpty());
-        QCOMPARE(test::readAll(note), diary);
+        QCOMPARE(readAll(note), diary);
         QCOMPARE(::mkfifo(QFile::encodeName(path("fifo.txt")).constData(), 0600), 0);
         QVERIFY(!exportDiary(note, path("fifo.txt")).ok);
     }
@@ -132,14 +132,14 @@ private Q_SLOTS:
     {
         const QString prefs = path("prefs.plist");
         bool ok = false;
-        test::python("import plistlib,sys\nplistlib.dump({'note': [{'date': '2014-05-01', "
-                     "'text': 'old'}], 'NU': 1}, open(sys.argv[1],'wb'), fmt=plistlib.FMT_BINARY)",
+        python("import plistlib,sys\nplistlib.dump({'note': [{'date': '2014-05-01', "
+               "'text': 'old'}], 'NU': 1}, open(sys.argv[1],'wb'), fmt=plistlib.FMT_BINARY)",
                 { prefs }, &ok);
         QVERIFY(ok);
         QCOMPARE(legacyDiaryIn(prefs), std::optional(QVariantList { entry("2014-05-01", "old") }));
-        QVERIFY(test::writeAll(prefs, plist::writeXml(QVariantMap { { "NU", 1 } })));
+        QVERIFY(writeAll(prefs, plist::writeXml(QVariantMap { { "NU", 1 } })));
         QVERIFY(!legacyDiaryIn(prefs));
-        QVERIFY(test::writeAll(prefs, plist::writeXml(QVariantMap { { "note", "text" } })));
+        QVERIFY(writeAll(prefs, plist::writeXml(QVariantMap { { "note", "text" } })));
         QVERIFY(!legacyDiaryIn(prefs));
         QVERIFY(!legacyDiaryIn(path("nothing-here")));
 

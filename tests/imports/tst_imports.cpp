@@ -7,6 +7,7 @@
 #include <zip.h>
 
 using namespace penwick::imports;
+using namespace penwick::test;
 
 // A file to place in the test folder; "a.zip/b.json" is member b.json of the zip archive a.zip.
 // The bytes are padded to padTo with padding, so that huge files need no huge table.
@@ -227,14 +228,14 @@ private Q_SLOTS:
     void importsFromTheCommandLine()
     {
         QFETCH(QString, source);
-        const QString folder = penwick::test::environment().home();
-        const QString penwickData = penwick::test::environment().dataHome() + "/Hollyfen/Penwick";
+        const QString folder = environment().home();
+        const QString penwickData = environment().dataHome() + "/Hollyfen/Penwick";
         const QString diary = penwickData + "/note.plist";
         if (QTest::currentDataTag() == QLatin1String("a jrnl file")) {
             plant(folder,
                     { { "j.txt", "[2024-03-01 09:15] Run\n5k.\n[2024-03-02 07:00] Rain\n" },
                             { "other.txt", "Dear diary" } });
-            QVERIFY(penwick::test::writeAll(diary,
+            QVERIFY(writeAll(diary,
                     "<plist><array><dict><key>date</key><string>2024-03-01</string>"
                     "<key>text</key><string>mine</string></dict></array></plist>"));
         }
@@ -250,7 +251,7 @@ private Q_SLOTS:
         const QString output = QString::fromUtf8(
                 penwick.readAllStandardOutput() + penwick.readAllStandardError());
         QVERIFY2(output.contains(said), qPrintable(output));
-        const QByteArray stored = penwick::test::readAll(diary);
+        const QByteArray stored = readAll(diary);
         QVERIFY(stored.contains("<string>mine\n\n09:15 Run\n5k.</string>"));
         QVERIFY(stored.contains("<string>07:00 Rain</string>"));
         penwick::history::HistoryStore history(penwickData + "/history.sqlite");

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 
 using namespace penwick;
-using penwick::test::readAll;
+using namespace penwick::test;
 
 class tst_AtomicFile : public QObject
 {
@@ -31,7 +31,7 @@ private Q_SLOTS:
     void replacesWholeKeepingLinkAndMode()
     {
         QDir(m_tmp->path()).mkdir("real");
-        QVERIFY(penwick::test::writeAll(path("real/note.plist"), "old"));
+        QVERIFY(writeAll(path("real/note.plist"), "old"));
         QCOMPARE(::chmod(QFile::encodeName(path("real/note.plist")).constData(), 0640), 0);
         QVERIFY(QFile::link("real/note.plist", path("link.plist")));
         const WriteResult r = replaceFileAtomically(path("link.plist"), { "ne", "", "w" });
@@ -65,9 +65,9 @@ private Q_SLOTS:
         QVERIFY2(!r.ok && r.error.contains("No such file or directory"), qPrintable(r.error));
         QVERIFY(!QFileInfo::exists(path("nowhere")));
         const QByteArray old(100000, 'o');
-        QVERIFY(penwick::test::writeAll(path("full"), old));
+        QVERIFY(writeAll(path("full"), old));
         {
-            penwick::test::FileSizeLimit full(4096);
+            FileSizeLimit full(4096);
             r = replaceFileAtomically(path("full"), QByteArray(200000, 'n'));
         }
         QVERIFY2(!r.ok && r.error.contains("too large"), qPrintable(r.error));

@@ -73,8 +73,9 @@ private Q_SLOTS:
         const auto row = [](const char *name, const QByteArray &bytes, const QVariant &expected) {
             QTest::newRow(name) << bytes << expected;
         };
-        const auto in
-                = [](const char *inner) { return "<plist>" + QByteArray(inner) + "</plist>"; };
+        const auto in = [](const char *inner) -> QByteArray {
+            return "<plist>" + QByteArray(inner) + "</plist>";
+        };
         const QVariant one
                 = QVariantList { QVariantMap { { "date", "2024-01-01" }, { "text", "a b" } } };
         row("byte-order mark",

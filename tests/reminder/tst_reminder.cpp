@@ -9,13 +9,14 @@
 
 using namespace penwick;
 using namespace penwick::reminder;
+using namespace penwick::test;
 
 class tst_Reminder : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    test::RecordingRunner m_runner;
+    RecordingRunner m_runner;
 
     Reminder reminder(Scheduler scheduler)
     {
@@ -44,7 +45,7 @@ private Q_SLOTS:
         QCOMPARE(m_runner.calls, QStringList { "start: /bin/launchctl load " + agent + " [file]" });
         bool ok = false;
         const QByteArray seen
-                = test::python("import plistlib,sys\nprint(plistlib.load(open(sys.argv[1],'rb')))",
+                = python("import plistlib,sys\nprint(plistlib.load(open(sys.argv[1],'rb')))",
                         { agent }, &ok);
         QVERIFY(ok);
         QCOMPARE(seen.trimmed(),
@@ -77,9 +78,9 @@ private Q_SLOTS:
         QCOMPARE(m_runner.calls,
                 (QStringList { "wait: systemctl --user daemon-reload [file]",
                         "wait: systemctl --user restart com.hollyfen.penwick.timer [file]" }));
-        QVERIFY(test::readAll(r.timerUnitPath()).contains("OnCalendar=*-*-* 21:05:00\n"));
-        QVERIFY(test::readAll(r.timerUnitPath()).contains("Persistent=true\n"));
-        QVERIFY(test::readAll(r.serviceUnitPath()).contains("ExecStart=\"/usr/bin/true\"\n"));
+        QVERIFY(readAll(r.timerUnitPath()).contains("OnCalendar=*-*-* 21:05:00\n"));
+        QVERIFY(readAll(r.timerUnitPath()).contains("Persistent=true\n"));
+        QVERIFY(readAll(r.serviceUnitPath()).contains("ExecStart=\"/usr/bin/true\"\n"));
 
         // no user manager: still on, from the next login, and the reason is told
         m_runner.succeeds = false;
@@ -148,7 +149,7 @@ private Q_SLOTS:
                                      { "Hour", qlonglong(25) }, { "Minute", qlonglong(0) } } } }),
                      plist::writeXml(QVariantMap { { "StartCalendarInterval",
                              QVariantMap { { "Hour", "9" }, { "Minute", qlonglong(5) } } } }) }) {
-            QVERIFY(test::writeAll(agent, bytes));
+            QVERIFY(writeAll(agent, bytes));
             QVERIFY(r.isOn()); // present means on, whatever it holds
             QVERIFY(!r.savedTime());
         }
@@ -156,8 +157,8 @@ private Q_SLOTS:
 
         // LaunchAgents and the units folder are files: nothing can be written, whoever runs it
         QVERIFY(QDir(m_dir.filePath("home/Library/LaunchAgents")).removeRecursively());
-        QVERIFY(test::writeAll(m_dir.filePath("home/Library/LaunchAgents"), "in the way"));
-        QVERIFY(test::writeAll(m_dir.filePath("units"), "in the way"));
+        QVERIFY(writeAll(m_dir.filePath("home/Library/LaunchAgents"), "in the way"));
+        QVERIFY(writeAll(m_dir.filePath("units"), "in the way"));
         for (const Scheduler scheduler : { Scheduler::Launchd, Scheduler::SystemdUser }) {
             QTest::ignoreMessage(QtWarningMsg, "Something went wrong");
             const WriteResult result = reminder(scheduler).switchOn(QTime(9, 5));

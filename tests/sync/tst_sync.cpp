@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 
 using namespace penwick;
-using penwick::test::entry;
+using namespace penwick::test;
 
 class tst_Sync : public QObject
 {
@@ -114,8 +114,8 @@ private Q_SLOTS:
         const QString diary = dir.filePath("note.plist");
         const QString copyPath = dir.filePath("note (conflicted copy 2024-01-02 101500).plist");
         const QByteArray mine = plist::writeXml(QVariantList { entry("2024-01-01", "mine") });
-        QVERIFY(test::writeAll(diary, mine));
-        QVERIFY(test::writeAll(copyPath, copy));
+        QVERIFY(writeAll(diary, mine));
+        QVERIFY(writeAll(copyPath, copy));
         QFile older(copyPath); // the diary changed last: its text stays
         QVERIFY(older.open(QIODevice::ReadWrite));
         QVERIFY(older.setFileTime(
@@ -127,14 +127,14 @@ private Q_SLOTS:
         QCOMPARE(merge.ok(), merged);
         QCOMPARE(QFileInfo::exists(copyPath), !merged);
         if (!merged) {
-            QCOMPARE(test::readAll(diary), mine);
-            QCOMPARE(test::readAll(copyPath), copy);
+            QCOMPARE(readAll(diary), mine);
+            QCOMPARE(readAll(copyPath), copy);
             return;
         }
         QCOMPARE(merge.daysFromCopy, 1);
-        QCOMPARE(test::entriesIn(diary),
+        QCOMPARE(entriesIn(diary),
                 (QVariantList { entry("2024-01-01", "mine"), entry("2024-01-02", "new") }));
-        QCOMPARE(test::readAll(dir.filePath("Backups/") + merge.copyName), copy);
+        QCOMPARE(readAll(dir.filePath("Backups/") + merge.copyName), copy);
         const QList<history::Version> versions
                 = store.versions(history::diaryKeyPath(diary), "2024-01-01");
         QCOMPARE(versions.size(), 1);
