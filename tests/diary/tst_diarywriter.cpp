@@ -5,7 +5,6 @@
 #include "diary/DiarySession.h"
 #include "diary/DiaryWriter.h"
 #include "platform/AtomicFile.h"
-#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

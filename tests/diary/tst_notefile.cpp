@@ -3,12 +3,10 @@
 #include "TestEnvironment.h"
 #include "diary/NoteFile.h"
 #include "diary/NoteScan.h"
-#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <sys/stat.h>
 
 using namespace penwick;
 using namespace penwick::diary;

@@ -2,7 +2,6 @@
 #include "TestEnvironment.h"
 #include "diary/DiarySnapshot.h"
 #include "diary/Search.h"
-#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

@@ -5,10 +5,8 @@
 #include "diary/DayKey.h"
 #include "diary/DiaryStorage.h"
 #include "diary/Migration.h"
-#include "platform/Plist.h"
 
 #include <QCoreApplication>
-#include <sys/stat.h>
 
 using namespace penwick;
 using namespace penwick::diary;

@@ -1,7 +1,6 @@
 // The reminder's agent file, on disk and read back by Python's plistlib, and what it asks of
 // launchd and of the systemd user manager, in order, through a recording runner.
 #include "TestEnvironment.h"
-#include "platform/Plist.h"
 #include "reminder/Reminder.h"
 
 #include <QCoreApplication>

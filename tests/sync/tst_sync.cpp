@@ -2,7 +2,6 @@
 // with the history, the backups folder and hostile copies.
 #include "TestEnvironment.h"
 #include "history/HistoryStore.h"
-#include "platform/Plist.h"
 #include "sync/ConflictCopy.h"
 
 #include <QCoreApplication>
