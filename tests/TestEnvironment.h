@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/CommandRunner.h"
+#include "platform/Plist.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -86,6 +87,13 @@ inline bool writeAll(const QString &path, const QByteArray &bytes)
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+// The entries a note file holds; a file that is no property list reads as { "unreadable" }.
+inline QVariantList entriesIn(const QString &path)
+{
+    const plist::ReadResult r = plist::read(readAll(path));
+    return r.value ? r.value->toList() : QVariantList { "unreadable" };
 }
 
 // While it lives, no file of this process may grow past bytes: writes stop short, as they do

@@ -10,7 +10,7 @@
 #include "gui/Dialogs.h"
 #include "gui/MainWindow.h"
 #include "gui/SearchPopover.h"
-#include "platform/Plist.h"
+#include "history/HistoryStore.h"
 #include "reminder/Reminder.h"
 
 #include <QAction>
@@ -90,8 +90,7 @@ inline void flushRunningPenwick();
 inline QVariantList entriesOnDisk()
 {
     flushRunningPenwick();
-    const plist::ReadResult r = plist::read(readAll(notePath()));
-    return r.value ? r.value->toList() : QVariantList { "unreadable" };
+    return entriesIn(notePath());
 }
 
 inline bool writeDiary(const QVariantList &entries)
@@ -99,16 +98,20 @@ inline bool writeDiary(const QVariantList &entries)
     return writeAll(notePath(), plist::writeXml(entries));
 }
 
-// A running Penwick: its diary session and its window, started on the given clock.
+// A running Penwick: its diary session and its window, started on the given clock, with a
+// history in the default place where asked.
 class Penwick
 {
 public:
-    explicit Penwick(diary::DiarySession::Clock clock)
+    explicit Penwick(diary::DiarySession::Clock clock, bool withHistory)
         : session(std::move(clock))
         , reminder(runner, reminder::Scheduler::SystemdUser, reminder::Reminder::userFolders())
+        , store(withHistory ? std::make_unique<history::HistoryStore>() : nullptr)
         , window(&session, &reminder)
     {
         runningPenwick() = this;
+        if (store)
+            window.setHistory(store.get());
         window.start();
     }
     ~Penwick()
@@ -142,6 +145,7 @@ public:
     diary::DiarySession session;
     RecordingRunner runner;
     reminder::Reminder reminder;
+    std::unique_ptr<history::HistoryStore> store;
     MainWindow window;
 };
 
@@ -160,13 +164,19 @@ protected:
     QDateTime m_now { QDate(2026, 3, 5), QTime(9, 0) };
 
     // Starts Penwick with its clock reading m_now, and waits for its window.
-    void launch()
+    void launch(bool withHistory = false)
     {
-        m_app = std::make_unique<Penwick>([this] { return m_now; });
+        m_app = std::make_unique<Penwick>([this] { return m_now; }, withHistory);
         QVERIFY(QTest::qWaitForWindowExposed(&m_app->window));
         auto dialogs = std::make_unique<AnsweringDialogs>();
         m_dialogs = dialogs.get();
         m_app->window.setDialogs(std::move(dialogs));
+    }
+    // Starts Penwick on a diary holding these entries.
+    void launchOn(const QVariantList &diary, bool withHistory = false)
+    {
+        QVERIFY(writeDiary(diary));
+        launch(withHistory);
     }
     QAction *action(const char *name) const { return m_app->child<QAction>(name); }
     void press(const char *button) const { m_app->child<QPushButton>(button)->click(); }

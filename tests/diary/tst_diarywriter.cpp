@@ -5,7 +5,6 @@
 #include "diary/DiarySession.h"
 #include "diary/DiaryWriter.h"
 #include "platform/AtomicFile.h"
-#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -13,15 +12,9 @@
 
 using namespace penwick;
 using namespace penwick::diary;
-using penwick::test::entry;
+using namespace penwick::test;
 
 namespace {
-
-QVariantList onDisk(const QString &path)
-{
-    const plist::ReadResult r = plist::read(test::readAll(path));
-    return r.value ? r.value->toList() : QVariantList { "unreadable" };
-}
 
 bool sameMap(const NoteScan &a, const NoteScan &b)
 {
@@ -84,7 +77,7 @@ private Q_SLOTS:
     void newestTextWinsAndWritesNeverReorder()
     {
         const QString path = m_dir.filePath("order.plist");
-        QVERIFY(test::writeAll(path, plist::writeXml(QVariantList { entry("2024-01-01", "old") })));
+        QVERIFY(writeEntries(path, { entry("2024-01-01", "old") }).ok());
         DiaryWriter writer;
         QAtomicInt writes = 0;
         writer.setBeforeWrite([&writes] {
@@ -98,7 +91,7 @@ private Q_SLOTS:
         writer.store(path, "2024-01-02", "other day");
         QVERIFY(writer.waitForIdle(5000));
         QCOMPARE(writes.loadRelaxed(), 2); // the burst waited and went as one write
-        QCOMPARE(onDisk(path),
+        QCOMPARE(entriesIn(path),
                 (QVariantList { entry("2024-01-01", "1234"), entry("2024-01-02", "other day") }));
         const QList<WriteReport> reports = writer.takeReports();
         QCOMPARE(reports.size(), 2);
@@ -120,11 +113,9 @@ private Q_SLOTS:
     {
         QFETCH(int, step);
         const QString path = m_dir.filePath(QString("shared%1.plist").arg(step));
-        QVERIFY(test::writeAll(path,
-                plist::writeXml(
-                        QVariantList { entry("2024-01-01", "a"), entry("2024-01-02", "b") })));
+        QVERIFY(writeEntries(path, { entry("2024-01-01", "a"), entry("2024-01-02", "b") }).ok());
         const auto otherProgram = [path] {
-            QVariantList entries = onDisk(path);
+            QVariantList entries = entriesIn(path);
             entries[1] = entry("2024-01-02", "b from the other machine");
             entries.append(entry("2024-01-03", "c"));
             replaceFileAtomically(path, plist::writeXml(entries));
@@ -144,10 +135,21 @@ private Q_SLOTS:
         QVERIFY(writer.waitForIdle(5000));
         writer.store(path, "2024-01-01", "a123");
         QVERIFY(writer.waitForIdle(5000));
-        QCOMPARE(onDisk(path),
+        QCOMPARE(entriesIn(path),
                 (QVariantList { entry("2024-01-01", "a123"),
                         entry("2024-01-02", "b from the other machine"),
                         entry("2024-01-03", "c") }));
+    }
+
+    // Today is the day on the wall clock: half past eleven on 31 January in Honolulu is already
+    // February in UTC.
+    void todayIsTheLocalDay()
+    {
+        const DiarySession session([] { return QDateTime(QDate(2026, 1, 31), QTime(23, 30)); });
+        Environment::setTimeZone("Pacific/Honolulu");
+        const QDate today = session.today();
+        Environment::setTimeZone("Europe/Berlin");
+        QCOMPARE(today, QDate(2026, 1, 31));
     }
 
     // The session shows its unsaved text at once, stores only what XML can carry, and a file
@@ -155,14 +157,14 @@ private Q_SLOTS:
     // after the older one was stored.
     void sessionReadsItsUnsavedTexts()
     {
-        test::environment().clean();
-        const QString note = test::environment().dataHome() + "/Hollyfen/Penwick/note.plist";
+        environment().clean();
+        const QString note = environment().dataHome() + "/Hollyfen/Penwick/note.plist";
         DiarySession session([] { return QDateTime(QDate(2024, 1, 1), QTime(9, 0)); });
         session.open();
         QAtomicInt writes = 0;
         session.writer().setBeforeWrite([&writes, note] {
             if (writes.fetchAndAddOrdered(1) == 2) // the third write finds a damaged file
-                test::writeAll(note, "truncated <plist");
+                writeAll(note, "truncated <plist");
             QThread::msleep(100);
         });
         QCOMPARE(session.storeText(QString("a\u000Bb\u00A0c\u2028d") + QChar(0xD800) + "e"),
@@ -173,9 +175,9 @@ private Q_SLOTS:
         QVERIFY(session.flush());
         QVERIFY(!session.hasUnsavedChanges());
         bool ok = false;
-        const QByteArray seen = test::python(
-                "import plistlib,sys\nprint(ascii(plistlib.load(open(sys.argv[1],'rb'))))",
-                { note }, &ok);
+        const QByteArray seen
+                = python("import plistlib,sys\nprint(ascii(plistlib.load(open(sys.argv[1],'rb'))))",
+                        { note }, &ok);
         QVERIFY(ok);
         QCOMPARE(seen.trimmed(),
                 QByteArray("[{'date': '2024-01-01', 'text': 'ab\\xa0c\\u2028de'}]"));
@@ -184,7 +186,7 @@ private Q_SLOTS:
         QThread::msleep(30); // its write has begun
         session.storeText("never written");
         QVERIFY(session.flush());
-        QCOMPARE(test::readAll(note), QByteArray("truncated <plist"));
+        QCOMPARE(readAll(note), QByteArray("truncated <plist"));
         QCOMPARE(session.problem().status, Status::Unreadable);
         QVERIFY(session.hasUnsavedChanges());
     }

@@ -2,7 +2,6 @@
 #include "TestEnvironment.h"
 #include "diary/DiarySnapshot.h"
 #include "diary/Search.h"
-#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -15,6 +14,34 @@ class tst_Search : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void resultsComeInDateOrderFromEveryLayout()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("note.plist");
+        using test::entry;
+        const QVariantList diary { entry("2024-03-01", "rain"), entry("2023-12-31", "rain & snow"),
+            qlonglong(3), entry("2024-01-15", "more rain"), entry("2024-02-02", "sunny"),
+            entry("2024-02-03", ""), entry("2024-02-04", qlonglong(5)),
+            QVariantMap { { "text", "rain, but no date" } } };
+        const QStringList expected { "2023-12-31", "2024-01-15", "2024-03-01" };
+        for (const bool plain : { true, false }) {
+            QByteArray bytes = plist::writeXml(diary);
+            if (!plain)
+                bytes.replace("<array>", "<array><!-- read by the full reader -->");
+            QVERIFY(penwick::test::writeAll(path, bytes));
+            const DiaryEntries found = searchDiary(path, "rain");
+            QVERIFY(found.outcome.ok());
+            QStringList dates;
+            for (const DiaryEntry &entry : found.entries)
+                dates << entry.date;
+            QCOMPARE(dates, expected);
+            QCOMPARE(found.entries[0].text, QString("rain & snow"));
+            QVERIFY(searchDiary(path, "").entries.isEmpty());
+        }
+        QFile::remove(path);
+        QCOMPARE(searchDiary(path, "rain").outcome.status, Status::Missing);
+    }
+
     // As typed, and with case and accents ignored (folding, not transliteration; kana keep
     // their voicing marks); the words shown around a match agree.
     void keywordMatch_data()
@@ -114,36 +141,6 @@ private Q_SLOTS:
         }
     }
 
-    void resultsComeInDateOrderFromEveryLayout()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("note.plist");
-        auto e = [](const char *date, const QVariant &text) {
-            return QVariantMap { { "date", date }, { "text", text } };
-        };
-        const QVariantList diary { e("2024-03-01", "rain"), e("2023-12-31", "rain & snow"),
-            qlonglong(3), e("2024-01-15", "more rain"), e("2024-02-02", "sunny"),
-            e("2024-02-03", ""), e("2024-02-04", qlonglong(5)),
-            QVariantMap { { "text", "rain, but no date" } } };
-        const QStringList expected { "2023-12-31", "2024-01-15", "2024-03-01" };
-        for (const bool plain : { true, false }) {
-            QByteArray bytes = plist::writeXml(diary);
-            if (!plain)
-                bytes.replace("<array>", "<array><!-- read by the full reader -->");
-            QVERIFY(penwick::test::writeAll(path, bytes));
-            const DiaryEntries found = searchDiary(path, "rain");
-            QVERIFY(found.outcome.ok());
-            QStringList dates;
-            for (const DiaryEntry &entry : found.entries)
-                dates << entry.date;
-            QCOMPARE(dates, expected);
-            QCOMPARE(found.entries[0].text, QString("rain & snow"));
-            QVERIFY(searchDiary(path, "").entries.isEmpty());
-        }
-        QFile::remove(path);
-        QCOMPARE(searchDiary(path, "rain").outcome.status, Status::Missing);
-    }
-
     // Stepping through a day's matches from the cursor, forwards and backwards.
     void nextMatch_data()
     {
@@ -175,22 +172,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown"); // [match], … where the text goes on
         QTest::addColumn<int>("count");
         const QString words = "one two three four five six seven eight nine ten eleven twelve";
-        QTest::newRow("at the start") << "rain " + words
-                                      << "[rain] one two three four five six "
-                                         "seven eight nine ten eleven…"
-                                      << 1;
-        QTest::newRow("in the middle, twice") << words + " rain " + words + " rain"
-                                              << "…eleven twelve [rain] one two three four "
-                                                 "five six seven…"
-                                              << 2;
-        QTest::newRow("at the end")
-                << words + " rain"
-                << "…three four five six seven eight nine ten eleven twelve [rain]" << 1;
-        QTest::newRow("line breaks read as spaces") << "wet\nrain\tall day"
-                                                    << "wet [rain] all day" << 1;
-        QTest::newRow("decomposed text") << "Cafe\u0301 au lait"
-                                         << "[Café] au lait" << 1;
-        QTest::newRow("none") << words << "[]" << 0;
+        const auto row = [](const char *name, const QString &text, const char *shown, int count) {
+            QTest::newRow(name) << text << QString(shown) << count;
+        };
+        row("at the start", "rain " + words,
+                "[rain] one two three four five six seven eight nine ten eleven…", 1);
+        row("in the middle, twice", words + " rain " + words + " rain",
+                "…eleven twelve [rain] one two three four five six seven…", 2);
+        row("at the end", words + " rain",
+                "…three four five six seven eight nine ten eleven twelve [rain]", 1);
+        row("line breaks read as spaces", "wet\nrain\tall day", "wet [rain] all day", 1);
+        row("decomposed text", "Cafe\u0301 au lait", "[Café] au lait", 1);
+        row("none", words, "[]", 0);
     }
     void matchInContext()
     {

@@ -1,14 +1,17 @@
 // Nothing typed is lost, tried as a user would: a diary that vanishes or cannot be read, a
-// preferences file that points oddly or cannot be read, quitting with changes not stored, and
-// each day's own undo history.
+// preferences file that points oddly or cannot be read, quitting with changes not stored, each
+// day's own undo history, and the history window (a day cleared by mistake, Penwick quit and
+// started again, comes back from the day's history as one step the editor can undo).
 #include "WindowTest.h"
 #include "diary/DiaryWriter.h"
+#include "gui/DiaryEditor.h"
+#include "gui/HistoryDialog.h"
 #include "platform/AtomicFile.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
+#include <QListWidget>
+#include <QStatusBar>
 
 using namespace penwick;
 using namespace penwick::test;
@@ -16,6 +19,12 @@ using namespace penwick::test;
 class tst_NothingLost : public QObject, WindowFixture
 {
     Q_OBJECT
+
+    QList<history::Version> versionsOfToday(const QString &diary = notePath()) const
+    {
+        return m_app->store->versions(history::diaryKeyPath(diary), "2026-03-05");
+    }
+    void undo() const { QTest::keyClick(m_app->editor(), Qt::Key_Z, Qt::ControlModifier); }
 
 private Q_SLOTS:
     void init() { environment().clean(); }
@@ -90,21 +99,10 @@ private Q_SLOTS:
             QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "precious") });
     }
 
-    // "safe" from the home folder, never the working directory; a folder that is missing gets
-    // nothing created in it.
+    // A relative "safe" is taken from the home folder (the rule itself: tst_storage), and a
+    // folder that is missing gets nothing created in it.
     void preferencesPointSafely()
     {
-        QVERIFY(writeAll(
-                prefsPath(), plist::writeXml(QVariantMap { { "safe", "~/Diary/mine.plist" } })));
-        QDir().mkpath(environment().home() + "/Diary");
-        launch();
-        QCOMPARE(m_app->session.noteFilePath(), environment().home() + "/Diary/mine.plist");
-        QTest::keyClicks(m_app->editor(), "home");
-        QVERIFY(m_app->session.flush());
-        QCOMPARE(plist::read(readAll(environment().home() + "/Diary/mine.plist")).value->toList(),
-                QVariantList { entry("2026-03-05", "home") });
-        m_app.reset();
-
         QVERIFY(writeAll(
                 prefsPath(), plist::writeXml(QVariantMap { { "safe", "Relative/note.plist" } })));
         launch();
@@ -167,8 +165,7 @@ private Q_SLOTS:
     // user's waiting, its text comes into the editor, one Undo away from the old one.
     void outsideChangeToTheShownDayIsLoaded()
     {
-        QVERIFY(writeDiary({ entry("2026-03-05", "mine"), entry("2026-03-04", "yesterday") }));
-        launch();
+        launchOn({ entry("2026-03-05", "mine"), entry("2026-03-04", "yesterday") });
         QVERIFY(replaceFileAtomically(notePath(),
                 plist::writeXml(QVariantList { entry("2026-03-05", "mine, edited elsewhere"),
                         entry("2026-03-04", "yesterday") }))
@@ -183,8 +180,7 @@ private Q_SLOTS:
     // day's undo history, and the warning says so.
     void bothSidesChangedTheDay()
     {
-        QVERIFY(writeDiary({ entry("2026-03-05", "") }));
-        launch();
+        launchOn({ entry("2026-03-05", "") });
         m_app->session.writer().setBeforeWrite([] {
             static bool once = false;
             if (!std::exchange(once, true))
@@ -197,6 +193,116 @@ private Q_SLOTS:
         action("actionUndo")->trigger();
         QCOMPARE(m_app->editor()->toPlainText(), QString("theirs"));
         QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "theirs") });
+    }
+
+    void clearedDayComesBack()
+    {
+        launchOn({ entry("2026-03-05", "morning pages") }, true);
+        QCOMPARE(m_app->editor()->toPlainText(), "morning pages");
+        QTest::keyClick(m_app->editor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(m_app->editor(), Qt::Key_Delete);
+        QVERIFY(m_app->session.flush());
+        m_app.reset();
+
+        launch(true);
+        QVERIFY(QTest::qWaitForWindowActive(&m_app->window));
+        QCOMPARE(m_app->editor()->toPlainText(), QString());
+        QTest::keyClick(m_app->editor(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        auto *dialog = m_app->child<HistoryDialog>("historyDialog");
+        QTRY_VERIFY(dialog->isVisible());
+        QCOMPARE(m_app->child<QListWidget>("versionList")->count(), 1);
+        press("restoreButton");
+        QCOMPARE(m_app->editor()->toPlainText(), "morning pages");
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "morning pages") });
+        QCOMPARE(versionsOfToday().size(), 2);
+        QCOMPARE(versionsOfToday()[0].origin, history::Origin::Restored);
+        undo();
+        QCOMPARE(m_app->editor()->toPlainText(), QString());
+    }
+    void damagedHistoryIsSaidInTheBar()
+    {
+        QVERIFY(writeAll(history::HistoryStore::defaultFilePath(), QByteArray(4096, 'x')));
+        launch(true);
+        QTRY_VERIFY(m_app->window.statusBar()->currentMessage().contains("put aside"));
+    }
+    void undoStepEnds_data()
+    {
+        QTest::addColumn<bool>("visitBetween");
+        QTest::addColumn<QString>("afterUndo");
+        QTest::newRow("at a word after a pause") << false << "abc ";
+        QTest::newRow("at a visit to the day") << true << "abc";
+    }
+    void undoStepEnds()
+    {
+        QFETCH(bool, visitBetween);
+        launchOn({}, true);
+        QVERIFY(QTest::qWaitForWindowActive(&m_app->window));
+        static_cast<DiaryEditor *>(m_app->editor())->setUndoPause(visitBetween ? 1'000'000 : 0);
+        QTest::keyClicks(m_app->editor(), "abc");
+        if (visitBetween) {
+            QTest::keyClick(m_app->editor(), Qt::Key_Right, Qt::AltModifier);
+            QTest::keyClick(m_app->editor(), Qt::Key_Left, Qt::AltModifier);
+        } else {
+            QTest::keyClick(m_app->editor(), Qt::Key_Space);
+        }
+        QTest::keyClicks(m_app->editor(), "def");
+        undo();
+        QTEST(m_app->editor()->toPlainText(), "afterUndo");
+    }
+    void versionsFollowAMove()
+    {
+        launchOn({ entry("2026-03-05", "kept") }, true);
+        const QString moved = environment().home() + "/moved.plist";
+        m_dialogs->answers << moved;
+        QTest::keyClicks(m_app->editor(), "!");
+        press("moveButton");
+        QCOMPARE(m_app->session.noteFilePath(), moved);
+        QCOMPARE(versionsOfToday(moved).value(0).text, "kept!");
+        QVERIFY(versionsOfToday().isEmpty());
+    }
+
+    // A sync engine handing back an earlier version of the day: the newer text stays and is
+    // written back; a text Penwick never stored is taken as the day's, one undo step away.
+    void staleVersionFromOutsideIsUndone()
+    {
+        launchOn({ entry("2026-03-05", "draft") }, true);
+        QTest::keyClicks(m_app->editor(), " and more");
+        m_app->store->closeStretches();
+        QVERIFY(m_app->session.flush());
+        QVERIFY(writeDiary({ entry("2026-03-05", "draft") }));
+        QTRY_COMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "draft and more") });
+        QCOMPARE(m_app->editor()->toPlainText(), "draft and more");
+        QVERIFY(writeDiary({ entry("2026-03-05", "from the laptop") }));
+        QTRY_COMPARE(m_app->editor()->toPlainText(), "from the laptop");
+        undo();
+        QCOMPARE(m_app->editor()->toPlainText(), "draft and more");
+    }
+
+    // A conflict copy appearing beside the diary while Penwick runs is merged within two
+    // seconds: the bar says what came in, its button opens the history holding the other text.
+    void conflictCopyIsMergedWhileRunning()
+    {
+        launchOn({ entry("2026-03-04", "mine") }, true);
+        QTest::qWait(50); // started, with no copy beside the diary
+        const QString copy = QFileInfo(notePath()).absolutePath()
+                + "/note.sync-conflict-20260305-090000-ABCDEF1.plist";
+        QVERIFY(writeAll(copy + ".part",
+                plist::writeXml(QVariantList {
+                        entry("2026-03-04", "theirs"), entry("2026-03-05", "from the laptop") })));
+        QFile part(copy + ".part");
+        QVERIFY(part.open(QIODevice::ReadWrite));
+        QVERIFY(part.setFileTime(
+                QDateTime::currentDateTime().addSecs(-60), QFile::FileModificationTime));
+        QVERIFY(part.rename(copy));
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copy), 2000);
+        QCOMPARE(m_app->editor()->toPlainText(), "from the laptop");
+        const QString message = m_app->child<QLabel>("conflictCopyMessage")->text();
+        QVERIFY2(message.contains("1 day came from it, 1 day had different text"),
+                qPrintable(message));
+        QTest::mouseClick(m_app->child<QPushButton>("conflictCopyHistoryButton"), Qt::LeftButton);
+        QCOMPARE(m_app->session.selectedDay(), QDate(2026, 3, 4));
+        QCOMPARE(m_app->editor()->toPlainText(), "mine");
+        QTRY_COMPARE(m_app->child<QListWidget>("versionList")->count(), 1);
     }
 };
 

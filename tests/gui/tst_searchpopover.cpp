@@ -63,7 +63,7 @@ class tst_SearchPopover : public QObject, WindowFixture
     }
 
 private Q_SLOTS:
-    void init() { penwick::test::environment().clean(); }
+    void init() { environment().clean(); }
     void cleanup() { m_app.reset(); }
 
     void returnListsMatchingDaysInDateOrder()
@@ -170,31 +170,7 @@ private Q_SLOTS:
         QCOMPARE(listed().size(), 4);
     }
 
-    void clearingAndClosing()
-    {
-        launch();
-        search("rain");
-        QVERIFY(m_app->searchPopover()->isShown());
-        m_app->child<QToolButton>("closeResultsButton")->click();
-        QVERIFY(!m_app->searchPopover()->isShown());
-        QCOMPARE(listed().size(), 6);
-
-        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
-        QVERIFY(m_app->searchPopover()->isShown());
-        QTest::keyClick(m_app->searchField(), Qt::Key_Escape);
-        QVERIFY(!m_app->searchPopover()->isShown());
-
-        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
-        m_app->searchField()->clear(); // what the field's clear button does
-        QVERIFY(!m_app->searchPopover()->isShown());
-        QCOMPARE(listed(), QStringList {});
-        QTest::keyClick(m_app->searchField(),
-                Qt::Key_Return); // an empty field says what to type, searches nothing
-        QVERIFY(!m_app->searchPopover()->isShown());
-        QCOMPARE(listed(), QStringList {});
-    }
-
-    void keyboardOnly()
+    void keyboardOnlyAndClosing()
     {
         launch();
         m_app->editor()->setFocus();
@@ -210,6 +186,25 @@ private Q_SLOTS:
         QTest::keyClick(m_app->resultsView(), Qt::Key_Return);
         QVERIFY(m_app->editor()->hasFocus());
         QCOMPARE(m_app->editor()->toPlainText(), QString("more rain"));
+
+        // closing by button and by Esc, clearing the field
+        search("rain");
+        m_app->child<QToolButton>("closeResultsButton")->click();
+        QVERIFY(!m_app->searchPopover()->isShown());
+        QCOMPARE(listed().size(), 6); // closed, the list is kept
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+        QVERIFY(m_app->searchPopover()->isShown());
+        QTest::keyClick(m_app->searchField(), Qt::Key_Escape);
+        QVERIFY(!m_app->searchPopover()->isShown());
+
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+        m_app->searchField()->clear(); // what the field's clear button does
+        QVERIFY(!m_app->searchPopover()->isShown());
+        QCOMPARE(listed(), QStringList {});
+        // an empty field says what to type, and searches nothing
+        QTest::keyClick(m_app->searchField(), Qt::Key_Return);
+        QVERIFY(!m_app->searchPopover()->isShown());
+        QCOMPARE(listed(), QStringList {});
     }
 };
 

@@ -2,7 +2,6 @@
 // pixels each, and at that size every label gets the height its text needs.
 #include "WindowTest.h"
 
-#include <QAction>
 #include <QApplication>
 
 using namespace penwick::test;

@@ -2,7 +2,6 @@
 // of moving, starting, using, opening, exporting and taking over the diary, with the files and
 // the preferences checked on disk.
 #include "WindowTest.h"
-#include "platform/Preferences.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -57,7 +56,7 @@ private Q_SLOTS:
         QCOMPARE(m_app->editor()->toPlainText(), QString("today's page"));
         QTest::keyClicks(m_app->editor(), "!");
         QVERIFY(m_app->session.flush());
-        QCOMPARE(plist::read(readAll(elsewhere("moved.plist"))).value->toList(),
+        QCOMPARE(entriesIn(elsewhere("moved.plist")),
                 QVariantList { entry("2026-03-05", "today's page!") });
     }
 
@@ -86,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(m_dialogs->failures[0].startsWith("Failed to write."));
         QCOMPARE(safeOnDisk(), QString());
         press("newButton");
-        QCOMPARE(plist::read(readAll(elsewhere("fresh.plist"))).value->toList(), QVariantList {});
+        QCOMPARE(entriesIn(elsewhere("fresh.plist")), QVariantList {});
         QCOMPARE(safeOnDisk(), elsewhere("fresh.plist"));
         QCOMPARE(m_app->editor()->toPlainText(), QString());
         QVERIFY(QFileInfo::exists(notePath())); // the old diary is left where it was
@@ -129,8 +128,7 @@ private Q_SLOTS:
 
     void exportFromTheMenu()
     {
-        QVERIFY(writeDiary({ entry("2026-03-05", "b"), entry("2026-03-01", "a") }));
-        launch();
+        launchOn({ entry("2026-03-05", "b"), entry("2026-03-01", "a") });
         m_dialogs->answers << elsewhere("Penwick-Export.txt");
         QTest::keySequence(&m_app->window, QKeySequence("Ctrl+E"));
         QCOMPARE(m_dialogs->suggestions, QStringList { "Penwick-Export.txt" });

@@ -7,6 +7,7 @@
 #include <zip.h>
 
 using namespace penwick::imports;
+using namespace penwick::test;
 
 // A file to place in the test folder; "a.zip/b.json" is member b.json of the zip archive a.zip.
 // The bytes are padded to padTo with padding, so that huge files need no huge table.
@@ -54,6 +55,15 @@ static void plant(const QString &folder, const Files &files)
 class tst_Imports : public QObject
 {
     Q_OBJECT
+
+    // The files planted in a fresh folder, read as a diary from the first file's top folder or
+    // file.
+    static ImportedDiary readPlanted(const Files &files)
+    {
+        const QTemporaryDir dir;
+        plant(dir.path(), files);
+        return readForeignDiary(dir.filePath(files.first().name.section(u'/', 0, 0)));
+    }
 
 private Q_SLOTS:
     void readsEachFormat_data()
@@ -114,10 +124,7 @@ private Q_SLOTS:
     void readsEachFormat()
     {
         QFETCH(Files, files);
-        const QTemporaryDir dir;
-        plant(dir.path(), files);
-        const ImportedDiary diary
-                = readForeignDiary(dir.filePath(files.first().name.section(u'/', 0, 0)));
+        const ImportedDiary diary = readPlanted(files);
         QCOMPARE(diary.error, QString());
         QTEST(diary.kind, "kind");
         QTEST(diary.attachmentsLeftOut, "attachments");
@@ -129,15 +136,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("here");
         QTest::addColumn<QString>("imported");
         QTest::addColumn<QString>("merged");
-        QTest::newRow("blank day takes the import") << " \n"
-                                                    << "new\n"
-                                                    << "new";
-        QTest::newRow("day holding the import is unchanged") << "old\nnew\nmore"
-                                                             << "new\n\n"
-                                                             << "old\nnew\nmore";
-        QTest::newRow("other text is followed by the import") << "old\n"
-                                                              << "new"
-                                                              << "old\n\nnew";
+        for (const auto &[name, here, imported, merged] :
+                { std::tuple { "blank day takes the import", " \n", "new\n", "new" },
+                        { "day holding the import is unchanged", "old\nnew\nmore", "new\n\n",
+                                "old\nnew\nmore" },
+                        { "other text is followed by the import", "old\n", "new", "old\n\nnew" } })
+            QTest::newRow(name) << QString(here) << QString(imported) << QString(merged);
     }
 
     void merges()
@@ -203,10 +207,7 @@ private Q_SLOTS:
     {
         QFETCH(Files, files);
         QFETCH(QString, error);
-        const QTemporaryDir dir;
-        plant(dir.path(), files);
-        const ImportedDiary diary
-                = readForeignDiary(dir.filePath(files.first().name.section(u'/', 0, 0)));
+        const ImportedDiary diary = readPlanted(files);
         QVERIFY2(diary.error.contains(error), qPrintable(diary.error));
         QVERIFY(diary.entries.isEmpty());
         QCOMPARE(diary.attachmentsLeftOut, 0);
@@ -227,14 +228,14 @@ private Q_SLOTS:
     void importsFromTheCommandLine()
     {
         QFETCH(QString, source);
-        const QString folder = penwick::test::environment().home();
-        const QString penwickData = penwick::test::environment().dataHome() + "/Hollyfen/Penwick";
+        const QString folder = environment().home();
+        const QString penwickData = environment().dataHome() + "/Hollyfen/Penwick";
         const QString diary = penwickData + "/note.plist";
         if (QTest::currentDataTag() == QLatin1String("a jrnl file")) {
             plant(folder,
                     { { "j.txt", "[2024-03-01 09:15] Run\n5k.\n[2024-03-02 07:00] Rain\n" },
                             { "other.txt", "Dear diary" } });
-            QVERIFY(penwick::test::writeAll(diary,
+            QVERIFY(writeAll(diary,
                     "<plist><array><dict><key>date</key><string>2024-03-01</string>"
                     "<key>text</key><string>mine</string></dict></array></plist>"));
         }
@@ -250,7 +251,7 @@ private Q_SLOTS:
         const QString output = QString::fromUtf8(
                 penwick.readAllStandardOutput() + penwick.readAllStandardError());
         QVERIFY2(output.contains(said), qPrintable(output));
-        const QByteArray stored = penwick::test::readAll(diary);
+        const QByteArray stored = readAll(diary);
         QVERIFY(stored.contains("<string>mine\n\n09:15 Run\n5k.</string>"));
         QVERIFY(stored.contains("<string>07:00 Rain</string>"));
         penwick::history::HistoryStore history(penwickData + "/history.sqlite");

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 
 using namespace penwick;
-using penwick::test::readAll;
+using namespace penwick::test;
 
 class tst_AtomicFile : public QObject
 {
@@ -26,36 +26,26 @@ private Q_SLOTS:
         QVERIFY(m_tmp->isValid());
     }
 
-    void replacesWholeAndLeavesNoTemporaryFile()
+    // Replaced whole from its pieces, through a relative link that stays a link, keeping its
+    // mode, with no temporary file left; a new file is the user's alone, whatever the umask.
+    void replacesWholeKeepingLinkAndMode()
     {
-        QVERIFY(penwick::test::writeAll(path("a"), "old"));
-        const WriteResult r = replaceFileAtomically(path("a"), { "ne", "", "w" });
+        QDir(m_tmp->path()).mkdir("real");
+        QVERIFY(writeAll(path("real/note.plist"), "old"));
+        QCOMPARE(::chmod(QFile::encodeName(path("real/note.plist")).constData(), 0640), 0);
+        QVERIFY(QFile::link("real/note.plist", path("link.plist")));
+        const WriteResult r = replaceFileAtomically(path("link.plist"), { "ne", "", "w" });
         QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(readAll(path("a")), QByteArray("new"));
-        QCOMPARE(leftovers(), QStringList { "a" });
-    }
-
-    void keepsModeAndCreatesPrivately()
-    {
-        QVERIFY(penwick::test::writeAll(path("m"), "x"));
-        QCOMPARE(::chmod(QFile::encodeName(path("m")).constData(), 0640), 0);
-        QVERIFY(replaceFileAtomically(path("m"), "y").ok);
-        QCOMPARE(mode(path("m")), 0x0640);
+        QVERIFY(QFileInfo(path("link.plist")).isSymLink());
+        QCOMPARE(readAll(path("real/note.plist")), QByteArray("new"));
+        QCOMPARE(mode(path("real/note.plist")), 0x0640);
+        QCOMPARE(QDir(path("real")).entryList(QDir::Hidden | QDir::Files),
+                QStringList { "note.plist" });
 
         const mode_t old = ::umask(022);
         QVERIFY(replaceFileAtomically(path("fresh"), "z").ok);
         ::umask(old);
-        QCOMPARE(mode(path("fresh")), 0x0600); // a diary is the user's alone, whatever the umask
-    }
-
-    void symlinkStaysALinkAndItsTargetIsWritten()
-    {
-        QDir(m_tmp->path()).mkdir("real");
-        QVERIFY(penwick::test::writeAll(path("real/note.plist"), "old"));
-        QVERIFY(QFile::link("real/note.plist", path("link.plist"))); // a relative link
-        QVERIFY(replaceFileAtomically(path("link.plist"), "new").ok);
-        QVERIFY(QFileInfo(path("link.plist")).isSymLink());
-        QCOMPARE(readAll(path("real/note.plist")), QByteArray("new"));
+        QCOMPARE(mode(path("fresh")), 0x0600);
     }
 
     // Creating never replaces: a diary that appeared meanwhile stays as it is.
@@ -67,26 +57,20 @@ private Q_SLOTS:
         QCOMPARE(leftovers(), QStringList { "c" });
     }
 
-    void missingFolderFailsWithAReason()
+    // A missing folder, or a full disk where writes stop short: a reason, the old file whole,
+    // and no temporary file left behind.
+    void failuresLeaveTheOldFileWhole()
     {
-        const WriteResult r = replaceFileAtomically(path("nowhere/a"), "x");
-        QVERIFY(!r.ok);
-        QVERIFY2(r.error.contains("No such file or directory"), qPrintable(r.error));
+        WriteResult r = replaceFileAtomically(path("nowhere/a"), "x");
+        QVERIFY2(!r.ok && r.error.contains("No such file or directory"), qPrintable(r.error));
         QVERIFY(!QFileInfo::exists(path("nowhere")));
-    }
-
-    // A full disk, as the writer sees it: writes stop short. The old file must stay whole and
-    // no temporary file may be left behind.
-    void shortWriteKeepsTheOldFile()
-    {
         const QByteArray old(100000, 'o');
-        QVERIFY(penwick::test::writeAll(path("full"), old));
-        const WriteResult r = [&] {
-            penwick::test::FileSizeLimit full(4096);
-            return replaceFileAtomically(path("full"), QByteArray(200000, 'n'));
-        }();
-        QVERIFY(!r.ok);
-        QVERIFY2(r.error.contains("too large"), qPrintable(r.error));
+        QVERIFY(writeAll(path("full"), old));
+        {
+            FileSizeLimit full(4096);
+            r = replaceFileAtomically(path("full"), QByteArray(200000, 'n'));
+        }
+        QVERIFY2(!r.ok && r.error.contains("too large"), qPrintable(r.error));
         QCOMPARE(readAll(path("full")), old);
         QCOMPARE(leftovers(), QStringList { "full" });
     }

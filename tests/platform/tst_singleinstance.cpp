@@ -1,12 +1,9 @@
 // Launches of the real executable: a second launch for the same diary, by any route, hands
 // over to the first and leaves; one for another diary runs; a frozen first is reported.
 #include "TestEnvironment.h"
-#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <csignal>
-#include <sys/resource.h>
 
 class tst_SingleInstance : public QObject
 {

@@ -1,59 +1,19 @@
-// The update check against a real HTTP server on 127.0.0.1: which documents bring the notice,
-// and that a silent server, a 404 or an odd document end the check without one, in time.
+// Help: the update check against a real HTTP server on 127.0.0.1 (which documents bring the
+// notice; a silent server, a 404 or an odd document end it without one, in time), and the
+// manual's styling in English and in each translation, whatever ends their sentences.
+#include "HttpServer.h"
 #include "TestEnvironment.h"
+#include "help/Manual.h"
 #include "help/UpdateCheck.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QTranslator>
 
 using namespace penwick::help;
 
 namespace {
-
-// Answers every request with one response, or with none at all when silent.
-class DocumentServer : public QTcpServer
-{
-public:
-    QByteArray status = "200 OK";
-    QByteArray body;
-    bool silent = false;
-    int requests = 0;
-    QByteArray lastPath;
-    QMap<QByteArray, QByteArray> redirects; // path -> Location
-
-    DocumentServer()
-    {
-        listen(QHostAddress::LocalHost);
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    const QByteArray request = socket->readAll();
-                    ++requests;
-                    lastPath = request.split(' ').value(1);
-                    if (silent)
-                        return;
-                    const QByteArray location = redirects.value(lastPath);
-                    const QByteArray locationLine
-                            = location.isEmpty() ? QByteArray() : "\r\nLocation: " + location;
-                    socket->write("HTTP/1.1 " + (location.isEmpty() ? status : "302 Found")
-                            + locationLine
-                            + "\r\nContent-Type: application/json\r\n"
-                              "Content-Length: "
-                            + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n"
-                            + body);
-                    socket->disconnectFromHost();
-                });
-            }
-        });
-    }
-    QUrl base() const
-    {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1/site/").arg(serverPort()));
-    }
-};
 
 QByteArray app(const char *vers, const char *dots = "10.0", const char *name = "Penwick")
 {
@@ -64,20 +24,26 @@ QByteArray app(const char *vers, const char *dots = "10.0", const char *name = "
 
 } // namespace
 
-class tst_UpdateCheck : public QObject
+class tst_Help : public QObject
 {
     Q_OBJECT
+
+    static QString styles(const QList<ManualParagraph> &paragraphs)
+    {
+        QString out;
+        for (const ManualParagraph &p : paragraphs)
+            out += p.pointSize == 14 ? 'T' : p.bold ? 'H' : 'b';
+        return out;
+    }
 
 private Q_SLOTS:
     void versionsReadAsTheirDigits()
     {
-        QCOMPARE(versionNumber("1.4"), 14);
-        QCOMPARE(versionNumber("1.4.1"), 141);
-        QCOMPARE(versionNumber("1.10"), 110);
-        QCOMPARE(versionNumber("2.0"), 20);
-        QCOMPARE(versionNumber("  -3.1x"), -31);
-        QCOMPARE(versionNumber("beta"), 0);
-        QCOMPARE(versionNumber("99999999999999999999"), std::numeric_limits<qint64>::max());
+        for (const auto &[text, number] : std::initializer_list<std::pair<const char *, qint64>> {
+                     { "1.4", 14 }, { "1.4.1", 141 }, { "1.10", 110 }, { "2.0", 20 },
+                     { "  -3.1x", -31 }, { "beta", 0 },
+                     { "99999999999999999999", std::numeric_limits<qint64>::max() } })
+            QCOMPARE(versionNumber(text), number);
         QCOMPARE(productPageUrl(QUrl("https://penwick.example/"), "Pen Wick's"),
                 QUrl("https://penwick.example/penwicks.html"));
     }
@@ -92,17 +58,15 @@ private Q_SLOTS:
                                  bool notice, quint64 system = 1015) {
             QTest::newRow(name) << QString(running) << system << document << notice;
         };
-        row("newer", "1.4", "[" + app("1.5") + "]", true);
-        row("equal", "1.4", "[" + app("1.4") + "]", false);
-        row("older", "1.4", "[" + app("1.3") + "]", false);
-        row("1.4 to 1.4.1", "1.4", "[" + app("1.4.1") + "]", true);
-        row("1.10 to 1.9", "1.10", "[" + app("1.9") + "]", false);
-        row("2.0 to 1.9.9", "2.0", "[" + app("1.9.9") + "]", false);
-        row("2.0.0 to 3.0", "2.0.0", "[" + app("3.0") + "]", true);
-        row("2.0.0 to 10.0", "2.0.0", "[" + app("10.0") + "]", true);
-        row("1.9 to 1.10", "1.9", "[" + app("1.10") + "]", true);
-        row("2.0 to 2.0.0", "2.0", "[" + app("2.0.0") + "]", false);
-        row("2.0.0 to 2.0.0.1", "2.0.0", "[" + app("2.0.0.1") + "]", true);
+        // dotted versions compare part by part, a missing part reading as 0
+        for (const auto &[running, listed,
+                     newer] : std::initializer_list<std::tuple<const char *, const char *, bool>> {
+                     { "1.4", "1.5", true }, { "1.4", "1.4", false }, { "1.4", "1.3", false },
+                     { "1.4", "1.4.1", true }, { "1.10", "1.9", false }, { "2.0", "1.9.9", false },
+                     { "2.0.0", "3.0", true }, { "2.0.0", "10.0", true }, { "1.9", "1.10", true },
+                     { "2.0", "2.0.0", false }, { "2.0.0", "2.0.0.1", true } })
+            row(qPrintable(QString("%1 to %2").arg(running, listed)), running,
+                    "[" + app(listed) + "]", newer);
         row("not dotted numbers: digits", "1.4", "[" + app("1.5beta") + "]", true);
         row("system above dots", "1.0", "[" + app("2.0", "10.13") + "]", true);
         row("system below dots", "1.0", "[" + app("2.0", "10.10") + "]", false, 1009);
@@ -136,9 +100,8 @@ private Q_SLOTS:
     // only), a body past the limit, a 404, and a server that never answers.
     void overHttp()
     {
-        DocumentServer server;
         const QByteArray notice = "[" + app("999.0", "0.0") + "]";
-        server.body = notice;
+        penwick::test::DocumentServer server(notice);
         UpdateCheck check;
         QSignalSpy found(&check, &UpdateCheck::newerVersionFound);
         QSignalSpy finished(&check, &UpdateCheck::finished);
@@ -178,7 +141,51 @@ private Q_SLOTS:
         QCOMPARE(found.size(), 2);
         QCOMPARE(server.requests, 7);
     }
+
+    void theRuleFollowsTheTranslatedText()
+    {
+        // a body sentence ending in an ideographic full stop is body text; without a full stop
+        // it is a heading, and the title stays the title whatever it ends with
+        const QList<ManualParagraph> styled = manual([](const char *english) {
+            const QString text = QString::fromUtf8(english);
+            if (text.startsWith("A diary"))
+                return QStringLiteral("自動保存の日記です。");
+            if (text.startsWith("When you write text"))
+                return QStringLiteral("Automatically saved");
+            if (text == "Penwick Help")
+                return QStringLiteral("Help.");
+            return text;
+        });
+        QCOMPARE(styles(styled), QString("THbHbHHbHbHbbbb"));
+        QCOMPARE(styled[2].pointSize, 12);
+        QVERIFY(!styled[2].bold);
+    }
+
+    void everyTranslationKeepsTheShape_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "";
+        QTest::newRow("German") << "de";
+        QTest::newRow("French") << "fr";
+        QTest::newRow("Japanese") << "ja";
+    }
+
+    void everyTranslationKeepsTheShape()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(language.isEmpty() || translator.load(QLocale(language), "penwick", "_", ":/i18n"));
+        QCoreApplication::installTranslator(&translator);
+        const QList<ManualParagraph> translated = manual();
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(styles(translated), QString("THbHbbHbHbHbbbb"));
+        const QList<ManualParagraph> english = manual(); // built anew each time
+        QCOMPARE(english.last().text, "Clicking on x in the search box will delete the list.");
+        QCOMPARE(translated[2].text != english[2].text, !language.isEmpty());
+        if (language == "ja")
+            QVERIFY(translated[2].text.endsWith(QChar(0x3002)));
+    }
 };
 
-PENWICK_TEST_MAIN(tst_UpdateCheck, QCoreApplication)
-#include "tst_updatecheck.moc"
+PENWICK_TEST_MAIN(tst_Help, QCoreApplication)
+#include "tst_help.moc"
