@@ -97,7 +97,8 @@ private Q_SLOTS:
     }
 
     // Month steps land on the first; the month label and Ctrl+T bring today back; the arrows
-    // walk the days, a month and a year at a time too, and any day can be typed.
+    // walk the days, a month and a year at a time too (by key or the label's menu), and any day
+    // can be typed.
     void walkingThroughTheCalendar()
     {
         launchOn({ entry("2026-03-18", "today") });
@@ -124,6 +125,8 @@ private Q_SLOTS:
         QCOMPARE(m_app->monthLabel(), QString("2026.3"));
         QTest::keySequence(&m_app->window, QKeySequence("Ctrl+Shift+PgUp"));
         QCOMPARE(m_app->selectedDayKey(), QString("2025-03-01"));
+        m_app->child<QWidget>("monthButton")->actions().last()->trigger(); // its context menu
+        QCOMPARE(m_app->selectedDayKey(), QString("2026-03-01"));
         m_dialogs->answers << "2016-05-04";
         QTest::keySequence(&m_app->window, QKeySequence("Ctrl+J"));
         QCOMPARE(m_app->selectedDayKey(), QString("2016-05-04"));
