@@ -11,6 +11,7 @@
 #include "history/HistoryStore.h"
 #include "platform/Plist.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QDir>
@@ -214,8 +215,8 @@ qint64 historyBytes(const QString &file)
     return QFileInfo(file).size() + QFileInfo(file + "-wal").size();
 }
 
-Typing typeIntoWindow(
-        int y, bool popover, bool history = false, int keys = 200, int keysPerSecond = 60)
+Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
+        int keysPerSecond = 60, bool spelling = true)
 {
     const QString historyFile = folder().filePath(QStringLiteral("history-%1y.sqlite").arg(y));
     std::unique_ptr<history::HistoryStore> store;
@@ -232,6 +233,8 @@ Typing typeIntoWindow(
         window.setHistory(store.get());
     window.start();
     auto *editor = window.findChild<QPlainTextEdit *>("editor");
+    auto *checkSpelling = window.findChild<QAction *>("actionCheckSpelling");
+    checkSpelling->setChecked(spelling);
     if (popover) {
         auto *field = window.findChild<QLineEdit *>("searchField");
         field->setText("Walked");
@@ -274,6 +277,7 @@ Typing typeIntoWindow(
     typing.bytesPerKey = double(bytesWritten() - bytesBefore) / keys;
     typing.syncsPerKey = double(syncCalls - syncsBefore) / keys;
     typing.cpuMsPerKey = (cpuMs() - cpuBefore) / keys;
+    checkSpelling->setChecked(true); // as Penwick starts by default
     if (!diary::readDayText(note, "2026-12-06").text.endsWith(editor->toPlainText().right(20)))
         std::printf("typing %dy: the file does not hold the text!\n", y);
     return typing;
@@ -436,6 +440,12 @@ int main(int argc, char *argv[])
                     y, popover ? " popover" : "", typing.p99Ms, typing.medianMs, typing.settleMs,
                     f);
         }
+    }
+    // spelling checked while typing, and not
+    for (const bool spelling : { true, false }) {
+        const Typing typing = typeIntoWindow(50, false, false, 200, 60, spelling);
+        std::printf("typing 50y spelling=%s ui_ms_p99=%.2f ui_ms_median=%.2f\n",
+                spelling ? "on" : "off", typing.p99Ms, typing.medianMs);
     }
     // the history on and off, in the same run
     for (const bool history : { false, true }) {
