@@ -168,6 +168,26 @@ MatchSpan nextMatch(const QString &text, const QString &keyword, bool ignoreCase
     }
 }
 
+QList<MatchSpan> allMatches(
+        const QString &text, const QString &keyword, bool ignoreCaseAndAccents, qsizetype limit)
+{
+    QList<MatchSpan> found;
+    if (keyword.isEmpty())
+        return found;
+    const QString haystack = composed(text);
+    const QString needle = ignoreCaseAndAccents ? foldedForSearch(keyword) : composed(keyword);
+    for (qsizetype at = 0; found.size() < limit;) {
+        qsizetype length = needle.size();
+        at = ignoreCaseAndAccents ? foldedMatch(haystack, needle, &length, at)
+                                  : matchFrom(haystack, needle, at);
+        if (at < 0)
+            break;
+        found.append({ at, length });
+        at += std::max<qsizetype>(1, length);
+    }
+    return found;
+}
+
 MatchInContext matchInContext(
         const QString &text, const QString &keyword, bool ignoreCaseAndAccents, int width)
 {

@@ -42,6 +42,11 @@ struct MatchSpan
 MatchSpan nextMatch(const QString &text, const QString &keyword, bool ignoreCaseAndAccents,
         qsizetype from, bool backwards = false);
 
+// Every place of keyword in text, one after the other, at most limit of them; the text is
+// prepared once, not once a place.
+QList<MatchSpan> allMatches(
+        const QString &text, const QString &keyword, bool ignoreCaseAndAccents, qsizetype limit);
+
 // One keyword, ready to be looked for in many texts, most of them ruled out from their stored
 // bytes without being decoded.
 class KeywordMatcher

@@ -207,16 +207,12 @@ void DayPage::markMatches(const QString &keyword, bool ignoreCaseAndAccents)
     QTextCharFormat marked;
     marked.setBackground(QColor(255, 214, 10, 150)); // a marker's yellow, readable on dark too
     marked.setForeground(QColor(Qt::black));
-    for (qsizetype from = 0; !text.isEmpty() && marks.size() < 10000;) {
-        const penwick::diary::MatchSpan found
-                = penwick::diary::nextMatch(text, keyword, ignoreCaseAndAccents, from, false);
-        if (found.at < 0)
-            break;
+    for (const penwick::diary::MatchSpan &found :
+            penwick::diary::allMatches(text, keyword, ignoreCaseAndAccents, 10000)) {
         QTextCursor cursor(m_editor->document());
         cursor.setPosition(int(found.at));
         cursor.setPosition(int(found.at + found.length), QTextCursor::KeepAnchor);
         marks.append({ cursor, marked });
-        from = found.at + std::max<qsizetype>(1, found.length);
     }
     m_editor->setExtraSelections(marks);
 }
