@@ -77,6 +77,7 @@ QString SpellChecker::languageFor(const QString &localeName) const
 
 bool SpellChecker::setLanguage(const QString &tag)
 {
+    m_checked.clear();
     if (m_dict) {
         enchant_broker_free_dict(m_broker, m_dict);
         m_dict = nullptr;
@@ -94,8 +95,15 @@ bool SpellChecker::isCorrect(const QString &word) const
 {
     if (!m_dict || !isCheckedWord(word) || m_personal.contains(word) || m_ignored.contains(word))
         return true;
+    // a day's words repeat: the dictionary is asked once a word (and language)
+    if (const auto known = m_checked.constFind(word); known != m_checked.cend())
+        return *known;
+    if (m_checked.size() > 100000)
+        m_checked.clear();
     const QByteArray utf8 = word.toUtf8();
-    return enchant_dict_check(m_dict, utf8.constData(), utf8.size()) == 0;
+    const bool correct = enchant_dict_check(m_dict, utf8.constData(), utf8.size()) == 0;
+    m_checked.insert(word, correct);
+    return correct;
 }
 
 QStringList SpellChecker::suggestions(const QString &word, int most) const

@@ -3,6 +3,7 @@
 // ignored until Penwick ends. No checker of our own: Enchant knows the languages.
 #pragma once
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -45,6 +46,7 @@ private:
     QString m_personalPath;
     QSet<QString> m_personal;
     QSet<QString> m_ignored;
+    mutable QHash<QString, bool> m_checked; // the dictionary's answers in this language
 };
 
 } // namespace penwick::spelling

@@ -26,6 +26,7 @@ private Q_SLOTS:
         QVERIFY(checker.suggestions("recieve").contains("receive"));
         QVERIFY(checker.suggestions("recieve").size() <= 8);
 
+        QVERIFY(!checker.isCorrect("Wrenfold")); // asked once: the answer is kept, until
         checker.ignore("Wrenfold");
         QVERIFY(checker.isCorrect("Wrenfold"));
         checker.addToDictionary("Penwickish");
@@ -33,6 +34,9 @@ private Q_SLOTS:
         later.setLanguage(checker.language());
         QVERIFY(later.isCorrect("Penwickish"));
         QVERIFY(!later.isCorrect("Wrenfold"));
+        QVERIFY(!later.isCorrect("Tagebuch")); // and another language asks anew
+        if (later.setLanguage(later.languageFor("de_DE")))
+            QVERIFY(later.isCorrect("Tagebuch"));
     }
 };
 
