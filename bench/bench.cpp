@@ -11,6 +11,7 @@
 #include "history/HistoryStore.h"
 #include "platform/Plist.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDate>
@@ -333,6 +334,73 @@ double startToVisible(int y, bool penwick = true)
     return percentile(times, 0.5);
 }
 
+// In the real window (offscreen) on a 10-year diary, until the widget that shows the outcome has
+// painted it, median of 5: Return in the search field with a keyword most days hold; then
+// Alt+Left to the day before, which holds 100 KB of text, spelling checked.
+struct WindowTimes
+{
+    double longDayMs = 0;
+    double manyResultsMs = 0;
+    int results = 0;
+};
+
+WindowTimes openLongDayAndManyResults()
+{
+    struct Painted : QObject
+    {
+        bool painted = false;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            painted = painted || event->type() == QEvent::Paint;
+            return false;
+        }
+    };
+    const QString note
+            = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
+    diary::Entries diary = diary::loadEntries(diaryPath(10));
+    QString longText;
+    for (int i = 0; longText.size() < 100000; ++i)
+        longText += pageOfText(i) + (i % 3 ? " Misspeld wrods here. " : "\n\n");
+    diary.entries[diary.entries.size() - 2]
+            = QVariantMap { { "date", "2026-12-05" }, { "text", longText } };
+    QFile::remove(note);
+    QFile out(note);
+    out.open(QIODevice::WriteOnly);
+    out.write(plist::writeXml(diary.entries));
+    out.close();
+    std::vector<double> day, results;
+    int found = 0;
+    for (int run = 0; run < 5; ++run) {
+        diary::DiarySession session([] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); });
+        MainWindow window(&session, nullptr);
+        window.start();
+        QTest::qWait(200);
+        auto waitForPaint = [](QWidget *widget, auto &&act) {
+            Painted paint;
+            widget->installEventFilter(&paint);
+            QElapsedTimer clock;
+            clock.start();
+            act();
+            while (!paint.painted)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            return double(clock.nsecsElapsed()) / 1e6;
+        };
+        auto *field = window.findChild<QLineEdit *>("searchField");
+        auto *view = window.findChild<QAbstractItemView *>("resultsView");
+        field->setText("Walked");
+        results.push_back(
+                waitForPaint(view->viewport(), [&] { QTest::keyClick(field, Qt::Key_Return); }));
+        found = view->model()->rowCount();
+        QTest::keyClick(field, Qt::Key_Escape);
+        QTest::qWait(100);
+        auto *editor = window.findChild<QPlainTextEdit *>("editor");
+        day.push_back(waitForPaint(editor->viewport(),
+                [&] { QTest::keySequence(&window, QKeySequence("Alt+Left")); }));
+        QTest::qWait(100);
+    }
+    return { percentile(day, 0.5), percentile(results, 0.5), found };
+}
+
 // A new keyword searched in the open diary, from memory.
 double searchFromMemory(int y, const QString &keyword, bool ignoreCase = false)
 {
@@ -380,6 +448,8 @@ int main(int argc, char *argv[])
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + "/.config"));
     qputenv("PENWICK_UPDATE_URL", "http://127.0.0.1:9/");
     QApplication app(argc, argv);
+    // American English, so that spelling is checked with the en_US dictionary
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     for (int y : years)
         makeDiary(y);
     // every figure in milliseconds, reported as aggregates over the repetitions
@@ -440,6 +510,11 @@ int main(int argc, char *argv[])
                     y, popover ? " popover" : "", typing.p99Ms, typing.medianMs, typing.settleMs,
                     f);
         }
+    }
+    {
+        const WindowTimes times = openLongDayAndManyResults();
+        std::printf("window 10y open_100kb_day_spelling_ms=%.1f results_%d_fill_ms=%.1f\n",
+                times.longDayMs, times.results, times.manyResultsMs);
     }
     // spelling checked while typing, and not
     for (const bool spelling : { true, false }) {
