@@ -184,6 +184,7 @@ private Q_SLOTS:
                 QTest::qWait(200); // never a second's pause
             }
             QCOMPARE(writes.loadAcquire(), 2);
+            QVERIFY2(typing.elapsed() >= 4500, "rewritten before the spacing"); // not per key
             session.storeText(text += '!');
             session.selectDay(QDate(2024, 1, 2));
             QVERIFY(session.writer().waitForIdle(5000));
