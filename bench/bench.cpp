@@ -264,7 +264,7 @@ Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
         }
         QElapsedTimer key;
         key.start();
-        QTest::keyClick(editor, char('a' + i % 26));
+        QTest::keyClick(editor, i % 6 == 5 ? ' ' : char('a' + i % 26)); // words, as typed
         ui.push_back(double(key.nsecsElapsed()) / 1e6);
     }
     QElapsedTimer settle;
