@@ -284,20 +284,22 @@ Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
     return typing;
 }
 
+// Watches a widget for its next paint.
+struct Painted : QObject
+{
+    bool painted = false;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 // From constructing the window, with its history, until its editor has painted its first frame
 // (median of 7), on a diary of y years (0: none yet); without penwick, an empty Qt main window
 // with an editor instead.
 double startToVisible(int y, bool penwick = true)
 {
-    struct FirstPaint : QObject
-    {
-        bool painted = false;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            painted = painted || event->type() == QEvent::Paint;
-            return false;
-        }
-    };
     const QString note
             = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
     QFile::remove(note);
@@ -307,7 +309,7 @@ double startToVisible(int y, bool penwick = true)
     for (int run = 0; run < 7; ++run) {
         QElapsedTimer clock;
         clock.start();
-        FirstPaint paint;
+        Painted paint;
         std::unique_ptr<QMainWindow> empty;
         std::unique_ptr<diary::DiarySession> session;
         std::unique_ptr<history::HistoryStore> store;
@@ -346,15 +348,6 @@ struct WindowTimes
 
 WindowTimes openLongDayAndManyResults()
 {
-    struct Painted : QObject
-    {
-        bool painted = false;
-        bool eventFilter(QObject *, QEvent *event) override
-        {
-            painted = painted || event->type() == QEvent::Paint;
-            return false;
-        }
-    };
     const QString note
             = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
     diary::Entries diary = diary::loadEntries(diaryPath(10));
