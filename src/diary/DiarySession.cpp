@@ -358,14 +358,15 @@ void DiarySession::takeReports()
         if (report.outcome.ok() && m_journal)
             m_journal->written(report.path, report.texts);
         for (auto it = report.texts.cbegin(); it != report.texts.cend(); ++it) {
-            if (!report.outcome.ok())
-                m_replacedTexts.remove(it.key()); // the file still holds what it held
             if (report.outcome.ok()) {
                 m_failedDays.remove(it.key());
                 // a newer text of the day may be on its way; only what was stored is done
                 if (m_unsaved.value(it.key()) == it.value())
                     m_unsaved.remove(it.key());
-            } else if (m_unsaved.contains(it.key())) {
+                continue;
+            }
+            m_replacedTexts.remove(it.key()); // the file still holds what it held
+            if (m_unsaved.contains(it.key())) {
                 m_failedDays.insert(it.key());
                 m_lastFailure = report.outcome;
                 m_freeSpaceAtFailure = freeSpaceAtDiary();
