@@ -244,8 +244,9 @@ Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
     editor->setFocus();
     editor->moveCursor(QTextCursor::End);
     std::vector<double> ui;
-    QTest::qWait(100); // the start's own work (the day's backup) is done before the first key
+    // the start's own work (the day's backup, the dictionary) is done before the first key
     QThreadPool::globalInstance()->waitForDone();
+    QTest::qWait(100);
     if (store)
         store->flush();
     const qint64 historyBefore = historyBytes(historyFile);

@@ -268,12 +268,13 @@ QString DiarySession::storeText(const QString &text)
     const QString path = noteFilePath();
     const QString key = dayKey(m_selectedDay);
     QString stored = storableText(text);
-    if (m_textObserver) {
-        const auto unsaved = m_unsaved.constFind(key);
-        const QString previous = unsaved != m_unsaved.cend() ? *unsaved : currentFile().textOf(key);
-        if (previous != stored)
-            m_textObserver(key, previous, stored);
-    }
+    const auto unsaved = m_unsaved.constFind(key);
+    const QString previous = unsaved != m_unsaved.cend() ? *unsaved : currentFile().textOf(key);
+    // the day's own text again (the spelling underline redrawn, a day shown anew) writes nothing
+    if (previous == stored)
+        return stored;
+    if (m_textObserver)
+        m_textObserver(key, previous, stored);
     m_unsaved.insert(key, stored);
     if (m_journal && m_journal->isKeeping() && m_failedDays.isEmpty()) {
         // kept at once; the file follows at a bounded rate. The text this one replaces in the

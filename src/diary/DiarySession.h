@@ -74,7 +74,7 @@ public:
     // when it has none or the diary cannot be read.
     QString textOf(QDate day);
     // Stores text, without characters XML cannot carry, as the selected day's entry; returns
-    // what is stored.
+    // what is stored. The text the day holds already writes nothing.
     QString storeText(const QString &text);
     // Writes every text still waiting and waits for that; true when nothing is left unsaved.
     bool retryPendingChanges();

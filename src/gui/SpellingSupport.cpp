@@ -7,10 +7,14 @@
 
 #include <QActionGroup>
 #include <QDir>
+#include <QFutureWatcher>
 #include <QLocale>
 #include <QMenu>
 #include <QSyntaxHighlighter>
 #include <QTextBoundaryFinder>
+#include <QtConcurrentRun>
+
+using penwick::spelling::SpellChecker;
 
 namespace {
 
@@ -20,19 +24,18 @@ const QString languageKey = QStringLiteral("spelling/language");
 class MisspeltWords : public QSyntaxHighlighter
 {
 public:
-    MisspeltWords(const penwick::spelling::SpellChecker &checker, const bool &enabled)
-        : QSyntaxHighlighter(static_cast<QTextDocument *>(nullptr))
-        , m_checker(checker)
-        , m_enabled(enabled)
+    explicit MisspeltWords(const bool &enabled)
+        : QSyntaxHighlighter(static_cast<QTextDocument *>(nullptr)), m_enabled(enabled)
     {
         m_format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
         m_format.setUnderlineColor(Qt::red);
     }
+    void setChecker(const penwick::spelling::SpellChecker *checker) { m_checker = checker; }
 
 protected:
     void highlightBlock(const QString &text) override
     {
-        if (!m_enabled || !m_checker.hasDictionary())
+        if (!m_enabled || !m_checker || !m_checker->hasDictionary())
             return;
         QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
         qsizetype start = -1;
@@ -40,7 +43,7 @@ protected:
             if (words.boundaryReasons() & QTextBoundaryFinder::StartOfItem)
                 start = at;
             if ((words.boundaryReasons() & QTextBoundaryFinder::EndOfItem) && start >= 0) {
-                if (!m_checker.isCorrect(text.mid(start, at - start)))
+                if (!m_checker->isCorrect(text.mid(start, at - start)))
                     setFormat(int(start), int(at - start), m_format);
                 start = -1;
             }
@@ -48,7 +51,7 @@ protected:
     }
 
 private:
-    const penwick::spelling::SpellChecker &m_checker;
+    const penwick::spelling::SpellChecker *m_checker = nullptr;
     const bool &m_enabled;
     QTextCharFormat m_format;
 };
@@ -57,20 +60,11 @@ private:
 
 SpellingSupport::SpellingSupport(
         DiaryEditor *editor, penwick::Preferences &preferences, QObject *parent)
-    : QObject(parent)
-    , m_editor(editor)
-    , m_preferences(preferences)
-    , m_checker(std::make_unique<penwick::spelling::SpellChecker>(
-              QDir(penwick::paths::applicationSupport())
-                      .filePath(QStringLiteral("Hollyfen/Penwick/words.txt"))))
+    : QObject(parent), m_editor(editor), m_preferences(preferences)
 {
     const QVariant enabled = preferences.value(enabledKey);
     m_enabled = !enabled.isValid() || enabled.toBool();
-    QString language = preferences.string(languageKey);
-    if (language.isEmpty() || !m_checker->languages().contains(language))
-        language = m_checker->languageFor(QLocale().name());
-    m_checker->setLanguage(language);
-    m_highlighter = new MisspeltWords(*m_checker, m_enabled);
+    m_highlighter = new MisspeltWords(m_enabled);
     m_highlighter->setParent(this);
     m_checkWhileTyping = new QAction(tr("Check Spelling While Typing"), this);
     m_checkWhileTyping->setObjectName(QStringLiteral("actionCheckSpelling"));
@@ -78,6 +72,28 @@ SpellingSupport::SpellingSupport(
     m_checkWhileTyping->setChecked(m_enabled);
     connect(m_checkWhileTyping, &QAction::toggled, this, &SpellingSupport::setEnabled);
     followDocument();
+
+    // A dictionary takes tens of milliseconds to load: it loads on another thread while the
+    // window comes up, and the page is checked once it is there.
+    const QString personalWords = QDir(penwick::paths::applicationSupport())
+                                          .filePath(QStringLiteral("Hollyfen/Penwick/words.txt"));
+    const QString chosen = preferences.string(languageKey);
+    const QString localeName = QLocale().name();
+    auto *loading = new QFutureWatcher<std::shared_ptr<SpellChecker>>(this);
+    connect(loading, &QFutureWatcherBase::finished, this, [this, loading] {
+        m_checker = loading->result();
+        loading->deleteLater();
+        static_cast<MisspeltWords *>(m_highlighter)->setChecker(m_checker.get());
+        fillLanguageMenu();
+        recheck();
+        Q_EMIT checkerReady();
+    });
+    loading->setFuture(QtConcurrent::run([personalWords, chosen, localeName] {
+        auto checker = std::make_shared<SpellChecker>(personalWords);
+        const bool installed = !chosen.isEmpty() && checker->languages().contains(chosen);
+        checker->setLanguage(installed ? chosen : checker->languageFor(localeName));
+        return checker;
+    }));
 }
 
 SpellingSupport::~SpellingSupport() = default;
@@ -88,8 +104,16 @@ void SpellingSupport::addActionsTo(QMenu *menu)
     menu->addAction(m_checkWhileTyping);
     m_languageMenu = menu->addMenu(tr("Spelling Language"));
     m_languageMenu->setObjectName(QStringLiteral("spellingLanguageMenu"));
+    fillLanguageMenu();
+}
+
+void SpellingSupport::fillLanguageMenu()
+{
+    if (!m_languageMenu)
+        return;
+    m_languageMenu->clear();
     auto *group = new QActionGroup(m_languageMenu);
-    const QStringList languages = m_checker->languages();
+    const QStringList languages = m_checker ? m_checker->languages() : QStringList();
     for (const QString &tag : languages) {
         const QLocale locale(tag);
         const QString name = locale.language() == QLocale::C
@@ -112,7 +136,7 @@ void SpellingSupport::followDocument()
 void SpellingSupport::offerCorrections(QMenu *menu, const QTextCursor &word)
 {
     const QString text = word.selectedText();
-    if (!m_enabled || text.isEmpty() || m_checker->isCorrect(text))
+    if (!m_enabled || !m_checker || text.isEmpty() || m_checker->isCorrect(text))
         return;
     QAction *first = menu->actions().isEmpty() ? nullptr : menu->actions().constFirst();
     const QStringList suggestions = m_checker->suggestions(text);
@@ -155,7 +179,8 @@ void SpellingSupport::setEnabled(bool enabled)
 
 void SpellingSupport::setLanguage(const QString &tag)
 {
-    m_checker->setLanguage(tag);
+    if (m_checker)
+        m_checker->setLanguage(tag);
     m_preferences.setValue(languageKey, tag);
     m_preferences.sync();
     recheck();

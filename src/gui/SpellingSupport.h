@@ -34,17 +34,21 @@ public:
     // Suggestions, Add to Dictionary and Ignore for the misspelt word at cursor, at the top of
     // menu; nothing when the word is spelt right.
     void offerCorrections(QMenu *menu, const QTextCursor &word);
+    // Whether the dictionary has loaded; until then the page is not checked.
+    bool isReady() const { return m_checker != nullptr; }
 
-    penwick::spelling::SpellChecker &checker() const { return *m_checker; }
+Q_SIGNALS:
+    void checkerReady();
 
 private:
+    void fillLanguageMenu();
     void setEnabled(bool enabled);
     void setLanguage(const QString &tag);
     void recheck();
 
     DiaryEditor *m_editor;
     penwick::Preferences &m_preferences;
-    std::unique_ptr<penwick::spelling::SpellChecker> m_checker;
+    std::shared_ptr<penwick::spelling::SpellChecker> m_checker;
     QSyntaxHighlighter *m_highlighter;
     QAction *m_checkWhileTyping;
     QMenu *m_languageMenu = nullptr;

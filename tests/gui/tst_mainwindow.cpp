@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMenu>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QTimeEdit>
 
 using namespace penwick;
@@ -99,6 +101,42 @@ private Q_SLOTS:
         QCOMPARE(entriesOnDisk().mid(28),
                 (QVariantList { entry("2026-03-04", "yesterday"), entry("2026-03-05", "lost?!") }));
         QVERIFY(!m_app->warningBar()->isVisible());
+    }
+
+    void misspeltWordIsUnderlinedWithSuggestionsAndNothingWritten()
+    {
+        launchOn({ entry("2026-03-05", "We recieve letters") });
+        const QDateTime written = QFileInfo(notePath()).lastModified();
+        auto *languages = m_app->child<QMenu>("spellingLanguageMenu");
+        QTRY_VERIFY(languages->isEnabled()); // the dictionary loads off the window's thread
+        const QList<QAction *> tags = languages->actions();
+        const auto english = std::find_if(tags.begin(), tags.end(),
+                [](QAction *tag) { return tag->text().contains("en_US"); });
+        if (english == tags.end())
+            QSKIP("no en_US dictionary is installed (hunspell-en-us)");
+        (*english)->trigger();
+
+        auto underlined = [this] {
+            const QTextBlock block = m_app->editor()->document()->firstBlock();
+            for (const QTextLayout::FormatRange &range : block.layout()->formats())
+                if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                    return block.text().mid(range.start, range.length);
+            return QString();
+        };
+        QTRY_COMPARE(underlined(), QString("recieve"));
+        QTextCursor word(m_app->editor()->document());
+        word.setPosition(5);
+        const QPoint at = m_app->editor()->cursorRect(word).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, m_app->editor()->mapToGlobal(at));
+        QApplication::sendEvent(m_app->editor()->viewport(), &event);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().constFirst()->text(), QString("receive"));
+        QVERIFY(menu->findChildren<QAction *>().size() > 3);
+        menu->close();
+        // underlining is no edit: the diary file is not written for it
+        QVERIFY(m_app->session.flush());
+        QCOMPARE(QFileInfo(notePath()).lastModified(), written);
     }
 
     void removeEmptyEntriesFromTheMenu()
