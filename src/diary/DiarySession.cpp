@@ -153,6 +153,11 @@ void DiarySession::open()
     m_file.reset();
 }
 
+void DiarySession::readAhead()
+{
+    m_readAhead = std::async(std::launch::async, &DiarySnapshot::load, noteFilePath());
+}
+
 void DiarySession::carryOverLegacyDiary()
 {
     Preferences &prefs = *m_preferences;
@@ -186,7 +191,9 @@ const DiarySnapshot &DiarySession::currentFile()
     takeReports(); // the writer's latest, when it has finished one
     const QString path = noteFilePath();
     if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
-        m_file = DiarySnapshot::load(path);
+        SnapshotPointer ahead = m_readAhead.valid() ? m_readAhead.get() : nullptr;
+        m_file = ahead && ahead->path() == path && ahead->isCurrent() ? std::move(ahead)
+                                                                      : DiarySnapshot::load(path);
         m_replacedTexts.clear(); // another program's write, or another file
         m_writer->setKnownFile(m_file);
         updateProblem();

@@ -22,6 +22,7 @@
 #include <QSet>
 #include <QTimer>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -57,6 +58,10 @@ public:
     // preferences by an earlier version into the preferences' "note", and creates a missing
     // note file from it, before the first day is shown.
     void open();
+    // Starts reading the note file on another thread, so that the first day shown finds it
+    // read while the window is still being built. What it read is used only when the file is
+    // still the same by then.
+    void readAhead();
 
     // The local calendar day of the clock's now.
     QDate today() const;
@@ -157,6 +162,7 @@ private:
     QDate m_selectedDay;
     std::unique_ptr<DiaryWriter> m_writer;
     SnapshotPointer m_file;
+    std::future<SnapshotPointer> m_readAhead;
     QMap<QString, QString> m_unsaved; // day key to the text the window holds, not yet stored
     QSet<QString> m_failedDays; // unsaved days whose last write failed
     Outcome m_lastFailure;
