@@ -232,7 +232,8 @@ void MainWindow::start()
     show();
     m_ui->editor->setFocus();
     m_ui->reminder->showSavedState();
-    m_updateWatch->startIfEnabled();
+    // after the first frame: setting up the network is no part of showing the window
+    QTimer::singleShot(0, m_updateWatch, &UpdateWatch::startIfEnabled);
 }
 
 void MainWindow::showSelectedDay()
