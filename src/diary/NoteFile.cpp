@@ -300,8 +300,10 @@ int removeEmpty(QVariantList &entries)
 
 void sortByDate(QList<DiaryEntry> &entries)
 {
-    std::stable_sort(entries.begin(), entries.end(),
-            [](const DiaryEntry &a, const DiaryEntry &b) { return a.date < b.date; });
+    const auto earlier = [](const DiaryEntry &a, const DiaryEntry &b) { return a.date < b.date; };
+    // a diary is mostly kept in date order already: one pass tells, and the sort is spared
+    if (!std::is_sorted(entries.cbegin(), entries.cend(), earlier))
+        std::stable_sort(entries.begin(), entries.end(), earlier);
 }
 
 } // namespace penwick::diary

@@ -124,10 +124,11 @@ private Q_SLOTS:
         QVERIFY(writeEntries(path, diary).ok());
         QVariantList stored = loadEntries(path).entries;
         SnapshotPointer snapshot = DiarySnapshot::load(path);
+        // each result as its date and its text, decoded
         auto dates = [](const QList<DiaryEntry> &entries) {
             QStringList found;
             for (const DiaryEntry &entry : entries)
-                found << entry.date;
+                found << entry.date + '|' + entry.text;
             return found;
         };
         for (int k = 0; k < 1000; ++k) {
@@ -135,10 +136,11 @@ private Q_SLOTS:
             QStringList expected, folded;
             for (const QVariant &entry : stored) {
                 const QString text = entry.toMap().value("text").toString();
+                const QString result = entry.toMap().value("date").toString() + '|' + text;
                 if (containsKeyword(text, keyword))
-                    expected << entry.toMap().value("date").toString();
+                    expected << result;
                 if (KeywordMatcher(keyword, true).matches(text))
-                    folded << entry.toMap().value("date").toString();
+                    folded << result;
             }
             QVERIFY2(dates(searchDiary(path, keyword).entries) == expected, qPrintable(keyword));
             // and the search of the diary held in memory, which confirms matches from the bytes
