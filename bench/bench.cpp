@@ -323,6 +323,7 @@ double startToVisible(int y, bool penwick = true)
             empty->show();
         } else {
             session = std::make_unique<diary::DiarySession>();
+            session->readAhead(); // as Penwick starts
             store = std::make_unique<history::HistoryStore>();
             window = std::make_unique<MainWindow>(session.get(), nullptr);
             window->setHistory(store.get());
