@@ -311,7 +311,12 @@ void SearchPopover::place()
             = mainWindow && mainWindow->menuBar() ? mainWindow->menuBar()->height() : 0;
     const int besideLeft = field.right() + 12;
     if (besideLeft + popoverMinimumWidth <= m_window->width() - 8) {
-        const int width = std::min(popoverMinimumWidth + 80, m_window->width() - 8 - besideLeft);
+        // wide enough for a date and the words around its match, where the window has room
+        const QTableView *view = m_ui->resultsView;
+        const int wanted = view->horizontalHeader()->sectionSize(0)
+                + view->fontMetrics().averageCharWidth() * 80 + 40;
+        const int width = std::min(
+                std::max(popoverMinimumWidth, wanted), m_window->width() - 8 - besideLeft);
         const int top = std::max(field.bottom() - height, menuHeight + 4);
         setGeometry(besideLeft, top, width, height);
     } else {
