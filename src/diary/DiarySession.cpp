@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QStorageInfo>
+#include <QThreadPool>
 
 namespace penwick::diary {
 
@@ -194,6 +195,9 @@ const DiarySnapshot &DiarySession::currentFile()
         SnapshotPointer ahead = m_readAhead.valid() ? m_readAhead.get() : nullptr;
         m_file = ahead && ahead->path() == path && ahead->isCurrent() ? std::move(ahead)
                                                                       : DiarySnapshot::load(path);
+        // searches ignoring case and accents fold every text once: done now, off this thread
+        if (m_preferences->value(prefkey::searchIgnoresCase).toBool())
+            QThreadPool::globalInstance()->start([file = m_file] { file->prepareFoldedTexts(); });
         m_replacedTexts.clear(); // another program's write, or another file
         m_writer->setKnownFile(m_file);
         updateProblem();

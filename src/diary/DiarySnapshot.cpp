@@ -109,6 +109,12 @@ void DiarySnapshot::inheritFoldedTexts(const DiarySnapshot &older) const
         foldedTexts(&older);
 }
 
+void DiarySnapshot::prepareFoldedTexts() const
+{
+    if (m_scan)
+        foldedTexts();
+}
+
 QList<DiaryEntry> DiarySnapshot::search(const QString &keyword,
         const QMap<QString, QString> &replaced, bool ignoreCaseAndAccents) const
 {

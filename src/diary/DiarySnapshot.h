@@ -58,6 +58,9 @@ public:
     // entry whose stored text is unchanged, so that a rewrite does not cost the next such search
     // the whole diary's folding again.
     void inheritFoldedTexts(const DiarySnapshot &older) const;
+    // Folds every text for such searches now (on any thread), so that the first one does not
+    // wait for it.
+    void prepareFoldedTexts() const;
 
 private:
     // Each scanned entry's text folded for search: worked out at the first search that ignores
