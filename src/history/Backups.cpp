@@ -1,5 +1,6 @@
 #include "Backups.h"
 
+#include "diary/NoteFile.h"
 #include "platform/AtomicFile.h"
 #include "platform/StandardPaths.h"
 
@@ -66,13 +67,16 @@ BackupResult copyInto(const QString &diaryPath, const QByteArray &bytes, const Q
 
 bool readDiary(const QString &diaryPath, QByteArray *bytes, QString *error)
 {
-    QFile file(diaryPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = failure(diaryPath, file.errorString());
-        return false;
-    }
-    *bytes = file.readAll();
-    return true;
+    // read as the diary itself is read: a FIFO or device in its place is never opened, where
+    // the read would wait for ever, and Penwick's quit with it
+    const diary::Outcome read = diary::readNoteBytes(diaryPath, bytes);
+    if (read.ok())
+        return true;
+    *error = failure(diaryPath,
+            read.status == diary::Status::Missing || read.status == diary::Status::FolderMissing
+                    ? QCoreApplication::translate("Backups", "it is missing.")
+                    : read.reason);
+    return false;
 }
 
 } // namespace
@@ -114,9 +118,9 @@ BackupResult makeDailyBackup(
         if (daily.match(info.fileName()).hasMatch() && info.fileName() > newest)
             newest = info.fileName();
     }
-    if (!newest.isEmpty()) {
-        QFile last(dir.filePath(newest));
-        if (last.open(QIODevice::ReadOnly) && last.readAll() == bytes)
+    if (!newest.isEmpty() && QFileInfo(dir.filePath(newest)).size() == bytes.size()) {
+        const ReadResult last = readRegularFile(dir.filePath(newest));
+        if (last.kind == ReadResult::Ok && last.bytes == bytes)
             return { dir.filePath(newest), {} };
     }
     if (freeBytes < 0) {

@@ -6,6 +6,11 @@
 #include "history/HistoryStore.h"
 #include "history/WordDiff.h"
 
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace penwick::history;
 using penwick::diary::DiarySession;
 
@@ -241,6 +246,18 @@ private Q_SLOTS:
                 made.path); // same bytes
         QCOMPARE(makeBackupBefore(diary, "take-over", folder, today).path,
                 folder + "/note-2026-12-07-before-take-over.plist");
+
+        // a FIFO in the diary's place is refused, not waited on (and Penwick's quit with it)
+        const QByteArray fifo = QFile::encodeName(m_env.dataHome() + "/fifo.plist");
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        auto refused = std::async(std::launch::async,
+                [&] { return makeDailyBackup(QFile::decodeName(fifo), folder, today, 1 << 30); });
+        const bool answered
+                = refused.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+        if (!answered) // a writer frees the waiting read before the test fails
+            ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+        QVERIFY(answered);
+        QVERIFY(!refused.get().ok());
     }
 };
 
