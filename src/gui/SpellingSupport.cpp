@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QSyntaxHighlighter>
 #include <QTextBoundaryFinder>
+#include <QTimer>
 #include <QtConcurrentRun>
 
 using penwick::spelling::SpellChecker;
@@ -88,12 +89,14 @@ SpellingSupport::SpellingSupport(
         recheck();
         Q_EMIT checkerReady();
     });
-    loading->setFuture(QtConcurrent::run([personalWords, chosen, localeName] {
-        auto checker = std::make_shared<SpellChecker>(personalWords);
-        const bool installed = !chosen.isEmpty() && checker->languages().contains(chosen);
-        checker->setLanguage(installed ? chosen : checker->languageFor(localeName));
-        return checker;
-    }));
+    QTimer::singleShot(0, loading, [loading, personalWords, chosen, localeName] {
+        loading->setFuture(QtConcurrent::run([personalWords, chosen, localeName] {
+            auto checker = std::make_shared<SpellChecker>(personalWords);
+            const bool installed = !chosen.isEmpty() && checker->languages().contains(chosen);
+            checker->setLanguage(installed ? chosen : checker->languageFor(localeName));
+            return checker;
+        }));
+    });
 }
 
 SpellingSupport::~SpellingSupport() = default;
