@@ -11,6 +11,9 @@
 #include "history/HistoryStore.h"
 #include "platform/Plist.h"
 #include "platform/Preferences.h"
+#ifdef PENWICK_BENCH_XCB
+#include "StartUnderX.h"
+#endif
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -21,7 +24,6 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -298,9 +300,8 @@ struct Painted : QObject
 };
 
 // From constructing the window, with its history, until its editor has painted its first frame
-// (median of 7), on a diary of y years (0: none yet); without penwick, an empty Qt main window
-// with an editor instead.
-double startToVisible(int y, bool penwick = true)
+// (median of 7), on a diary of y years (0: none yet).
+double startToVisible(int y)
 {
     const QString note
             = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
@@ -312,25 +313,13 @@ double startToVisible(int y, bool penwick = true)
         QElapsedTimer clock;
         clock.start();
         Painted paint;
-        std::unique_ptr<QMainWindow> empty;
-        std::unique_ptr<diary::DiarySession> session;
-        std::unique_ptr<history::HistoryStore> store;
-        std::unique_ptr<MainWindow> window;
-        if (!penwick) {
-            empty = std::make_unique<QMainWindow>();
-            auto *editor = new QPlainTextEdit(empty.get());
-            empty->setCentralWidget(editor);
-            editor->viewport()->installEventFilter(&paint);
-            empty->show();
-        } else {
-            session = std::make_unique<diary::DiarySession>();
-            session->readAhead(); // as Penwick starts
-            store = std::make_unique<history::HistoryStore>();
-            window = std::make_unique<MainWindow>(session.get(), nullptr);
-            window->setHistory(store.get());
-            window->findChild<QPlainTextEdit *>("editor")->viewport()->installEventFilter(&paint);
-            window->start();
-        }
+        diary::DiarySession session;
+        session.readAhead(); // as Penwick starts
+        history::HistoryStore store;
+        MainWindow window(&session, nullptr);
+        window.setHistory(&store);
+        window.findChild<QPlainTextEdit *>("editor")->viewport()->installEventFilter(&paint);
+        window.start();
         while (!paint.painted)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         times.push_back(double(clock.nsecsElapsed()) / 1e6);
@@ -338,6 +327,30 @@ double startToVisible(int y, bool penwick = true)
     }
     return percentile(times, 0.5);
 }
+
+#ifdef PENWICK_BENCH_XCB
+// Penwick started as a user starts it, from exec to its window, on a 30-year diary and on
+// none, beside an empty Qt window (medians of 11, under an Xvfb of the bench's own).
+void printStartUnderX()
+{
+    StartUnderX x;
+    if (!x.isReady()) {
+        std::printf("start 30y under Xvfb: skipped, no Xvfb\n");
+        return;
+    }
+    const QString note
+            = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
+    QFile::remove(note);
+    QFile::copy(diaryPath(30), note);
+    const double years30 = x.medianMs(QStringLiteral(PENWICK_PROGRAM), 11);
+    QFile::remove(note);
+    const double none = x.medianMs(QStringLiteral(PENWICK_PROGRAM), 11);
+    const double empty = x.medianMs(QStringLiteral(EMPTY_WINDOW_PROGRAM), 11);
+    std::printf("start 30y exec_to_visible_ms=%.1f no_diary_ms=%.1f empty_qt_ms=%.1f "
+                "ratio_30y=%.2f ratio_no_diary=%.2f\n",
+            years30, none, empty, years30 / empty, none / empty);
+}
+#endif
 
 // In the real window (offscreen) on a 10-year diary, until the widget that shows the outcome has
 // painted it, median of 5: Return in the search field with a keyword most days hold; then
@@ -559,8 +572,11 @@ int main(int argc, char *argv[])
                 y, journal.bytesPerKey, journal.syncsPerKey, journal.cpuMsPerKey, journal.p99Ms,
                 journal.settleMs, whole.bytesPerKey, whole.syncsPerKey, whole.cpuMsPerKey);
     }
-    std::printf("start 30y visible_ms=%.1f no_diary_ms=%.1f empty_qt_ms=%.1f\n", startToVisible(30),
-            startToVisible(0), startToVisible(0, false));
+    std::printf("start 30y in_process_first_frame_ms=%.1f no_diary_ms=%.1f\n", startToVisible(30),
+            startToVisible(0));
+#ifdef PENWICK_BENCH_XCB
+    printStartUnderX();
+#endif
     {
         // a year of writing: 365 days of 4 stretches of 1.5 KB each
         const QString file = folder().filePath(QStringLiteral("history-year.sqlite"));
