@@ -18,6 +18,10 @@
         <source>Backups of your diary have stopped: the folder %1 would take more than a tenth of the free space on its disk.</source>
         <translation>Die Sicherungen Ihres Tagebuchs wurden angehalten: Der Ordner %1 würde mehr als ein Zehntel des freien Speichers auf seinem Datenträger belegen.</translation>
     </message>
+    <message>
+        <source>it is missing.</source>
+        <translation>die Datei fehlt.</translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>

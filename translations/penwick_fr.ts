@@ -18,6 +18,10 @@
         <source>Backups of your diary have stopped: the folder %1 would take more than a tenth of the free space on its disk.</source>
         <translation>Les sauvegardes de votre journal sont arrêtées : le dossier %1 occuperait plus d’un dixième de l’espace libre de son disque.</translation>
     </message>
+    <message>
+        <source>it is missing.</source>
+        <translation>il est introuvable.</translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>

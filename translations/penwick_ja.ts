@@ -18,6 +18,10 @@
         <source>Backups of your diary have stopped: the folder %1 would take more than a tenth of the free space on its disk.</source>
         <translation>日記のバックアップを停止しました: フォルダ %1 がディスクの空き容量の10分の1を超えてしまいます。</translation>
     </message>
+    <message>
+        <source>it is missing.</source>
+        <translation>ファイルがありません。</translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>
