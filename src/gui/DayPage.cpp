@@ -146,6 +146,7 @@ void DayPage::showDay(QDate day, const QString &text)
         document->setPlainText(text);
         document->setUndoRedoEnabled(true);
     }
+    m_editor->markTextShown();
     m_editor->moveCursor(QTextCursor::End);
     if (m_undo) {
         m_undo->setEnabled(document->isUndoAvailable());
@@ -170,6 +171,7 @@ void DayPage::takeOutsideText(const QString &text, bool conflict)
         replaceAll(text);
         if (conflict)
             replaceAll(mine);
+        m_editor->markTextShown();
     }
     QTextCursor cursor = m_editor->textCursor();
     cursor.setPosition(std::min(position, m_editor->document()->characterCount() - 1));

@@ -7,6 +7,17 @@
 #include <QMenu>
 #include <QMimeData>
 
+DiaryEditor::DiaryEditor(QWidget *parent) : QPlainTextEdit(parent)
+{
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        QString text = diaryText();
+        if (text == m_shownText)
+            return;
+        m_shownText = std::move(text);
+        Q_EMIT textEdited(m_shownText);
+    });
+}
+
 QString DiaryEditor::diaryText() const
 {
     // toPlainText() would turn no-break spaces into spaces and line separators into line feeds

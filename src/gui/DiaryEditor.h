@@ -12,9 +12,11 @@ class DiaryEditor : public QPlainTextEdit
 {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit DiaryEditor(QWidget *parent = nullptr);
 
     QString diaryText() const;
+    // The text now shown is the day's as the program placed it (with signals blocked): no edit.
+    void markTextShown() { m_shownText = diaryText(); }
     // A word begun after a pause this long starts a new undo step.
     void setUndoPause(int milliseconds) { m_undoPauseMs = milliseconds; }
     // An action the context menu offers below the standard ones.
@@ -22,6 +24,11 @@ public:
     // Puts the corrections for the word under the pointer at the top of the context menu.
     using CorrectionOffer = std::function<void(QMenu *menu, const QTextCursor &word)>;
     void setCorrectionOffer(CorrectionOffer offer) { m_offerCorrections = std::move(offer); }
+
+Q_SIGNALS:
+    // The text changed by an edit (typing, a paste, undo, a correction); a change of formats
+    // alone, such as the spelling underline redrawn, is none.
+    void textEdited(const QString &text);
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
@@ -36,4 +43,5 @@ private:
     CorrectionOffer m_offerCorrections;
     int m_undoPauseMs = 1500;
     QElapsedTimer m_sinceLastKey;
+    QString m_shownText;
 };

@@ -103,7 +103,7 @@ MainWindow::MainWindow(
     connect(m_searchPopover, &SearchPopover::editorRequested, m_ui->editor,
             qOverload<>(&QWidget::setFocus));
 
-    connect(m_ui->editor, &QPlainTextEdit::textChanged, this, &MainWindow::storeEditorText);
+    connect(m_ui->editor, &DiaryEditor::textEdited, this, &MainWindow::storeEditorText);
     m_diaryWatch = new penwick::diary::DiaryWatch(m_session, this);
     connect(m_session, &DiarySession::selectedDayChangedOutside, this,
             &MainWindow::showOutsideChange);
@@ -330,9 +330,9 @@ void MainWindow::raiseWindow()
     activateWindow();
 }
 
-void MainWindow::storeEditorText()
+void MainWindow::storeEditorText(const QString &text)
 {
-    const QString stored = m_session->storeText(m_ui->editor->diaryText());
+    const QString stored = m_session->storeText(text);
     if (m_conflictCopies)
         m_conflictCopies->noteTyping();
     m_ui->calendar->model()->setDayHasText(m_session->selectedDay(), !stored.isEmpty());

@@ -74,7 +74,7 @@ public Q_SLOTS:
     void storeEverything();
 
 private Q_SLOTS:
-    void storeEditorText();
+    void storeEditorText(const QString &text);
     void runSearch(const QString &keyword);
     void removeEmptyEntries();
     // The open day marks the searched word's places while the results are shown.
