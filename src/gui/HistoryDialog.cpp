@@ -94,8 +94,9 @@ HistoryDialog::HistoryDialog(HistoryStore *store, penwick::diary::DiarySession *
             [session] { return session->noteFilePath(); }, {}, this);
     connect(m_backups, &penwick::history::BackupSchedule::noticeRaised, this,
             &HistoryDialog::passOnNotice);
-    // the first backup once the window has opened the diary
-    QTimer::singleShot(0, m_backups, &penwick::history::BackupSchedule::backUpIfDateChanged);
+    // The first backup once the window has settled: comparing the diary with the last backup
+    // reads both whole, work that would compete with the start for the processor.
+    QTimer::singleShot(3000, m_backups, &penwick::history::BackupSchedule::backUpIfDateChanged);
 }
 
 HistoryDialog::~HistoryDialog()
