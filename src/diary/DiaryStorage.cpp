@@ -1,5 +1,6 @@
 #include "DiaryStorage.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Plist.h"
 
 #include <QCoreApplication>
@@ -133,10 +134,11 @@ WriteResult writeTextFile(const QString &destination, const QByteArray &text)
 
 std::optional<QVariantList> legacyDiaryIn(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > (qint64(1) << 30))
+    // a file the user picked: a FIFO or device there is refused, never waited on
+    const ReadResult file = readRegularFile(path);
+    if (file.kind != ReadResult::Ok)
         return std::nullopt;
-    const plist::ReadResult read = plist::read(file.readAll());
+    const plist::ReadResult read = plist::read(file.bytes);
     if (!read.value || read.value->typeId() != QMetaType::QVariantMap)
         return std::nullopt;
     const QVariant note = read.value->toMap().value(QStringLiteral("note"));

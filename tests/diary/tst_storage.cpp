@@ -7,6 +7,10 @@
 #include "diary/Migration.h"
 
 #include <QCoreApplication>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace penwick;
 using namespace penwick::diary;
@@ -140,6 +144,15 @@ private Q_SLOTS:
         QVERIFY(writeAll(prefs, plist::writeXml(QVariantMap { { "note", "text" } })));
         QVERIFY(!legacyDiaryIn(prefs));
         QVERIFY(!legacyDiaryIn(path("nothing-here")));
+        const QByteArray fifo = QFile::encodeName(path("fifo.plist"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        auto refused
+                = std::async(std::launch::async, [&] { return legacyDiaryIn(path("fifo.plist")); });
+        const bool answered
+                = refused.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+        if (!answered) // a writer frees the waiting read before the test fails
+            ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+        QVERIFY(answered && !refused.get());
 
         QCOMPARE(noteFilePath("~/Diary/a.plist", "/support", "/home/u"), "/home/u/Diary/a.plist");
         QCOMPARE(noteFilePath("Diary/../b.plist", "/support", "/home/u"), "/home/u/b.plist");
