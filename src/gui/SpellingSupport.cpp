@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QSyntaxHighlighter>
+#include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTimer>
 #include <QtConcurrentRun>
@@ -25,36 +26,77 @@ const QString languageKey = QStringLiteral("spelling/language");
 class MisspeltWords : public QSyntaxHighlighter
 {
 public:
-    explicit MisspeltWords(const bool &enabled)
-        : QSyntaxHighlighter(static_cast<QTextDocument *>(nullptr)), m_enabled(enabled)
+    MisspeltWords(const QPlainTextEdit *editor, const bool &enabled)
+        : QSyntaxHighlighter(static_cast<QTextDocument *>(nullptr))
+        , m_editor(editor)
+        , m_enabled(enabled)
     {
         m_format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
         m_format.setUnderlineColor(Qt::red);
     }
     void setChecker(const penwick::spelling::SpellChecker *checker) { m_checker = checker; }
+    // Every word, the one at the cursor included: nobody is typing it.
+    void checkAll()
+    {
+        m_checkAll = true;
+        rehighlight();
+        m_checkAll = false;
+    }
+
+    // The cursor moved: a word left unchecked while it was being typed is checked once the
+    // cursor leaves it.
+    void followCursor()
+    {
+        if (!m_typed.isValid() || document() != m_editor->document())
+            return;
+        const int cursor = m_editor->textCursor().position();
+        if (cursor >= m_typedFrom && cursor <= m_typedTo)
+            return;
+        const QTextBlock typed = std::exchange(m_typed, {});
+        rehighlightBlock(typed);
+    }
 
 protected:
     void highlightBlock(const QString &text) override
     {
         if (!m_enabled || !m_checker || !m_checker->hasDictionary())
             return;
+        // The word at the cursor is being typed: it is checked once finished, as on other
+        // desktops; an underline coming and going with each letter would also lay the
+        // paragraph out again per key.
+        const QTextBlock block = currentBlock();
+        const int cursor = !m_checkAll && document() == m_editor->document()
+                ? m_editor->textCursor().position() - block.position()
+                : -1;
+        if (m_typed == block)
+            m_typed = {};
         QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
         qsizetype start = -1;
         for (qsizetype at = words.toNextBoundary(); at >= 0; at = words.toNextBoundary()) {
             if (words.boundaryReasons() & QTextBoundaryFinder::StartOfItem)
                 start = at;
             if ((words.boundaryReasons() & QTextBoundaryFinder::EndOfItem) && start >= 0) {
-                if (!m_checker->isCorrect(text.mid(start, at - start)))
+                if (start <= cursor && cursor <= at) {
+                    m_typed = block;
+                    m_typedFrom = block.position() + int(start);
+                    m_typedTo = block.position() + int(at);
+                } else if (!m_checker->isCorrect(text.mid(start, at - start))) {
                     setFormat(int(start), int(at - start), m_format);
+                }
                 start = -1;
             }
         }
     }
 
 private:
+    const QPlainTextEdit *m_editor;
     const penwick::spelling::SpellChecker *m_checker = nullptr;
     const bool &m_enabled;
     QTextCharFormat m_format;
+    bool m_checkAll = false;
+    QTextBlock m_typed; // the block whose word at the cursor was left unchecked
+    int m_typedFrom = 0;
+    int m_typedTo = 0;
 };
 
 } // namespace
@@ -65,8 +107,10 @@ SpellingSupport::SpellingSupport(
 {
     const QVariant enabled = preferences.value(enabledKey);
     m_enabled = !enabled.isValid() || enabled.toBool();
-    m_highlighter = new MisspeltWords(m_enabled);
-    m_highlighter->setParent(this);
+    auto *misspelt = new MisspeltWords(editor, m_enabled);
+    misspelt->setParent(this);
+    m_highlighter = misspelt;
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, misspelt, &MisspeltWords::followCursor);
     m_checkWhileTyping = new QAction(tr("Check Spelling While Typing"), this);
     m_checkWhileTyping->setObjectName(QStringLiteral("actionCheckSpelling"));
     m_checkWhileTyping->setCheckable(true);
@@ -132,8 +176,11 @@ void SpellingSupport::fillLanguageMenu()
 
 void SpellingSupport::followDocument()
 {
-    if (m_highlighter->document() != m_editor->document())
+    if (m_highlighter->document() != m_editor->document()) {
         m_highlighter->setDocument(m_editor->document());
+        // after the highlighter's own first pass, which leaves the word at the cursor alone
+        QTimer::singleShot(0, m_highlighter, [this] { recheck(); });
+    }
 }
 
 void SpellingSupport::offerCorrections(QMenu *menu, const QTextCursor &word)
@@ -191,5 +238,5 @@ void SpellingSupport::setLanguage(const QString &tag)
 
 void SpellingSupport::recheck()
 {
-    m_highlighter->rehighlight();
+    static_cast<MisspeltWords *>(m_highlighter)->checkAll();
 }

@@ -105,7 +105,7 @@ private Q_SLOTS:
 
     void misspeltWordIsUnderlinedWithSuggestionsAndNothingWritten()
     {
-        launchOn({ entry("2026-03-05", "We recieve letters") });
+        launchOn({ entry("2026-03-05", "We recieve leters") });
         const QDateTime written = QFileInfo(notePath()).lastModified();
         auto *languages = m_app->child<QMenu>("spellingLanguageMenu");
         QTRY_VERIFY(languages->isEnabled()); // the dictionary loads off the window's thread
@@ -118,12 +118,14 @@ private Q_SLOTS:
 
         auto underlined = [this] {
             const QTextBlock block = m_app->editor()->document()->firstBlock();
+            QStringList words;
             for (const QTextLayout::FormatRange &range : block.layout()->formats())
                 if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
-                    return block.text().mid(range.start, range.length);
-            return QString();
+                    words << block.text().mid(range.start, range.length);
+            return words.join(' ');
         };
-        QTRY_COMPARE(underlined(), QString("recieve"));
+        // the word at the cursor too: nobody is typing it
+        QTRY_COMPARE(underlined(), QString("recieve leters"));
         QTextCursor word(m_app->editor()->document());
         word.setPosition(5);
         const QPoint at = m_app->editor()->cursorRect(word).center();
@@ -137,6 +139,11 @@ private Q_SLOTS:
         // underlining is no edit: the diary file is not written for it
         QVERIFY(m_app->session.flush());
         QCOMPARE(QFileInfo(notePath()).lastModified(), written);
+        // a word is checked once it is typed, not letter by letter
+        QTest::keyClicks(m_app->editor(), " wrodd");
+        QCOMPARE(underlined(), QString("recieve leters"));
+        QTest::keyClick(m_app->editor(), Qt::Key_Space);
+        QCOMPARE(underlined(), QString("recieve leters wrodd"));
     }
 
     void removeEmptyEntriesFromTheMenu()
