@@ -49,6 +49,14 @@ DayPage::DayPage(
     m_wordCount->setMinimumWidth(
             m_wordCount->fontMetrics().horizontalAdvance(tr("%1 words").arg(88888)) + 12);
     m_wordCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // the marks follow what is in view
+    connect(
+            editor, &DiaryEditor::viewMoved, this,
+            [this] {
+                if (!m_markedKeyword.isEmpty())
+                    markVisibleMatches();
+            },
+            Qt::QueuedConnection);
 }
 
 void DayPage::addWordCountTo(QStatusBar *statusBar)
@@ -204,17 +212,35 @@ void DayPage::selectMatch(
 
 void DayPage::markMatches(const QString &keyword, bool ignoreCaseAndAccents)
 {
+    m_markedKeyword = keyword;
+    m_markIgnoringCase = ignoreCaseAndAccents;
+    markVisibleMatches();
+}
+
+void DayPage::markVisibleMatches()
+{
     QList<QTextEdit::ExtraSelection> marks;
-    const QString text = keyword.isEmpty() ? QString() : m_editor->diaryText();
-    QTextCharFormat marked;
-    marked.setBackground(QColor(255, 214, 10, 150)); // a marker's yellow, readable on dark too
-    marked.setForeground(QColor(Qt::black));
-    for (const penwick::diary::MatchSpan &found :
-            penwick::diary::allMatches(text, keyword, ignoreCaseAndAccents, 10000)) {
-        QTextCursor cursor(m_editor->document());
-        cursor.setPosition(int(found.at));
-        cursor.setPosition(int(found.at + found.length), QTextCursor::KeepAnchor);
-        marks.append({ cursor, marked });
+    if (!m_markedKeyword.isEmpty()) {
+        // Only the places in view, and a screen's worth either side: hundreds of marks in a
+        // long day would cost each paint (and each edit, which moves them all) far more.
+        const QRect view = m_editor->viewport()->rect();
+        const qsizetype margin = 4000;
+        const qsizetype from = m_editor->cursorForPosition(view.topLeft()).position() - margin;
+        const qsizetype to = m_editor->cursorForPosition(view.bottomRight()).position() + margin;
+        QTextCharFormat marked;
+        marked.setBackground(QColor(255, 214, 10, 150)); // a marker's yellow, readable on dark too
+        marked.setForeground(QColor(Qt::black));
+        for (const penwick::diary::MatchSpan &found : penwick::diary::allMatches(
+                     m_editor->diaryText(), m_markedKeyword, m_markIgnoringCase, 100000)) {
+            if (found.at + found.length < from)
+                continue;
+            if (found.at > to)
+                break;
+            QTextCursor cursor(m_editor->document());
+            cursor.setPosition(int(found.at));
+            cursor.setPosition(int(found.at + found.length), QTextCursor::KeepAnchor);
+            marks.append({ cursor, marked });
+        }
     }
     m_editor->setExtraSelections(marks);
 }

@@ -42,8 +42,8 @@ public:
     // going round at the ends; fromStart begins at the day's first place.
     void selectMatch(const QString &keyword, bool ignoreCaseAndAccents, bool backwards,
             bool fromStart = false);
-    // Marks every place of keyword in the day (a highlight, no change to the text); an empty
-    // keyword clears the marks.
+    // Marks every place of keyword in the day that is in view, and those scrolled into view
+    // later (a highlight, no change to the text); an empty keyword clears the marks.
     void markMatches(const QString &keyword, bool ignoreCaseAndAccents);
     void countWords(const QString &text);
     // The zoom is kept in the preferences between runs.
@@ -55,6 +55,7 @@ Q_SIGNALS:
     void findNextRequested(bool backwards);
 
 private:
+    void markVisibleMatches();
     void zoom(int steps);
     void print();
     QFont font() const;
@@ -68,4 +69,6 @@ private:
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
     int m_zoom = 0; // the font's steps from the standard size
+    QString m_markedKeyword;
+    bool m_markIgnoringCase = false;
 };

@@ -67,6 +67,16 @@ void DiaryEditor::contextMenuEvent(QContextMenuEvent *event)
     menu->popup(event->globalPos());
 }
 
+void DiaryEditor::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    const QTextBlock first = firstVisibleBlock();
+    if (first != m_firstShown) {
+        m_firstShown = first;
+        Q_EMIT viewMoved();
+    }
+}
+
 void DiaryEditor::keyPressEvent(QKeyEvent *event)
 {
     const QString typed = event->text();

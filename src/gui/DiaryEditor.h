@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <functional>
 
 class DiaryEditor : public QPlainTextEdit
@@ -29,12 +30,16 @@ Q_SIGNALS:
     // The text changed by an edit (typing, a paste, undo, a correction); a change of formats
     // alone, such as the spelling underline redrawn, is none.
     void textEdited(const QString &text);
+    // Another part of the text came into view (a scroll, a resize, another day): told once it
+    // is painted.
+    void viewMoved();
 
 protected:
     void insertFromMimeData(const QMimeData *source) override;
     // Tab types a tab; Ctrl+Tab and Ctrl+Shift+Tab leave the editor.
     bool event(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     // Undo steps end at a word begun after a pause (a line break ends them by itself).
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -44,4 +49,5 @@ private:
     int m_undoPauseMs = 1500;
     QElapsedTimer m_sinceLastKey;
     QString m_shownText;
+    QTextBlock m_firstShown; // the first block in view at the last paint
 };

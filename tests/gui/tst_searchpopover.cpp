@@ -134,6 +134,29 @@ private Q_SLOTS:
         QVERIFY(m_app->editor()->extraSelections().isEmpty());
     }
 
+    // In a long day only the places in view are marked, and the others as they come into view.
+    void marksFollowWhatIsInView()
+    {
+        QString day = "rain at the top";
+        for (int i = 0; i < 3000; ++i)
+            day += "\na dry line of text here";
+        day += "\nrain at the end";
+        QVERIFY(writeDiary({ entry("2026-03-18", day) }));
+        m_now = QDateTime(QDate(2026, 3, 18), QTime(9, 0));
+        WindowFixture::launch();
+        search("rain");
+        selectResult(0); // the first place selected, at the top
+        auto marked = [this] {
+            QList<int> at;
+            for (const QTextEdit::ExtraSelection &mark : m_app->editor()->extraSelections())
+                at << mark.cursor.selectionStart();
+            return at;
+        };
+        QTRY_COMPARE(marked(), QList<int> { 0 });
+        m_app->editor()->moveCursor(QTextCursor::End);
+        QTRY_COMPARE(marked(), QList<int> { int(day.lastIndexOf("rain")) });
+    }
+
     // With the list open, it follows each keystroke; the remembered row is kept where the list
     // still has it, and keeping it never moves the editor to another day.
     void listFollowsTypingAndNeverMovesTheEditor()
