@@ -247,7 +247,10 @@ Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
     editor->setFocus();
     editor->moveCursor(QTextCursor::End);
     std::vector<double> ui;
-    // the start's own work (the day's backup, the dictionary) is done before the first key
+    // the start's own work (the dictionary, and with the history the day's backup, a few
+    // seconds after start) is done before the first key
+    if (store)
+        QTest::qWait(3100);
     QThreadPool::globalInstance()->waitForDone();
     QTest::qWait(100);
     if (store)
