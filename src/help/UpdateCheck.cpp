@@ -139,8 +139,7 @@ QUrl siteBaseUrl()
     return QUrl(override.isEmpty() ? QStringLiteral(PENWICK_UPDATE_BASE_URL) : override);
 }
 
-UpdateCheck::UpdateCheck(QObject *parent)
-    : QObject(parent), m_network(new QNetworkAccessManager(this))
+UpdateCheck::UpdateCheck(QObject *parent) : QObject(parent)
 { }
 
 UpdateCheck::~UpdateCheck() = default;
@@ -153,6 +152,8 @@ void UpdateCheck::start(const QUrl &base, const QString &appName, const QString 
     QNetworkRequest request(document);
     request.setAttribute(
             QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
+    if (!m_network) // set up with the first check: the network costs a start that checks nothing
+        m_network = new QNetworkAccessManager(this);
     m_reply = m_network->get(request);
     auto *deadline = new QTimer(m_reply);
     deadline->setSingleShot(true);

@@ -66,7 +66,7 @@ Q_SIGNALS:
 private:
     void end(const QString &newerVersion);
 
-    QNetworkAccessManager *m_network;
+    QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;
 };
 
