@@ -28,33 +28,6 @@ HistoryDialog::HistoryDialog(HistoryStore *store, penwick::diary::DiarySession *
         DiaryEditor *editor, QWidget *parent)
     : QDialog(parent), m_store(store), m_session(session), m_editor(editor)
 {
-    setWindowModality(Qt::WindowModal);
-    resize(720, 480);
-    m_versionList = new QListWidget(this);
-    m_versionList->setObjectName(QStringLiteral("versionList"));
-    m_versionList->setAccessibleName(tr("Versions of the day"));
-    m_versionView = new QTextEdit(this);
-    m_versionView->setObjectName(QStringLiteral("versionView"));
-    m_versionView->setAccessibleName(
-            tr("Chosen version, with its differences from the current text"));
-    m_versionView->setReadOnly(true);
-    auto *splitter = new QSplitter(this);
-    splitter->addWidget(m_versionList);
-    splitter->addWidget(m_versionView);
-    splitter->setStretchFactor(1, 2);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    m_restoreButton = buttons->addButton(tr("Restore This Version"), QDialogButtonBox::AcceptRole);
-    m_restoreButton->setObjectName(QStringLiteral("restoreButton"));
-    m_restoreButton->setAccessibleName(tr("Restore This Version"));
-    buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
-    connect(m_restoreButton, &QPushButton::clicked, this, &HistoryDialog::restoreSelectedVersion);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_versionList, &QListWidget::currentRowChanged, this,
-            &HistoryDialog::showSelectedVersion);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(splitter);
-    layout->addWidget(buttons);
-
     m_showAction = new QAction(tr("History of This Day…"), this);
     m_showAction->setObjectName(QStringLiteral("actionHistoryOfThisDay"));
     m_showAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
@@ -124,8 +97,42 @@ QString HistoryDialog::diaryKey()
     return m_diaryKey;
 }
 
+// The dialog's widgets are built when it is first shown: its buttons load the style's icons,
+// no part of the start.
+void HistoryDialog::buildView()
+{
+    setWindowModality(Qt::WindowModal);
+    resize(720, 480);
+    m_versionList = new QListWidget(this);
+    m_versionList->setObjectName(QStringLiteral("versionList"));
+    m_versionList->setAccessibleName(tr("Versions of the day"));
+    m_versionView = new QTextEdit(this);
+    m_versionView->setObjectName(QStringLiteral("versionView"));
+    m_versionView->setAccessibleName(
+            tr("Chosen version, with its differences from the current text"));
+    m_versionView->setReadOnly(true);
+    auto *splitter = new QSplitter(this);
+    splitter->addWidget(m_versionList);
+    splitter->addWidget(m_versionView);
+    splitter->setStretchFactor(1, 2);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_restoreButton = buttons->addButton(tr("Restore This Version"), QDialogButtonBox::AcceptRole);
+    m_restoreButton->setObjectName(QStringLiteral("restoreButton"));
+    m_restoreButton->setAccessibleName(tr("Restore This Version"));
+    buttons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
+    connect(m_restoreButton, &QPushButton::clicked, this, &HistoryDialog::restoreSelectedVersion);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_versionList, &QListWidget::currentRowChanged, this,
+            &HistoryDialog::showSelectedVersion);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+    layout->addWidget(buttons);
+}
+
 void HistoryDialog::present()
 {
+    if (!m_versionList)
+        buildView();
     const QDate day = m_session->selectedDay();
     setWindowTitle(tr("History of %1").arg(QLocale().toString(day, QLocale::LongFormat)));
     m_versions = m_store->versions(diaryKey(), penwick::diary::dayKey(day));

@@ -51,6 +51,7 @@ Q_SIGNALS:
     void noticeRaised(const QString &notice);
 
 private:
+    void buildView();
     void showSelectedVersion();
     void passOnNotice(const QString &notice);
     // The canonical path that names the diary in the history, looked up once per path.
@@ -62,9 +63,9 @@ private:
     penwick::history::BackupSchedule *m_backups;
     QAction *m_showAction;
     QAction *m_openBackupsAction;
-    QListWidget *m_versionList;
-    QTextEdit *m_versionView;
-    QPushButton *m_restoreButton;
+    QListWidget *m_versionList = nullptr;
+    QTextEdit *m_versionView = nullptr;
+    QPushButton *m_restoreButton = nullptr;
     QList<penwick::history::Version> m_versions;
     QString m_diaryPath;
     QString m_diaryKey;
