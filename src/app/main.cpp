@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #if defined(__GLIBC__)
@@ -121,7 +122,6 @@ int main(int argc, char *argv[])
             [] { QCoreApplication::exit(0); });
     setUpApplication();
     QApplication::setDesktopFileName(penwick::reminder::agentLabel);
-    QApplication::setWindowIcon(penwickIcon());
 
     // The user's language where a translation exists; English otherwise.
     QTranslator qtTranslator, translator;
@@ -163,5 +163,7 @@ int main(int argc, char *argv[])
             [&window](QSessionManager &) { window.storeEverything(); });
     QApplication::setQuitOnLastWindowClosed(true); // closing the window ends Penwick
     window.start();
+    // drawn after the first frame: the window manager takes the icon when it comes
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(penwickIcon()); });
     return app.exec();
 }

@@ -62,12 +62,6 @@ MainWindow::MainWindow(
         m_page->selectMatch(
                 m_searchPopover->keyword(), m_searchPopover->ignoresCaseAndAccents(), backwards);
     });
-    m_storageSheet = new StorageSheet(m_session, m_dialogs.get(), this);
-    m_storageSheet->setObjectName(QStringLiteral("storageSheet"));
-    connect(m_storageSheet, &StorageSheet::diaryChanged, this, &MainWindow::showSelectedDay);
-    connect(m_storageSheet, &StorageSheet::removeEmptyEntriesRequested, this,
-            &MainWindow::removeEmptyEntries);
-
     m_onThisDay = new OnThisDay(m_session, this);
     m_ui->calendarPaneLayout->insertWidget(1, m_onThisDay);
     connect(m_onThisDay, &OnThisDay::dayChosen, this, &MainWindow::chooseDay);
@@ -123,9 +117,27 @@ MainWindow::~MainWindow()
 void MainWindow::setDialogs(std::unique_ptr<Dialogs> dialogs)
 {
     m_dialogs = std::move(dialogs);
-    m_storageSheet->setDialogs(m_dialogs.get());
+    if (m_storageSheet)
+        m_storageSheet->setDialogs(m_dialogs.get());
     if (m_import)
         m_import->setDialogs(m_dialogs.get());
+}
+
+// Built when first asked for: its dialog buttons load the style's icons, no part of the start.
+StorageSheet *MainWindow::storageSheet()
+{
+    if (m_storageSheet)
+        return m_storageSheet;
+    m_storageSheet = new StorageSheet(m_session, m_dialogs.get(), this);
+    m_storageSheet->setObjectName(QStringLiteral("storageSheet"));
+    connect(m_storageSheet, &StorageSheet::diaryChanged, this, &MainWindow::showSelectedDay);
+    connect(m_storageSheet, &StorageSheet::removeEmptyEntriesRequested, this,
+            &MainWindow::removeEmptyEntries);
+    connect(m_storageSheet, &StorageSheet::diaryMoved, this, [this] {
+        if (m_historyDialog)
+            m_historyDialog->followMovedDiary();
+    });
+    return m_storageSheet;
 }
 
 void MainWindow::setHistory(penwick::history::HistoryStore *history)
@@ -134,8 +146,6 @@ void MainWindow::setHistory(penwick::history::HistoryStore *history)
     m_historyDialog->setObjectName(QStringLiteral("historyDialog"));
     m_historyDialog->addActionsTo(m_ui->menuEdit, m_ui->menuFile, m_ui->actionRemoveEmptyEntries);
     connect(m_historyDialog, &HistoryDialog::noticeRaised, this, &MainWindow::showNotice);
-    connect(m_storageSheet, &StorageSheet::diaryMoved, m_historyDialog,
-            &HistoryDialog::followMovedDiary);
 
     // conflict copies a sync engine leaves are merged; the other texts go into the history
     m_conflictCopies = new ConflictCopyBar(m_session, history, this);
@@ -172,11 +182,11 @@ void MainWindow::createActions()
     ui.actionStorage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     ui.actionOpenDiaryFile->setShortcut(QKeySequence::Open);
     ui.actionExportAsText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(ui.actionStorage, &QAction::triggered, m_storageSheet, &StorageSheet::present);
-    connect(ui.actionOpenDiaryFile, &QAction::triggered, m_storageSheet,
-            &StorageSheet::openDiaryFile);
-    connect(ui.actionExportAsText, &QAction::triggered, m_storageSheet,
-            &StorageSheet::exportAsText);
+    connect(ui.actionStorage, &QAction::triggered, this, [this] { storageSheet()->present(); });
+    connect(ui.actionOpenDiaryFile, &QAction::triggered, this,
+            [this] { storageSheet()->openDiaryFile(); });
+    connect(ui.actionExportAsText, &QAction::triggered, this,
+            [this] { storageSheet()->exportAsText(); });
 
     ui.actionFind->setShortcut(QKeySequence::Find);
     connect(ui.actionFind, &QAction::triggered, m_searchPopover, &SearchPopover::focusField);
@@ -232,8 +242,12 @@ void MainWindow::start()
     show();
     m_ui->editor->setFocus();
     m_ui->reminder->showSavedState();
-    // after the first frame: setting up the network is no part of showing the window
-    QTimer::singleShot(0, m_updateWatch, &UpdateWatch::startIfEnabled);
+    // after the first frame: the network, and the style's icon for clearing the search field,
+    // are no part of showing the window
+    QTimer::singleShot(0, this, [this] {
+        m_ui->searchField->setClearButtonEnabled(true);
+        m_updateWatch->startIfEnabled();
+    });
 }
 
 void MainWindow::showSelectedDay()

@@ -92,6 +92,7 @@ protected:
 
 private:
     void createActions();
+    StorageSheet *storageSheet();
     void stepDays(int days);
     void stepYears(int years);
     void restoreWindowState();
@@ -101,7 +102,7 @@ private:
     penwick::diary::DiarySession *m_session;
     std::unique_ptr<Dialogs> m_dialogs;
     SearchPopover *m_searchPopover;
-    StorageSheet *m_storageSheet;
+    StorageSheet *m_storageSheet = nullptr;
     HelpWindow *m_helpWindow = nullptr;
     HistoryDialog *m_historyDialog = nullptr;
     class ConflictCopyBar *m_conflictCopies = nullptr;

@@ -255,6 +255,7 @@ private Q_SLOTS:
         const QString moved = environment().home() + "/moved.plist";
         m_dialogs->answers << moved;
         QTest::keyClicks(m_app->editor(), "!");
+        action("actionStorage")->trigger();
         press("moveButton");
         QCOMPARE(m_app->session.noteFilePath(), moved);
         QCOMPARE(versionsOfToday(moved).value(0).text, "kept!");

@@ -65,6 +65,7 @@ private Q_SLOTS:
         launch();
         QVERIFY(writeAll(elsewhere("taken.plist"), "someone else's"));
         m_dialogs->answers << elsewhere("taken.plist"); // the refusal itself: tst_storage
+        openSheet();
         press("moveButton");
         QCOMPARE(m_dialogs->failures,
                 QStringList { "Failed to load a diary. Or tried to write in a directory that's "
@@ -80,6 +81,7 @@ private Q_SLOTS:
         // a new diary where a folder cannot be: the alert, and the diary stays
         QVERIFY(writeAll(elsewhere("a-file"), "x"));
         m_dialogs->answers << elsewhere("a-file/note.plist") << elsewhere("fresh.plist");
+        openSheet();
         press("newButton");
         QCOMPARE(m_dialogs->failures.size(), 1);
         QVERIFY(m_dialogs->failures[0].startsWith("Failed to write."));
@@ -149,6 +151,7 @@ private Q_SLOTS:
         const QByteArray mine = readAll(notePath());
         m_dialogs->acceptConfirm = false;
         m_dialogs->answers << elsewhere("old-prefs.plist");
+        openSheet();
         press("takeOverButton");
         QCOMPARE(m_dialogs->questions.size(), 1);
         QCOMPARE(readAll(notePath()), mine);
