@@ -317,7 +317,6 @@ double startToVisible(int y)
         clock.start();
         Painted paint;
         diary::DiarySession session;
-        session.readAhead(); // as Penwick starts
         history::HistoryStore store;
         MainWindow window(&session, nullptr);
         window.setHistory(&store);

@@ -143,7 +143,6 @@ int main(int argc, char *argv[])
         QMessageBox::warning(nullptr, QStringLiteral("Penwick"), instance.errorString());
         return 1;
     }
-    session.readAhead(); // while the window is built
 
     penwick::ProcessRunner runner;
     penwick::reminder::Reminder reminder(runner, penwick::reminder::Reminder::systemScheduler(),

@@ -37,6 +37,8 @@ DiarySession::DiarySession(Clock clock, QObject *parent)
 
 DiarySession::~DiarySession()
 {
+    if (m_readAhead.valid())
+        m_readAhead.wait(); // its report to this session is dropped with it
     writeKeptTexts(); // the writer writes what waits before it stops
 }
 
@@ -156,7 +158,33 @@ void DiarySession::open()
 
 void DiarySession::readAhead()
 {
-    m_readAhead = std::async(std::launch::async, &DiarySnapshot::load, noteFilePath());
+    m_readAhead = std::async(std::launch::async, [this, path = noteFilePath()] {
+        SnapshotPointer file = DiarySnapshot::load(path);
+        // taken in on the session's thread; the future holds the snapshot a moment later
+        QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    waitForReadAhead();
+                    Q_EMIT readAheadFinished();
+                },
+                Qt::QueuedConnection);
+        return file;
+    });
+}
+
+std::optional<QString> DiarySession::glanceAt(QDate day) const
+{
+    if (m_file || m_readAhead.valid())
+        return std::nullopt;
+    return DiarySnapshot::glanceAtEnd(noteFilePath(), dayKey(day));
+}
+
+void DiarySession::waitForReadAhead()
+{
+    if (m_readAhead.valid())
+        currentFile();
+    if (m_readAhead.valid())
+        m_readAhead.get(); // a later read came first
 }
 
 void DiarySession::carryOverLegacyDiary()

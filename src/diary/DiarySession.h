@@ -58,10 +58,15 @@ public:
     // preferences by an earlier version into the preferences' "note", and creates a missing
     // note file from it, before the first day is shown.
     void open();
-    // Starts reading the note file on another thread, so that the first day shown finds it
-    // read while the window is still being built. What it read is used only when the file is
-    // still the same by then.
+    // Before the note file is first read: the day's text as the file's end holds it (see
+    // DiarySnapshot::glanceAtEnd), so that a large diary's day shows before the whole file is
+    // read. Nothing for a small file, or when the end says nothing sure.
+    std::optional<QString> glanceAt(QDate day) const;
+    // Starts reading the note file on another thread; readAheadFinished() tells when it is in.
+    // What it read is used only when the file is still the same by then.
     void readAhead();
+    // Waits for the read ahead and takes it in; every read waits for it in any case.
+    void waitForReadAhead();
 
     // The local calendar day of the clock's now.
     QDate today() const;
@@ -135,6 +140,8 @@ public:
     DiaryWriter &writer() const { return *m_writer; }
 
 Q_SIGNALS:
+    // The read ahead is done, and what the session answers comes from the whole file.
+    void readAheadFinished();
     void problemChanged(const penwick::diary::DiaryProblem &problem);
     // Another program changed the selected day's text. With nothing of the user's waiting for
     // the day, text is the day's new text; when the user's text replaced it (conflict), text is

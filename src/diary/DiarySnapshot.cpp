@@ -32,6 +32,33 @@ SnapshotPointer DiarySnapshot::load(const QString &path)
     return snapshot;
 }
 
+std::optional<QString> DiarySnapshot::glanceAtEnd(
+        const QString &path, const QString &dayKey, qint64 tailBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= tailBytes
+            || !file.seek(file.size() - tailBytes))
+        return std::nullopt;
+    const QByteArray tail = file.read(tailBytes);
+    // The end read as a diary of its own: a head, then the entries from one that starts in it.
+    // A <dict> that opens a value inside an entry leaves the closing tags unmatched, and the
+    // scanner declines; the next one is tried.
+    constexpr QByteArrayView head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                    "<plist version=\"1.0\">\n<array>";
+    qsizetype from = 0;
+    for (int tries = 0; tries < 8; ++tries, from += 6) {
+        from = tail.indexOf("<dict>", from);
+        if (from < 0)
+            break;
+        const QByteArray end = head.toByteArray() + QByteArrayView(tail).sliced(from);
+        if (const std::optional<NoteScan> scan = NoteScan::scan(end)) {
+            const qsizetype i = scan->find(end, dayKey.toUtf8());
+            return i < 0 ? QString() : decodeCharacterData(scan->entries[size_t(i)].text.of(end));
+        }
+    }
+    return std::nullopt;
+}
+
 SnapshotPointer DiarySnapshot::fromWritten(const QString &path, QByteArray bytes,
         std::optional<NoteScan> scan, const FileIdentity &written)
 {

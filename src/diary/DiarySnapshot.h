@@ -29,6 +29,14 @@ class DiarySnapshot
 public:
     // Reads the file at path once.
     static std::shared_ptr<const DiarySnapshot> load(const QString &path);
+    // A first look at a large file, for showing a day before the whole file is read: the text
+    // of the first entry for dayKey among the entries standing whole in the file's last
+    // tailBytes, or the empty string when none of them is the day's. Nothing when the file is
+    // no larger than that, cannot be read, or its end is not entries in the scanner's layout.
+    // Only the whole file is sure: an earlier entry for the day, or a fault before the end, is
+    // seen only there.
+    static std::optional<QString> glanceAtEnd(
+            const QString &path, const QString &dayKey, qint64 tailBytes = 64 * 1024);
     // The snapshot of bytes just written to path.
     static std::shared_ptr<const DiarySnapshot> fromWritten(const QString &path, QByteArray bytes,
             std::optional<NoteScan> scan, const FileIdentity &written);

@@ -8,6 +8,7 @@
 #include "HelpWindow.h"
 #include "HistoryDialog.h"
 #include "OnThisDay.h"
+#include "ReadAheadGate.h"
 #include "SearchPopover.h"
 #include "StorageSheet.h"
 #include "UnsavedChanges.h"
@@ -238,8 +239,17 @@ void MainWindow::start()
 {
     m_session->open();
     restoreWindowState();
-    showSelectedDay();
+    // A large diary shows the day from the file's end at once; the calendar's marks and On This
+    // Day follow when the whole file is read, and no input comes before that.
+    const std::optional<QString> glance = m_session->glanceAt(m_session->selectedDay());
+    if (glance)
+        showDayText(*glance);
+    else
+        showSelectedDay();
     show();
+    if (glance)
+        connect(new ReadAheadGate(m_session, this), &ReadAheadGate::opened, this,
+                &MainWindow::showSelectedDay);
     m_ui->editor->setFocus();
     m_ui->reminder->showSavedState();
     // after the first frame: the network, and the style's icon for clearing the search field,
@@ -254,13 +264,18 @@ void MainWindow::showSelectedDay()
 {
     const QDate day = m_session->selectedDay();
     m_diaryWatch->follow();
-    m_ui->calendar->showDay(day);
-    CalendarModel *calendar = m_ui->calendar->model();
-    calendar->setToday(m_session->today());
-    calendar->setDaysWithText(m_session->daysWithText(day));
-    m_page->showDay(day, m_session->textOf(day));
+    showDayText(m_session->textOf(day));
+    m_ui->calendar->model()->setDaysWithText(m_session->daysWithText(day));
     m_onThisDay->follow(day);
     markMatches();
+}
+
+void MainWindow::showDayText(const QString &text)
+{
+    const QDate day = m_session->selectedDay();
+    m_ui->calendar->showDay(day);
+    m_ui->calendar->model()->setToday(m_session->today());
+    m_page->showDay(day, text);
     // the open day, named in the user's language, over the editor and in the title
     const QString name = QLocale().toString(day, QLocale::LongFormat);
     m_ui->dayTitle->setText(name);

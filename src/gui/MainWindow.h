@@ -95,6 +95,8 @@ private:
     StorageSheet *storageSheet();
     void stepDays(int days);
     void stepYears(int years);
+    // The selected day with text in the editor, in the calendar and the title.
+    void showDayText(const QString &text);
     void restoreWindowState();
     void saveWindowState();
 

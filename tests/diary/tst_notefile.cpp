@@ -1,6 +1,7 @@
 // The note file: lookup, the keystroke's rewrite in every file layout, files that must never be
 // overwritten, and removal of empty entries. Files are real, in a temporary folder.
 #include "TestEnvironment.h"
+#include "diary/DiarySnapshot.h"
 #include "diary/NoteFile.h"
 #include "diary/NoteScan.h"
 
@@ -202,6 +203,56 @@ private Q_SLOTS:
         QVariantList expected = unusualDiary();
         expected.removeAt(6); // 2024-01-03, empty
         QCOMPARE(loadEntries(m_path).entries, expected);
+    }
+
+    // The day read from the file's end alone, before the whole file is: a text only where the
+    // end says it for sure, nothing where it cannot.
+    void glanceAtTheEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<qsizetype>("tail"); // the end's bytes read
+        QTest::addColumn<QVariant>("expected"); // a QString, or invalid for nothing
+
+        QVariantList filler;
+        for (int i = 1; i <= 28; ++i)
+            filler << entry(QString::asprintf("2024-02-%02d", i), QString(40, 'x'));
+        const QByteArray big = plist::writeXml(QVariantList { entry("2024-03-01", "early") }
+                + filler
+                + QVariantList { entry("2024-03-01", "late"), entry("2024-03-02", "a & <b>") });
+        // from inside the entry of 25 February
+        const qsizetype end = big.size() - big.indexOf("2024-02-25");
+        QTest::newRow("the last entry") << big << "2024-03-02" << end << QVariant("a & <b>");
+        // the whole file answers otherwise: the earlier entry for the day comes first
+        QTest::newRow("first in the end") << big << "2024-03-01" << end << QVariant("late");
+        QTest::newRow("not in the end") << big << "2024-01-01" << end << QVariant(QString());
+        QTest::newRow("small file") << big << "2024-03-02" << big.size() << QVariant();
+        // the end starts inside an entry's own dictionary: the next whole entry is found
+        const QByteArray nested = plist::writeXml(filler
+                + QVariantList { QVariantMap { { "date", "2024-03-03" }, { "text", "n" },
+                                         { "meta", QVariantMap { { "k", "v" } } } },
+                        entry("2024-03-04", "after") });
+        QTest::newRow("cut in a value")
+                << nested << "2024-03-04" << nested.size() - nested.indexOf("<key>meta")
+                << QVariant("after");
+        QTest::newRow("not a diary's end")
+                << QByteArray(4000, 'x') << "2024-03-02" << qsizetype(1000) << QVariant();
+        const QByteArray cut = QByteArray(big).replace("</dict>\n</array>", "</arr");
+        QTest::newRow("cut tags") << cut << "2024-03-02" << end << QVariant();
+    }
+
+    void glanceAtTheEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, day);
+        QFETCH(qsizetype, tail);
+        QFETCH(QVariant, expected);
+        QVERIFY(writeAll(m_path, bytes));
+        const std::optional<QString> glance = DiarySnapshot::glanceAtEnd(m_path, day, tail);
+        QCOMPARE(glance.has_value(), expected.isValid());
+        if (glance)
+            QCOMPARE(*glance, expected.toString());
+        QVERIFY(!DiarySnapshot::glanceAtEnd(m_tmp->filePath("missing.plist"), day, 10));
     }
 
     // The scanner is a shortcut; it must never accept a file the full reader refuses or read it

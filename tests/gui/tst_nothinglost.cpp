@@ -30,6 +30,28 @@ private Q_SLOTS:
     void init() { environment().clean(); }
     void cleanup() { m_app.reset(); }
 
+    // A large diary shows the day from its end before the whole file is read. A key typed at
+    // once still lands on the text the whole file holds (here an earlier entry for the day, which
+    // the reader takes), and the month's marks come when the read is in.
+    void firstKeyWaitsForTheWholeDiary()
+    {
+        QVariantList entries { entry("2026-03-05", "first") };
+        for (int day = 1; day < 1000; ++day)
+            entries << entry(diary::dayKey(QDate(2026, 3, 4).addDays(-day)), QString(80, 'w'));
+        entries << entry("2026-03-01", "in March") << entry("2026-03-05", "second");
+        QVERIFY(writeDiary(entries));
+        m_app = std::make_unique<Penwick>([] { return QDateTime(QDate(2026, 3, 5), {}); }, false);
+        QTest::keyClick(m_app->editor(), Qt::Key_Exclam);
+        QCOMPARE(m_app->editor()->toPlainText(), QString("first!"));
+        const QVariantList disk = entriesOnDisk();
+        QCOMPARE(disk.first(), QVariant(entry("2026-03-05", "first!")));
+        QCOMPARE(disk.last(), QVariant(entry("2026-03-05", "second")));
+        QTRY_VERIFY(m_app->calendarModel()
+                            ->data(m_app->calendarModel()->indexOf(QDate(2026, 3, 1)),
+                                    CalendarModel::HasEntryRole)
+                            .toBool());
+    }
+
     // The diary vanishes under the running window: the typed letter waits, the editor takes
     // no more, and Try Again starts an empty diary and stores what waited.
     void vanishedDiary()
