@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
+#include <QLibrary>
 #include <QTimeZone>
 #include <memory>
 #include <zip.h>
@@ -59,21 +60,88 @@ void readDayOneJson(const QJsonArray &entries, const QString &name, ImportedDiar
 
 namespace {
 
+// libzip is opened with the first archive read rather than with Penwick: it brings the system's
+// cryptography library along, whose loading would cost every start several milliseconds.
+class ZipLibrary
+{
+public:
+    // The library, loaded at the first call; nothing when it cannot be (errorString() says why).
+    static const ZipLibrary *get()
+    {
+        static const ZipLibrary library;
+        return library.m_error.isEmpty() ? &library : nullptr;
+    }
+    static QString errorString() { return ZipLibrary().m_error; }
+
+    decltype(&::zip_open) open = nullptr;
+    decltype(&::zip_discard) discard = nullptr;
+    decltype(&::zip_get_num_entries) memberCount = nullptr;
+    decltype(&::zip_get_name) memberName = nullptr;
+    decltype(&::zip_fopen_index) openMember = nullptr;
+    decltype(&::zip_fread) read = nullptr;
+    decltype(&::zip_fclose) closeMember = nullptr;
+    decltype(&::zip_strerror) archiveError = nullptr;
+    decltype(&::zip_file_strerror) memberError = nullptr;
+    decltype(&::zip_error_init_with_code) initError = nullptr;
+    decltype(&::zip_error_strerror) errorText = nullptr;
+    decltype(&::zip_error_fini) finishError = nullptr;
+
+private:
+    ZipLibrary()
+    {
+        // the library the build linked against, else whichever the loader finds
+        QLibrary library(QStringLiteral(PENWICK_LIBZIP));
+        if (!library.load()) {
+            library.setFileNameAndVersion(QStringLiteral("zip"), QString());
+            if (!library.load()) {
+                m_error = library.errorString();
+                return;
+            }
+        }
+        auto resolve = [&library, this](auto &function, const char *name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                    library.resolve(name));
+            if (!function && m_error.isEmpty())
+                m_error = library.errorString();
+        };
+        resolve(open, "zip_open");
+        resolve(discard, "zip_discard");
+        resolve(memberCount, "zip_get_num_entries");
+        resolve(memberName, "zip_get_name");
+        resolve(openMember, "zip_fopen_index");
+        resolve(read, "zip_fread");
+        resolve(closeMember, "zip_fclose");
+        resolve(archiveError, "zip_strerror");
+        resolve(memberError, "zip_file_strerror");
+        resolve(initError, "zip_error_init_with_code");
+        resolve(errorText, "zip_error_strerror");
+        resolve(finishError, "zip_error_fini");
+    }
+
+    QString m_error;
+};
+
+// Only called once the library is loaded.
+const ZipLibrary &zip()
+{
+    return *ZipLibrary::get();
+}
+
 struct ZipCloser
 {
-    void operator()(zip_t *archive) const { zip_discard(archive); }
+    void operator()(zip_t *archive) const { zip().discard(archive); }
 };
 struct ZipFileCloser
 {
-    void operator()(zip_file_t *file) const { zip_fclose(file); }
+    void operator()(zip_file_t *file) const { zip().closeMember(file); }
 };
 
 QString zipError(int code)
 {
     zip_error_t error;
-    zip_error_init_with_code(&error, code);
-    const QString text = QString::fromLocal8Bit(zip_error_strerror(&error));
-    zip_error_fini(&error);
+    zip().initError(&error, code);
+    const QString text = QString::fromLocal8Bit(zip().errorText(&error));
+    zip().finishError(&error);
     return text;
 }
 
@@ -88,15 +156,15 @@ QString zipError(int code)
 QByteArray inflatedMember(
         zip_t *archive, zip_uint64_t index, const QString &name, ReadBudget &budget)
 {
-    const std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive, index, 0));
+    const std::unique_ptr<zip_file_t, ZipFileCloser> file(zip().openMember(archive, index, 0));
     if (!file)
-        failReading(name, QString::fromLocal8Bit(zip_strerror(archive)));
+        failReading(name, QString::fromLocal8Bit(zip().archiveError(archive)));
     QByteArray bytes;
     char piece[64 * 1024];
     for (;;) {
-        const zip_int64_t read = zip_fread(file.get(), piece, sizeof piece);
+        const zip_int64_t read = zip().read(file.get(), piece, sizeof piece);
         if (read < 0)
-            failReading(name, QString::fromLocal8Bit(zip_file_strerror(file.get())));
+            failReading(name, QString::fromLocal8Bit(zip().memberError(file.get())));
         if (read == 0)
             return bytes;
         if (bytes.size() + read > maxFileSize)
@@ -113,12 +181,14 @@ QByteArray inflatedMember(
 
 void readDayOneZip(const QString &path, ImportedDiary &diary)
 {
+    if (!ZipLibrary::get())
+        failReading(path, ZipLibrary::errorString());
     int code = 0;
     const std::unique_ptr<zip_t, ZipCloser> archive(
-            zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code));
+            zip().open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code));
     if (!archive)
         failReading(path, zipError(code));
-    const zip_int64_t members = zip_get_num_entries(archive.get(), 0);
+    const zip_int64_t members = zip().memberCount(archive.get(), 0);
     if (members > maxZipMembers)
         fail(QCoreApplication::translate(
                 "Import", "%1 holds more than %2 files, more than Penwick imports at once.")
@@ -127,7 +197,7 @@ void readDayOneZip(const QString &path, ImportedDiary &diary)
     ReadBudget budget(path);
     bool journalFound = false;
     for (zip_int64_t index = 0; index < members; ++index) {
-        const char *rawName = zip_get_name(archive.get(), index, 0);
+        const char *rawName = zip().memberName(archive.get(), index, 0);
         const QString memberName = rawName ? QString::fromUtf8(rawName) : QString();
         if (!memberName.endsWith(u".json", Qt::CaseInsensitive))
             continue; // photos and the like: counted through their entries
