@@ -1,5 +1,6 @@
 #include "diary/DiarySession.h"
 #include "gui/AppIcon.h"
+#include "gui/LazyIconStyle.h"
 #include "gui/MainWindow.h"
 #include "history/Backups.h"
 #include "history/HistoryStore.h"
@@ -15,6 +16,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QStyle>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
@@ -115,6 +117,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    QApplication::setStyle(new LazyIconStyle(QApplication::style()->name()));
     // First, so that no write meets a file-size limit unguarded; until the window is there,
     // asked to end, Penwick just ends.
     penwick::QuitSignals quitSignals;

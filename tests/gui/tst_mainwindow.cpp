@@ -1,11 +1,13 @@
 // The real window, driven as a user drives it: start-up, typing, the warning bar, menu commands.
 #include "HttpServer.h"
 #include "WindowTest.h"
+#include "gui/LazyIconStyle.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QTextBlock>
 #include <QTimeEdit>
 
@@ -200,6 +202,21 @@ private Q_SLOTS:
         QVERIFY(time->isEnabled());
         QVERIFY2(m_app->window.statusBar()->currentMessage().contains("Not a directory"),
                 qPrintable(m_app->window.statusBar()->currentMessage()));
+    }
+
+    // The style's icons that Penwick loads only when drawn draw as the style's own.
+    void lazyIconsDrawAsTheStyles()
+    {
+        const std::unique_ptr<QStyle> plain(QStyleFactory::create("fusion"));
+        LazyIconStyle lazy("fusion");
+        for (const QStyle::StandardPixmap which :
+                { QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_LineEditClearButton }) {
+            const QIcon icon = lazy.standardIcon(which);
+            QVERIFY(!icon.isNull());
+            for (const qreal scale : { 1.0, 2.0 })
+                QCOMPARE(icon.pixmap({ 16, 16 }, scale).toImage(),
+                        plain->standardIcon(which).pixmap({ 16, 16 }, scale).toImage());
+        }
     }
 
     // With "NU" set no request is made; without it a newer version brings the notice. The
