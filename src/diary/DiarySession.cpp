@@ -191,10 +191,13 @@ void DiarySession::carryOverLegacyDiary()
 {
     Preferences &prefs = *m_preferences;
     if (prefs.array(prefkey::note).isEmpty()) {
-        prefs.setValue(prefkey::note, legacyEntries(prefs.keys(), [&prefs](const QString &key) {
-            return prefs.value(key);
-        }));
-        prefs.sync();
+        const QVariantList legacy = legacyEntries(
+                prefs.keys(), [&prefs](const QString &key) { return prefs.value(key); });
+        // once "note" is there, a start with nothing to carry over leaves the file untouched
+        if (!legacy.isEmpty() || !prefs.keys().contains(prefkey::note)) {
+            prefs.setValue(prefkey::note, legacy);
+            prefs.sync();
+        }
     }
 
     const QString path = noteFilePath();

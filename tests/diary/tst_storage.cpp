@@ -3,6 +3,7 @@
 // earlier version with its legacy date keys.
 #include "TestEnvironment.h"
 #include "diary/DayKey.h"
+#include "diary/DiarySession.h"
 #include "diary/DiaryStorage.h"
 #include "diary/Migration.h"
 
@@ -170,6 +171,24 @@ private Q_SLOTS:
         for (const char *bad : { "2024-2-01", "2024-02-30", "2024-13-01", "24-01-01", "2024-01-01 ",
                      " 2024-01-01", "2024-01", "" })
             QVERIFY2(!dayFromKey(bad).isValid(), bad);
+    }
+
+    // The preferences are written at a start only when there is something to carry over:
+    // rewriting them at every start would race other writers of the file for nothing.
+    void startWritesThePreferencesOnlyToCarryOver()
+    {
+        environment().clean();
+        const QString prefs = environment().configHome() + "/Hollyfen/Penwick.plist";
+        auto startOnce = [] {
+            DiarySession session;
+            session.open();
+        };
+        startOnce();
+        const QDateTime first = QFileInfo(prefs).lastModified();
+        QVERIFY(first.isValid());
+        QTest::qWait(20);
+        startOnce();
+        QCOMPARE(QFileInfo(prefs).lastModified(), first);
     }
 
     void legacyDateKeys()
