@@ -1004,6 +1004,10 @@
         <source>Penwick is already running, but does not answer.</source>
         <translation>Penwick läuft bereits, antwortet aber nicht.</translation>
     </message>
+    <message>
+        <source>Penwick cannot open its lock file %1: %2</source>
+        <translation>Penwick kann seine Sperrdatei %1 nicht öffnen: %2</translation>
+    </message>
 </context>
 <context>
     <name>SpellingSupport</name>

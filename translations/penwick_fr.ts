@@ -1004,6 +1004,10 @@
         <source>Penwick is already running, but does not answer.</source>
         <translation>Penwick est déjà ouvert, mais ne répond pas.</translation>
     </message>
+    <message>
+        <source>Penwick cannot open its lock file %1: %2</source>
+        <translation>Penwick ne peut pas ouvrir son fichier de verrou %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>SpellingSupport</name>

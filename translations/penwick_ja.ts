@@ -1002,6 +1002,10 @@
         <source>Penwick is already running, but does not answer.</source>
         <translation>Penwick はすでに起動していますが、応答がありません。</translation>
     </message>
+    <message>
+        <source>Penwick cannot open its lock file %1: %2</source>
+        <translation>Penwick はロックファイル %1 を開けません: %2</translation>
+    </message>
 </context>
 <context>
     <name>SpellingSupport</name>

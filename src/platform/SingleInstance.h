@@ -1,16 +1,16 @@
-// One Penwick per diary file. The first process for a diary holds a lock file and listens on a
-// local socket, both named after the diary file's canonical path and kept in the user's own
+// One Penwick per diary file. The first process for a diary holds a lock on a file and listens
+// on a Unix socket, both named after the diary file's canonical path and kept in the user's own
 // runtime folder; a later launch for the same diary, reached by any route, finds the lock
 // taken, asks the first to raise its window and waits for its answer, so that two processes
-// never race on the note file.
+// never race on the note file. The lock is the kernel's (flock), so it ends with its process,
+// however that ends. Plain sockets rather than a networking library: this runs before the
+// window shows, in every launch.
 #pragma once
 
 #include <QObject>
 #include <QString>
-#include <memory>
 
-class QLocalServer;
-class QLockFile;
+class QSocketNotifier;
 
 namespace penwick {
 
@@ -41,10 +41,15 @@ Q_SIGNALS:
     void importRequested(const QString &path);
 
 private:
+    void listen(const QString &socketPath);
+    void acceptLaunches();
+    bool handOver(const QString &socketPath, const QByteArray &message);
+
     QString m_key;
     QString m_error;
-    std::unique_ptr<QLockFile> m_lock;
-    QLocalServer *m_server = nullptr;
+    int m_lockFd = -1;
+    int m_listenFd = -1;
+    QSocketNotifier *m_listening = nullptr;
 };
 
 } // namespace penwick

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 class tst_SingleInstance : public QObject
 {
@@ -48,6 +50,18 @@ private Q_SLOTS:
                              .size(),
                 2);
 
+        // a client that connects and says nothing holds up no launch
+        const QString socketPath = QDir(qEnvironmentVariable("XDG_RUNTIME_DIR"))
+                                           .entryInfoList({ "penwick-*.socket" }, QDir::System)
+                                           .value(0)
+                                           .absoluteFilePath();
+        const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(socketPath).constData(),
+                sizeof address.sun_path);
+        QCOMPARE(::connect(silent, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+
         // other data and preference folders, the same diary through a symlinked folder
         QElapsedTimer timer;
         timer.start();
@@ -73,11 +87,12 @@ private Q_SLOTS:
                 (said += third->readAllStandardError()).contains("does not answer"), 6000);
         third->kill();
         third->waitForFinished(5000);
+        ::close(silent);
         ::kill(pid_t(first->processId()), SIGCONT);
-        first->terminate();
+        first->kill();
         QVERIFY(first->waitForFinished(5000));
 
-        // with the first gone, and its lock with it, a new launch runs again
+        // with the first killed, its lock is gone with it: a new launch runs again
         auto again = start(launchEnvironment("a", m_home + "/real/note.plist"));
         QVERIFY(!again->waitForFinished(1500));
         again->terminate();
