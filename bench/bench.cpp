@@ -478,6 +478,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_DATA_HOME", QFile::encodeName(home + "/.local/share"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home + "/.config"));
     qputenv("PENWICK_UPDATE_URL", "http://127.0.0.1:9/");
+    qputenv("PENWICK_MODULE_DIR", PENWICK_MODULE_DIR); // the update check's network module
     QApplication app(argc, argv);
     // American English, so that spelling is checked with the en_US dictionary
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -37,6 +37,7 @@ public:
         qputenv("LC_ALL", "C.UTF-8");
         // the update check asks only this machine: port 9 refuses at once
         qputenv("PENWICK_UPDATE_URL", "http://127.0.0.1:9/");
+        qputenv("PENWICK_MODULE_DIR", PENWICK_MODULE_DIR); // the update check's network module
         setTimeZone(timeZone);
     }
 

@@ -1,12 +1,14 @@
 #include "UpdateCheck.h"
 
+#include "DocumentFetch.h"
 #include "platform/Log.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
+#include <QLibrary>
 #include <QRegularExpression>
 #include <QSysInfo>
 #include <QTimer>
@@ -139,6 +141,35 @@ QUrl siteBaseUrl()
     return QUrl(override.isEmpty() ? QStringLiteral(PENWICK_UPDATE_BASE_URL) : override);
 }
 
+namespace {
+
+// The fetch module's entry point, looked for once: in PENWICK_MODULE_DIR when set, beside the
+// executable (a build tree, a macOS bundle's MacOS folder), then where it is installed.
+FetchDocument fetchModule(QString *failure)
+{
+    static QString notFound;
+    static const FetchDocument fetch = []() -> FetchDocument {
+        const QString app = QCoreApplication::applicationDirPath();
+        QStringList folders { app, app + QStringLiteral("/" PENWICK_MODULE_DIR),
+            app + QStringLiteral("/../PlugIns") };
+        const QString chosen = qEnvironmentVariable("PENWICK_MODULE_DIR");
+        if (!chosen.isEmpty())
+            folders.prepend(chosen);
+        for (const QString &folder : std::as_const(folders)) {
+            QLibrary module(QDir(folder).filePath(QStringLiteral("penwick_fetch")));
+            if (const auto found
+                    = reinterpret_cast<FetchDocument>(module.resolve(fetchDocumentSymbol)))
+                return found;
+            notFound = module.errorString();
+        }
+        return nullptr;
+    }();
+    *failure = notFound;
+    return fetch;
+}
+
+} // namespace
+
 UpdateCheck::UpdateCheck(QObject *parent) : QObject(parent)
 { }
 
@@ -146,56 +177,29 @@ UpdateCheck::~UpdateCheck() = default;
 
 void UpdateCheck::start(const QUrl &base, const QString &appName, const QString &runningVersion)
 {
-    if (m_reply)
+    if (m_running)
         return;
-    const QUrl document = documentUrl(base);
-    QNetworkRequest request(document);
-    request.setAttribute(
-            QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    if (!m_network) // set up with the first check: the network costs a start that checks nothing
-        m_network = new QNetworkAccessManager(this);
-    m_reply = m_network->get(request);
-    auto *deadline = new QTimer(m_reply);
-    deadline->setSingleShot(true);
-    deadline->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
-    connect(deadline, &QTimer::timeout, m_reply, &QNetworkReply::abort);
-    deadline->start(deadlineMs);
-    QNetworkReply *reply = m_reply;
-    connect(reply, &QNetworkReply::redirected, reply, [reply, document](const QUrl &target) {
-        const QUrl to = document.resolved(target);
-        if (to.scheme() == document.scheme() && to.host() == document.host()
-                && to.port() == document.port()) {
-            Q_EMIT reply->redirectAllowed();
-        } else {
-            qCInfo(lcPenwick) << "Update check: no redirect to another host:" << to.host();
-            reply->abort();
-        }
-    });
-    // a body past the limit is a wrong answer, not something to hold in memory
-    auto tooLarge = [reply] {
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (reply->bytesAvailable() > bodyLimit || length.toLongLong() > bodyLimit) {
-            qCInfo(lcPenwick) << "Update check: the answer is larger than" << bodyLimit << "bytes";
-            reply->setProperty("tooLarge", true);
-            reply->abort();
-        }
-    };
-    connect(reply, &QNetworkReply::metaDataChanged, reply, tooLarge);
-    connect(reply, &QNetworkReply::readyRead, reply, tooLarge);
-    connect(m_reply, &QNetworkReply::finished, this, [this, appName, runningVersion] {
-        const bool ok = m_reply->error() == QNetworkReply::NoError
-                && !m_reply->property("tooLarge").toBool();
-        if (!ok)
-            qCInfo(lcPenwick) << "Update check ended:" << m_reply->errorString();
-        const QByteArray body = ok ? m_reply->read(bodyLimit) : QByteArray();
-        end(ok ? newerVersionListed(body, appName, runningVersion, systemNumber()) : QString());
-    });
+    m_running = true;
+    QString failure;
+    const FetchDocument fetch = fetchModule(&failure);
+    if (!fetch) {
+        qCInfo(lcPenwick) << "Update check: no network module:" << failure;
+        QTimer::singleShot(0, this, [this] { end({}); });
+        return;
+    }
+    fetch(this, documentUrl(base), bodyLimit, deadlineMs,
+            [this, appName, runningVersion](const FetchedDocument &document) {
+                if (!document.failure.isEmpty())
+                    qCInfo(lcPenwick) << "Update check ended:" << document.failure;
+                end(document.failure.isEmpty() ? newerVersionListed(
+                            document.body, appName, runningVersion, systemNumber())
+                                               : QString());
+            });
 }
 
 void UpdateCheck::end(const QString &newerVersion)
 {
-    m_reply->deleteLater();
-    m_reply = nullptr;
+    m_running = false;
     if (!newerVersion.isEmpty())
         Q_EMIT newerVersionFound(newerVersion);
     Q_EMIT finished();

@@ -7,16 +7,14 @@
 //
 // The request never holds up the window: it runs in the event loop with a hard deadline, and
 // any failure or odd document ends it without a word. A body past bodyLimit is not read, and a
-// redirect is followed only to the same scheme, host and port.
+// redirect is followed only to the same scheme, host and port. The request itself is made by
+// the module penwick_fetch (see DocumentFetch.h), opened with the first check.
 #pragma once
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QUrl>
-
-class QNetworkAccessManager;
-class QNetworkReply;
 
 namespace penwick::help {
 
@@ -57,7 +55,7 @@ public:
     // Asks base for the document once; finished follows in every case, newerVersionFound too
     // when there is one for this system.
     void start(const QUrl &base, const QString &appName, const QString &runningVersion);
-    bool isRunning() const { return m_reply != nullptr; }
+    bool isRunning() const { return m_running; }
 
 Q_SIGNALS:
     void newerVersionFound(const QString &version);
@@ -66,8 +64,7 @@ Q_SIGNALS:
 private:
     void end(const QString &newerVersion);
 
-    QNetworkAccessManager *m_network = nullptr;
-    QNetworkReply *m_reply = nullptr;
+    bool m_running = false;
 };
 
 } // namespace penwick::help
