@@ -68,42 +68,10 @@ public:
 } // namespace
 
 SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
-    : QFrame(window)
-    , m_ui(new Ui::SearchPopover)
-    , m_field(field)
-    , m_window(window)
-    , m_model(new ResultsModel(this))
+    : QFrame(window), m_field(field), m_window(window), m_model(new ResultsModel(this))
 {
-    m_ui->setupUi(this);
     setAutoFillBackground(true);
     hide();
-    QFont small = m_ui->resultsTitle->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
-    m_ui->resultsTitle->setFont(small);
-
-    QTableView *view = m_ui->resultsView;
-    view->setModel(m_model);
-    // Fixed sizes: a list of thousands of days is laid out without measuring each row.
-    const QFontMetrics metrics = view->fontMetrics();
-    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    view->horizontalHeader()->resizeSection(
-            0, metrics.horizontalAdvance(ResultsModel::dateText(QDate(2000, 12, 28))) + 24);
-    view->setItemDelegateForColumn(1, new MarkedTextDelegate(view));
-    view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
-    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &SearchPopover::selectionChanged);
-    // A click on the selected result shows its day again (the user may have moved to another
-    // day since), and any click leaves the keyboard in the day's text.
-    connect(view, &QAbstractItemView::pressed, this,
-            [this] { m_selectedBeforePress = selectedRow(); });
-    connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
-        if (index.row() == m_selectedBeforePress && m_model->dayAt(index.row()).isValid())
-            Q_EMIT resultChosen(m_model->dayAt(index.row()));
-        Q_EMIT editorRequested();
-    });
-
     connect(m_field, &QLineEdit::returnPressed, this, [this] {
         if (!keyword().isEmpty()) {
             open();
@@ -130,33 +98,79 @@ SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
             m_typingPause->start();
         }
     });
-    connect(m_ui->closeResultsButton, &QToolButton::clicked, this, &QWidget::hide);
     auto *escape = new QShortcut(QKeySequence::Cancel, m_window);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, this, [this] {
-        const bool inResults = m_ui->resultsView->hasFocus();
+        const bool inResults = m_ui && m_ui->resultsView->hasFocus();
         hide();
         if (inResults)
             m_field->setFocus();
     });
     m_field->installEventFilter(this);
+    m_window->installEventFilter(this);
+}
+
+// The list, its title and its check box, built when the panel first shows: most starts never
+// search, and a table view with its headers is no small part of the window's construction.
+void SearchPopover::buildPanel()
+{
+    if (m_ui)
+        return;
+    m_ui = std::make_unique<Ui::SearchPopover>();
+    m_ui->setupUi(this);
+    QFont small = m_ui->resultsTitle->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    m_ui->resultsTitle->setFont(small);
+
+    QTableView *view = m_ui->resultsView;
+    view->setModel(m_model);
+    // Fixed sizes: a list of thousands of days is laid out without measuring each row.
+    const QFontMetrics metrics = view->fontMetrics();
+    view->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    view->horizontalHeader()->resizeSection(
+            0, metrics.horizontalAdvance(ResultsModel::dateText(QDate(2000, 12, 28))) + 24);
+    view->setItemDelegateForColumn(1, new MarkedTextDelegate(view));
+    view->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SearchPopover::selectionChanged);
+    // A click on the selected result shows its day again (the user may have moved to another
+    // day since), and any click leaves the keyboard in the day's text.
+    connect(view, &QAbstractItemView::pressed, this,
+            [this] { m_selectedBeforePress = selectedRow(); });
+    connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (index.row() == m_selectedBeforePress && m_model->dayAt(index.row()).isValid())
+            Q_EMIT resultChosen(m_model->dayAt(index.row()));
+        Q_EMIT editorRequested();
+    });
+    connect(m_ui->closeResultsButton, &QToolButton::clicked, this, &QWidget::hide);
 
     // Off by default: the search stays literal and case-sensitive unless the user asks.
     m_ignoreCase = new QCheckBox(tr("Ignore Case and Accents"), this);
     m_ignoreCase->setObjectName(QStringLiteral("ignoreCaseCheckBox"));
     m_ignoreCase->setAccessibleName(m_ignoreCase->text());
     m_ignoreCase->setFocusPolicy(Qt::NoFocus);
+    m_ignoreCase->setChecked(m_ignoresCase);
     m_ui->popoverLayout->addWidget(m_ignoreCase);
     m_ui->resultsTitle->setTextFormat(Qt::AutoText);
     connect(m_ui->resultsTitle, &QLabel::linkActivated, m_ignoreCase,
             [this] { m_ignoreCase->setChecked(true); });
     connect(m_ignoreCase, &QCheckBox::toggled, this, [this](bool ignore) {
+        m_ignoresCase = ignore;
         Q_EMIT ignoreCaseAndAccentsChanged(ignore);
         if (!keyword().isEmpty())
             Q_EMIT searchRequested(keyword());
     });
     view->installEventFilter(this);
-    m_window->installEventFilter(this);
+    showCount();
+}
+
+void SearchPopover::setVisible(bool visible)
+{
+    if (visible)
+        buildPanel();
+    QFrame::setVisible(visible);
 }
 
 SearchPopover::~SearchPopover() = default;
@@ -168,6 +182,8 @@ QString SearchPopover::keyword() const
 
 int SearchPopover::selectedRow() const
 {
+    if (!m_ui)
+        return -1;
     const QModelIndexList rows = m_ui->resultsView->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
 }
@@ -215,13 +231,16 @@ void SearchPopover::followEdit(const penwick::diary::DiaryEntry &edited)
 
 bool SearchPopover::ignoresCaseAndAccents() const
 {
-    return m_ignoreCase->isChecked();
+    return m_ignoresCase;
 }
 
 void SearchPopover::setIgnoreCaseAndAccents(bool ignore)
 {
-    const QSignalBlocker quiet(m_ignoreCase);
-    m_ignoreCase->setChecked(ignore);
+    m_ignoresCase = ignore;
+    if (m_ignoreCase) {
+        const QSignalBlocker quiet(m_ignoreCase);
+        m_ignoreCase->setChecked(ignore);
+    }
 }
 
 void SearchPopover::setOtherCaseCount(int days)
@@ -244,6 +263,8 @@ void SearchPopover::hideEvent(QHideEvent *event)
 
 void SearchPopover::showCount()
 {
+    if (!m_ui)
+        return; // said when the panel is built
     const int count = m_model->rowCount();
     const QString word = keyword();
     if (word.isEmpty())
@@ -271,6 +292,8 @@ void SearchPopover::showCount()
 
 void SearchPopover::keepSelectedRow(int row)
 {
+    if (!m_ui)
+        return;
     if (row < 0 || row >= m_model->rowCount()) {
         if (selectedRow() >= 0) {
             m_restoringSelection = true;
@@ -300,6 +323,7 @@ void SearchPopover::selectionChanged()
 
 void SearchPopover::place()
 {
+    buildPanel();
     // Beside the calendar, over the editor's edge, its foot level with the field: the day
     // being looked at stays in sight. Where the window is too narrow, above the field.
     const QRect field(m_field->mapTo(m_window, QPoint(0, 0)), m_field->size());
@@ -341,7 +365,7 @@ bool SearchPopover::eventFilter(QObject *watched, QEvent *event)
                 m_ui->resultsView->selectRow(0);
             return true;
         }
-    } else if (watched == m_ui->resultsView && event->type() == QEvent::KeyPress) {
+    } else if (m_ui && watched == m_ui->resultsView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             Q_EMIT editorRequested();

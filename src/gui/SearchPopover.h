@@ -9,7 +9,7 @@
 
 #include <QDate>
 #include <QFrame>
-#include <QScopedPointer>
+#include <memory>
 
 namespace Ui {
 class SearchPopover;
@@ -27,6 +27,7 @@ public:
     ~SearchPopover() override;
 
     bool isShown() const { return isVisible(); }
+    void setVisible(bool visible) override; // builds the panel when first shown
     QString keyword() const;
     ResultsModel *model() const { return m_model; }
     // The selected result's row, or -1.
@@ -67,12 +68,13 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void buildPanel();
     void place();
     void selectionChanged();
     void showCount();
     void keepSelectedRow(int row);
 
-    const QScopedPointer<Ui::SearchPopover> m_ui;
+    std::unique_ptr<Ui::SearchPopover> m_ui; // built when first shown
     QLineEdit *m_field;
     QWidget *m_window;
     ResultsModel *m_model;
@@ -80,5 +82,6 @@ private:
     int m_selectedBeforePress = -1;
     class QTimer *m_typingPause; // a new keyword is searched once typing pauses
     QCheckBox *m_ignoreCase = nullptr;
+    bool m_ignoresCase = false;
     int m_otherCaseCount = 0;
 };

@@ -97,6 +97,13 @@ private Q_SLOTS:
         QCOMPARE(listed(), QStringList { "2025-12-24" });
         QVERIFY(m_app->child<QCheckBox>("ignoreCaseCheckBox")->isChecked());
         QCOMPARE(m_app->session.preferences().value("search/ignoreCaseAndAccents"), QVariant(true));
+
+        // the next start reads it so: its first search folds case, and the box shows it
+        m_app.reset();
+        launch();
+        search("RAIN ON");
+        QCOMPARE(listed(), QStringList { "2025-12-24" });
+        QVERIFY(m_app->child<QCheckBox>("ignoreCaseCheckBox")->isChecked());
     }
 
     void choosingAResultShowsItsDayForWriting()
