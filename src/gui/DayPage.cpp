@@ -134,7 +134,7 @@ void DayPage::showDay(QDate day, const QString &text)
     QTextDocument *&document = m_documents[day];
     if (!document) {
         document = new QTextDocument(this);
-        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+        document->setDocumentLayout(new DiaryTextLayout(document));
         document->setDefaultFont(font());
         document->setDocumentMargin(14);
         document->clearUndoRedoStacks(); // the margin is no step of the user's

@@ -7,6 +7,18 @@
 #include <QMenu>
 #include <QMimeData>
 
+void DiaryTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
+{
+    const bool keepGlyphs = document()->characterCount() <= cacheLimit;
+    const QTextBlock last = document()->findBlock(from + charsAdded);
+    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+        block.layout()->setCacheEnabled(keepGlyphs);
+        if (block == last)
+            break;
+    }
+    QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+}
+
 DiaryEditor::DiaryEditor(QWidget *parent) : QPlainTextEdit(parent)
 {
     connect(this, &QPlainTextEdit::textChanged, this, [this] {

@@ -5,9 +5,25 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <functional>
+
+// The layout of a day's document. It keeps each paragraph's shaped glyphs after laying it out
+// (Qt drops them by default), so that a frame, and the cursor's place after a key, draw what is
+// shaped already instead of shaping every line in view again. A keystroke then shapes only its
+// own paragraph. Up to a day of cacheLimit characters: beyond, the glyphs would take more
+// memory than shaping them again takes time.
+class DiaryTextLayout : public QPlainTextDocumentLayout
+{
+public:
+    static constexpr int cacheLimit = 1 << 19;
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override;
+};
 
 class DiaryEditor : public QPlainTextEdit
 {
