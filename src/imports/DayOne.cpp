@@ -2,11 +2,11 @@
 // such .json file alone. Each entry's day and time are the ones on the clock where it was
 // written, in the time zone the entry names.
 #include "imports/ImportSupport_p.h"
+#include "platform/LateLibrary.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
-#include <QLibrary>
 #include <QTimeZone>
 #include <memory>
 #include <zip.h>
@@ -89,33 +89,20 @@ public:
 private:
     ZipLibrary()
     {
-        // the library the build linked against, else whichever the loader finds
-        QLibrary library(QStringLiteral(PENWICK_LIBZIP));
-        if (!library.load()) {
-            library.setFileNameAndVersion(QStringLiteral("zip"), QString());
-            if (!library.load()) {
-                m_error = library.errorString();
-                return;
-            }
-        }
-        auto resolve = [&library, this](auto &function, const char *name) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
-                    library.resolve(name));
-            if (!function && m_error.isEmpty())
-                m_error = library.errorString();
-        };
-        resolve(open, "zip_open");
-        resolve(discard, "zip_discard");
-        resolve(memberCount, "zip_get_num_entries");
-        resolve(memberName, "zip_get_name");
-        resolve(openMember, "zip_fopen_index");
-        resolve(read, "zip_fread");
-        resolve(closeMember, "zip_fclose");
-        resolve(archiveError, "zip_strerror");
-        resolve(memberError, "zip_file_strerror");
-        resolve(initError, "zip_error_init_with_code");
-        resolve(errorText, "zip_error_strerror");
-        resolve(finishError, "zip_error_fini");
+        LateLibrary library(QStringLiteral(PENWICK_LIBZIP), QStringLiteral("zip"));
+        library.resolve(open, "zip_open");
+        library.resolve(discard, "zip_discard");
+        library.resolve(memberCount, "zip_get_num_entries");
+        library.resolve(memberName, "zip_get_name");
+        library.resolve(openMember, "zip_fopen_index");
+        library.resolve(read, "zip_fread");
+        library.resolve(closeMember, "zip_fclose");
+        library.resolve(archiveError, "zip_strerror");
+        library.resolve(memberError, "zip_file_strerror");
+        library.resolve(initError, "zip_error_init_with_code");
+        library.resolve(errorText, "zip_error_strerror");
+        library.resolve(finishError, "zip_error_fini");
+        m_error = library.errorString();
     }
 
     QString m_error;

@@ -1,6 +1,8 @@
 #include "SpellChecker.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/LateLibrary.h"
+#include "platform/Log.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +11,49 @@
 namespace penwick::spelling {
 
 namespace {
+
+// Enchant is opened by the first checker, on the thread that loads the dictionary, rather than
+// linked: the window's start does not wait for it and the libraries it brings.
+struct Enchant
+{
+    decltype(&::enchant_broker_init) brokerInit = nullptr;
+    decltype(&::enchant_broker_free) brokerFree = nullptr;
+    decltype(&::enchant_broker_list_dicts) listDicts = nullptr;
+    decltype(&::enchant_broker_request_dict) requestDict = nullptr;
+    decltype(&::enchant_broker_free_dict) freeDict = nullptr;
+    decltype(&::enchant_dict_check) check = nullptr;
+    decltype(&::enchant_dict_suggest) suggest = nullptr;
+    decltype(&::enchant_dict_free_string_list) freeList = nullptr;
+    bool loaded = false;
+
+    static const Enchant &get()
+    {
+        static const Enchant library;
+        return library;
+    }
+
+private:
+    Enchant()
+    {
+        LateLibrary library(QStringLiteral(PENWICK_LIBENCHANT), QStringLiteral("enchant-2"));
+        library.resolve(brokerInit, "enchant_broker_init");
+        library.resolve(brokerFree, "enchant_broker_free");
+        library.resolve(listDicts, "enchant_broker_list_dicts");
+        library.resolve(requestDict, "enchant_broker_request_dict");
+        library.resolve(freeDict, "enchant_broker_free_dict");
+        library.resolve(check, "enchant_dict_check");
+        library.resolve(suggest, "enchant_dict_suggest");
+        library.resolve(freeList, "enchant_dict_free_string_list");
+        loaded = library.errorString().isEmpty();
+        if (!loaded)
+            qCWarning(lcPenwick) << "Spelling is not checked:" << library.errorString();
+    }
+};
+
+const Enchant &enchant()
+{
+    return Enchant::get();
+}
 
 void collectLanguage(const char *tag, const char *, const char *, const char *, void *data)
 {
@@ -32,7 +77,8 @@ bool isCheckedWord(const QString &word)
 } // namespace
 
 SpellChecker::SpellChecker(const QString &personalWordsPath)
-    : m_broker(enchant_broker_init()), m_personalPath(personalWordsPath)
+    : m_broker(enchant().loaded ? enchant().brokerInit() : nullptr)
+    , m_personalPath(personalWordsPath)
 {
     QFile file(personalWordsPath);
     if (file.open(QIODevice::ReadOnly)) {
@@ -47,16 +93,16 @@ SpellChecker::SpellChecker(const QString &personalWordsPath)
 SpellChecker::~SpellChecker()
 {
     if (m_dict)
-        enchant_broker_free_dict(m_broker, m_dict);
+        enchant().freeDict(m_broker, m_dict);
     if (m_broker)
-        enchant_broker_free(m_broker);
+        enchant().brokerFree(m_broker);
 }
 
 QStringList SpellChecker::languages() const
 {
     QStringList tags;
     if (m_broker)
-        enchant_broker_list_dicts(m_broker, collectLanguage, &tags);
+        enchant().listDicts(m_broker, collectLanguage, &tags);
     tags.sort();
     tags.removeDuplicates();
     return tags;
@@ -79,13 +125,13 @@ bool SpellChecker::setLanguage(const QString &tag)
 {
     m_checked.clear();
     if (m_dict) {
-        enchant_broker_free_dict(m_broker, m_dict);
+        enchant().freeDict(m_broker, m_dict);
         m_dict = nullptr;
     }
     m_language.clear();
     if (!m_broker || tag.isEmpty())
         return false;
-    m_dict = enchant_broker_request_dict(m_broker, tag.toUtf8().constData());
+    m_dict = enchant().requestDict(m_broker, tag.toUtf8().constData());
     if (m_dict)
         m_language = tag;
     return m_dict != nullptr;
@@ -101,7 +147,7 @@ bool SpellChecker::isCorrect(const QString &word) const
     if (m_checked.size() > 100000)
         m_checked.clear();
     const QByteArray utf8 = word.toUtf8();
-    const bool correct = enchant_dict_check(m_dict, utf8.constData(), utf8.size()) == 0;
+    const bool correct = enchant().check(m_dict, utf8.constData(), utf8.size()) == 0;
     m_checked.insert(word, correct);
     return correct;
 }
@@ -113,11 +159,11 @@ QStringList SpellChecker::suggestions(const QString &word, int most) const
         return found;
     const QByteArray utf8 = word.toUtf8();
     size_t count = 0;
-    char **list = enchant_dict_suggest(m_dict, utf8.constData(), utf8.size(), &count);
+    char **list = enchant().suggest(m_dict, utf8.constData(), utf8.size(), &count);
     for (size_t i = 0; i < count && found.size() < most; ++i)
         found.append(QString::fromUtf8(list[i]));
     if (list)
-        enchant_dict_free_string_list(m_dict, list);
+        enchant().freeList(m_dict, list);
     return found;
 }
 
