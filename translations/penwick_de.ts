@@ -224,6 +224,10 @@
         <source>Print Day</source>
         <translation>Tag drucken</translation>
     </message>
+    <message>
+        <source>Penwick cannot print here: its printing module is missing (%1).</source>
+        <translation>Penwick kann hier nicht drucken: sein Druckmodul fehlt (%1).</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>

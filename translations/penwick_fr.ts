@@ -224,6 +224,10 @@
         <source>Print Day</source>
         <translation>Imprimer le jour</translation>
     </message>
+    <message>
+        <source>Penwick cannot print here: its printing module is missing (%1).</source>
+        <translation>Penwick ne peut pas imprimer ici : son module d’impression manque (%1).</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>

@@ -224,6 +224,10 @@
         <source>Print Day</source>
         <translation>この日を印刷</translation>
     </message>
+    <message>
+        <source>Penwick cannot print here: its printing module is missing (%1).</source>
+        <translation>ここでは印刷できません。Penwick の印刷モジュールがありません (%1)。</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>

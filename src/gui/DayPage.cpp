@@ -1,16 +1,17 @@
 #include "DayPage.h"
 
 #include "DiaryEditor.h"
+#include "PrintPage.h"
 #include "SpellingSupport.h"
 #include "diary/Search.h"
+#include "platform/Modules.h"
 #include "platform/Preferences.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextDocumentLayout>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTextBoundaryFinder>
@@ -285,12 +286,14 @@ void DayPage::zoom(int steps)
 
 void DayPage::print()
 {
-    QPrinter printer;
-    printer.setDocName(m_title->text());
-    QPrintDialog dialog(&printer, m_editor->window());
-    dialog.setWindowTitle(tr("Print Day"));
-    if (dialog.exec() != QDialog::Accepted)
+    static QString failure;
+    static const auto printPage = reinterpret_cast<PrintPage>(
+            penwick::moduleFunction(QStringLiteral("penwick_print"), printPageSymbol, &failure));
+    if (!printPage) {
+        QMessageBox::warning(m_editor->window(), tr("Print Day"),
+                tr("Penwick cannot print here: its printing module is missing (%1).").arg(failure));
         return;
+    }
     QTextDocument page;
     QTextCursor cursor(&page);
     QTextCharFormat title;
@@ -302,5 +305,5 @@ void DayPage::print()
     QTextCharFormat body;
     body.setFont(font());
     cursor.insertText(m_editor->diaryText(), body);
-    page.print(&printer);
+    printPage(&page, m_title->text(), tr("Print Day"), m_editor->window());
 }

@@ -2,6 +2,7 @@
 
 #include "DocumentFetch.h"
 #include "platform/Log.h"
+#include "platform/Modules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -143,27 +144,12 @@ QUrl siteBaseUrl()
 
 namespace {
 
-// The fetch module's entry point, looked for once: in PENWICK_MODULE_DIR when set, beside the
-// executable (a build tree, a macOS bundle's MacOS folder), then where it is installed.
+// The fetch module's entry point, looked for once.
 FetchDocument fetchModule(QString *failure)
 {
     static QString notFound;
-    static const FetchDocument fetch = []() -> FetchDocument {
-        const QString app = QCoreApplication::applicationDirPath();
-        QStringList folders { app, app + QStringLiteral("/" PENWICK_MODULE_DIR),
-            app + QStringLiteral("/../PlugIns") };
-        const QString chosen = qEnvironmentVariable("PENWICK_MODULE_DIR");
-        if (!chosen.isEmpty())
-            folders.prepend(chosen);
-        for (const QString &folder : std::as_const(folders)) {
-            QLibrary module(QDir(folder).filePath(QStringLiteral("penwick_fetch")));
-            if (const auto found
-                    = reinterpret_cast<FetchDocument>(module.resolve(fetchDocumentSymbol)))
-                return found;
-            notFound = module.errorString();
-        }
-        return nullptr;
-    }();
+    static const auto fetch = reinterpret_cast<FetchDocument>(
+            moduleFunction(QStringLiteral("penwick_fetch"), fetchDocumentSymbol, &notFound));
     *failure = notFound;
     return fetch;
 }
