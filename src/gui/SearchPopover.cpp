@@ -110,7 +110,7 @@ SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
     m_window->installEventFilter(this);
 }
 
-// The list, its title and its check box, built when the panel first shows: most starts never
+// The list, its title and its check box, built when the panel is first placed: most starts never
 // search, and a table view with its headers is no small part of the window's construction.
 void SearchPopover::buildPanel()
 {
@@ -164,13 +164,6 @@ void SearchPopover::buildPanel()
     });
     view->installEventFilter(this);
     showCount();
-}
-
-void SearchPopover::setVisible(bool visible)
-{
-    if (visible)
-        buildPanel();
-    QFrame::setVisible(visible);
 }
 
 SearchPopover::~SearchPopover() = default;

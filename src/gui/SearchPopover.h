@@ -27,7 +27,6 @@ public:
     ~SearchPopover() override;
 
     bool isShown() const { return isVisible(); }
-    void setVisible(bool visible) override; // builds the panel when first shown
     QString keyword() const;
     ResultsModel *model() const { return m_model; }
     // The selected result's row, or -1.
@@ -74,7 +73,7 @@ private:
     void showCount();
     void keepSelectedRow(int row);
 
-    std::unique_ptr<Ui::SearchPopover> m_ui; // built when first shown
+    std::unique_ptr<Ui::SearchPopover> m_ui; // built when first placed (open() places it)
     QLineEdit *m_field;
     QWidget *m_window;
     ResultsModel *m_model;
