@@ -7,11 +7,36 @@
 #include <QMenu>
 #include <QMimeData>
 
+DiaryTextLayout::DiaryTextLayout(QTextDocument *document) : QPlainTextDocumentLayout(document)
+{
+    // Told before the layout hears of it, and before the spelling underline is set again: the
+    // edit alone, where the layout hears of the edit and the underline as one range.
+    connect(document, &QTextDocument::contentsChange, this,
+            [this](int from, int removed, int added) {
+                m_edit = Edit { from, removed, added };
+            });
+}
+
 void DiaryTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
-    const bool keepGlyphs = document()->characterCount() <= cacheLimit;
-    const QTextBlock last = document()->findBlock(from + charsAdded);
-    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+    const std::optional<Edit> edit = std::exchange(m_edit, {});
+    const QTextDocument *document = this->document();
+    const QTextBlock changed = document->findBlock(from);
+    if (charsAdded > 0 && changed == document->findBlock(from + charsAdded - 1)) {
+        // The change is one paragraph's: its formats alone (characters removed and added again,
+        // no edit told), or an edit inside it with its formats set again.
+        if (!edit && charsRemoved == charsAdded) {
+            charsRemoved = 0;
+        } else if (edit && changed == document->findBlock(edit->from)
+                && changed == document->findBlock(edit->from + edit->removed + edit->added - 1)) {
+            from = edit->from;
+            charsRemoved = edit->removed;
+            charsAdded = edit->added;
+        }
+    }
+    const bool keepGlyphs = document->characterCount() <= cacheLimit;
+    const QTextBlock last = document->findBlock(from + charsAdded);
+    for (QTextBlock block = changed; block.isValid(); block = block.next()) {
         block.layout()->setCacheEnabled(keepGlyphs);
         if (block == last)
             break;

@@ -9,20 +9,31 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <functional>
+#include <optional>
 
 // The layout of a day's document. It keeps each paragraph's shaped glyphs after laying it out
 // (Qt drops them by default), so that a frame, and the cursor's place after a key, draw what is
 // shaped already instead of shaping every line in view again. A keystroke then shapes only its
 // own paragraph. Up to a day of cacheLimit characters: beyond, the glyphs would take more
 // memory than shaping them again takes time.
+// A key in a paragraph whose words are underlined also lays out and repaints that paragraph
+// alone: Qt's own layout reads the underline set again with the key as a change reaching into
+// the paragraphs below, and would lay those out again and repaint the whole view.
 class DiaryTextLayout : public QPlainTextDocumentLayout
 {
 public:
     static constexpr int cacheLimit = 1 << 19;
-    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+    explicit DiaryTextLayout(QTextDocument *document);
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
+
+private:
+    struct Edit
+    {
+        int from, removed, added;
+    };
+    std::optional<Edit> m_edit; // the characters the change being laid out edited
 };
 
 class DiaryEditor : public QPlainTextEdit

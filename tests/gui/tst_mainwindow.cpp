@@ -3,9 +3,11 @@
 #include "WindowTest.h"
 #include "gui/LazyIconStyle.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTextBlock>
@@ -146,6 +148,29 @@ private Q_SLOTS:
         QCOMPARE(underlined(), QString("recieve leters"));
         QTest::keyClick(m_app->editor(), Qt::Key_Space);
         QCOMPARE(underlined(), QString("recieve leters wrodd"));
+        // a key in an underlined paragraph repaints that paragraph, not the whole page
+        struct Painted : QObject
+        {
+            QRegion region;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    region += static_cast<QPaintEvent *>(event)->region();
+                return false;
+            }
+        } painted;
+        QApplication::processEvents();
+        m_app->editor()->viewport()->installEventFilter(&painted);
+        QTest::keyClick(m_app->editor(), Qt::Key_A);
+        QTRY_VERIFY(!painted.region.isEmpty());
+        QCOMPARE(underlined(), QString("recieve leters wrodd"));
+        const QTextBlock paragraph = m_app->editor()->document()->firstBlock();
+        QVERIFY2(painted.region.boundingRect().height() <= paragraph.document()
+                                                                   ->documentLayout()
+                                                                   ->blockBoundingRect(paragraph)
+                                                                   .height()
+                                + 2,
+                qPrintable(QString::number(painted.region.boundingRect().height())));
     }
 
     void removeEmptyEntriesFromTheMenu()
