@@ -135,7 +135,9 @@ void DayPage::showDay(QDate day, const QString &text)
     QTextDocument *&document = m_documents[day];
     if (!document) {
         document = new QTextDocument(this);
-        document->setDocumentLayout(new DiaryTextLayout(document));
+        auto *layout = new DiaryTextLayout(document);
+        connect(layout, &DiaryTextLayout::linesChanged, m_editor, &DiaryEditor::repaintLines);
+        document->setDocumentLayout(layout);
         document->setDefaultFont(font());
         document->setDocumentMargin(14);
         document->clearUndoRedoStacks(); // the margin is no step of the user's

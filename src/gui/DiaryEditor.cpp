@@ -15,6 +15,8 @@ DiaryTextLayout::DiaryTextLayout(QTextDocument *document) : QPlainTextDocumentLa
             [this](int from, int removed, int added) {
                 m_edit = Edit { from, removed, added };
             });
+    // laid out anew (a new width) or repainted whole: the height last seen is no more known
+    connect(this, &QAbstractTextDocumentLayout::update, this, [this] { m_laidOut.reset(); });
 }
 
 void DiaryTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
@@ -41,6 +43,36 @@ void DiaryTextLayout::documentChanged(int from, int charsRemoved, int charsAdded
         if (block == last)
             break;
     }
+    const int blockCount = std::exchange(m_blockCount, document->blockCount());
+    QTextBlock edited = document->findBlock(from);
+    if (blockCount == m_blockCount && edited.isValid() && edited.length() > 0
+            && edited == document->findBlock(qMax(0, from + charsRemoved + charsAdded - 1))) {
+        // An edit inside one paragraph: laid out once, and the lines it can have changed
+        // repainted. (Qt's own path repaints the whole paragraph, and when new underlines
+        // dropped its lines it lays the paragraph out twice: once to learn a height it no
+        // longer knows.)
+        std::optional<qreal> heightBefore;
+        if (edited.layout()->lineCount() > 0) {
+            heightBefore = blockBoundingRect(edited).height(); // the lines before the edit
+            edited.clearLayout();
+        } else if (m_laidOut && m_laidOut->block == edited.blockNumber()) {
+            heightBefore = m_laidOut->height;
+        }
+        ensureBlockLayout(edited);
+        const qreal height = blockBoundingRect(edited).height();
+        m_laidOut = LaidOut { edited.blockNumber(), height };
+        int firstLine = 0;
+        if (edit && document->findBlock(edit->from) == edited) {
+            // Lines wrap greedily: a line two or more above the one holding the character
+            // before the edit ends, and is decided, before the edit. The line just above can
+            // take or give up a word, and the edited word's underline can change on it.
+            const int before = qMax(0, edit->from - edited.position() - 1);
+            firstLine = qMax(0, edited.layout()->lineForTextPosition(before).lineNumber() - 1);
+        }
+        Q_EMIT linesChanged(edited, firstLine, heightBefore != height);
+        return;
+    }
+    m_laidOut.reset();
     QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
 }
 
@@ -102,6 +134,20 @@ void DiaryEditor::contextMenuEvent(QContextMenuEvent *event)
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void DiaryEditor::repaintLines(const QTextBlock &block, int firstLine, bool heightChanged)
+{
+    if (block.document() != document() || !block.layout()->lineAt(firstLine).isValid())
+        return;
+    const QRectF shown = blockBoundingGeometry(block).translated(contentOffset());
+    const qreal top = shown.top() + block.layout()->lineAt(firstLine).y();
+    // a paragraph grown or shrunk by a line moves those below it
+    const qreal bottom = heightChanged ? viewport()->height() : shown.bottom();
+    viewport()->update(QRectF(0, top, viewport()->width(), bottom - top)
+                               .toAlignedRect()
+                               .adjusted(0, -1, 0, 1)
+                               .intersected(viewport()->rect()));
 }
 
 void DiaryEditor::paintEvent(QPaintEvent *event)

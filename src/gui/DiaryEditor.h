@@ -21,9 +21,15 @@
 // the paragraphs below, and would lay those out again and repaint the whole view.
 class DiaryTextLayout : public QPlainTextDocumentLayout
 {
+    Q_OBJECT
 public:
     static constexpr int cacheLimit = 1 << 19;
     explicit DiaryTextLayout(QTextDocument *document);
+
+Q_SIGNALS:
+    // An edit inside block laid it out again: its lines from firstLine on can have changed, and
+    // with its height those of the blocks below moved. Told instead of Qt's whole block update.
+    void linesChanged(const QTextBlock &block, int firstLine, bool heightChanged);
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
@@ -34,6 +40,13 @@ private:
         int from, removed, added;
     };
     std::optional<Edit> m_edit; // the characters the change being laid out edited
+    int m_blockCount = 1; // the paragraphs the layout last heard of, as Qt's own layout counts
+    struct LaidOut
+    {
+        int block;
+        qreal height;
+    };
+    std::optional<LaidOut> m_laidOut; // the paragraph last laid out after an edit inside it
 };
 
 class DiaryEditor : public QPlainTextEdit
@@ -52,6 +65,9 @@ public:
     // Puts the corrections for the word under the pointer at the top of the context menu.
     using CorrectionOffer = std::function<void(QMenu *menu, const QTextCursor &word)>;
     void setCorrectionOffer(CorrectionOffer offer) { m_offerCorrections = std::move(offer); }
+
+    // Repaints what an edit in block changed, told by its DiaryTextLayout.
+    void repaintLines(const QTextBlock &block, int firstLine, bool heightChanged);
 
 Q_SIGNALS:
     // The text changed by an edit (typing, a paste, undo, a correction); a change of formats

@@ -6,8 +6,10 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPaintEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTextBlock>
@@ -171,6 +173,61 @@ private Q_SLOTS:
                                                                    .height()
                                 + 2,
                 qPrintable(QString::number(painted.region.boundingRect().height())));
+    }
+
+    // What the window shows after each key is what a whole new paint shows: an edit repaints
+    // every line it moved, changed or underlined, and the paragraphs it pushed down or pulled up.
+    void eachKeyLeavesTheViewAsAFreshPaintDrawsIt_data()
+    {
+        QTest::addColumn<QString>("text");
+        // where typing starts: characters back from the end of the first paragraph, or (below
+        // zero) the start of that line of it
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QString>("keys"); // \b is a backspace
+        const QString words = QString("word ").repeated(30);
+        QTest::newRow("typing wraps a line, the paragraphs below move down")
+                << words + "\nbelow\nand below" << 0 << "more words to wrap the line on";
+        QTest::newRow("backspaces pull a word up a line, the paragraphs below move up")
+                << words + "\nbelow" << -1 << "\b\b\b\b\b\b\b\b";
+        QTest::newRow("a misspelt word typed mid-paragraph is underlined where it wraps")
+                << words + "end\nbelow" << 110 << "recieve leters wrodd ";
+        QTest::newRow("text in a taller fallback font changes a line's height")
+                << words + "\nbelow" << 60 << QString::fromUtf8("日本語の文章です。𠮷野家");
+    }
+
+    void eachKeyLeavesTheViewAsAFreshPaintDrawsIt()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, at);
+        QFETCH(QString, keys);
+        QApplication::setCursorFlashTime(0); // the cursor stays drawn, in both pictures
+        launchOn({ entry("2026-03-05", text) });
+        QPlainTextEdit *editor = m_app->editor();
+        QTRY_VERIFY(m_app->child<QMenu>("spellingLanguageMenu")->isEnabled());
+        const QTextBlock first = editor->document()->firstBlock();
+        QTextCursor cursor(first);
+        cursor.setPosition(at < 0 ? first.layout()->lineAt(-at).textStart()
+                                  : first.position() + first.length() - 1 - at);
+        editor->setTextCursor(cursor);
+        QWidget *view = editor->viewport();
+        for (const char32_t key : keys.toUcs4()) {
+            if (key == '\b') {
+                QTest::keyClick(editor, Qt::Key_Backspace);
+            } else {
+                QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&key, 1));
+                QApplication::sendEvent(editor, &typed);
+            }
+            QApplication::processEvents(); // the underline, then the paint, as a window would
+            QApplication::processEvents();
+            const QPoint origin = view->mapTo(view->window(), QPoint());
+            const QImage shown = view->screen()
+                                         ->grabWindow(view->window()->winId(), origin.x(),
+                                                 origin.y(), view->width(), view->height())
+                                         .toImage()
+                                         .convertToFormat(QImage::Format_RGB32);
+            const QImage fresh = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(shown == fresh, qPrintable(editor->toPlainText().left(200)));
+        }
     }
 
     void removeEmptyEntriesFromTheMenu()
