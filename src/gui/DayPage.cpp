@@ -45,10 +45,12 @@ DayPage::DayPage(
         m_spelling->offerCorrections(menu, word);
     });
     m_wordCount->setObjectName(QStringLiteral("wordCount"));
-    // room for a long count in any language, clear of the window's edge
+    // room for a long count in any language, clear of the window's edge; of a fixed size, so
+    // that a new count repaints the label alone, not the whole status bar laid out again
     m_wordCount->setContentsMargins(0, 0, 8, 0);
-    m_wordCount->setMinimumWidth(
-            m_wordCount->fontMetrics().horizontalAdvance(tr("%1 words").arg(88888)) + 12);
+    m_wordCount->setFixedSize(
+            m_wordCount->fontMetrics().horizontalAdvance(tr("%1 words").arg(88888)) + 12,
+            m_wordCount->fontMetrics().height());
     m_wordCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // the marks follow what is in view
     connect(
