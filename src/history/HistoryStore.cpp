@@ -430,7 +430,8 @@ QList<Version> HistoryWorker::versions(const QString &diary, const QString &day)
 HistoryStore::HistoryStore(const QString &filePath, Clock clock, QObject *parent)
     : QObject(parent)
     , m_filePath(filePath.isEmpty() ? defaultFilePath() : filePath)
-    , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTime(); })
+    // in UTC: the store keeps instants, and a local time costs a time zone lookup on each key
+    , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTimeUtc(); })
     , m_thread(new QThread)
     , m_worker(new HistoryWorker(this))
 {
