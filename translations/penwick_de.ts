@@ -500,6 +500,10 @@
         <source>Imported 1 day from %1.</source>
         <translation>1 Tag aus %1 importiert.</translation>
     </message>
+    <message>
+        <source>Penwick cannot read %1 here: its YAML module is missing (%2).</source>
+        <translation>Penwick kann %1 hier nicht lesen: Sein YAML-Modul fehlt (%2).</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

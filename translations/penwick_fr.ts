@@ -500,6 +500,10 @@
         <source>Imported 1 day from %1.</source>
         <translation>1 jour importé depuis %1.</translation>
     </message>
+    <message>
+        <source>Penwick cannot read %1 here: its YAML module is missing (%2).</source>
+        <translation>Penwick ne peut pas lire %1 ici : son module YAML est absent (%2).</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -499,6 +499,10 @@
         <source>Imported 1 day from %1.</source>
         <translation>%1 から 1 日分を読み込みました。</translation>
     </message>
+    <message>
+        <source>Penwick cannot read %1 here: its YAML module is missing (%2).</source>
+        <translation>Penwick はここで %1 を読めません。YAML モジュールがありません（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -1,104 +1,58 @@
 // Diaries kept as folders: RedNotebook's data folder (one YAML file per month, "2021-03.txt",
 // mapping day numbers to {text: ...}) and folders of daily notes named "2021-03-04.md" or .txt.
 #include "imports/ImportSupport_p.h"
+#include "imports/YamlMonth.h"
+#include "platform/Modules.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <optional>
-#include <sstream>
-#include <yaml-cpp/eventhandler.h>
-#include <yaml-cpp/yaml.h>
 
 namespace penwick::imports::detail {
 
 namespace {
 
-// Walks the YAML events before the document is built: an alias is refused, as is a file with
-// more nodes than maxYamlNodes, so that building the document stays cheap.
-class YamlGuard : public YAML::EventHandler
-{
-public:
-    explicit YamlGuard(QString name) : m_name(std::move(name)) { }
-
-    void OnDocumentStart(const YAML::Mark &) override { }
-    void OnDocumentEnd() override { }
-    void OnNull(const YAML::Mark &, YAML::anchor_t) override { count(); }
-    void OnAlias(const YAML::Mark &, YAML::anchor_t) override
-    {
-        fail(QCoreApplication::translate(
-                "Import", "%1 uses YAML aliases, which Penwick does not read.")
-                        .arg(shownName(m_name)));
-    }
-    void OnScalar(
-            const YAML::Mark &, const std::string &, YAML::anchor_t, const std::string &) override
-    {
-        count();
-    }
-    void OnSequenceStart(const YAML::Mark &, const std::string &, YAML::anchor_t,
-            YAML::EmitterStyle::value) override
-    {
-        count();
-    }
-    void OnSequenceEnd() override { }
-    void OnMapStart(const YAML::Mark &, const std::string &, YAML::anchor_t,
-            YAML::EmitterStyle::value) override
-    {
-        count();
-    }
-    void OnMapEnd() override { }
-
-private:
-    void count()
-    {
-        if (++m_nodes > maxYamlNodes)
-            fail(QCoreApplication::translate(
-                    "Import", "%1 holds more than %2 YAML nodes, more than Penwick reads.")
-                            .arg(shownName(m_name))
-                            .arg(maxYamlNodes));
-    }
-
-    QString m_name;
-    qint64 m_nodes = 0;
-};
-
 // The entries of one RedNotebook month file, or nothing when the file is not such a mapping.
 std::optional<QList<ImportedEntry>> redNotebookMonth(
         const QString &path, int year, int month, ReadBudget &budget)
 {
+    static QString missing;
+    static const auto readMonth = reinterpret_cast<ReadYamlMonth>(
+            moduleFunction(QStringLiteral("penwick_yaml"), readYamlMonthSymbol, &missing));
     const QByteArray bytes = readBoundedFile(path, budget);
     decodedUtf8(bytes, path);
-    YAML::Node root;
-    try {
-        std::istringstream events(bytes.toStdString());
-        YAML::Parser parser(events);
-        YamlGuard guard(path);
-        while (parser.HandleNextDocument(guard)) { }
-        root = YAML::Load(bytes.toStdString());
-    } catch (const YAML::Exception &) {
+    if (!readMonth)
+        fail(QCoreApplication::translate(
+                "Import", "Penwick cannot read %1 here: its YAML module is missing (%2).")
+                        .arg(shownName(path), missing));
+    QList<std::pair<int, QString>> days;
+    switch (readMonth(bytes, maxYamlNodes, &days)) {
+    case YamlMonthOutcome::Read:
+        break;
+    case YamlMonthOutcome::NotAMonth:
         return std::nullopt;
+    case YamlMonthOutcome::HasAliases:
+        fail(QCoreApplication::translate(
+                "Import", "%1 uses YAML aliases, which Penwick does not read.")
+                        .arg(shownName(path)));
+    case YamlMonthOutcome::TooManyNodes:
+        fail(QCoreApplication::translate(
+                "Import", "%1 holds more than %2 YAML nodes, more than Penwick reads.")
+                        .arg(shownName(path))
+                        .arg(maxYamlNodes));
     }
-    if (!root.IsMap())
-        return std::nullopt;
     QList<ImportedEntry> entries;
-    try {
-        for (const auto &day : root) {
-            const YAML::Node text = day.second.IsMap() ? day.second["text"] : YAML::Node();
-            if (!text.IsDefined() || !text.IsScalar())
-                continue; // a day holding only categories or tags
-            ImportedEntry entry;
-            const int number = day.first.as<int>();
-            entry.day = checkedDay(year, month, number,
-                    QStringLiteral("%1-%2-%3")
-                            .arg(year, 4, 10, QChar(u'0'))
-                            .arg(month, 2, 10, QChar(u'0'))
-                            .arg(number, 2, 10, QChar(u'0')),
-                    path);
-            entry.body = withoutTrailingWhitespace(QString::fromStdString(text.as<std::string>()));
-            entries.append(entry);
-        }
-    } catch (const YAML::Exception &) {
-        return std::nullopt; // a key that is no day number
+    for (const auto &[number, text] : std::as_const(days)) {
+        ImportedEntry entry;
+        entry.day = checkedDay(year, month, number,
+                QStringLiteral("%1-%2-%3")
+                        .arg(year, 4, 10, QChar(u'0'))
+                        .arg(month, 2, 10, QChar(u'0'))
+                        .arg(number, 2, 10, QChar(u'0')),
+                path);
+        entry.body = withoutTrailingWhitespace(text);
+        entries.append(entry);
     }
     return entries;
 }
