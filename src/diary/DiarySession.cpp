@@ -131,8 +131,12 @@ QDate DiarySession::today() const
 
 QString DiarySession::noteFilePath() const
 {
-    return diary::noteFilePath(
-            m_preferences->string(prefkey::safe), paths::applicationSupport(), QDir::homePath());
+    // asked on every keystroke: worked out again only when the preference changes
+    const QString chosen = m_preferences->string(prefkey::safe);
+    if (!m_notePath || m_notePath->first != chosen)
+        m_notePath = { chosen,
+            diary::noteFilePath(chosen, paths::applicationSupport(), QDir::homePath()) };
+    return m_notePath->second;
 }
 
 bool DiarySession::setNoteFilePath(const QString &path, QString *error)

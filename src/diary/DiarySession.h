@@ -165,6 +165,7 @@ private:
             const DiarySnapshot &before, const DiarySnapshot &now);
 
     std::unique_ptr<Preferences> m_preferences;
+    mutable std::optional<std::pair<QString, QString>> m_notePath; // the preference, its path
     Clock m_clock;
     QDate m_selectedDay;
     std::unique_ptr<DiaryWriter> m_writer;

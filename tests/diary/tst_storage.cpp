@@ -166,6 +166,7 @@ private Q_SLOTS:
     {
         QCOMPARE(dayKey(QDate(2023, 12, 31)), QString("2023-12-31"));
         QCOMPARE(dayKey(QDate(987, 1, 7)), QString("0987-01-07"));
+        QCOMPARE(dayKey(QDate(12026, 3, 4)), QString("12026-03-04"));
         QCOMPARE(dayKey(QDate()), QString());
         QCOMPARE(dayFromKey("2024-02-29"), QDate(2024, 2, 29));
         for (const char *bad : { "2024-2-01", "2024-02-30", "2024-13-01", "24-01-01", "2024-01-01 ",
