@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -338,17 +338,23 @@ int removeStaleTemporaryFiles(const QString &path)
 {
     const QFileInfo target(resolveTarget(path));
     // the names mkstemp made from ".<name>.penwick-XXXXXX"; a younger one may belong to a
-    // replacement under way in another process
-    const QRegularExpression temporary(QLatin1Char('^')
-            + QRegularExpression::escape(QLatin1Char('.') + target.fileName())
-            + QStringLiteral("\\.penwick-[A-Za-z0-9]{6}$"));
-    const QDateTime aMinuteAgo = QDateTime::currentDateTime().addSecs(-60);
+    // replacement under way in another process. Names are compared as strings, and only a
+    // match is looked at on disk: this runs before the window shows.
+    const QString prefix = QLatin1Char('.') + target.fileName() + QStringLiteral(".penwick-");
+    auto isTemporary = [&prefix](const QString &name) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            return false;
+        return std::all_of(name.cbegin() + prefix.size(), name.cend(), [](QChar c) {
+            return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        });
+    };
+    const QDateTime aMinuteAgo = QDateTime::currentDateTimeUtc().addSecs(-60);
     QDir folder = target.absoluteDir();
     int removed = 0;
-    const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QFileInfo &file : files) {
-        if (temporary.match(file.fileName()).hasMatch() && file.lastModified() < aMinuteAgo
-                && folder.remove(file.fileName()))
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (isTemporary(name) && QFileInfo(folder.filePath(name)).lastModified() < aMinuteAgo
+                && folder.remove(name))
             ++removed;
     }
     return removed;
