@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
@@ -351,8 +352,10 @@ int removeStaleTemporaryFiles(const QString &path)
     const QDateTime aMinuteAgo = QDateTime::currentDateTimeUtc().addSecs(-60);
     QDir folder = target.absoluteDir();
     int removed = 0;
-    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &name : names) {
+    // an iterator without name filters: QDir's listing compiles a wildcard pattern even for none
+    QDirIterator names(folder.path(), QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    while (names.hasNext()) {
+        const QString name = names.nextFileInfo().fileName();
         if (isTemporary(name) && QFileInfo(folder.filePath(name)).lastModified() < aMinuteAgo
                 && folder.remove(name))
             ++removed;
