@@ -355,9 +355,9 @@ int removeStaleTemporaryFiles(const QString &path)
     // an iterator without name filters: QDir's listing compiles a wildcard pattern even for none
     QDirIterator names(folder.path(), QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     while (names.hasNext()) {
-        const QString name = names.nextFileInfo().fileName();
-        if (isTemporary(name) && QFileInfo(folder.filePath(name)).lastModified() < aMinuteAgo
-                && folder.remove(name))
+        const QFileInfo file = names.nextFileInfo();
+        if (isTemporary(file.fileName()) && file.lastModified() < aMinuteAgo
+                && folder.remove(file.fileName()))
             ++removed;
     }
     return removed;
