@@ -11,6 +11,7 @@
 #include "history/HistoryStore.h"
 #include "platform/Plist.h"
 #include "platform/Preferences.h"
+#include "services/DiaryServices.h"
 #ifdef PENWICK_BENCH_XCB
 #include "StartUnderX.h"
 #endif
@@ -223,18 +224,15 @@ Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
         int keysPerSecond = 60, bool spelling = true)
 {
     const QString historyFile = folder().filePath(QStringLiteral("history-%1y.sqlite").arg(y));
-    std::unique_ptr<history::HistoryStore> store;
-    if (history)
-        store = std::make_unique<history::HistoryStore>(historyFile);
     const QString note
             = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
     QDir().mkpath(QFileInfo(note).absolutePath());
     QFile::remove(note);
     QFile::copy(diaryPath(y), note);
-    diary::DiarySession session([] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); });
-    MainWindow window(&session, nullptr);
-    if (store)
-        window.setHistory(store.get());
+    DiaryServices services(
+            [] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); }, history, historyFile);
+    history::HistoryStore *store = services.history();
+    MainWindow window(&services, nullptr);
     window.start();
     auto *editor = window.findChild<QPlainTextEdit *>("editor");
     auto *checkSpelling = window.findChild<QAction *>("actionCheckSpelling");
@@ -276,7 +274,7 @@ Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
     }
     QElapsedTimer settle;
     settle.start();
-    session.flush(60000);
+    services.session().flush(60000);
     if (store)
         store->flush();
     const double settleMs = double(settle.nsecsElapsed()) / 1e6;
@@ -322,10 +320,8 @@ double startToVisible(int y)
         QElapsedTimer clock;
         clock.start();
         Painted paint;
-        diary::DiarySession session;
-        history::HistoryStore store;
-        MainWindow window(&session, nullptr);
-        window.setHistory(&store);
+        DiaryServices services;
+        MainWindow window(&services, nullptr);
         window.findChild<QPlainTextEdit *>("editor")->viewport()->installEventFilter(&paint);
         window.start();
         while (!paint.painted)
@@ -396,8 +392,8 @@ WindowTimes openLongDayAndManyResults()
     std::vector<double> day, results;
     int found = 0;
     for (int run = 0; run < 5; ++run) {
-        diary::DiarySession session([] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); });
-        MainWindow window(&session, nullptr);
+        DiaryServices services([] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); }, false);
+        MainWindow window(&services, nullptr);
         window.start();
         QTest::qWait(200);
         auto waitForPaint = [](QObject *watched, auto &&act, const QString &viewName = {}) {

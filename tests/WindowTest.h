@@ -12,6 +12,7 @@
 #include "gui/SearchPopover.h"
 #include "history/HistoryStore.h"
 #include "reminder/Reminder.h"
+#include "services/DiaryServices.h"
 
 #include <QAction>
 #include <QLabel>
@@ -104,14 +105,13 @@ class Penwick
 {
 public:
     explicit Penwick(diary::DiarySession::Clock clock, bool withHistory)
-        : session(std::move(clock))
+        : services(std::move(clock), withHistory)
+        , session(services.session())
         , reminder(runner, reminder::Scheduler::SystemdUser, reminder::Reminder::userFolders())
-        , store(withHistory ? std::make_unique<history::HistoryStore>() : nullptr)
-        , window(&session, &reminder)
+        , store(services.history())
+        , window(&services, &reminder)
     {
         runningPenwick() = this;
-        if (store)
-            window.setHistory(store.get());
         window.start();
     }
     ~Penwick()
@@ -142,10 +142,11 @@ public:
     QString warningText() const { return child<QLabel>("warningText")->text(); }
     QString selectedDayKey() const { return diary::dayKey(session.selectedDay()); }
 
-    diary::DiarySession session;
+    DiaryServices services;
+    diary::DiarySession &session;
     RecordingRunner runner;
     reminder::Reminder reminder;
-    std::unique_ptr<history::HistoryStore> store;
+    history::HistoryStore *store;
     MainWindow window;
 };
 

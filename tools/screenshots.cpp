@@ -1,7 +1,6 @@
 // Pictures of Penwick for a person to look at: the window in a light and a dark palette, with a
 // long month and a long entry, the search popover, and the warning over the editor.
 //   make screenshots   (writes them to build/screenshots)
-#include "diary/DiarySession.h"
 #include "gui/HelpWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/UpdateNotice.h"
@@ -9,6 +8,7 @@
 #include "platform/Plist.h"
 #include "platform/Preferences.h"
 #include "reminder/Reminder.h"
+#include "services/DiaryServices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -85,12 +85,12 @@ int main(int argc, char *argv[])
     auto shoot = [&](const QString &name, const QPalette &palette,
                          const std::function<void(MainWindow &)> &stage) {
         QApplication::setPalette(palette);
-        penwick::diary::DiarySession session(
-                [] { return QDateTime(QDate(2026, 8, 12), QTime(20, 0)); });
+        penwick::DiaryServices services(
+                [] { return QDateTime(QDate(2026, 8, 12), QTime(20, 0)); }, false);
         QuietRunner runner;
         penwick::reminder::Reminder reminder(runner, penwick::reminder::Scheduler::SystemdUser,
                 penwick::reminder::Reminder::userFolders());
-        MainWindow window(&session, &reminder);
+        MainWindow window(&services, &reminder);
         window.start();
         window.resize(960, 620);
         if (stage)

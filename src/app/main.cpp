@@ -1,14 +1,13 @@
-#include "diary/DiarySession.h"
 #include "gui/AppIcon.h"
 #include "gui/LazyIconStyle.h"
 #include "gui/MainWindow.h"
 #include "history/Backups.h"
-#include "history/HistoryStore.h"
 #include "imports/ImportIntoDiary.h"
 #include "platform/CommandRunner.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
 #include "reminder/Reminder.h"
+#include "services/DiaryServices.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -46,22 +45,16 @@ void setUpApplication()
 }
 
 // penwick --import PATH: the same question the window asks, printed, then the import without
-// asking, with no display needed. A running Penwick on the same diary is handed the import, so
-// that only one process writes the file.
+// asking, with no display needed. A running Penwick is handed the import, so that only one
+// process writes the file; otherwise the import goes through the same services the window uses,
+// which first settle what the journal held when Penwick last stopped.
 int importFromCommandLine(const QString &source)
 {
-    penwick::diary::DiarySession session;
-    session.open(); // a missing diary is started, as the window starts it
-    const QString diaryPath = session.noteFilePath();
-    const penwick::imports::ImportPlan plan = penwick::imports::planImport(source, diaryPath);
-    if (!plan.error.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(plan.error));
+    if (const QString error = penwick::imports::sourceError(source); !error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
         return 2;
     }
-    std::printf("%s\n", qPrintable(penwick::imports::importQuestion(plan)));
-    if (plan.changes.isEmpty())
-        return 0;
-    penwick::SingleInstance instance(diaryPath);
+    penwick::SingleInstance instance;
     if (!instance.claim(QFileInfo(source).absoluteFilePath())) {
         if (!instance.errorString().isEmpty()) {
             std::fprintf(stderr, "%s\n", qPrintable(instance.errorString()));
@@ -72,9 +65,19 @@ int importFromCommandLine(const QString &source)
                         "Import", "Handed to the running Penwick, which imports it now.")));
         return 0;
     }
-    penwick::history::HistoryStore history;
-    const QString error = penwick::imports::applyImport(
-            plan, diaryPath, &history, penwick::history::backupsFolder());
+    penwick::DiaryServices services;
+    services.open(); // a missing diary is started, as the window starts it
+    penwick::diary::DiarySession &session = services.session();
+    const penwick::imports::ImportPlan plan = penwick::imports::planImport(source, session);
+    if (!plan.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(plan.error));
+        return 2;
+    }
+    std::printf("%s\n", qPrintable(penwick::imports::importQuestion(plan)));
+    if (plan.changes.isEmpty())
+        return 0;
+    const QString error
+            = penwick::imports::applyImport(plan, session, penwick::history::backupsFolder());
     if (!error.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
@@ -135,10 +138,8 @@ int main(int argc, char *argv[])
                 QStringLiteral(":/i18n")))
         QApplication::installTranslator(&translator);
 
-    // A second launch for the same diary hands over to the running Penwick, which raises its
-    // window.
-    penwick::diary::DiarySession session;
-    penwick::SingleInstance instance(session.noteFilePath());
+    // A second launch hands over to the running Penwick, which raises its window.
+    penwick::SingleInstance instance;
     if (!instance.claim()) {
         if (instance.errorString().isEmpty())
             return 0;
@@ -150,9 +151,8 @@ int main(int argc, char *argv[])
     penwick::ProcessRunner runner;
     penwick::reminder::Reminder reminder(runner, penwick::reminder::Reminder::systemScheduler(),
             penwick::reminder::Reminder::userFolders());
-    penwick::history::HistoryStore history;
-    MainWindow window(&session, &reminder);
-    window.setHistory(&history);
+    penwick::DiaryServices services;
+    MainWindow window(&services, &reminder);
     QObject::connect(
             &instance, &penwick::SingleInstance::raiseRequested, &window, &MainWindow::raiseWindow);
     // answered first, imported after: a long import keeps no later launch waiting

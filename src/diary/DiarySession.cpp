@@ -8,14 +8,30 @@
 #include "platform/Plist.h"
 #include "platform/Preferences.h"
 #include "platform/StandardPaths.h"
+#include "sync/ConflictCopy.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QThreadPool>
 
 namespace penwick::diary {
+
+namespace {
+
+// A day typed in this recently is not joined or merged under the user's hands.
+constexpr qint64 typingPauseMs = 10 * 1000;
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("DiarySession", text);
+}
+
+} // namespace
 
 DiarySession::DiarySession(Clock clock, QObject *parent)
     : QObject(parent)
@@ -23,6 +39,7 @@ DiarySession::DiarySession(Clock clock, QObject *parent)
     , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTime(); })
     , m_writer(std::make_unique<DiaryWriter>())
 {
+    qRegisterMetaType<SettleReport>();
     m_selectedDay = today();
     connect(m_writer.get(), &DiaryWriter::reportsReady, this, &DiarySession::takeReports,
             Qt::QueuedConnection);
@@ -33,19 +50,45 @@ DiarySession::DiarySession(Clock clock, QObject *parent)
     m_rewriteAtLatest.setSingleShot(true);
     for (QTimer *timer : { &m_rewriteAfterPause, &m_rewriteAtLatest })
         connect(timer, &QTimer::timeout, this, &DiarySession::writeKeptTexts);
+    m_settleAfterTyping.setSingleShot(true);
+    m_settleAfterTyping.setInterval(int(typingPauseMs));
+    connect(&m_settleAfterTyping, &QTimer::timeout, this, [this] {
+        settlePendingJoins(false);
+        checkForOutsideChanges(); // conflict copies that waited for the pause
+    });
 }
 
 DiarySession::~DiarySession()
 {
     if (m_readAhead.valid())
         m_readAhead.wait(); // its report to this session is dropped with it
+    if (m_journal)
+        m_journal->setKeepingHandler({});
+    settlePendingJoins(true);
     writeKeptTexts(); // the writer writes what waits before it stops
+}
+
+void DiarySession::abandonForTest()
+{
+    if (m_journal)
+        m_journal->setKeepingHandler({});
+    m_journal = nullptr;
+    m_kept.clear();
+    m_pendingJoins.clear();
+    m_rewriteAfterPause.stop();
+    m_rewriteAtLatest.stop();
+    m_writer->waitForIdle(10000);
+    m_writer->takeReports();
+    m_unsaved.clear();
 }
 
 void DiarySession::selectDay(QDate day)
 {
-    if (day != m_selectedDay)
+    if (day != m_selectedDay) {
         writeKeptTexts();
+        if (m_journal)
+            m_journal->closeStretches(); // the next change of a day starts a new version
+    }
     m_selectedDay = day;
 }
 
@@ -55,28 +98,65 @@ int DiarySession::rewriteSpacingMs(qint64 fileSize)
     return int(std::clamp<qint64>(fileSize * 1000 / bytesPerSecond, 5000, 30000));
 }
 
-QStringList DiarySession::setJournal(DiaryJournal *journal)
+void DiarySession::setJournal(DiaryJournal *journal)
 {
     if (m_journal) {
         // what the journal kept is written and the journal told so, quietly: the journal is
-        // taken away as its window goes
+        // taken away as its owner goes
         const QSignalBlocker quiet(this);
         flush();
-        m_journal->setStoppedHandler({});
+        m_journal->setKeepingHandler({});
     }
     m_journal = journal;
     if (!journal)
-        return {};
-    journal->setStoppedHandler([this] {
-        QMetaObject::invokeMethod(this, &DiarySession::journalStopped, Qt::QueuedConnection);
+        return;
+    journal->setKeepingHandler([this](bool keeping) {
+        QMetaObject::invokeMethod(
+                this,
+                [this, keeping] {
+                    // stopped: what the journal may not have kept goes to the file at once, as
+                    // every change from now on; taken up again: what it held is settled first
+                    if (keeping)
+                        settleJournal();
+                    else
+                        writeKeptTexts();
+                },
+                Qt::QueuedConnection);
     });
+    settleJournal();
+}
+
+QString DiarySession::joinLine(SettleReport::From from) const
+{
+    const QString when = QLocale().toString(m_clock(), QLocale::ShortFormat);
+    switch (from) {
+    case SettleReport::From::OtherProgram:
+        return translated("Written here while another program changed this day, %1").arg(when);
+    case SettleReport::From::EarlierRun:
+        return translated("Typed before Penwick last stopped; another program changed this day "
+                          "meanwhile");
+    case SettleReport::From::ConflictCopy:
+        break;
+    }
+    return {};
+}
+
+void DiarySession::settleJournal()
+{
     const QString path = noteFilePath();
-    const QList<UnwrittenText> left = journal->unwritten(path);
+    const QList<UnwrittenText> left = m_journal->open(path);
+    // the file as Penwick first reads it tells what another program changed while it did not
+    // run; that read waits for the window, unless something is left to settle now
+    m_learnFileWhenRead = true;
+    if (m_file && m_file->path() == path)
+        useFile(m_file);
     if (left.isEmpty())
-        return {};
+        return;
     const DiarySnapshot &file = currentFile();
     QMap<QString, QString> take, done;
-    QStringList keptAside;
+    QStringList forgotten;
+    SettleReport report;
+    report.from = SettleReport::From::EarlierRun;
     for (const UnwrittenText &kept : left) {
         if (!file.outcome().ok()) {
             take.insert(kept.dayKey, kept.text); // waits, shown, until the diary can be written
@@ -85,32 +165,53 @@ QStringList DiarySession::setJournal(DiaryJournal *journal)
         const QString now = file.textOf(kept.dayKey);
         if (now == kept.text) {
             done.insert(kept.dayKey, kept.text);
-        } else if (now == kept.fileText || journal->wasStored(path, kept.dayKey, now)) {
-            take.insert(kept.dayKey, kept.text);
-        } else {
-            journal->keepAside(path, kept.dayKey, kept.text);
-            done.insert(kept.dayKey, kept.text);
-            keptAside.append(kept.dayKey);
+            continue;
+        }
+        SettledDay day { kept.dayKey, now, kept.text,
+            sync::settleDay({ now, kept.text, now == kept.fileText, kept.text == kept.fileText,
+                    m_journal->wasWritten(path, kept.dayKey, now), false }),
+            {} };
+        const QString detail = translated("Recovered after Penwick stopped");
+        switch (day.settled) {
+        case sync::Settled::Diary:
+            day.text = now;
+            m_journal->recordVersion(path, kept.dayKey, kept.text, Origin::Typed, detail);
+            forgotten.append(kept.dayKey);
+            break;
+        case sync::Settled::Other:
+            day.text = kept.text;
+            break;
+        case sync::Settled::Both:
+            day.text = sync::joinedText(now, kept.text, joinLine(report.from));
+            report.days.append(day);
+            break;
+        }
+        if (day.text != now) {
+            // the typed text is the user's own: it enters the history as typed, never as a
+            // change another program made
+            m_journal->recordReplacement(path, kept.dayKey, now, kept.text, Origin::Typed, detail);
+            if (day.text != kept.text) {
+                m_journal->recordReplacement(
+                        path, kept.dayKey, kept.text, day.text, Origin::Merged, {});
+                m_journal->keep(path, kept.dayKey, day.text, now); // kept until written
+            }
+            take.insert(kept.dayKey, day.text);
         }
     }
     qCInfo(lcPenwick) << left.size() << "days were kept but not yet in the diary file;"
-                      << take.size() << "written now," << keptAside.size() << "kept aside";
+                      << take.size() << "written now," << report.days.size() << "joined";
     if (!done.isEmpty())
-        journal->written(path, done);
+        m_journal->written(path, done);
+    if (!forgotten.isEmpty())
+        m_journal->forget(path, forgotten);
     if (!take.isEmpty()) {
         for (auto it = take.cbegin(); it != take.cend(); ++it)
             m_unsaved.insert(it.key(), it.value());
         m_writer->store(path, take);
         flush();
     }
-    return keptAside;
-}
-
-void DiarySession::journalStopped()
-{
-    // what the journal may not have kept goes to the file at once, and so does every change
-    // from now on
-    writeKeptTexts();
+    if (!report.days.isEmpty())
+        Q_EMIT versionsSettled(report);
 }
 
 void DiarySession::writeKeptTexts()
@@ -119,9 +220,16 @@ void DiarySession::writeKeptTexts()
     m_rewriteAtLatest.stop();
     if (m_kept.isEmpty())
         return;
-    for (auto it = m_kept.cbegin(); it != m_kept.cend(); ++it)
+    QMap<QString, QString> texts = std::exchange(m_kept, {});
+    // a day another program changed under the user's typing keeps that program's text in the
+    // file until the two are joined
+    for (auto it = m_pendingJoins.cbegin(); it != m_pendingJoins.cend(); ++it)
+        if (texts.contains(it.key()))
+            m_kept.insert(it.key(), texts.take(it.key()));
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
         m_replacedTexts.insert(it.key(), it.value()); // the file's text once this write lands
-    m_writer->store(noteFilePath(), std::exchange(m_kept, {}));
+    if (!texts.isEmpty())
+        m_writer->store(noteFilePath(), texts);
 }
 
 QDate DiarySession::today() const
@@ -139,14 +247,22 @@ QString DiarySession::noteFilePath() const
     return m_notePath->second;
 }
 
-bool DiarySession::setNoteFilePath(const QString &path, QString *error)
+bool DiarySession::setNoteFilePath(const QString &path, QString *error, bool moved)
 {
     // what waits for the old file is written there before the diary moves on
     flush();
+    const QString from = noteFilePath();
     m_preferences->setValue(prefkey::safe, path);
     const bool written = m_preferences->sync(error) && noteFilePath() == path;
+    if (written && moved && m_journal)
+        m_journal->moveDiary(from, path);
     m_file.reset();
+    m_pendingJoins.clear();
+    if (written && m_journal && m_journal->isKeeping())
+        settleJournal(); // what is known of the diary now open
     updateProblem();
+    if (written)
+        Q_EMIT noteFileChanged();
     return written;
 }
 
@@ -228,77 +344,23 @@ const DiarySnapshot &DiarySession::currentFile()
     const QString path = noteFilePath();
     if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
         SnapshotPointer ahead = m_readAhead.valid() ? m_readAhead.get() : nullptr;
-        m_file = ahead && ahead->path() == path && ahead->isCurrent() ? std::move(ahead)
-                                                                      : DiarySnapshot::load(path);
-        // searches ignoring case and accents fold every text once: done now, off this thread
-        if (m_preferences->value(prefkey::searchIgnoresCase).toBool())
-            QThreadPool::globalInstance()->start([file = m_file] { file->prepareFoldedTexts(); });
-        m_replacedTexts.clear(); // another program's write, or another file
-        m_writer->setKnownFile(m_file);
-        updateProblem();
+        useFile(ahead && ahead->path() == path && ahead->isCurrent() ? std::move(ahead)
+                                                                     : DiarySnapshot::load(path));
     }
     return *m_file;
 }
 
-void DiarySession::checkForOutsideChanges()
+void DiarySession::useFile(SnapshotPointer file)
 {
-    takeReports();
-    // the folder changed: when that freed space (not just a failed write's own traces), the
-    // failed days go again at once
-    if (!m_failedDays.isEmpty() && freeSpaceAtDiary() > m_freeSpaceAtFailure)
-        retryFailedDays();
-    if (!m_writer->isIdle() || (m_file && m_file->path() == noteFilePath() && m_file->isCurrent()))
-        return;
-    const SnapshotPointer before = m_file;
-    m_file.reset();
-    const DiarySnapshot &now = currentFile();
+    m_file = std::move(file);
+    if (m_journal && std::exchange(m_learnFileWhenRead, false))
+        m_journal->share(noteFilePath(), m_file, true);
+    // searches ignoring case and accents fold every text once: done now, off this thread
+    if (m_preferences->value(prefkey::searchIgnoresCase).toBool())
+        QThreadPool::globalInstance()->start([file = m_file] { file->prepareFoldedTexts(); });
+    m_replacedTexts.clear(); // another program's write, or another file
     m_writer->setKnownFile(m_file);
-    const QString key = dayKey(m_selectedDay);
-    if (!before || !before->outcome().ok() || !now.outcome().ok())
-        return; // a diary that became readable or unreadable: the problem says so
-    const QMap<QString, QString> keptNewer = keepNewerThanStale(*before, now);
-    const QString text = now.textOf(key);
-    if (text == before->textOf(key) || keptNewer.contains(key))
-        return;
-    const auto unsaved = m_unsaved.constFind(key);
-    if (unsaved == m_unsaved.cend())
-        Q_EMIT selectedDayChangedOutside(text, false);
-    else if (*unsaved != text)
-        Q_EMIT selectedDayChangedOutside(text, true); // the user's text is on its way over it
-}
-
-QMap<QString, QString> DiarySession::keepNewerThanStale(
-        const DiarySnapshot &before, const DiarySnapshot &now)
-{
-    QMap<QString, QString> newer;
-    if (!m_isStale)
-        return newer;
-    const auto firstTexts = [](const DiarySnapshot &file) {
-        QMap<QString, QString> texts;
-        for (const QVariant &entry : parseNoteBytes(file.bytes()).entries) {
-            const QVariantMap map = entry.toMap();
-            if (isDiaryEntry(entry)
-                    && !texts.contains(map.value(QStringLiteral("date")).toString()))
-                texts.insert(map.value(QStringLiteral("date")).toString(),
-                        map.value(QStringLiteral("text")).toString());
-        }
-        return texts;
-    };
-    const QMap<QString, QString> was = firstTexts(before);
-    const QMap<QString, QString> is = firstTexts(now);
-    for (auto it = was.cbegin(); it != was.cend(); ++it) {
-        const QString outside = is.value(it.key());
-        if (outside != it.value() && !m_unsaved.contains(it.key()) && m_isStale(it.key(), outside))
-            newer.insert(it.key(), it.value());
-    }
-    if (newer.isEmpty())
-        return newer;
-    qCInfo(lcPenwick) << "An earlier version of" << newer.size()
-                      << "days came back from outside; the newer text is kept";
-    for (auto it = newer.cbegin(); it != newer.cend(); ++it)
-        m_unsaved.insert(it.key(), it.value());
-    m_writer->store(noteFilePath(), newer);
-    return newer;
+    updateProblem();
 }
 
 QString DiarySession::textOf(QDate day)
@@ -319,8 +381,10 @@ QString DiarySession::storeText(const QString &text)
     // the day's own text again (the spelling underline redrawn, a day shown anew) writes nothing
     if (previous == stored)
         return stored;
-    if (m_textObserver)
-        m_textObserver(key, previous, stored);
+    m_lastTyped = m_clock();
+    m_lastTypedDay = key;
+    if (m_journal)
+        m_journal->recordChange(path, key, previous, stored);
     m_unsaved.insert(key, stored);
     if (m_journal && m_journal->isKeeping() && m_failedDays.isEmpty()) {
         // kept at once; the file follows at a bounded rate. The text this one replaces in the
@@ -333,23 +397,96 @@ QString DiarySession::storeText(const QString &text)
         m_rewriteAfterPause.start();
         if (!m_rewriteAtLatest.isActive())
             m_rewriteAtLatest.start(rewriteSpacingMs(currentFile().bytes().size()));
+        if (m_pendingJoins.contains(key))
+            m_settleAfterTyping.start();
         return stored;
     }
     m_kept.remove(key);
-    if (m_failedDays.isEmpty()) {
-        m_writer->store(path, key, stored);
-        return stored;
-    }
-    // every change that could not be written goes again, in the same write as this one
-    QMap<QString, QString> texts { { key, stored } };
-    for (const QString &failed : std::as_const(m_failedDays))
-        texts.insert(failed, m_unsaved.value(failed));
-    m_writer->store(path, texts);
+    if (m_pendingJoins.contains(key))
+        settlePendingJoins(true); // with nothing to keep the typing, nothing waits
+    storeSettled({ { key, m_unsaved.value(key) } });
     return stored;
+}
+
+void DiarySession::storeSettled(const QMap<QString, QString> &texts)
+{
+    // every change that could not be written goes again, in the same write as these
+    QMap<QString, QString> all = texts;
+    for (const QString &failed : std::as_const(m_failedDays))
+        all.insert(failed, m_unsaved.value(failed));
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+        m_kept.remove(it.key());
+    if (!all.isEmpty())
+        m_writer->store(noteFilePath(), all);
+}
+
+QStringList DiarySession::replaceDays(
+        const QMap<QString, QString> &texts, Origin origin, const QString &detail)
+{
+    const QString path = noteFilePath();
+    const DiarySnapshot &file = currentFile();
+    QMap<QString, QString> changed;
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        const QString stored = storableText(it.value());
+        const QString before = m_unsaved.value(it.key(), file.textOf(it.key()));
+        if (before == stored)
+            continue;
+        if (m_journal) {
+            m_journal->recordReplacement(path, it.key(), before, stored, origin, detail);
+            // kept as typing is, so that a crash before the write loses nothing
+            if (m_journal->isKeeping())
+                m_journal->keep(path, it.key(), stored, file.textOf(it.key()));
+        }
+        m_pendingJoins.remove(it.key()); // the day takes this text over both
+        m_unsaved.insert(it.key(), stored);
+        changed.insert(it.key(), stored);
+    }
+    storeSettled(changed);
+    if (const auto selected = changed.constFind(dayKey(m_selectedDay)); selected != changed.cend())
+        Q_EMIT selectedDayReplaced(*selected);
+    return changed.keys();
+}
+
+bool DiarySession::replaceAllEntries(
+        const QVariantList &entries, Origin origin, const QString &detail)
+{
+    flush();
+    const QString path = noteFilePath();
+    const QMap<QString, QString> before = currentFile().dayTexts();
+    const QMap<QString, QString> after = [&] {
+        QMap<QString, QString> texts;
+        for (const QVariant &entry : entries) {
+            const QVariantMap map = entry.toMap();
+            if (isDiaryEntry(entry)
+                    && !texts.contains(map.value(QStringLiteral("date")).toString()))
+                texts.insert(map.value(QStringLiteral("date")).toString(),
+                        map.value(QStringLiteral("text")).toString());
+        }
+        return texts;
+    }();
+    QMap<QString, QString> changed;
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        if (after.value(it.key()) != it.value())
+            changed.insert(it.key(), after.value(it.key()));
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        if (!before.contains(it.key()) && !it->isEmpty())
+            changed.insert(it.key(), it.value());
+    if (m_journal)
+        for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+            m_journal->recordReplacement(
+                    path, it.key(), before.value(it.key()), it.value(), origin, detail);
+    // waiting as unsaved until the write lands: a write that fails is said and tried again
+    m_unsaved.insert(changed);
+    m_writer->storeEntries(path, entries, changed);
+    flush();
+    if (changed.contains(dayKey(m_selectedDay)))
+        Q_EMIT selectedDayReplaced(textOf(m_selectedDay));
+    return !hasUnsavedChanges();
 }
 
 bool DiarySession::retryPendingChanges()
 {
+    settlePendingJoins(true);
     m_kept.clear();
     m_writer->store(noteFilePath(), m_unsaved);
     flush();
@@ -380,10 +517,19 @@ bool DiarySession::isWritable() const
 
 bool DiarySession::flush(int timeoutMs)
 {
+    settlePendingJoins(true);
     writeKeptTexts();
-    const bool idle = m_writer->waitForIdle(timeoutMs);
-    takeReports();
-    return idle;
+    QDeadlineTimer deadline(timeoutMs);
+    // a write that met another program's version settles it and goes again
+    for (int round = 0; round < 4; ++round) {
+        if (!m_writer->waitForIdle(int(deadline.remainingTime())))
+            return false;
+        takeReports();
+        if (!std::exchange(m_changedUnderWrite, false))
+            break;
+        settleOutsideVersions(false);
+    }
+    return m_writer->isIdle();
 }
 
 void DiarySession::takeReports()
@@ -392,18 +538,37 @@ void DiarySession::takeReports()
     if (reports.isEmpty())
         return;
     const QString path = noteFilePath();
-    const QString selected = dayKey(m_selectedDay);
     for (const WriteReport &report : reports) {
+        if (!report.keptAside.isEmpty())
+            Q_EMIT noticeRaised(translated("Another program replaced your diary while Penwick "
+                                           "wrote it, and its version could not be put back: it "
+                                           "is kept as %1 and merged like a conflict copy.")
+                                        .arg(QDir::toNativeSeparators(report.keptAside)));
+        if (report.changedMeanwhile) {
+            // nothing was written: the texts wait, and the other program's days are settled
+            // before they go again
+            for (auto it = report.texts.cbegin(); it != report.texts.cend(); ++it)
+                m_replacedTexts.remove(it.key());
+            if (report.path == path && !m_changedUnderWrite) {
+                m_changedUnderWrite = true;
+                QMetaObject::invokeMethod(
+                        this,
+                        [this] {
+                            if (std::exchange(m_changedUnderWrite, false))
+                                settleOutsideVersions(false);
+                        },
+                        Qt::QueuedConnection);
+            }
+            continue;
+        }
         if (report.path == path && report.snapshot) {
             if (m_file)
                 report.snapshot->inheritFoldedTexts(*m_file);
             m_file = report.snapshot;
         }
-        const auto replaced = report.replacedOutsideChanges.constFind(selected);
-        if (replaced != report.replacedOutsideChanges.cend())
-            Q_EMIT selectedDayChangedOutside(*replaced, true);
-        if (report.outcome.ok() && m_journal)
+        if (report.outcome.ok() && m_journal) {
             m_journal->written(report.path, report.texts);
+        }
         for (auto it = report.texts.cbegin(); it != report.texts.cend(); ++it) {
             if (report.outcome.ok()) {
                 m_failedDays.remove(it.key());
@@ -417,6 +582,13 @@ void DiarySession::takeReports()
                 m_failedDays.insert(it.key());
                 m_lastFailure = report.outcome;
                 m_freeSpaceAtFailure = freeSpaceAtDiary();
+            }
+        }
+        if (report.outcome.ok() && report.path == path) {
+            for (const QString &copy : std::exchange(m_copiesToMove, {})) {
+                const QString error = sync::moveCopyInto(copy, m_copiesFolder);
+                if (!error.isEmpty())
+                    Q_EMIT noticeRaised(error);
             }
         }
     }
@@ -469,15 +641,27 @@ void DiarySession::updateProblem()
 std::optional<int> DiarySession::removeEmptyEntries()
 {
     flush();
-    int removed = 0;
-    const Outcome outcome = diary::removeEmptyEntries(noteFilePath(), &removed);
-    m_file.reset();
-    currentFile();
-    if (!outcome.ok() && m_problem.ok()) {
-        m_problem = { outcome.status, outcome.reason, 0 };
-        Q_EMIT problemChanged(m_problem);
+    const QString path = noteFilePath();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        m_writer->removeEmptyEntries(path);
+        if (!m_writer->waitForIdle(10000))
+            return std::nullopt;
+        const QList<WriteReport> reports = m_writer->takeReports();
+        for (const WriteReport &report : reports) {
+            if (report.changedMeanwhile)
+                continue;
+            if (report.snapshot && report.path == path)
+                m_file = report.snapshot;
+            if (!report.outcome.ok()) {
+                m_problem = { report.outcome.status, report.outcome.reason, int(m_unsaved.size()) };
+                Q_EMIT problemChanged(m_problem);
+                return std::nullopt;
+            }
+            return report.removedEntries;
+        }
+        settleOutsideVersions(false); // another program's version first, then the removal again
     }
-    return outcome.ok() ? std::optional(removed) : std::nullopt;
+    return std::nullopt;
 }
 
 QSet<QDate> DiarySession::daysWithText(QDate month)
@@ -500,6 +684,333 @@ QList<DiaryEntry> DiarySession::search(const QString &keyword, bool ignoreCaseAn
     if (keyword.isEmpty())
         return {};
     return currentFile().search(keyword, m_unsaved, ignoreCaseAndAccents);
+}
+
+bool DiarySession::typedRecently() const
+{
+    return m_lastTyped.isValid() && m_lastTyped.msecsTo(m_clock()) < typingPauseMs;
+}
+
+void DiarySession::checkForOutsideChanges()
+{
+    takeReports();
+    // the folder changed: when that freed space (not just a failed write's own traces), the
+    // failed days go again at once
+    if (!m_failedDays.isEmpty() && freeSpaceAtDiary() > m_freeSpaceAtFailure)
+        retryFailedDays();
+    if (!m_writer->isIdle())
+        return; // a write that meets another program's version says so, and is settled then
+    settleOutsideVersions(true);
+}
+
+DayKnowledge DiarySession::knowledge()
+{
+    if (!m_journal)
+        return {};
+    const QString path = noteFilePath();
+    return {
+        [this, path](const QString &day, const QString &text) {
+            return m_journal->isShared(path, day, text);
+        },
+        // an older text of this machine's own, which it has replaced since
+        [this, path](const QString &day, const QString &text) {
+            return text != m_unsaved.value(day, m_file->textOf(day))
+                    && m_journal->wasWritten(path, day, text);
+        },
+    };
+}
+
+void DiarySession::settleOutsideVersions(bool mergeCopies)
+{
+    const QString path = noteFilePath();
+    if (!m_file || m_file->path() != path) {
+        // nothing known of the file yet: the read under way brings it, and a look then
+        if (m_readAhead.valid())
+            return;
+        currentFile();
+    }
+    QStringList copies;
+    if (!m_copiesFolder.isEmpty()) {
+        copies = sync::conflictCopiesOf(path);
+        copies.removeIf([this](const QString &copy) {
+            const FileIdentity id = FileIdentity::of(copy);
+            return m_refusedCopies.contains(copy + QLatin1Char(':') + QString::number(id.size)
+                    + QLatin1Char(':') + QString::number(id.modifiedNs));
+        });
+    }
+    if (m_file->isCurrent() && (copies.isEmpty() || !mergeCopies))
+        return;
+    if (!copies.isEmpty() && typedRecently()) {
+        m_settleAfterTyping.start(); // not under the user's hands: at the pause
+        return;
+    }
+    const SnapshotPointer before = m_file;
+    const SnapshotPointer now = m_file->isCurrent() ? m_file : DiarySnapshot::load(path);
+    if (!before->outcome().ok() || !now->outcome().ok()) {
+        useFile(now); // a diary that became readable or unreadable: the problem says so
+        return;
+    }
+    if (now != before) {
+        // The sync engine may have moved this machine's own last version aside as a conflict
+        // copy and put another machine's in its place: the two are then merged as the other
+        // machine merges them, not taken as a change made on top of this machine's.
+        for (const QString &copy : std::as_const(copies)) {
+            if (FileIdentity::of(copy).size != before->bytes().size())
+                continue;
+            const sync::CopyRead read = sync::readConflictCopy(copy);
+            if (read.ok() && read.bytes == before->bytes()) {
+                takeInConcurrentVersion(before, now, copy, read.entries);
+                return;
+            }
+        }
+        takeInOutsideVersion(before, now);
+    }
+    if (copies.isEmpty() || !mergeCopies)
+        return;
+    // a copy is merged into the diary as it stands on disk, with nothing of this machine's
+    // waiting: then both machines merge the same two files
+    if (!flush() || hasUnsavedChanges())
+        return;
+    for (const QString &copy : std::as_const(copies))
+        mergeCopy(copy);
+}
+
+void DiarySession::takeInOutsideVersion(const SnapshotPointer &before, const SnapshotPointer &now)
+{
+    const QString path = noteFilePath();
+    const QList<DiarySnapshot::DayChange> changes = DiarySnapshot::changedDays(*before, *now);
+    useFile(now);
+    SettleReport report;
+    report.from = SettleReport::From::OtherProgram;
+    QMap<QString, QString> writeBack;
+    QStringList forgotten;
+    const QString selected = dayKey(m_selectedDay);
+    for (const DiarySnapshot::DayChange &change : changes) {
+        const QString ours = m_unsaved.value(change.dayKey, change.before);
+        SettledDay day { change.dayKey, change.after, ours,
+            sync::settleDay(
+                    { change.after, ours, change.after == change.before, ours == change.before,
+                            change.after != ours && m_journal
+                                    && m_journal->wasWritten(path, change.dayKey, change.after),
+                            false }),
+            {} };
+        switch (day.settled) {
+        case sync::Settled::Diary:
+            if (m_journal && ours != change.after)
+                m_journal->recordReplacement(
+                        path, change.dayKey, ours, change.after, Origin::ChangedOutside, {});
+            if (m_unsaved.remove(change.dayKey) > 0)
+                forgotten.append(change.dayKey);
+            m_kept.remove(change.dayKey);
+            m_pendingJoins.remove(change.dayKey);
+            if (change.dayKey == selected)
+                Q_EMIT selectedDayReplaced(change.after);
+            break;
+        case sync::Settled::Other:
+            // a stale delivery: an older text of this machine's, which the newer one replaces
+            // again
+            qCInfo(lcPenwick) << "An earlier version of a day came back from outside; the newer "
+                                 "text is kept";
+            writeBack.insert(change.dayKey, ours);
+            break;
+        case sync::Settled::Both:
+            if (m_journal)
+                m_journal->recordVersion(
+                        path, change.dayKey, change.after, Origin::ChangedOutside, {});
+            if (change.dayKey == m_lastTypedDay && typedRecently() && m_journal
+                    && m_journal->isKeeping()) {
+                // the user is writing in it: joined at the pause, the file keeps the other
+                // program's text until then and the journal the user's
+                m_pendingJoins.insert(change.dayKey, change.after);
+                m_settleAfterTyping.start();
+                break;
+            }
+            day.text = sync::joinedText(change.after, ours, joinLine(report.from));
+            if (m_journal)
+                m_journal->recordReplacement(
+                        path, change.dayKey, ours, day.text, Origin::Merged, {});
+            writeBack.insert(change.dayKey, day.text);
+            if (change.dayKey == selected)
+                Q_EMIT selectedDayReplaced(day.text);
+            report.days.append(day);
+            break;
+        }
+    }
+    if (m_journal) {
+        m_journal->share(path, now); // what the other side holds
+        if (!forgotten.isEmpty())
+            m_journal->forget(path, forgotten);
+    }
+    for (auto it = writeBack.cbegin(); it != writeBack.cend(); ++it)
+        m_unsaved.insert(it.key(), it.value());
+    // what waited for the file goes over the other program's version now; what the journal
+    // holds follows at its own rate
+    QMap<QString, QString> waiting = m_unsaved;
+    for (auto it = m_pendingJoins.cbegin(); it != m_pendingJoins.cend(); ++it)
+        waiting.remove(it.key());
+    for (auto it = m_kept.cbegin(); it != m_kept.cend(); ++it)
+        if (!writeBack.contains(it.key()))
+            waiting.remove(it.key());
+    storeSettled(waiting);
+    if (!report.days.isEmpty())
+        Q_EMIT versionsSettled(report);
+}
+
+void DiarySession::recordSettled(
+        const QList<SettledDay> &days, const QString &source, const DiarySnapshot &held)
+{
+    if (!m_journal)
+        return;
+    const QString path = noteFilePath();
+    for (const SettledDay &day : days) {
+        const QString current = held.textOf(day.dayKey);
+        // a text that leaves the diary and is not the one this machine holds goes into the
+        // history; the one it holds is kept as a version of its own before it is replaced
+        for (const QString &text : { day.diaryText, day.otherText })
+            if (text != day.text && text != current && !text.isEmpty())
+                m_journal->recordVersion(path, day.dayKey, text, Origin::Merged, source);
+        if (day.text != current)
+            m_journal->recordReplacement(
+                    path, day.dayKey, current, day.text, Origin::Merged, source);
+    }
+}
+
+void DiarySession::writeMerge(
+        const MergedVersions &merged, const QString &source, const DiarySnapshot &held)
+{
+    recordSettled(merged.settled, source, held);
+    const QMap<QString, QString> changed = merged.changedInDiary();
+    m_unsaved.insert(changed); // until the write lands
+    m_writer->storeEntries(noteFilePath(), merged.entries, changed);
+    flush();
+}
+
+void DiarySession::mergeCopy(const QString &copyPath)
+{
+    const QString path = noteFilePath();
+    SettleReport report;
+    report.from = SettleReport::From::ConflictCopy;
+    const sync::CopyRead copy = sync::readConflictCopy(copyPath);
+    report.copyName = copy.name;
+    if (!copy.ok()) {
+        const FileIdentity id = FileIdentity::of(copyPath);
+        m_refusedCopies.insert(copyPath + QLatin1Char(':') + QString::number(id.size)
+                + QLatin1Char(':') + QString::number(id.modifiedNs));
+        report.error = copy.error;
+        Q_EMIT versionsSettled(report);
+        return;
+    }
+    const QVariantList diary
+            = m_file->scan() ? parseNoteBytes(m_file->bytes()).entries : m_file->entries();
+    const MergedVersions merged = mergeVersions(diary, copy.entries, knowledge(), copy.name);
+    report.daysFromOther = int(merged.fromOther.size());
+    report.days = merged.settled;
+    if (merged.entries == diary) {
+        // the diary holds the merge already (the other machine's): nothing to write, and
+        // nothing to say
+        recordSettled(merged.settled, copy.name, *m_file);
+        if (const QString error = sync::moveCopyInto(copyPath, m_copiesFolder); !error.isEmpty())
+            Q_EMIT noticeRaised(error);
+        return;
+    }
+    const QString shown = textOf(m_selectedDay);
+    m_copiesToMove.append(copyPath);
+    writeMerge(merged, copy.name, *m_file);
+    if (const QString now = textOf(m_selectedDay); now != shown)
+        Q_EMIT selectedDayReplaced(now);
+    Q_EMIT versionsSettled(report);
+}
+
+void DiarySession::takeInConcurrentVersion(const SnapshotPointer &before,
+        const SnapshotPointer &now, const QString &copyPath, const QVariantList &copy)
+{
+    const QString path = noteFilePath();
+    SettleReport report;
+    report.from = SettleReport::From::ConflictCopy;
+    report.copyName = QFileInfo(copyPath).fileName();
+    // the merge the other machine makes of its diary and this copy; of what this machine
+    // knows alone, only that the other machine's text can be an older one of this machine's
+    DayKnowledge knows = knowledge();
+    knows.isStale = [this, path, before](const QString &day, const QString &text) {
+        return text != before->textOf(day) && m_journal && m_journal->wasWritten(path, day, text);
+    };
+    const QVariantList diary = now->scan() ? parseNoteBytes(now->bytes()).entries : now->entries();
+    const MergedVersions merged = mergeVersions(diary, copy, knows, report.copyName);
+    report.daysFromOther = int(merged.fromOther.size());
+    report.days = merged.settled;
+    const QString selected = dayKey(m_selectedDay);
+    const QString shown = m_unsaved.value(selected, before->textOf(selected));
+    useFile(now);
+    // what the user wrote after this machine's last version goes on top once the merge is
+    // written, by the rule, against that version
+    QMap<QString, QString> typed = std::exchange(m_unsaved, {});
+    m_kept.clear();
+    m_copiesToMove.append(copyPath);
+    writeMerge(merged, report.copyName, *before);
+    QMap<QString, QString> again;
+    QStringList forgotten;
+    for (auto it = typed.cbegin(); it != typed.cend(); ++it) {
+        const QString merge = m_file->textOf(it.key());
+        const QString base = before->textOf(it.key());
+        switch (sync::settleDay({ merge, *it, merge == base, *it == base, false, false })) {
+        case sync::Settled::Diary:
+            if (m_journal)
+                m_journal->recordReplacement(
+                        path, it.key(), *it, merge, Origin::Merged, report.copyName);
+            forgotten.append(it.key());
+            break;
+        case sync::Settled::Other:
+            again.insert(it.key(), *it);
+            break;
+        case sync::Settled::Both:
+            m_pendingJoins.insert(it.key(), merge);
+            m_unsaved.insert(it.key(), *it); // the journal holds it; joined at the pause
+            m_kept.insert(it.key(), *it);
+            break;
+        }
+    }
+    if (m_journal && !forgotten.isEmpty())
+        m_journal->forget(path, forgotten);
+    for (auto it = again.cbegin(); it != again.cend(); ++it)
+        m_unsaved.insert(it.key(), it.value());
+    settlePendingJoins(false);
+    storeSettled(again);
+    if (const QString final = textOf(m_selectedDay); final != shown)
+        Q_EMIT selectedDayReplaced(final);
+    if (report.changesDiary())
+        Q_EMIT versionsSettled(report);
+}
+
+void DiarySession::settlePendingJoins(bool evenWhileTyping)
+{
+    if (m_pendingJoins.isEmpty())
+        return;
+    if (!evenWhileTyping && typedRecently()) {
+        m_settleAfterTyping.start();
+        return;
+    }
+    const QString path = noteFilePath();
+    SettleReport report;
+    report.from = SettleReport::From::OtherProgram;
+    QMap<QString, QString> joined;
+    for (auto it = m_pendingJoins.cbegin(); it != m_pendingJoins.cend(); ++it) {
+        const QString ours = m_unsaved.value(it.key(), it.value());
+        if (ours == it.value())
+            continue;
+        const QString text = sync::joinedText(it.value(), ours, joinLine(report.from));
+        if (m_journal)
+            m_journal->recordReplacement(path, it.key(), ours, text, Origin::Merged, {});
+        joined.insert(it.key(), text);
+        report.days.append({ it.key(), it.value(), ours, sync::Settled::Both, text });
+    }
+    m_pendingJoins.clear();
+    for (auto it = joined.cbegin(); it != joined.cend(); ++it)
+        m_unsaved.insert(it.key(), it.value());
+    storeSettled(joined);
+    if (const auto selected = joined.constFind(dayKey(m_selectedDay)); selected != joined.cend())
+        Q_EMIT selectedDayReplaced(*selected);
+    if (!report.days.isEmpty())
+        Q_EMIT versionsSettled(report);
 }
 
 } // namespace penwick::diary

@@ -1,11 +1,16 @@
 // The open diary, without a widget: which day is selected, the clock that says what today is,
-// where the note file lives, and every read and write of it that the window asks for.
+// where the note file lives, and the one way into it. Every change of day texts, whoever makes
+// it — the user's typing, a restore, an import, a merge, another program's change, what the
+// journal held after a crash — goes through here with its origin: the history keeps the text
+// that leaves a day first, the session's picture of the file follows, and the writer writes
+// over the very version the session last read or wrote, so that Penwick never mistakes its own
+// write for another program's.
 //
 // Writes go to a writer off the window's thread; reads come from the file as last read or
 // written, checked against the file's identity first, so the window never waits for the disk
-// and still sees other programs' changes. Every text the window holds that is not yet stored
-// waits under its day until it is, however many days that is; it is tried again with every
-// later write and by retryPendingChanges().
+// and still sees other programs' changes. Where two sides hold a day differently, the rule of
+// sync/DayRule.h decides, day by day. Every text the window holds that is not yet stored waits
+// under its day until it is.
 //
 // Given a journal, each change is kept there first and the whole file is rewritten only at a
 // bounded rate: about a second after typing pauses, when another day is chosen, at flush() (quit,
@@ -14,6 +19,7 @@
 
 #include "diary/DiaryJournal.h"
 #include "diary/DiarySnapshot.h"
+#include "diary/VersionMerge.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -42,6 +48,22 @@ struct DiaryProblem
     int unsavedDays = 0;
     bool ok() const { return status == Status::Ok; }
     friend bool operator==(const DiaryProblem &, const DiaryProblem &) = default;
+};
+
+// What settling another version of the diary did, for the window to say.
+struct SettleReport
+{
+    enum class From {
+        ConflictCopy, // a copy a sync engine left beside the diary
+        OtherProgram, // a program that replaced the diary file
+        EarlierRun, // what the journal held when Penwick last stopped
+    };
+    From from = From::ConflictCopy;
+    QString copyName;
+    int daysFromOther = 0; // days only the other version had
+    QList<SettledDay> days; // the days the two held differently, and how each was settled
+    QString error; // a copy that cannot be merged: why; the copy is left where it is
+    bool changesDiary() const { return daysFromOther > 0 || !days.isEmpty(); }
 };
 
 class DiarySession : public QObject
@@ -77,15 +99,24 @@ public:
     // The "safe" preference when it holds a path, else the default place.
     QString noteFilePath() const;
     // Makes path the note file: writes "safe" once what waits for the old file is written.
-    // False, with the reason, when the preferences cannot be written.
-    bool setNoteFilePath(const QString &path, QString *error = nullptr);
+    // With moved, the diary's history follows it there. False, with the reason, when the
+    // preferences cannot be written.
+    bool setNoteFilePath(const QString &path, QString *error = nullptr, bool moved = false);
 
     // The day's text as the window last gave it, else as the file holds it; the empty string
     // when it has none or the diary cannot be read.
     QString textOf(QDate day);
-    // Stores text, without characters XML cannot carry, as the selected day's entry; returns
-    // what is stored. The text the day holds already writes nothing.
+    // Stores text, without characters XML cannot carry, as the selected day's entry: the
+    // user's typing. Returns what is stored. The text the day holds already writes nothing.
     QString storeText(const QString &text);
+    // Any other change of day texts (a restore, an import): each day's text is replaced by the
+    // given one, the text it replaces kept in the history first, and all go to the file in one
+    // write. Returns the days whose text changed.
+    QStringList replaceDays(
+            const QMap<QString, QString> &texts, Origin origin, const QString &detail = {});
+    // The whole diary becomes entries (an earlier diary taken over); the texts that leave are
+    // kept in the history first. False when the diary could not be written.
+    bool replaceAllEntries(const QVariantList &entries, Origin origin, const QString &detail = {});
     // Writes every text still waiting and waits for that; true when nothing is left unsaved.
     bool retryPendingChanges();
     // Looks at the diary file again: reads it anew, starts an empty diary where the file is
@@ -94,8 +125,8 @@ public:
     bool tryAgain();
     // True while no diary can be read: nothing typed could be stored.
     bool isWritable() const;
-    // Waits until the writer has written what it was given (at most timeoutMs), and takes in
-    // what it reports.
+    // Writes what waits, joins the days that wait for a pause in typing, and waits until the
+    // writer has written it (at most timeoutMs).
     bool flush(int timeoutMs = 10000);
     bool hasUnsavedChanges() const { return !m_unsaved.isEmpty(); }
     // The texts not yet stored, by day key.
@@ -108,29 +139,18 @@ public:
     // The entries whose text holds keyword, in date order, with the window's unsaved texts.
     QList<DiaryEntry> search(const QString &keyword, bool ignoreCaseAndAccents = false);
 
-    // Looks whether another program changed the file since Penwick last read or wrote it, and
-    // reports a change to the selected day. Does nothing while a write runs: the writer sees
-    // the change itself.
+    // Where merged conflict copies go; without it, copies beside the diary are left alone.
+    void setCopiesFolder(const QString &folder) { m_copiesFolder = folder; }
+    // Looks at the diary's folder: merges the conflict copies a sync engine left there, and
+    // takes in a change another program made to the file, day by day by the one rule. A copy
+    // waits while the user types (until ten seconds after the last key).
     void checkForOutsideChanges();
 
-    // Told on the window's thread of each day's text before and after Penwick stores a change
-    // (the history keeps it).
-    using TextObserver = std::function<void(
-            const QString &dayKey, const QString &previousText, const QString &newText)>;
-    void setTextObserver(TextObserver observer) { m_textObserver = std::move(observer); }
-    // Whether Penwick itself stored text for the day before (the history knows). A text coming
-    // back from outside that is one of these is stale: a sync engine delivering a version this
-    // machine wrote earlier. The newer text then stays and is written back.
-    using StaleTextCheck = std::function<bool(const QString &dayKey, const QString &text)>;
-    void setStaleTextCheck(StaleTextCheck check) { m_isStale = std::move(check); }
-
-    // Keeps every change in journal before the file is rewritten (nullptr: no journal). First
-    // writes into the diary file, in one replacement, what the journal holds that the file lacks
-    // since Penwick last stopped: a day whose text in the file is still the one the kept text
-    // replaced (or one Penwick stored itself) takes the kept text; a day another program changed
-    // meanwhile keeps the file's text, and the kept one goes aside in the journal's history.
-    // Returns the day keys of those.
-    QStringList setJournal(DiaryJournal *journal);
+    // Keeps every change in journal before the file is rewritten, and every version in its
+    // history (nullptr: neither). First settles what the journal holds that the file lacks
+    // since Penwick last stopped, by the one rule against what the file holds now.
+    void setJournal(DiaryJournal *journal);
+    DiaryJournal *journal() const { return m_journal; }
     // While typing goes on, the file is rewritten at most this often: about 256 KB a second
     // for a large diary, every 5 s for a small one, never more than 30 s apart.
     static int rewriteSpacingMs(qint64 fileSize);
@@ -139,30 +159,58 @@ public:
     Preferences &preferences() const { return *m_preferences; }
     DiaryWriter &writer() const { return *m_writer; }
 
+    // Tests: as if the process were killed now: what waits in memory is dropped, and only what
+    // the journal committed is left for the next start.
+    void abandonForTest();
+
 Q_SIGNALS:
     // The read ahead is done, and what the session answers comes from the whole file.
     void readAheadFinished();
     void problemChanged(const penwick::diary::DiaryProblem &problem);
-    // Another program changed the selected day's text. With nothing of the user's waiting for
-    // the day, text is the day's new text; when the user's text replaced it (conflict), text is
-    // the other program's version, which the window keeps within reach.
-    void selectedDayChangedOutside(const QString &text, bool conflict);
+    // The selected day took another text than the user's typing (another program's change, a
+    // merge, a restore, an import): the window shows it as one step the user can undo.
+    void selectedDayReplaced(const QString &text);
+    // Another version of the diary was settled with this one (or a copy refused).
+    void versionsSettled(const penwick::diary::SettleReport &report);
+    // Something about the diary the user should read, once: a sentence.
+    void noticeRaised(const QString &notice);
+    // The diary is another file now.
+    void noteFileChanged();
 
 private:
     void takeReports();
     // Hands every text the journal holds and the file does not yet to the writer.
     void writeKeptTexts();
-    void journalStopped();
+    void settleJournal();
     // The file as it is now: the last snapshot while the file is unchanged, else read anew.
     const DiarySnapshot &currentFile();
+    void useFile(SnapshotPointer file);
     void updateProblem();
     void retryFailedDays();
     qint64 freeSpaceAtDiary() const;
     void scheduleRetry();
     void carryOverLegacyDiary();
-    // The days whose text went back to a stale one: their newer text, written back.
-    QMap<QString, QString> keepNewerThanStale(
-            const DiarySnapshot &before, const DiarySnapshot &now);
+    bool typedRecently() const;
+    // Settles what other programs left: a change to the file, and with mergeCopies also the
+    // conflict copies beside it.
+    void settleOutsideVersions(bool mergeCopies);
+    // Settles the file another program left (now) with what this session holds, day by day
+    // against before, the file as Penwick last read or wrote it.
+    void takeInOutsideVersion(const SnapshotPointer &before, const SnapshotPointer &now);
+    // Merges a conflict copy into the diary as both machines merge it.
+    void mergeCopy(const QString &copyPath);
+    void takeInConcurrentVersion(const SnapshotPointer &before, const SnapshotPointer &now,
+            const QString &copyPath, const QVariantList &copy);
+    // Writes a merge's entries over the file. What the two sides share stays as it was: a
+    // merge the other machine made otherwise would make each side take the other's text again.
+    void writeMerge(const MergedVersions &merged, const QString &source, const DiarySnapshot &held);
+    DayKnowledge knowledge();
+    // The texts a merge settled are kept in the history: the one that leaves a day first.
+    void recordSettled(
+            const QList<SettledDay> &days, const QString &source, const DiarySnapshot &held);
+    void settlePendingJoins(bool evenWhileTyping);
+    void storeSettled(const QMap<QString, QString> &texts);
+    QString joinLine(SettleReport::From from) const;
 
     std::unique_ptr<Preferences> m_preferences;
     mutable std::optional<std::pair<QString, QString>> m_notePath; // the preference, its path
@@ -184,10 +232,21 @@ private:
     QMap<QString, QString> m_replacedTexts;
     QTimer m_rewriteAfterPause;
     QTimer m_rewriteAtLatest;
-    TextObserver m_textObserver;
-    StaleTextCheck m_isStale;
+    QDateTime m_lastTyped;
+    QString m_lastTypedDay;
+    // days another program changed while the user typed in them: its text, joined with the
+    // user's at the next pause
+    QMap<QString, QString> m_pendingJoins;
+    QTimer m_settleAfterTyping;
+    QString m_copiesFolder;
+    QSet<QString> m_refusedCopies; // copies said once to be unreadable, by path and identity
+    // copies merged, moved into the copies folder once the diary holds the merge
+    QStringList m_copiesToMove;
+    bool m_learnFileWhenRead = false; // the journal learns the file as Penwick first reads it
+    bool m_changedUnderWrite = false;
 };
 
 } // namespace penwick::diary
 
 Q_DECLARE_METATYPE(penwick::diary::DiaryProblem)
+Q_DECLARE_METATYPE(penwick::diary::SettleReport)

@@ -4,6 +4,7 @@
 #include "diary/Search.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 
@@ -79,6 +80,81 @@ QString DiarySnapshot::textOf(const QString &dayKey) const
         return i < 0 ? QString() : decodeCharacterData(m_scan->entries[size_t(i)].text.of(m_bytes));
     }
     return lookupText(m_entries, dayKey);
+}
+
+namespace {
+
+// Each day's first entry: its text as raw character data where the scanner mapped the file,
+// else decoded.
+struct FirstTexts
+{
+    QHash<QString, QByteArrayView> raw;
+    QMap<QString, QString> decoded;
+};
+
+FirstTexts firstTexts(const DiarySnapshot &file)
+{
+    FirstTexts texts;
+    if (!file.outcome().ok())
+        return texts;
+    if (const std::optional<NoteScan> &scan = file.scan()) {
+        texts.raw.reserve(qsizetype(scan->entries.size()));
+        for (const ScannedEntry &entry : scan->entries) {
+            const QString date = decodeCharacterData(entry.date.of(file.bytes()));
+            if (!texts.raw.contains(date))
+                texts.raw.insert(date, entry.text.of(file.bytes()));
+        }
+        return texts;
+    }
+    for (const QVariant &entry : file.entries()) {
+        const QVariantMap map = entry.toMap();
+        if (isDiaryEntry(entry) && !texts.decoded.contains(map.value(dateKey).toString()))
+            texts.decoded.insert(map.value(dateKey).toString(), map.value(textKey).toString());
+    }
+    return texts;
+}
+
+} // namespace
+
+QMap<QString, QString> DiarySnapshot::dayTexts() const
+{
+    FirstTexts texts = firstTexts(*this);
+    for (auto it = texts.raw.cbegin(); it != texts.raw.cend(); ++it)
+        texts.decoded.insert(it.key(), decodeCharacterData(it.value()));
+    return texts.decoded;
+}
+
+QList<DiarySnapshot::DayChange> DiarySnapshot::changedDays(
+        const DiarySnapshot &older, const DiarySnapshot &newer)
+{
+    QMap<QString, DayChange> changes;
+    const FirstTexts before = firstTexts(older);
+    const FirstTexts after = firstTexts(newer);
+    if (!before.raw.isEmpty() && !after.raw.isEmpty()) {
+        // the common case: raw bytes compared, only a day that differs is decoded
+        for (auto it = after.raw.cbegin(); it != after.raw.cend(); ++it) {
+            const auto was = before.raw.constFind(it.key());
+            if (was != before.raw.cend() && *was == *it)
+                continue;
+            const QString now = decodeCharacterData(*it);
+            const QString then = was == before.raw.cend() ? QString() : decodeCharacterData(*was);
+            if (now != then)
+                changes.insert(it.key(), { it.key(), then, now });
+        }
+        for (auto it = before.raw.cbegin(); it != before.raw.cend(); ++it)
+            if (!after.raw.contains(it.key()) && !it->isEmpty())
+                changes.insert(it.key(), { it.key(), decodeCharacterData(*it), {} });
+        return changes.values();
+    }
+    const QMap<QString, QString> was = older.dayTexts();
+    const QMap<QString, QString> now = newer.dayTexts();
+    for (auto it = now.cbegin(); it != now.cend(); ++it)
+        if (was.value(it.key()) != it.value())
+            changes.insert(it.key(), { it.key(), was.value(it.key()), it.value() });
+    for (auto it = was.cbegin(); it != was.cend(); ++it)
+        if (!now.contains(it.key()) && !it->isEmpty())
+            changes.insert(it.key(), { it.key(), it.value(), {} });
+    return changes.values();
 }
 
 QSet<QDate> DiarySnapshot::daysWithText(QDate month) const

@@ -54,6 +54,17 @@ public:
 
     // The text of the first entry for the day, or the empty string.
     QString textOf(const QString &dayKey) const;
+    // Each day's text (its first entry's), by day key.
+    QMap<QString, QString> dayTexts() const;
+
+    struct DayChange
+    {
+        QString dayKey;
+        QString before; // the empty string for a day older did not hold
+        QString after;
+    };
+    // The days whose text differs between the two snapshots, by day key.
+    static QList<DayChange> changedDays(const DiarySnapshot &older, const DiarySnapshot &newer);
 
     // The days of month whose entry holds text.
     QSet<QDate> daysWithText(QDate month) const;

@@ -22,8 +22,9 @@ DiaryWatch::DiaryWatch(DiarySession *session, QObject *parent)
     connect(m_settle, &QTimer::timeout, this, [this] {
         m_session->checkForOutsideChanges();
         follow();
-        Q_EMIT folderChanged(QFileInfo(m_watchedPath).absolutePath());
     });
+    connect(m_session, &DiarySession::noteFileChanged, this, &DiaryWatch::follow);
+    follow();
 }
 
 void DiaryWatch::follow()

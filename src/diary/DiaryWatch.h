@@ -1,6 +1,6 @@
-// Watches the open diary's file and its folder, so changes other programs make are seen: a
-// burst of changes is looked at once, shortly after it ends, and a file replaced by a rename
-// is watched anew.
+// Watches the open diary's file and its folder, so changes other programs make and conflict
+// copies a sync engine leaves are seen: a burst of changes is looked at once, shortly after it
+// ends, and a file replaced by a rename, or a diary that moved, is watched anew.
 #pragma once
 
 #include <QObject>
@@ -21,10 +21,6 @@ public:
 
     // Watches the session's diary file where it is now (after a move, a new path).
     void follow();
-
-Q_SIGNALS:
-    // Something changed in the diary's folder; the session has looked at the diary already.
-    void folderChanged(const QString &folder);
 
 private:
     DiarySession *m_session;

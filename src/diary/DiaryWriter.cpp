@@ -45,16 +45,35 @@ void replaceOrAppend(
 void DiaryWriter::store(const QString &path, const QString &dayKey, const QString &text)
 {
     const QMutexLocker lock(&m_mutex);
-    replaceOrAppend(m_waiting[path], dayKey, text);
+    replaceOrAppend(m_waiting[path].texts, dayKey, text);
     m_wake.wakeAll();
 }
 
 void DiaryWriter::store(const QString &path, const QMap<QString, QString> &texts)
 {
     const QMutexLocker lock(&m_mutex);
-    Texts &waiting = m_waiting[path];
+    Texts &waiting = m_waiting[path].texts;
     for (auto it = texts.cbegin(); it != texts.cend(); ++it)
         replaceOrAppend(waiting, it.key(), it.value());
+    m_wake.wakeAll();
+}
+
+void DiaryWriter::storeEntries(
+        const QString &path, const QVariantList &entries, const QMap<QString, QString> &texts)
+{
+    const QMutexLocker lock(&m_mutex);
+    Job &job = m_waiting[path];
+    // the texts waiting were given before: the new entries hold what they are to hold
+    job.texts.clear();
+    job.entries = entries;
+    job.entriesTexts.insert(texts);
+    m_wake.wakeAll();
+}
+
+void DiaryWriter::removeEmptyEntries(const QString &path)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_waiting[path].removeEmpty = true;
     m_wake.wakeAll();
 }
 
@@ -108,12 +127,12 @@ void DiaryWriter::run()
         if (m_waiting.isEmpty())
             return; // stopping, and nothing left to write
         // Everything waiting goes in this write: the newest text of each day.
-        const QMap<QString, Texts> batch = std::exchange(m_waiting, {});
+        const QMap<QString, Job> batch = std::exchange(m_waiting, {});
         m_writing = true;
         const std::function<void()> beforeWrite = m_beforeWrite;
         const std::function<void(bool)> replaceHook = m_replaceHook;
-        // The window read the file since this thread did: that is what the user sees, so
-        // changes are told from it, as long as it is still the file on disk.
+        // The session read the file since this thread wrote it: that is the version it knows,
+        // as long as it is still the file on disk.
         if (const SnapshotPointer known = std::exchange(m_knownFile, {});
                 known && known->isCurrent())
             m_file = known;
@@ -137,68 +156,72 @@ void DiaryWriter::run()
 }
 
 WriteReport DiaryWriter::write(
-        const QString &path, const Texts &ordered, const std::function<void(bool)> &replaceHook)
+        const QString &path, const Job &job, const std::function<void(bool)> &replaceHook)
 {
-    QMap<QString, QString> texts;
-    for (const auto &[day, text] : ordered)
-        texts.insert(day, text);
-    QMap<QString, QString> replacedOutside;
-    // The replacement happens only over the very version the texts were spliced into; when
-    // another program's rename lands in between, its version is read and the texts go into
-    // that one instead, so no outside change is undone.
-    for (int attempt = 0;; ++attempt) {
-        // The file is read again only when it is not the one last written: another program,
-        // or a change of place, made it so.
-        if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
-            const SnapshotPointer known = m_file && m_file->path() == path ? m_file : nullptr;
-            m_file = DiarySnapshot::load(path);
-            // a day another program changed meanwhile, which this write is about to replace
-            if (known && known->outcome().ok() && m_file->outcome().ok()) {
-                for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
-                    const QString outside = m_file->textOf(it.key());
-                    if (outside != known->textOf(it.key()) && outside != it.value())
-                        replacedOutside.insert(it.key(), outside);
-                }
-            }
-        }
-        if (!m_file->outcome().ok())
-            return { path, texts, m_file->outcome(), m_file, {} };
-
-        QByteArray bytes;
-        std::optional<NoteScan> scan;
-        if (m_file->scan()) {
-            // the common case: each day's text spliced into the bytes as they are
-            scan = m_file->scan();
-            bytes = m_file->bytes();
-            for (const auto &[day, text] : ordered) {
-                QByteArray value;
-                plist::appendEscaped(value, text.toUtf8());
-                bytes = scan->spliceText(bytes, day.toUtf8(), value);
-            }
-        } else {
-            // another layout: through the full writer, which keeps every value though not
-            // every byte
-            QVariantList entries = m_file->entries();
-            for (const auto &[day, text] : ordered)
-                replaceEntry(entries, day, text);
-            bytes = plist::writeXml(entries);
-        }
-        if (replaceHook)
-            replaceHook(false);
-        const FileIdentity expected = m_file->identity();
-        const WriteResult written = replaceFileAtomically(path, { bytes }, &expected);
-        if (replaceHook)
-            replaceHook(true);
-        if (written.changedMeanwhile && attempt < 8) {
-            m_file.reset();
-            continue;
-        }
-        if (!written.ok)
-            return { path, texts, { Status::WriteFailed, written.error }, m_file, {} };
-        m_file = DiarySnapshot::fromWritten(
-                path, std::move(bytes), std::move(scan), written.written);
-        return { path, texts, {}, m_file, replacedOutside };
+    WriteReport report;
+    report.path = path;
+    report.texts = job.entriesTexts;
+    for (const auto &[day, text] : job.texts)
+        report.texts.insert(day, text);
+    // A file nobody has read yet is read now; one that changed since it was last read or
+    // written is another program's version, which the session settles before anything is
+    // written over it.
+    if (!m_file || m_file->path() != path)
+        m_file = DiarySnapshot::load(path);
+    if (!m_file->isCurrent()) {
+        report.changedMeanwhile = true;
+        report.outcome = { Status::WriteFailed, {} };
+        return report;
     }
+    if (!m_file->outcome().ok()) {
+        report.outcome = m_file->outcome();
+        report.snapshot = m_file;
+        return report;
+    }
+
+    QByteArray bytes;
+    std::optional<NoteScan> scan;
+    if (m_file->scan() && !job.entries && !job.removeEmpty) {
+        // the common case: each day's text spliced into the bytes as they are
+        scan = m_file->scan();
+        bytes = m_file->bytes();
+        for (const auto &[day, text] : job.texts) {
+            QByteArray value;
+            plist::appendEscaped(value, text.toUtf8());
+            bytes = scan->spliceText(bytes, day.toUtf8(), value);
+        }
+    } else {
+        // the whole diary anew, through the full writer, which keeps every value though not
+        // every byte
+        QVariantList entries = job.entries
+                ? *job.entries
+                : (m_file->scan() ? parseNoteBytes(m_file->bytes()).entries : m_file->entries());
+        for (const auto &[day, text] : job.texts)
+            replaceEntry(entries, day, text);
+        if (job.removeEmpty)
+            report.removedEntries = removeEmpty(entries);
+        bytes = plist::writeXml(entries);
+    }
+    if (replaceHook)
+        replaceHook(false);
+    const FileIdentity expected = m_file->identity();
+    const WriteResult written = replaceFileAtomically(path, { bytes }, &expected);
+    if (replaceHook)
+        replaceHook(true);
+    report.keptAside = written.keptAside;
+    if (written.changedMeanwhile) {
+        report.changedMeanwhile = true;
+        report.outcome = { Status::WriteFailed, {} };
+        return report;
+    }
+    if (!written.ok) {
+        report.outcome = { Status::WriteFailed, written.error };
+        report.snapshot = m_file;
+        return report;
+    }
+    m_file = DiarySnapshot::fromWritten(path, std::move(bytes), std::move(scan), written.written);
+    report.snapshot = m_file;
+    return report;
 }
 
 } // namespace penwick::diary

@@ -1,8 +1,11 @@
-// Writes the diary off the window's thread. The window hands it each day's latest text and
+// Writes the diary off the window's thread. The session hands it each day's latest text and
 // goes on; the writer keeps, per day, only the newest text waiting, and writes what waits in
 // one crash-safe replacement of the file, one write after another, never two at once and never
-// out of order. It keeps the file's bytes in memory between writes and checks the file's
-// identity before each, so changes other programs made to the file are read and kept.
+// out of order. It keeps the file's bytes in memory between writes.
+//
+// It only ever writes over the very version the session last knew (its own last write, or the
+// file as the session last read it): when another program replaced the file meanwhile, it
+// writes nothing and says so, and the session settles the other program's days first.
 #pragma once
 
 #include "diary/DiarySnapshot.h"
@@ -10,8 +13,10 @@
 #include <QMap>
 #include <QMutex>
 #include <QObject>
+#include <QVariantList>
 #include <QWaitCondition>
 #include <functional>
+#include <optional>
 
 class QThread;
 
@@ -24,9 +29,13 @@ struct WriteReport
     QMap<QString, QString> texts; // day key to text
     Outcome outcome;
     SnapshotPointer snapshot;
-    // Days another program changed since Penwick last read or wrote the file, whose texts this
-    // write replaced: day key to the other program's text.
-    QMap<QString, QString> replacedOutsideChanges;
+    // Another program replaced the file since Penwick last read or wrote it: nothing was
+    // written, and the texts wait.
+    bool changedMeanwhile = false;
+    int removedEntries = 0; // by a removal of empty entries
+    // Where another program's version was kept beside the diary when it could not be put back
+    // after a replacement found it (see replaceFileAtomically).
+    QString keptAside;
 };
 
 class DiaryWriter : public QObject
@@ -42,14 +51,20 @@ public:
     void store(const QString &path, const QString &dayKey, const QString &text);
     // Several days at once: they go in the same write.
     void store(const QString &path, const QMap<QString, QString> &texts);
+    // The whole diary becomes entries (a merge, a diary taken over); texts names the days whose
+    // text this changes. Texts given later still go on top.
+    void storeEntries(
+            const QString &path, const QVariantList &entries, const QMap<QString, QString> &texts);
+    // The next write of path also removes the entries whose text is empty.
+    void removeEmptyEntries(const QString &path);
     // Waits until nothing waits and no write runs; false when timeoutMs ran out first.
     bool waitForIdle(int timeoutMs);
     bool isIdle() const;
     // The reports of the writes finished since the last call, oldest first.
     QList<WriteReport> takeReports();
 
-    // The file as the window read it, for telling other programs' changes from Penwick's own;
-    // taken before the next write while it is still the file on disk.
+    // The file as the session read it: what the next write goes over while it is still the
+    // file on disk.
     void setKnownFile(SnapshotPointer file);
 
     // Tests: runs on the writer's thread before each write.
@@ -64,24 +79,29 @@ Q_SIGNALS:
 
 private:
     using Texts = QList<std::pair<QString, QString>>;
+    struct Job
+    {
+        Texts texts; // the days in the order they were first given: new days append in order
+        std::optional<QVariantList> entries;
+        QMap<QString, QString> entriesTexts;
+        bool removeEmpty = false;
+    };
 
     void run();
     WriteReport write(
-            const QString &path, const Texts &texts, const std::function<void(bool)> &replaceHook);
+            const QString &path, const Job &job, const std::function<void(bool)> &replaceHook);
 
     mutable QMutex m_mutex;
     QWaitCondition m_wake;
     QWaitCondition m_idle;
-    // Per path, each day's newest text, the days in the order they were first given, so that
-    // new days are appended in the order they were written.
-    QMap<QString, Texts> m_waiting;
+    QMap<QString, Job> m_waiting; // per path
     bool m_writing = false;
     bool m_stopping = false;
     QList<WriteReport> m_reports;
     std::function<void()> m_beforeWrite;
     std::function<void(bool)> m_replaceHook;
     SnapshotPointer m_file; // the writer thread's own: the file as last read or written
-    SnapshotPointer m_knownFile; // given by the window's thread, taken before the next write
+    SnapshotPointer m_knownFile; // given by the session's thread, taken before the next write
     QThread *m_thread;
 };
 

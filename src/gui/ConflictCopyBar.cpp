@@ -2,28 +2,28 @@
 
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
-#include "history/Backups.h"
-#include "sync/ConflictCopy.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
 
-ConflictCopyBar::ConflictCopyBar(penwick::diary::DiarySession *session,
-        penwick::history::HistoryStore *history, QWidget *parent)
+using penwick::diary::SettleReport;
+using penwick::sync::Settled;
+
+ConflictCopyBar::ConflictCopyBar(penwick::diary::DiarySession *session, QWidget *parent)
     : QFrame(parent)
     , m_session(session)
-    , m_history(history)
     , m_message(new QLabel)
-    , m_showHistory(new QPushButton(tr("Show History")))
+    , m_showHistory(new QPushButton(tr("Show &History")))
 {
     setObjectName(QStringLiteral("conflictCopyBar"));
     setAccessibleName(tr("Merged copies"));
     setFrameShape(QFrame::StyledPanel);
     m_message->setObjectName(QStringLiteral("conflictCopyMessage"));
     m_message->setWordWrap(true);
+    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_showHistory->setObjectName(QStringLiteral("conflictCopyHistoryButton"));
     auto *close = new QToolButton;
     close->setText(QStringLiteral("✕"));
@@ -36,61 +36,82 @@ ConflictCopyBar::ConflictCopyBar(penwick::diary::DiarySession *session,
     connect(close, &QToolButton::clicked, this, &QWidget::hide);
     connect(m_showHistory, &QPushButton::clicked, this, [this] {
         hide();
-        Q_EMIT historyRequested(m_firstConflict);
+        Q_EMIT historyRequested(m_firstDay);
     });
+    connect(session, &penwick::diary::DiarySession::versionsSettled, this,
+            &ConflictCopyBar::showReport);
     hide();
 }
 
-void ConflictCopyBar::mergeCopies()
+QString ConflictCopyBar::textFor(const SettleReport &report, QDate selectedDay)
 {
-    const QString diaryPath = m_session->noteFilePath();
-    QStringList copies = penwick::sync::conflictCopiesOf(diaryPath);
-    copies.removeIf([this](const QString &copy) {
-        const QFileInfo info(copy);
-        return m_refused.contains(copy + QString::number(info.size())
-                + info.lastModified().toString(Qt::ISODateWithMs));
-    });
-    // what waits for the diary is written first; while it cannot be, the copies wait too
-    if (copies.isEmpty() || !m_session->flush() || m_session->hasUnsavedChanges())
-        return;
-    const bool typing = m_sinceTyping.isValid() && m_sinceTyping.elapsed() < 10000;
-    const QString protectedDay
-            = typing ? penwick::diary::dayKey(m_session->selectedDay()) : QString();
-    QStringList said;
-    m_firstConflict = {};
-    bool changed = false;
-    for (const QString &copy : std::as_const(copies)) {
-        const QFileInfo info(copy);
-        const QString identity = copy + QString::number(info.size())
-                + info.lastModified().toString(Qt::ISODateWithMs);
-        const penwick::sync::CopyMerge merge = penwick::sync::mergeConflictCopy(
-                diaryPath, copy, m_history, penwick::history::backupsFolder(), protectedDay);
-        if (!merge.ok()) {
-            m_refused.insert(identity);
-            said << merge.error;
+    if (!report.error.isEmpty())
+        return report.error;
+    const QLocale locale;
+    QStringList days;
+    bool selectedChanged = false;
+    for (const penwick::diary::SettledDay &day : report.days) {
+        const QDate date = penwick::diary::dayFromKey(day.dayKey);
+        selectedChanged = selectedChanged || (date == selectedDay && day.text != day.diaryText);
+        if (days.size() == 3)
             continue;
+        const QString name
+                = date.isValid() ? locale.toString(date, QLocale::ShortFormat) : day.dayKey;
+        switch (day.settled) {
+        case Settled::Both:
+            days << tr("%1: both texts are kept in the day").arg(name);
+            break;
+        case Settled::Other:
+            days << (report.from == SettleReport::From::ConflictCopy
+                            ? tr("%1: the copy's text, the diary's is in the day's history")
+                            : tr("%1: the other text, yours is in the day's history"))
+                            .arg(name);
+            break;
+        case Settled::Diary:
+            days << (report.from == SettleReport::From::ConflictCopy
+                            ? tr("%1: the diary's text, the copy's is in the day's history")
+                            : tr("%1: the other program's text, yours is in the day's history"))
+                            .arg(name);
+            break;
         }
-        changed = true;
-        if (!merge.conflicts.isEmpty() && !m_firstConflict.isValid())
-            m_firstConflict = penwick::diary::dayFromKey(merge.conflicts.first().dayKey);
-        const int days = merge.daysFromCopy;
-        const int differing = int(merge.conflicts.size());
-        said << tr("Merged %1, a copy another machine left: %2, %3.")
-                        .arg(merge.copyName,
-                                days == 1 ? tr("1 day came from it")
-                                          : tr("%1 days came from it").arg(days),
-                                differing == 1
-                                        ? tr("1 day had different text, kept in its history")
-                                        : tr("%1 days had different text, kept in their history")
-                                                  .arg(differing));
     }
-    if (said.isEmpty())
-        return;
-    m_message->setText(said.join(QLatin1Char(' ')));
-    m_showHistory->setVisible(m_firstConflict.isValid() && m_history);
+    const int more = int(report.days.size()) - 3;
+    if (more > 0)
+        days << (more == 1 ? tr("and 1 more") : tr("and %1 more").arg(locale.toString(more)));
+    const int count = report.from == SettleReport::From::ConflictCopy ? report.daysFromOther
+                                                                      : int(report.days.size());
+    QString text;
+    switch (report.from) {
+    case SettleReport::From::ConflictCopy:
+        text = count == 1 ? tr("Merged %1, a copy another machine left: 1 day came from it.")
+                                    .arg(report.copyName)
+                          : tr("Merged %1, a copy another machine left: %2 days came from it.")
+                                    .arg(report.copyName, locale.toString(count));
+        break;
+    case SettleReport::From::OtherProgram:
+        text = count == 1 ? tr("Another program changed a day you were writing in.")
+                          : tr("Another program changed %1 days you were writing in.")
+                                    .arg(locale.toString(count));
+        break;
+    case SettleReport::From::EarlierRun:
+        text = count == 1
+                ? tr("Another program changed a day you typed in before Penwick last stopped.")
+                : tr("Another program changed %1 days you typed in before Penwick last stopped.")
+                          .arg(locale.toString(count));
+        break;
+    }
+    if (!days.isEmpty())
+        text += QLatin1Char(' ') + days.join(QStringLiteral("; ")) + QLatin1Char('.');
+    if (selectedChanged)
+        text += QLatin1Char(' ') + tr("The open day's text changed.");
+    return text;
+}
+
+void ConflictCopyBar::showReport(const SettleReport &report)
+{
+    m_firstDay = report.days.isEmpty() ? QDate()
+                                       : penwick::diary::dayFromKey(report.days.first().dayKey);
+    m_message->setText(textFor(report, m_session->selectedDay()));
+    m_showHistory->setVisible(m_firstDay.isValid() && m_session->journal());
     show();
-    if (changed) {
-        m_session->checkForOutsideChanges();
-        Q_EMIT diaryMerged();
-    }
 }

@@ -1,47 +1,37 @@
-// Merges the conflict copies a sync engine leaves beside the diary, at start and whenever the
-// diary's folder changes, and says what each merge did in a bar over the editor, with a button
-// that opens the history of the first day whose text differed.
+// Says, in a bar over the editor, what settling another version of the diary did: a conflict
+// copy a sync engine left, another program's change to a day the user was writing, or what
+// Penwick held when it last stopped. It names the days (up to three) and what became of each,
+// with a button that opens the history of the first of them.
 #pragma once
 
 #include <QDate>
-#include <QElapsedTimer>
 #include <QFrame>
-#include <QSet>
 
 class QLabel;
 class QPushButton;
 namespace penwick::diary {
 class DiarySession;
-}
-namespace penwick::history {
-class HistoryStore;
-}
+struct SettleReport;
+} // namespace penwick::diary
 
 class ConflictCopyBar : public QFrame
 {
     Q_OBJECT
 public:
-    ConflictCopyBar(penwick::diary::DiarySession *session, penwick::history::HistoryStore *history,
-            QWidget *parent = nullptr);
+    explicit ConflictCopyBar(penwick::diary::DiarySession *session, QWidget *parent = nullptr);
 
-    // The user typed in the selected day: a merge now keeps that day's text.
-    void noteTyping() { m_sinceTyping.start(); }
+    // The sentence that says what report did.
+    static QString textFor(const penwick::diary::SettleReport &report, QDate selectedDay);
 
 public Q_SLOTS:
-    // Merges every conflict copy beside the diary that has not been refused before.
-    void mergeCopies();
+    void showReport(const penwick::diary::SettleReport &report);
 
 Q_SIGNALS:
     void historyRequested(QDate day);
-    // A merge changed the diary: the window shows it anew.
-    void diaryMerged();
 
 private:
     penwick::diary::DiarySession *m_session;
-    penwick::history::HistoryStore *m_history;
     QLabel *m_message;
     QPushButton *m_showHistory;
-    QDate m_firstConflict;
-    QSet<QString> m_refused; // copies said once to be unreadable, by path, size and time
-    QElapsedTimer m_sinceTyping;
+    QDate m_firstDay;
 };

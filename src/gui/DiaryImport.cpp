@@ -10,9 +10,8 @@
 #include <QLocale>
 #include <QMenu>
 
-DiaryImport::DiaryImport(penwick::diary::DiarySession *session,
-        penwick::history::HistoryStore *history, Dialogs *dialogs, QWidget *window)
-    : QObject(window), m_session(session), m_history(history), m_dialogs(dialogs), m_window(window)
+DiaryImport::DiaryImport(penwick::diary::DiarySession *session, Dialogs *dialogs, QWidget *window)
+    : QObject(window), m_session(session), m_dialogs(dialogs), m_window(window)
 { }
 
 void DiaryImport::addActionTo(QMenu *file, QAction *before)
@@ -36,15 +35,7 @@ void DiaryImport::chooseAndImport()
 
 void DiaryImport::importFrom(const QString &source, bool ask)
 {
-    // what waits for the diary is written first, so the import is planned on the diary as it is
-    if (!m_session->flush() || m_session->hasUnsavedChanges()) {
-        m_dialogs->showFailure(m_window,
-                tr("Nothing was imported: your latest changes are not stored yet. %1")
-                        .arg(m_session->problem().reason));
-        return;
-    }
-    const QString diaryPath = m_session->noteFilePath();
-    const penwick::imports::ImportPlan plan = penwick::imports::planImport(source, diaryPath);
+    const penwick::imports::ImportPlan plan = penwick::imports::planImport(source, *m_session);
     if (!plan.error.isEmpty()) {
         m_dialogs->showFailure(m_window, plan.error);
         return;
@@ -56,13 +47,12 @@ void DiaryImport::importFrom(const QString &source, bool ask)
     }
     if (ask && !m_dialogs->confirm(m_window, question, QString(), tr("Import")))
         return;
-    const QString error = penwick::imports::applyImport(
-            plan, diaryPath, m_history, penwick::history::backupsFolder());
+    const QString error
+            = penwick::imports::applyImport(plan, *m_session, penwick::history::backupsFolder());
     if (!error.isEmpty()) {
         m_dialogs->showFailure(m_window, error);
         return;
     }
-    m_session->checkForOutsideChanges();
     Q_EMIT diaryChanged();
     const int days = int(plan.changes.size());
     Q_EMIT noticeRaised(days == 1

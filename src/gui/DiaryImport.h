@@ -13,16 +13,12 @@ class QWidget;
 namespace penwick::diary {
 class DiarySession;
 }
-namespace penwick::history {
-class HistoryStore;
-}
 
 class DiaryImport : public QObject
 {
     Q_OBJECT
 public:
-    DiaryImport(penwick::diary::DiarySession *session, penwick::history::HistoryStore *history,
-            Dialogs *dialogs, QWidget *window);
+    DiaryImport(penwick::diary::DiarySession *session, Dialogs *dialogs, QWidget *window);
     void setDialogs(Dialogs *dialogs) { m_dialogs = dialogs; }
     void addActionTo(QMenu *file, QAction *before);
 
@@ -38,7 +34,6 @@ Q_SIGNALS:
 
 private:
     penwick::diary::DiarySession *m_session;
-    penwick::history::HistoryStore *m_history;
     Dialogs *m_dialogs;
     QWidget *m_window;
 };

@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTextEdit>
-#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -35,48 +34,6 @@ HistoryDialog::HistoryDialog(HistoryStore *store, penwick::diary::DiarySession *
     m_openBackupsAction = new QAction(tr("Open Backups Folder"), this);
     m_openBackupsAction->setObjectName(QStringLiteral("actionOpenBackupsFolder"));
     connect(m_openBackupsAction, &QAction::triggered, this, &HistoryDialog::openBackupsFolder);
-
-    diaryKey(); // the name the history knows the diary by, kept for a move
-    // every text the session stores passes through here on its way to the history
-    m_session->setTextObserver(
-            [this](const QString &dayKey, const QString &previousText, const QString &newText) {
-                m_store->recordChange(diaryKey(), dayKey, previousText, newText);
-            });
-    m_session->setStaleTextCheck([this](const QString &dayKey, const QString &text) {
-        m_store->flush();
-        return m_store->wasStored(diaryKey(), dayKey, text);
-    });
-    // each change is kept in the history first; what it held that the diary file lacked when
-    // Penwick last stopped goes into the file now, before the first day is shown
-    const qsizetype keptAside = m_session->setJournal(m_store).size();
-    if (keptAside > 0) {
-        const QString notice = keptAside == 1
-                ? tr("1 day you typed before Penwick last stopped was changed meanwhile by "
-                     "another program: the diary shows that text, and yours is in the day's "
-                     "history.")
-                : tr("%1 days you typed before Penwick last stopped were changed meanwhile by "
-                     "another program: the diary shows that text, and yours is in each day's "
-                     "history.")
-                          .arg(QLocale().toString(keptAside));
-        QTimer::singleShot(0, this, [this, notice] { passOnNotice(notice); });
-    }
-    // the store may have said it before this dialog listened; each notice is passed on once
-    connect(m_store, &HistoryStore::noticeRaised, this, &HistoryDialog::passOnNotice);
-    QTimer::singleShot(0, this, [this] { passOnNotice(m_store->notice()); });
-    m_backups = new penwick::history::BackupSchedule(
-            [session] { return session->noteFilePath(); }, {}, this);
-    connect(m_backups, &penwick::history::BackupSchedule::noticeRaised, this,
-            &HistoryDialog::passOnNotice);
-    // The first backup once the window has settled: comparing the diary with the last backup
-    // reads both whole, work that would compete with the start for the processor.
-    QTimer::singleShot(3000, m_backups, &penwick::history::BackupSchedule::backUpIfDateChanged);
-}
-
-HistoryDialog::~HistoryDialog()
-{
-    m_session->setTextObserver({});
-    m_session->setStaleTextCheck({});
-    m_session->setJournal(nullptr);
 }
 
 void HistoryDialog::addActionsTo(QMenu *edit, QMenu *file, QAction *fileBefore)
@@ -85,16 +42,6 @@ void HistoryDialog::addActionsTo(QMenu *edit, QMenu *file, QAction *fileBefore)
     edit->addAction(m_showAction);
     m_editor->addContextMenuAction(m_showAction);
     file->insertAction(fileBefore, m_openBackupsAction);
-}
-
-QString HistoryDialog::diaryKey()
-{
-    const QString path = m_session->noteFilePath();
-    if (path != m_diaryPath || m_diaryKey.isEmpty()) {
-        m_diaryPath = path;
-        m_diaryKey = penwick::history::diaryKeyPath(path);
-    }
-    return m_diaryKey;
 }
 
 // The dialog's widgets are built when it is first shown: its buttons load the style's icons,
@@ -135,7 +82,7 @@ void HistoryDialog::present()
         buildView();
     const QDate day = m_session->selectedDay();
     setWindowTitle(tr("History of %1").arg(QLocale().toString(day, QLocale::LongFormat)));
-    m_versions = m_store->versions(diaryKey(), penwick::diary::dayKey(day));
+    m_versions = m_store->versions(m_session->noteFilePath(), penwick::diary::dayKey(day));
     m_versionList->clear();
     for (const penwick::history::Version &version : std::as_const(m_versions)) {
         m_versionList->addItem(tr("%1 — %n characters — %2", nullptr, int(version.text.size()))
@@ -184,14 +131,9 @@ void HistoryDialog::restoreSelectedVersion()
     if (row < 0 || row >= m_versions.size() || m_editor->isReadOnly())
         return;
     const penwick::history::Version &version = m_versions[row];
-    m_store->recordVersion(diaryKey(), version.dayKey, version.text,
-            penwick::history::Origin::Restored, version.storedAt.toString(Qt::ISODateWithMs));
-    // one edit of the editor's document: stored at once, and one Ctrl+Z takes it back
-    QTextCursor all(m_editor->document());
-    all.beginEditBlock();
-    all.select(QTextCursor::Document);
-    all.insertText(version.text);
-    all.endEditBlock();
+    // stored at once; the editor shows it as one step that Ctrl+Z takes back
+    m_session->replaceDays({ { version.dayKey, version.text } }, penwick::history::Origin::Restored,
+            version.storedAt.toString(Qt::ISODateWithMs));
     accept();
     m_editor->setFocus();
 }
@@ -201,25 +143,4 @@ void HistoryDialog::openBackupsFolder()
     const QString folder = penwick::history::backupsFolder();
     QDir().mkpath(folder);
     QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-}
-
-void HistoryDialog::passOnNotice(const QString &notice)
-{
-    if (notice.isEmpty() || m_noticesPassedOn.contains(notice))
-        return;
-    m_noticesPassedOn.append(notice);
-    Q_EMIT noticeRaised(notice);
-}
-
-void HistoryDialog::leaveDay()
-{
-    m_store->closeStretches();
-}
-
-void HistoryDialog::followMovedDiary()
-{
-    const QString from = m_diaryKey;
-    m_diaryKey.clear();
-    if (!from.isEmpty())
-        m_store->moveDiary(from, diaryKey());
 }

@@ -16,9 +16,9 @@
 #include "calendar/MonthGrid.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
-#include "diary/DiaryWatch.h"
 #include "platform/Log.h"
 #include "platform/Preferences.h"
+#include "services/DiaryServices.h"
 #include "ui_MainWindow.h"
 
 #include <QApplication>
@@ -38,10 +38,11 @@ using penwick::diary::DiarySession;
 using penwick::diary::Status;
 
 MainWindow::MainWindow(
-        DiarySession *session, penwick::reminder::Reminder *reminder, QWidget *parent)
+        penwick::DiaryServices *services, penwick::reminder::Reminder *reminder, QWidget *parent)
     : QMainWindow(parent)
     , m_ui(new Ui::MainWindow)
-    , m_session(session)
+    , m_services(services)
+    , m_session(&services->session())
     , m_dialogs(std::make_unique<QtDialogs>())
 {
     m_ui->setupUi(this);
@@ -99,14 +100,36 @@ MainWindow::MainWindow(
             qOverload<>(&QWidget::setFocus));
 
     connect(m_ui->editor, &DiaryEditor::textEdited, this, &MainWindow::storeEditorText);
-    m_diaryWatch = new penwick::diary::DiaryWatch(m_session, this);
-    connect(m_session, &DiarySession::selectedDayChangedOutside, this,
-            &MainWindow::showOutsideChange);
+    connect(m_session, &DiarySession::selectedDayReplaced, this, &MainWindow::showReplacedText);
     connect(m_session, &DiarySession::problemChanged, this, &MainWindow::showProblem);
     connect(m_ui->warningBar, &WarningBar::tryAgainRequested, this, &MainWindow::tryAgain);
+    connect(m_services, &penwick::DiaryServices::noticeRaised, this, &MainWindow::showNotice);
+
+    // what settling another version of the diary did: said in a bar over the page
+    m_conflictCopies = new ConflictCopyBar(m_session, this);
+    m_ui->editorPaneLayout->insertWidget(2, m_conflictCopies);
+    connect(m_conflictCopies, &ConflictCopyBar::historyRequested, this, [this](QDate day) {
+        chooseDay(day);
+        if (m_historyDialog)
+            m_historyDialog->present();
+    });
+    connect(m_session, &DiarySession::versionsSettled, this, [this] {
+        m_ui->calendar->model()->setDaysWithText(m_session->daysWithText(m_session->selectedDay()));
+    });
 
     m_page->addWordCountTo(statusBar());
     createActions();
+    if (penwick::history::HistoryStore *history = m_services->history()) {
+        m_historyDialog = new HistoryDialog(history, m_session, m_ui->editor, this);
+        m_historyDialog->setObjectName(QStringLiteral("historyDialog"));
+        m_historyDialog->addActionsTo(
+                m_ui->menuEdit, m_ui->menuFile, m_ui->actionRemoveEmptyEntries);
+    }
+    m_import = new DiaryImport(m_session, m_dialogs.get(), this);
+    const QList<QAction *> file = m_ui->menuFile->actions();
+    m_import->addActionTo(m_ui->menuFile, file.value(file.indexOf(m_ui->actionExportAsText) + 1));
+    connect(m_import, &DiaryImport::diaryChanged, this, &MainWindow::showSelectedDay);
+    connect(m_import, &DiaryImport::noticeRaised, this, &MainWindow::showNotice);
 }
 
 MainWindow::~MainWindow()
@@ -134,37 +157,7 @@ StorageSheet *MainWindow::storageSheet()
     connect(m_storageSheet, &StorageSheet::diaryChanged, this, &MainWindow::showSelectedDay);
     connect(m_storageSheet, &StorageSheet::removeEmptyEntriesRequested, this,
             &MainWindow::removeEmptyEntries);
-    connect(m_storageSheet, &StorageSheet::diaryMoved, this, [this] {
-        if (m_historyDialog)
-            m_historyDialog->followMovedDiary();
-    });
     return m_storageSheet;
-}
-
-void MainWindow::setHistory(penwick::history::HistoryStore *history)
-{
-    m_historyDialog = new HistoryDialog(history, m_session, m_ui->editor, this);
-    m_historyDialog->setObjectName(QStringLiteral("historyDialog"));
-    m_historyDialog->addActionsTo(m_ui->menuEdit, m_ui->menuFile, m_ui->actionRemoveEmptyEntries);
-    connect(m_historyDialog, &HistoryDialog::noticeRaised, this, &MainWindow::showNotice);
-
-    // conflict copies a sync engine leaves are merged; the other texts go into the history
-    m_conflictCopies = new ConflictCopyBar(m_session, history, this);
-    m_ui->editorPaneLayout->insertWidget(2, m_conflictCopies);
-    connect(m_diaryWatch, &penwick::diary::DiaryWatch::folderChanged, m_conflictCopies,
-            &ConflictCopyBar::mergeCopies);
-    connect(m_conflictCopies, &ConflictCopyBar::diaryMerged, this, &MainWindow::showSelectedDay);
-    connect(m_conflictCopies, &ConflictCopyBar::historyRequested, this, [this](QDate day) {
-        chooseDay(day);
-        m_historyDialog->present();
-    });
-    QTimer::singleShot(0, m_conflictCopies, &ConflictCopyBar::mergeCopies); // once started
-
-    m_import = new DiaryImport(m_session, history, m_dialogs.get(), this);
-    const QList<QAction *> file = m_ui->menuFile->actions();
-    m_import->addActionTo(m_ui->menuFile, file.value(file.indexOf(m_ui->actionExportAsText) + 1));
-    connect(m_import, &DiaryImport::diaryChanged, this, &MainWindow::showSelectedDay);
-    connect(m_import, &DiaryImport::noticeRaised, this, &MainWindow::showNotice);
 }
 
 void MainWindow::importDiary(const QString &source)
@@ -237,7 +230,7 @@ void MainWindow::createActions()
 
 void MainWindow::start()
 {
-    m_session->open();
+    m_services->open();
     restoreWindowState();
     // A large diary shows the day from the file's end at once; the calendar's marks and On This
     // Day follow when the whole file is read, and no input comes before that.
@@ -258,12 +251,12 @@ void MainWindow::start()
         m_ui->searchField->setClearButtonEnabled(true);
         m_updateWatch->startIfEnabled();
     });
+    m_services->startWatching();
 }
 
 void MainWindow::showSelectedDay()
 {
     const QDate day = m_session->selectedDay();
-    m_diaryWatch->follow();
     showDayText(m_session->textOf(day));
     m_ui->calendar->model()->setDaysWithText(m_session->daysWithText(day));
     m_onThisDay->follow(day);
@@ -296,12 +289,6 @@ void MainWindow::chooseDay(QDate day)
 
 void MainWindow::showDay(QDate day)
 {
-    if (day != m_session->selectedDay() && !m_outsideNotice.isEmpty()) {
-        m_outsideNotice.clear();
-        showProblem(m_session->problem());
-    }
-    if (day != m_session->selectedDay() && m_historyDialog)
-        m_historyDialog->leaveDay();
     m_session->selectDay(day);
     showSelectedDay();
 }
@@ -362,8 +349,6 @@ void MainWindow::raiseWindow()
 void MainWindow::storeEditorText(const QString &text)
 {
     const QString stored = m_session->storeText(text);
-    if (m_conflictCopies)
-        m_conflictCopies->noteTyping();
     m_ui->calendar->model()->setDayHasText(m_session->selectedDay(), !stored.isEmpty());
     m_page->countWords(stored);
     // an open list of results follows the text as it changes: the edited day's row alone
@@ -415,9 +400,6 @@ void MainWindow::showProblem(const DiaryProblem &problem)
                                   QDir::toNativeSeparators(m_session->noteFilePath()));
         warning = warning.isEmpty() ? preferences : warning + QLatin1Char(' ') + preferences;
     }
-    if (!m_outsideNotice.isEmpty())
-        warning = warning.isEmpty() ? m_outsideNotice
-                                    : warning + QLatin1Char(' ') + m_outsideNotice;
     if (warning.isEmpty())
         m_ui->warningBar->clearWarning();
     else
@@ -486,14 +468,10 @@ void MainWindow::showHelp()
     m_helpWindow->activateWindow();
 }
 
-void MainWindow::showOutsideChange(const QString &text, bool conflict)
+void MainWindow::showReplacedText(const QString &text)
 {
-    m_page->takeOutsideText(text, conflict);
-    if (conflict) {
-        m_outsideNotice = tr("Another program changed this day while you wrote. Your text is "
-                             "kept; Edit > Undo brings back the other version.");
-        showProblem(m_session->problem());
-    }
+    m_page->takeOutsideText(text, false);
+    m_ui->calendar->model()->setDayHasText(m_session->selectedDay(), !text.isEmpty());
 }
 
 namespace {

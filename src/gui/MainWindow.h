@@ -13,16 +13,15 @@
 namespace Ui {
 class MainWindow;
 }
+namespace penwick {
+class DiaryServices;
+}
 namespace penwick::diary {
 class DiarySession;
-class DiaryWatch;
 struct DiaryProblem;
 } // namespace penwick::diary
 namespace penwick::reminder {
 class Reminder;
-}
-namespace penwick::history {
-class HistoryStore;
 }
 class Dialogs;
 class HelpWindow;
@@ -34,16 +33,14 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Without a reminder, its controls are not shown.
-    MainWindow(penwick::diary::DiarySession *session, penwick::reminder::Reminder *reminder,
+    // Without a reminder, its controls are not shown; without a history in services, neither
+    // are its commands.
+    MainWindow(penwick::DiaryServices *services, penwick::reminder::Reminder *reminder,
             QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // Tests answer the file choosers and alerts through their own.
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
-
-    // Keeps every version of the days in history, with the actions to see and restore them.
-    void setHistory(penwick::history::HistoryStore *history);
 
     // Start-up: opens the diary on today, shows the day and the window, keyboard in the editor,
     // and last the reminder's state.
@@ -83,7 +80,8 @@ private Q_SLOTS:
     void showAbout();
     void reportReminderFailure(const QString &reason);
     void showNotice(const QString &text) { statusBar()->showMessage(text); }
-    void showOutsideChange(const QString &text, bool conflict);
+    // The selected day took another text than the user's typing: shown, one undo away.
+    void showReplacedText(const QString &text);
     void showHelp();
 
 protected:
@@ -101,6 +99,7 @@ private:
     void saveWindowState();
 
     const QScopedPointer<Ui::MainWindow> m_ui;
+    penwick::DiaryServices *m_services;
     penwick::diary::DiarySession *m_session;
     std::unique_ptr<Dialogs> m_dialogs;
     SearchPopover *m_searchPopover;
@@ -110,8 +109,6 @@ private:
     class ConflictCopyBar *m_conflictCopies = nullptr;
     class DiaryImport *m_import = nullptr;
     class OnThisDay *m_onThisDay;
-    penwick::diary::DiaryWatch *m_diaryWatch;
-    QString m_outsideNotice; // said over the editor until another day is shown
     bool m_askBeforeClosing = true;
     class DayPage *m_page;
     class UpdateWatch *m_updateWatch;

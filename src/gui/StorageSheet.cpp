@@ -134,18 +134,14 @@ void StorageSheet::relocate(Relocation mode)
         m_dialogs->showFailure(parentWidget(), tr(writeFailed));
         return;
     }
-    if (pointDiaryAt(destination)) {
-        if (mode == Relocation::Move)
-            Q_EMIT diaryMoved();
-    } else if (mode == Relocation::Move) {
+    if (!pointDiaryAt(destination, mode == Relocation::Move) && mode == Relocation::Move)
         moveNoteFile(destination, current); // the preferences still name the old place
-    }
 }
 
-bool StorageSheet::pointDiaryAt(const QString &path)
+bool StorageSheet::pointDiaryAt(const QString &path, bool moved)
 {
     QString error;
-    const bool pointed = m_session->setNoteFilePath(path, &error);
+    const bool pointed = m_session->setNoteFilePath(path, &error, moved);
     if (!pointed)
         m_dialogs->showFailure(parentWidget(), error);
     Q_EMIT diaryChanged();
@@ -255,7 +251,8 @@ void StorageSheet::takeOverEarlierDiary()
             return;
         }
     }
-    if (!penwick::replaceFileAtomically(notePath, penwick::plist::writeXml(*earlier)).ok) {
+    if (!m_session->replaceAllEntries(*earlier, penwick::diary::Origin::Imported,
+                tr("Taken over from an earlier diary"))) {
         m_dialogs->showFailure(dialogParent(), tr(writeFailed));
         return;
     }

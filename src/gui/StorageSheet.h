@@ -39,13 +39,11 @@ Q_SIGNALS:
     // The note file or its content changed: the window shows the selected day anew.
     void diaryChanged();
     void removeEmptyEntriesRequested();
-    // The diary file moved to the path the session now names.
-    void diaryMoved();
 
 private:
     enum class Relocation { Move, New, Use };
     void relocate(Relocation mode);
-    bool pointDiaryAt(const QString &path);
+    bool pointDiaryAt(const QString &path, bool moved = false);
     QWidget *dialogParent() const;
     void showLocation();
     // Where the choosers start: the diary's folder; for an export, the last folder used.

@@ -1,18 +1,21 @@
 #include "HistoryStore.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Log.h"
 #include "platform/StandardPaths.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
 #include <QTimer>
+#include <cstring>
 #include <optional>
 
 namespace penwick::history {
@@ -21,6 +24,8 @@ namespace {
 
 // a stretch of typing without a pause this long stays one version
 constexpr qint64 stretchPauseMs = 5 * 60 * 1000;
+// a history another program holds, or that cannot be opened, is tried again this often
+constexpr int reopenMs = 5000;
 
 const char *const originKeys[] = { "typed", "restored", "changed-outside", "merged", "imported" };
 
@@ -59,6 +64,67 @@ QString notNull(const QString &text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("HistoryStore", text);
+}
+
+// What SQLite's result code says of the file: only "corrupt" and "not a database" mean the
+// file itself is damaged.
+enum class Failure { Damaged, Busy, Full, CannotOpen, Other };
+
+Failure failureOf(const QSqlError &error)
+{
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number) & 0xff;
+    if (!number)
+        return Failure::Other;
+    switch (code) {
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return Failure::Damaged;
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return Failure::Busy;
+    case 13: // SQLITE_FULL
+        return Failure::Full;
+    case 8: // SQLITE_READONLY
+    case 14: // SQLITE_CANTOPEN
+    case 23: // SQLITE_AUTH
+        return Failure::CannotOpen;
+    default:
+        return Failure::Other;
+    }
+}
+
+QString sentenceFor(Failure failure, const QString &path, const QSqlError &error)
+{
+    const QString where = QDir::toNativeSeparators(path);
+    switch (failure) {
+    case Failure::Busy:
+        return translated("Another program is using the history of your days at %1, so earlier "
+                          "versions are not kept for now. Penwick keeps your diary file up to "
+                          "date meanwhile and takes the history up again when it can.")
+                .arg(where);
+    case Failure::Full:
+        return translated("The disk that holds the history of your days at %1 is full, so "
+                          "earlier versions are not kept for now. Penwick keeps your diary file up "
+                          "to date meanwhile.")
+                .arg(where);
+    case Failure::CannotOpen:
+        return translated("The history of your days at %1 cannot be opened or written, so "
+                          "earlier versions are not kept for now. Penwick keeps your diary file up "
+                          "to date meanwhile.")
+                .arg(where);
+    case Failure::Damaged:
+    case Failure::Other:
+        break;
+    }
+    return translated("Earlier versions of your days cannot be kept now (%1). Penwick keeps your "
+                      "diary file up to date meanwhile.")
+            .arg(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
 } // namespace
 
 QString diaryKeyPath(const QString &diaryPath)
@@ -66,6 +132,18 @@ QString diaryKeyPath(const QString &diaryPath)
     const QString canonical = QFileInfo(diaryPath).canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(diaryPath).absoluteFilePath())
                                : canonical;
+}
+
+qint64 HistoryStore::textPrint(const QString &dayKey, const QString &text)
+{
+    QCryptographicHash hash(QCryptographicHash::Blake2b_160);
+    hash.addData(dayKey.toUtf8());
+    hash.addData(QByteArrayView("\0", 1));
+    hash.addData(text.toUtf8());
+    const QByteArray digest = hash.result();
+    qint64 print = 0;
+    std::memcpy(&print, digest.constData(), sizeof print);
+    return print;
 }
 
 // Lives on the store's thread, which alone uses its database connection.
@@ -80,15 +158,20 @@ public:
     void close();
     void recordVersion(const QString &diary, const QString &day, const QString &text, Origin origin,
             const QString &detail, const QDateTime &now);
+    void recordReplacement(const QString &diary, const QString &day, const QString &before,
+            const QString &after, Origin origin, const QString &detail, const QDateTime &now);
     void recordChange(const QString &diary, const QString &day, const QString &before,
             const QString &after, const QDateTime &now);
     void closeStretches() { endStretch(); }
-    void writePendingStretch() { writeStretch(); }
     void moveDiary(const QString &from, const QString &to);
     using KeptTexts = QMap<std::pair<QString, QString>, std::pair<QString, QString>>;
     bool commitKept(const KeptTexts &kept, const QDateTime &now);
     bool forgetWritten(const QString &diary, const QMap<QString, QString> &texts);
+    void forgetDays(const QString &diary, const QStringList &days);
     QList<diary::UnwrittenText> unwritten(const QString &diary);
+    void loadKnowledge(const QString &diary);
+    void storePrints(const QString &diary, const QList<qint64> &written,
+            const QList<std::pair<QString, qint64>> &shared);
     bool wasStored(const QString &diary, const QString &day, const QString &text);
     QList<Version> versions(const QString &diary, const QString &day);
 
@@ -100,10 +183,21 @@ public:
     }
 
 private:
-    bool prepareSchema();
+    // Opens the file and its tables; the error when it cannot.
+    std::optional<QSqlError> start();
+    std::optional<QSqlError> prepareSchema();
+    void failed(const QSqlError &error);
+    void recover(const QSqlError &error);
+    // A damaged file: what its journal still holds is read, the file renamed aside with its
+    // own journal files, and a new one started holding those rows.
+    void putAside();
+    void tryAgain();
     qint64 insert(const QString &diary, const QString &day, const QString &text, Origin origin,
             const QString &detail, const QDateTime &now);
     std::optional<QString> newestText(const QString &diary, const QString &day);
+    // The origin of a text found in a day before Penwick changes it: its own when it wrote it
+    // into the file, another program's when the day has versions already.
+    Origin originOfFound(const QString &diary, const QString &day, const QString &text);
     QSqlQuery run(const QString &sql, const QVariantList &values);
     // Runs body in one transaction; false, with nothing changed, when any of it failed.
     bool inTransaction(const std::function<bool()> &body);
@@ -127,11 +221,12 @@ private:
 
     HistoryStore *m_store;
     QString m_connection;
+    QString m_path;
     bool m_usable = false;
-    bool m_writeFailureSaid = false;
     std::optional<Stretch> m_stretch;
     std::optional<QSqlQuery> m_keepQuery;
     QTimer *m_writeTimer = nullptr;
+    QTimer *m_reopenTimer = nullptr;
     mutable QMutex m_noticeLock;
     QString m_notice;
 };
@@ -156,50 +251,199 @@ QSqlQuery HistoryWorker::run(const QString &sql, const QVariantList &values)
     query.prepare(sql);
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!query.exec() && !m_writeFailureSaid) {
-        // the diary's own write comes first; the history says once that it falls behind
-        m_writeFailureSaid = true;
-        raiseNotice(QCoreApplication::translate("HistoryStore",
-                "Earlier versions of your days cannot be kept now: %1 Your diary itself "
-                "is not affected.")
-                            .arg(query.lastError().text()));
-    }
+    if (!query.exec())
+        failed(query.lastError());
     return query;
 }
 
-bool HistoryWorker::prepareSchema()
+void HistoryWorker::failed(const QSqlError &error)
+{
+    if (!m_usable)
+        return;
+    // nothing more is asked of the file; what is done about it comes once the statement that
+    // failed is gone
+    m_usable = false;
+    qCWarning(lcPenwick) << "The history failed:" << error.nativeErrorCode() << error.text();
+    QMetaObject::invokeMethod(
+            this, [this, error] { recover(error); }, Qt::QueuedConnection);
+}
+
+void HistoryWorker::recover(const QSqlError &error)
+{
+    const Failure failure = failureOf(error);
+    if (failure == Failure::Damaged) {
+        putAside();
+        return;
+    }
+    // the diary's own write comes first: the history says once that it falls behind, keeps
+    // nothing meanwhile, and is tried again
+    raiseNotice(sentenceFor(failure, m_path, error));
+    close();
+    m_store->setKeeping(false);
+    m_reopenTimer->start();
+}
+
+std::optional<QSqlError> HistoryWorker::prepareSchema()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
-    if (!db.open() || !query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next()
-            || query.value(0).toString() != QLatin1String("wal"))
-        return false;
+    if (!db.open())
+        return db.lastError();
+    const auto exec = [&](const char *sql) { return query.exec(QString::fromLatin1(sql)); };
+    if (!exec("PRAGMA journal_mode=WAL") || !query.next())
+        return query.lastError();
+    if (query.value(0).toString() != QLatin1String("wal"))
+        return QSqlError(QString(), QStringLiteral("journal mode"), QSqlError::ConnectionError,
+                QStringLiteral("5"));
     // every commit reaches the disk before it counts: the journal's changes are the only copy
     // of what was typed until the diary file is rewritten, and must survive a power cut
-    if (!query.exec(QStringLiteral("PRAGMA synchronous=FULL"))
-            || !query.exec(QStringLiteral("PRAGMA quick_check")) || !query.next()
-            || query.value(0).toString() != QLatin1String("ok"))
-        return false;
-    return query.exec(QStringLiteral(
-                   "CREATE TABLE IF NOT EXISTS versions (id INTEGER PRIMARY KEY, diary TEXT NOT "
-                   "NULL, day TEXT NOT NULL, text TEXT NOT NULL, stored_at INTEGER NOT NULL, "
-                   "origin TEXT NOT NULL, detail TEXT NOT NULL DEFAULT '')"))
-            && query.exec(QStringLiteral(
-                    "CREATE INDEX IF NOT EXISTS versions_of_day ON versions (diary, day, id)"))
-            && query.exec(QStringLiteral(
-                    "CREATE TABLE IF NOT EXISTS journal (diary TEXT NOT NULL, day TEXT NOT NULL, "
-                    "text TEXT NOT NULL, file_text TEXT NOT NULL, changed_at INTEGER NOT NULL, "
-                    "PRIMARY KEY (diary, day))"));
+    for (const char *sql : {
+                 "PRAGMA synchronous=FULL",
+                 "CREATE TABLE IF NOT EXISTS versions (id INTEGER PRIMARY KEY, diary TEXT NOT "
+                 "NULL, day TEXT NOT NULL, text TEXT NOT NULL, stored_at INTEGER NOT NULL, origin "
+                 "TEXT NOT NULL, detail TEXT NOT NULL DEFAULT '')",
+                 "CREATE INDEX IF NOT EXISTS versions_of_day ON versions (diary, day, id)",
+                 "CREATE TABLE IF NOT EXISTS journal (diary TEXT NOT NULL, day TEXT NOT NULL, "
+                 "text TEXT NOT NULL, file_text TEXT NOT NULL, changed_at INTEGER NOT NULL, "
+                 "PRIMARY KEY (diary, day))",
+                 // the prints of every text this machine wrote into the diary file
+                 "CREATE TABLE IF NOT EXISTS written (diary TEXT NOT NULL, print INTEGER NOT "
+                 "NULL, PRIMARY KEY (diary, print)) WITHOUT ROWID",
+                 // each day's text as the file last came from elsewhere
+                 "CREATE TABLE IF NOT EXISTS shared (diary TEXT NOT NULL, day TEXT NOT NULL, "
+                 "print INTEGER NOT NULL, PRIMARY KEY (diary, day)) WITHOUT ROWID",
+         }) {
+        if (!exec(sql))
+            return query.lastError();
+    }
+    return std::nullopt;
+}
+
+std::optional<QSqlError> HistoryWorker::start()
+{
+    if (!QFileInfo::exists(m_path)) {
+        // created private before SQLite opens it; its journal files take the same mode
+        QFile file(m_path);
+        if (file.open(QIODevice::WriteOnly))
+            file.close();
+    }
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        db.setDatabaseName(m_path);
+        // another program holding the file makes a statement fail at once, not after seconds:
+        // the window may be waiting for the answer
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
+    }
+    m_usable = true;
+    const std::optional<QSqlError> error = prepareSchema();
+    if (error) {
+        m_usable = false;
+        m_keepQuery.reset();
+        QSqlDatabase::database(m_connection, false).close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    return error;
+}
+
+void HistoryWorker::open(const QString &path)
+{
+    m_path = path;
+    // a stretch's newest text waits this long in memory; the diary file has it already
+    m_writeTimer = new QTimer(this);
+    m_writeTimer->setSingleShot(true);
+    m_writeTimer->setInterval(1000);
+    connect(m_writeTimer, &QTimer::timeout, this, [this] { writeStretch(); });
+    m_reopenTimer = new QTimer(this);
+    m_reopenTimer->setSingleShot(true);
+    m_reopenTimer->setInterval(reopenMs);
+    connect(m_reopenTimer, &QTimer::timeout, this, &HistoryWorker::tryAgain);
+    makePrivateFolder(QFileInfo(path).absolutePath());
+    QFile::setPermissions(
+            QFileInfo(path).absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const std::optional<QSqlError> error = start();
+    if (!error)
+        return;
+    if (failureOf(*error) == Failure::Damaged) {
+        putAside();
+        return;
+    }
+    raiseNotice(sentenceFor(failureOf(*error), path, *error));
+    m_store->setKeeping(false);
+    m_reopenTimer->start();
+}
+
+void HistoryWorker::tryAgain()
+{
+    if (m_usable)
+        return;
+    const std::optional<QSqlError> error = start();
+    if (!error) {
+        qCInfo(lcPenwick) << "The history is taken up again";
+        m_store->setKeeping(true);
+        return;
+    }
+    if (failureOf(*error) == Failure::Damaged)
+        putAside();
+    else
+        m_reopenTimer->start();
+}
+
+void HistoryWorker::putAside()
+{
+    // what the journal still holds, as far as SQLite can read it: typing that may never have
+    // reached the diary file
+    QList<QVariantList> journal;
+    if (QSqlDatabase::database(m_connection, false).isOpen()) {
+        QSqlQuery rows(QSqlDatabase::database(m_connection, false));
+        if (rows.exec(QStringLiteral(
+                    "SELECT diary, day, text, file_text, changed_at FROM journal"))) {
+            while (rows.next())
+                journal.append({ rows.value(0), rows.value(1), rows.value(2), rows.value(3),
+                        rows.value(4) });
+        }
+    }
+    m_stretch.reset();
+    close();
+    const QString aside = m_path
+            + QDateTime::currentDateTime().toString(QStringLiteral("'.damaged-'yyyyMMdd-hhmmss"));
+    const bool moved = QFile::rename(m_path, aside);
+    for (const QString &journalFile : { QStringLiteral("-wal"), QStringLiteral("-shm") })
+        QFile::rename(m_path + journalFile, aside + journalFile);
+    const std::optional<QSqlError> error = moved ? start() : std::nullopt;
+    if (!moved || error) {
+        raiseNotice(
+                translated("Earlier versions of your days cannot be kept: the history at %1 "
+                           "is damaged and cannot be replaced (%2). Your diary itself is not "
+                           "affected.")
+                        .arg(QDir::toNativeSeparators(m_path), error ? error->text() : QString()));
+        m_store->setKeeping(false);
+        return;
+    }
+    for (const QVariantList &row : std::as_const(journal))
+        run(QStringLiteral("INSERT OR REPLACE INTO journal (diary, day, text, file_text, "
+                           "changed_at) VALUES (?, ?, ?, ?, ?)"),
+                row);
+    raiseNotice(translated("The history of your days at %1 was damaged, so it was put aside as "
+                           "%2 and a new one started. Your diary itself is not affected.")
+                        .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(aside)));
 }
 
 bool HistoryWorker::inTransaction(const std::function<bool()> &body)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!m_usable || !db.transaction())
+    if (!m_usable)
         return false;
+    if (!db.transaction()) {
+        failed(db.lastError());
+        return false;
+    }
     if (body() && db.commit())
         return true;
+    const QSqlError error = db.lastError();
     db.rollback();
+    if (error.isValid())
+        failed(error);
     return false;
 }
 
@@ -222,8 +466,10 @@ bool HistoryWorker::commitKept(const KeptTexts &kept, const QDateTime &now)
                          QVariant(notNull(it.value().first)), QVariant(notNull(it.value().second)),
                          QVariant(now.toMSecsSinceEpoch()) })
                 m_keepQuery->addBindValue(value);
-            if (!m_keepQuery->exec())
+            if (!m_keepQuery->exec()) {
+                failed(m_keepQuery->lastError());
                 return false;
+            }
         }
         return true;
     });
@@ -236,11 +482,21 @@ bool HistoryWorker::forgetWritten(const QString &diary, const QMap<QString, QStr
             // a newer text of the day stays kept: only what the file holds now is done
             if (!run(QStringLiteral("DELETE FROM journal WHERE diary = ? AND day = ? AND text = ?"),
                         { diary, it.key(), notNull(it.value()) })
-                            .isActive())
+                            .isActive()
+                    || !run(QStringLiteral("INSERT OR IGNORE INTO written (diary, print) VALUES "
+                                           "(?, ?)"),
+                            { diary, HistoryStore::textPrint(it.key(), it.value()) })
+                                .isActive())
                 return false;
         }
         return true;
     });
+}
+
+void HistoryWorker::forgetDays(const QString &diary, const QStringList &days)
+{
+    for (const QString &day : days)
+        run(QStringLiteral("DELETE FROM journal WHERE diary = ? AND day = ?"), { diary, day });
 }
 
 QList<diary::UnwrittenText> HistoryWorker::unwritten(const QString &diary)
@@ -255,58 +511,39 @@ QList<diary::UnwrittenText> HistoryWorker::unwritten(const QString &diary)
     return found;
 }
 
-void HistoryWorker::open(const QString &path)
+void HistoryWorker::loadKnowledge(const QString &diary)
 {
-    // a stretch's newest text waits this long in memory; the diary file has it already
-    m_writeTimer = new QTimer(this);
-    m_writeTimer->setSingleShot(true);
-    m_writeTimer->setInterval(1000);
-    connect(m_writeTimer, &QTimer::timeout, this, [this] { writeStretch(); });
-    const QString folder = QFileInfo(path).absolutePath();
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    auto start = [&] {
-        if (!QFileInfo::exists(path)) {
-            // created private before SQLite opens it; its journal files take the same mode
-            QFile file(path);
-            if (file.open(QIODevice::WriteOnly))
-                file.close();
-        }
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-        db.setDatabaseName(path);
-        m_usable = prepareSchema();
-        if (!m_usable) {
-            const QString reason = db.lastError().text();
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_connection);
-            return reason;
-        }
-        return QString();
-    };
-    const QString reason = start();
-    if (m_usable)
-        return;
-    // Damaged or unopenable: renamed aside with its journal, never deleted, so that nothing in
-    // it is lost to a new start.
-    const QString aside = path
-            + QDateTime::currentDateTime().toString(QStringLiteral("'.damaged-'yyyyMMdd-hhmmss"));
-    const bool moved = QFile::rename(path, aside);
-    for (const QString &journal : { QStringLiteral("-wal"), QStringLiteral("-shm") })
-        QFile::rename(path + journal, aside + journal);
-    if (moved)
-        start();
-    if (m_usable)
-        raiseNotice(QCoreApplication::translate("HistoryStore",
-                "The history of your days at %1 could not be opened, so it was put aside "
-                "as %2 and a new one started. Your diary itself is not affected.")
-                            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside)));
-    else
-        raiseNotice(QCoreApplication::translate("HistoryStore",
-                "Earlier versions of your days cannot be kept: the history at %1 cannot "
-                "be opened (%2). Your diary itself is not affected.")
-                            .arg(QDir::toNativeSeparators(path), reason));
+    HistoryStore::Knowledge known;
+    known.diary = diary;
+    QSqlQuery written = run(QStringLiteral("SELECT print FROM written WHERE diary = ?"), { diary });
+    while (written.next())
+        known.written.insert(written.value(0).toLongLong());
+    QSqlQuery shared
+            = run(QStringLiteral("SELECT day, print FROM shared WHERE diary = ?"), { diary });
+    while (shared.next())
+        known.shared.insert(shared.value(0).toString(), shared.value(1).toLongLong());
+    const QMutexLocker lock(&m_store->m_knowledgeLock);
+    known.pending = m_store->m_knowledge.pending;
+    m_store->m_knowledge = std::move(known);
+}
+
+void HistoryWorker::storePrints(const QString &diary, const QList<qint64> &written,
+        const QList<std::pair<QString, qint64>> &shared)
+{
+    inTransaction([&] {
+        for (const qint64 print : written)
+            if (!run(QStringLiteral("INSERT OR IGNORE INTO written (diary, print) VALUES (?, ?)"),
+                        { diary, print })
+                            .isActive())
+                return false;
+        for (const auto &[day, print] : shared)
+            if (!run(QStringLiteral(
+                             "INSERT OR REPLACE INTO shared (diary, day, print) VALUES (?, ?, ?)"),
+                        { diary, day, print })
+                            .isActive())
+                return false;
+        return true;
+    });
 }
 
 void HistoryWorker::writeStretch()
@@ -321,7 +558,8 @@ void HistoryWorker::writeStretch()
 
 void HistoryWorker::close()
 {
-    endStretch();
+    writeStretch();
+    m_stretch.reset();
     m_keepQuery.reset();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
@@ -352,12 +590,33 @@ std::optional<QString> HistoryWorker::newestText(const QString &diary, const QSt
     return query.value(0).toString();
 }
 
+Origin HistoryWorker::originOfFound(const QString &diary, const QString &day, const QString &text)
+{
+    if (m_store->wasWritten(diary, day, text))
+        return Origin::Typed;
+    return newestText(diary, day) ? Origin::ChangedOutside : Origin::Typed;
+}
+
 void HistoryWorker::recordVersion(const QString &diary, const QString &day, const QString &text,
         Origin origin, const QString &detail, const QDateTime &now)
 {
     if (m_stretch && m_stretch->diary == diary && m_stretch->day == day)
         endStretch();
     insert(diary, day, text, origin, detail, now);
+}
+
+void HistoryWorker::recordReplacement(const QString &diary, const QString &day,
+        const QString &before, const QString &after, Origin origin, const QString &detail,
+        const QDateTime &now)
+{
+    // the text that leaves the day is closed as a version of its own first, so that no later
+    // keystroke can overwrite it in place
+    if (m_stretch && m_stretch->diary == diary && m_stretch->day == day)
+        endStretch();
+    if (!before.isEmpty() && newestText(diary, day) != before)
+        insert(diary, day, before, originOfFound(diary, day, before), {}, now);
+    if (!after.isEmpty())
+        insert(diary, day, after, origin, detail, now);
 }
 
 void HistoryWorker::recordChange(const QString &diary, const QString &day, const QString &before,
@@ -373,9 +632,8 @@ void HistoryWorker::recordChange(const QString &diary, const QString &day, const
     if (!m_stretch && !before.isEmpty()) {
         // the day's text before Penwick first changes it: written before the history, or by
         // another program
-        const std::optional<QString> newest = newestText(diary, day);
         if (!wasStored(diary, day, before))
-            insert(diary, day, before, newest ? Origin::ChangedOutside : Origin::Typed, {}, now);
+            insert(diary, day, before, originOfFound(diary, day, before), {}, now);
     }
     if (after.isEmpty()) {
         endStretch(); // the last text before empty is the version kept
@@ -400,7 +658,10 @@ void HistoryWorker::moveDiary(const QString &from, const QString &to)
     if (m_stretch && m_stretch->diary == from)
         m_stretch->diary = to;
     run(QStringLiteral("UPDATE versions SET diary = ? WHERE diary = ?"), { to, from });
-    run(QStringLiteral("UPDATE OR REPLACE journal SET diary = ? WHERE diary = ?"), { to, from });
+    for (const char *table : { "journal", "written", "shared" })
+        run(QStringLiteral("UPDATE OR REPLACE %1 SET diary = ? WHERE diary = ?")
+                        .arg(QLatin1String(table)),
+                { to, from });
 }
 
 bool HistoryWorker::wasStored(const QString &diary, const QString &day, const QString &text)
@@ -464,13 +725,39 @@ QString HistoryStore::defaultFilePath()
             .filePath(QStringLiteral("Hollyfen/Penwick/history.sqlite"));
 }
 
+QString HistoryStore::keyOf(const QString &diaryPath) const
+{
+    const QMutexLocker lock(&m_keysLock);
+    auto known = m_keys.constFind(diaryPath);
+    if (known != m_keys.cend())
+        return *known;
+    // named once the file is there: naming asks the file system, and a key can come per key
+    const QString key = diaryKeyPath(diaryPath);
+    if (QFileInfo::exists(diaryPath))
+        m_keys.insert(diaryPath, key);
+    return key;
+}
+
 void HistoryStore::recordVersion(const QString &diaryPath, const QString &dayKey,
         const QString &text, Origin origin, const QString &detail)
 {
     QMetaObject::invokeMethod(
             m_worker,
-            [w = m_worker, diaryPath, dayKey, text, origin, detail, now = m_clock()] {
-                w->recordVersion(diaryPath, dayKey, text, origin, detail, now);
+            [w = m_worker, diary = keyOf(diaryPath), dayKey, text, origin, detail,
+                    now = m_clock()] {
+                w->recordVersion(diary, dayKey, text, origin, detail, now);
+            },
+            Qt::QueuedConnection);
+}
+
+void HistoryStore::recordReplacement(const QString &diaryPath, const QString &dayKey,
+        const QString &previousText, const QString &newText, Origin origin, const QString &detail)
+{
+    QMetaObject::invokeMethod(
+            m_worker,
+            [w = m_worker, diary = keyOf(diaryPath), dayKey, previousText, newText, origin, detail,
+                    now = m_clock()] {
+                w->recordReplacement(diary, dayKey, previousText, newText, origin, detail, now);
             },
             Qt::QueuedConnection);
 }
@@ -480,8 +767,9 @@ void HistoryStore::recordChange(const QString &diaryPath, const QString &dayKey,
 {
     QMetaObject::invokeMethod(
             m_worker,
-            [w = m_worker, diaryPath, dayKey, previousText, newText, now = m_clock()] {
-                w->recordChange(diaryPath, dayKey, previousText, newText, now);
+            [w = m_worker, diary = keyOf(diaryPath), dayKey, previousText, newText,
+                    now = m_clock()] {
+                w->recordChange(diary, dayKey, previousText, newText, now);
             },
             Qt::QueuedConnection);
 }
@@ -494,9 +782,19 @@ void HistoryStore::closeStretches()
 
 void HistoryStore::moveDiary(const QString &fromPath, const QString &toPath)
 {
+    const QString from = keyOf(fromPath);
+    {
+        const QMutexLocker lock(&m_keysLock);
+        m_keys.remove(toPath);
+    }
+    const QString to = keyOf(toPath);
+    {
+        const QMutexLocker lock(&m_knowledgeLock);
+        if (m_knowledge.diary == from)
+            m_knowledge.diary = to;
+    }
     QMetaObject::invokeMethod(
-            m_worker, [w = m_worker, fromPath, toPath] { w->moveDiary(fromPath, toPath); },
-            Qt::QueuedConnection);
+            m_worker, [w = m_worker, from, to] { w->moveDiary(from, to); }, Qt::QueuedConnection);
 }
 
 bool HistoryStore::wasStored(
@@ -504,7 +802,7 @@ bool HistoryStore::wasStored(
 {
     bool stored = false;
     QMetaObject::invokeMethod(
-            m_worker, [&] { stored = m_worker->wasStored(diaryKeyPath(diaryPath), dayKey, text); },
+            m_worker, [&] { stored = m_worker->wasStored(keyOf(diaryPath), dayKey, text); },
             Qt::BlockingQueuedConnection);
     return stored;
 }
@@ -513,7 +811,7 @@ QList<Version> HistoryStore::versions(const QString &diaryPath, const QString &d
 {
     QList<Version> found;
     QMetaObject::invokeMethod(
-            m_worker, [&] { found = m_worker->versions(diaryPath, dayKey); },
+            m_worker, [&] { found = m_worker->versions(keyOf(diaryPath), dayKey); },
             Qt::BlockingQueuedConnection);
     return found;
 }
@@ -524,23 +822,23 @@ void HistoryStore::flush() const
             m_worker, [] {}, Qt::BlockingQueuedConnection);
 }
 
-void HistoryStore::setStoppedHandler(std::function<void()> handler)
+void HistoryStore::setKeepingHandler(std::function<void(bool)> handler)
 {
     const QMutexLocker lock(&m_journalLock);
-    m_stoppedHandler = std::move(handler);
+    m_keepingHandler = std::move(handler);
 }
 
-void HistoryStore::stopKeeping()
+void HistoryStore::setKeeping(bool keeping)
 {
-    if (!m_keeping.exchange(false))
+    if (m_keeping.exchange(keeping) == keeping)
         return;
-    std::function<void()> handler;
+    std::function<void(bool)> handler;
     {
         const QMutexLocker lock(&m_journalLock);
-        handler = m_stoppedHandler;
+        handler = m_keepingHandler;
     }
     if (handler)
-        handler();
+        handler(keeping);
 }
 
 void HistoryStore::keep(const QString &diaryPath, const QString &dayKey, const QString &text,
@@ -548,13 +846,7 @@ void HistoryStore::keep(const QString &diaryPath, const QString &dayKey, const Q
 {
     {
         const QMutexLocker lock(&m_journalLock);
-        // the path is named once for a run of keys (naming it asks the file system), once the
-        // file is there
-        if (diaryPath != m_keptPath.first || m_keptPath.second.isEmpty())
-            m_keptPath = { diaryPath, QFileInfo(diaryPath).canonicalFilePath() };
-        const QString diary
-                = m_keptPath.second.isEmpty() ? diaryKeyPath(diaryPath) : m_keptPath.second;
-        m_keptWaiting.insert({ diary, dayKey }, { text, fileText });
+        m_keptWaiting.insert({ keyOf(diaryPath), dayKey }, { text, fileText });
         if (std::exchange(m_commitPosted, true))
             return; // the commit on its way takes this text too
     }
@@ -571,42 +863,123 @@ void HistoryStore::commitKeptTexts()
         m_commitPosted = false;
     }
     if (!kept.isEmpty() && !m_worker->commitKept(kept, m_clock()))
-        stopKeeping();
+        setKeeping(false);
 }
 
 void HistoryStore::written(const QString &diaryPath, const QMap<QString, QString> &texts)
 {
+    const QString diary = keyOf(diaryPath);
+    {
+        // known at once: the next outside change may bring one of them back
+        const QMutexLocker lock(&m_knowledgeLock);
+        if (m_knowledge.diary == diary)
+            for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+                m_knowledge.written.insert(textPrint(it.key(), it.value()));
+    }
     QMetaObject::invokeMethod(
             m_worker,
-            [this, diary = diaryKeyPath(diaryPath), texts] {
+            [this, diary, texts] {
                 commitKeptTexts(); // a text kept before this write is committed first
                 if (!m_worker->forgetWritten(diary, texts))
-                    stopKeeping();
+                    setKeeping(false);
             },
             Qt::QueuedConnection);
 }
 
-QList<diary::UnwrittenText> HistoryStore::unwritten(const QString &diaryPath)
+void HistoryStore::forget(const QString &diaryPath, const QStringList &dayKeys)
+{
+    QMetaObject::invokeMethod(
+            m_worker,
+            [this, diary = keyOf(diaryPath), dayKeys] {
+                commitKeptTexts();
+                m_worker->forgetDays(diary, dayKeys);
+            },
+            Qt::QueuedConnection);
+}
+
+QList<diary::UnwrittenText> HistoryStore::open(const QString &diaryPath)
 {
     QList<diary::UnwrittenText> found;
+    const QString diary = keyOf(diaryPath);
     QMetaObject::invokeMethod(
             m_worker,
             [&] {
-                // the journal cannot be read: what it may hold stays for a later start
                 commitKeptTexts();
-                found = m_worker->unwritten(diaryKeyPath(diaryPath));
-                if (!m_worker->isUsable())
-                    stopKeeping();
+                found = m_worker->unwritten(diary);
+                m_worker->loadKnowledge(diary);
             },
             Qt::BlockingQueuedConnection);
     return found;
 }
 
-void HistoryStore::keepAside(const QString &diaryPath, const QString &dayKey, const QString &text)
+void HistoryStore::share(const QString &diaryPath, diary::SnapshotPointer file, bool exceptOwnTexts)
 {
-    recordVersion(diaryKeyPath(diaryPath), dayKey, text, Origin::Typed,
-            QCoreApplication::translate("HistoryStore",
-                    "Typed before Penwick stopped; another program changed the day meanwhile"));
+    if (!file || !file->outcome().ok())
+        return;
+    const QString diary = keyOf(diaryPath);
+    {
+        const QMutexLocker lock(&m_knowledgeLock);
+        ++m_knowledge.pending;
+    }
+    // worked out on the store's thread: every day's text is read and printed
+    QMetaObject::invokeMethod(
+            m_worker,
+            [this, diary, file, exceptOwnTexts] {
+                updateShared(diary, file->dayTexts(), exceptOwnTexts);
+            },
+            Qt::QueuedConnection);
+}
+
+void HistoryStore::updateShared(
+        const QString &diary, const QMap<QString, QString> &texts, bool onlyFromElsewhere)
+{
+    QList<std::pair<QString, qint64>> changed;
+    {
+        const QMutexLocker lock(&m_knowledgeLock);
+        if (m_knowledge.diary == diary) {
+            // a diary never seen before: what it holds now is what the sides share
+            const bool first = m_knowledge.shared.isEmpty();
+            for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+                const qint64 print = textPrint(it.key(), it.value());
+                const auto known = m_knowledge.shared.constFind(it.key());
+                if (known != m_knowledge.shared.cend() && *known == print)
+                    continue;
+                if (onlyFromElsewhere && !first && m_knowledge.written.contains(print))
+                    continue; // this machine's own text: no sign of elsewhere
+                if (known == m_knowledge.shared.cend() && it.value().isEmpty())
+                    continue;
+                m_knowledge.shared.insert(it.key(), print);
+                changed.append({ it.key(), print });
+            }
+        }
+        --m_knowledge.pending;
+        m_knowledgeSettled.wakeAll();
+    }
+    if (!changed.isEmpty())
+        m_worker->storePrints(diary, {}, changed);
+}
+
+bool HistoryStore::wasWritten(
+        const QString &diaryPath, const QString &dayKey, const QString &text) const
+{
+    const qint64 print = textPrint(dayKey, text);
+    const QString diary = keyOf(diaryPath);
+    const QMutexLocker lock(&m_knowledgeLock);
+    return m_knowledge.diary == diary && m_knowledge.written.contains(print);
+}
+
+bool HistoryStore::isShared(
+        const QString &diaryPath, const QString &dayKey, const QString &text) const
+{
+    const QString diary = keyOf(diaryPath);
+    QMutexLocker lock(&m_knowledgeLock);
+    // what the store's thread is still working out is waited for, a short while at most
+    QDeadlineTimer deadline(3000);
+    while (m_knowledge.pending > 0 && m_knowledgeSettled.wait(&m_knowledgeLock, deadline)) { }
+    if (m_knowledge.diary != diary)
+        return text.isEmpty();
+    const auto known = m_knowledge.shared.constFind(dayKey);
+    return known == m_knowledge.shared.cend() ? text.isEmpty() : *known == textPrint(dayKey, text);
 }
 
 QString HistoryStore::notice() const
@@ -618,15 +991,15 @@ QString HistoryStore::originName(Origin origin)
 {
     switch (origin) {
     case Origin::Typed:
-        return QCoreApplication::translate("HistoryStore", "Typed");
+        return translated("Typed");
     case Origin::Restored:
-        return QCoreApplication::translate("HistoryStore", "Restored");
+        return translated("Restored");
     case Origin::ChangedOutside:
-        return QCoreApplication::translate("HistoryStore", "Changed by another program");
+        return translated("Changed by another program");
     case Origin::Merged:
-        return QCoreApplication::translate("HistoryStore", "Merged from another copy");
+        return translated("Merged from another copy");
     case Origin::Imported:
-        return QCoreApplication::translate("HistoryStore", "Imported");
+        return translated("Imported");
     }
     return {};
 }

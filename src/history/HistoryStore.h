@@ -5,20 +5,30 @@
 // never waits for it; reads wait for the writes queued before them. Typing is coalesced into
 // editing stretches: one row per stretch, updated in place, closed after five minutes without a
 // change, when another day is changed or shown, when one change removes more than half of the
-// day's characters, and at quit. A file that cannot be opened or is damaged is renamed aside,
-// never deleted, and a new one started.
+// day's characters, when anything else replaces the day's text, and at quit.
 //
 // It is also the diary's journal: each change of a day is committed here at once, fully synced,
-// and marked as not yet in the diary file until a rewrite of the file carries it.
+// and marked as not yet in the diary file until a rewrite of the file carries it. And it knows,
+// by a print of each, every text this machine wrote into the diary file and the text each day
+// held when the file last came from elsewhere.
+//
+// A failure is read for what it is: only a file SQLite calls damaged ("corrupt", "not a
+// database") is put aside, never deleted, after what its journal still holds is read into a
+// new one. A history that is busy (another program holds it), full or cannot be opened is said
+// once, in words; the diary file is then kept current directly, and the history is tried again
+// until it can be taken up.
 #pragma once
 
 #include "diary/DiaryJournal.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QSet>
 #include <QString>
+#include <QWaitCondition>
 #include <atomic>
 #include <functional>
 
@@ -26,7 +36,7 @@ class QThread;
 
 namespace penwick::history {
 
-enum class Origin { Typed, Restored, ChangedOutside, Merged, Imported };
+using diary::Origin;
 
 struct Version
 {
@@ -54,39 +64,44 @@ public:
     static QString defaultFilePath();
     QString filePath() const { return m_filePath; }
 
-    // Keeps text as a closed version of the day (dayKey "yyyy-MM-dd") of the diary at diaryPath
-    // (canonical path); detail names e.g. the copy or the import it came from.
-    void recordVersion(const QString &diaryPath, const QString &dayKey, const QString &text,
-            Origin origin, const QString &detail = {});
-    // Penwick replaced previousText of the day by newText: the day's open stretch follows it.
-    void recordChange(const QString &diaryPath, const QString &dayKey, const QString &previousText,
-            const QString &newText);
-    // Closes every open stretch: the next change of any day starts a new version.
-    void closeStretches();
-    // The diary moved: its versions follow it.
-    void moveDiary(const QString &fromPath, const QString &toPath);
-
-    // True when Penwick itself stored exactly this text for the day before.
-    bool wasStored(
-            const QString &diaryPath, const QString &dayKey, const QString &text) const override;
-    // The day's versions, newest first.
+    // The day's versions, newest first. Paths name the diary as given; the store knows it by its
+    // canonical path.
     QList<Version> versions(const QString &diaryPath, const QString &dayKey) const;
+    // True when a version of the day holds exactly this text.
+    bool wasStored(const QString &diaryPath, const QString &dayKey, const QString &text) const;
     // Waits until every queued write is done.
     void flush() const;
     // What went wrong with the file, said once; empty when nothing did.
     QString notice() const;
 
-    // The journal (see diary::DiaryJournal); paths name the diary as given.
+    // The journal, the history and what is known of the file (see diary::DiaryJournal).
     bool isKeeping() const override { return m_keeping; }
-    void setStoppedHandler(std::function<void()> handler) override;
+    void setKeepingHandler(std::function<void(bool keeping)> handler) override;
+    QList<diary::UnwrittenText> open(const QString &diaryPath) override;
     void keep(const QString &diaryPath, const QString &dayKey, const QString &text,
             const QString &fileText) override;
     void written(const QString &diaryPath, const QMap<QString, QString> &texts) override;
-    QList<diary::UnwrittenText> unwritten(const QString &diaryPath) override;
-    void keepAside(const QString &diaryPath, const QString &dayKey, const QString &text) override;
+    void forget(const QString &diaryPath, const QStringList &dayKeys) override;
+    bool wasWritten(
+            const QString &diaryPath, const QString &dayKey, const QString &text) const override;
+    bool isShared(
+            const QString &diaryPath, const QString &dayKey, const QString &text) const override;
+    void share(const QString &diaryPath, diary::SnapshotPointer file,
+            bool exceptOwnTexts = false) override;
+    void recordChange(const QString &diaryPath, const QString &dayKey, const QString &previousText,
+            const QString &newText) override;
+    void recordReplacement(const QString &diaryPath, const QString &dayKey,
+            const QString &previousText, const QString &newText, Origin origin,
+            const QString &detail) override;
+    void recordVersion(const QString &diaryPath, const QString &dayKey, const QString &text,
+            Origin origin, const QString &detail = {}) override;
+    void closeStretches() override;
+    void moveDiary(const QString &fromPath, const QString &toPath) override;
 
     // A translated name of where a version came from.
     static QString originName(Origin origin);
+    // The print that stands for a day's text: the same on every run and machine.
+    static qint64 textPrint(const QString &dayKey, const QString &text);
 
 Q_SIGNALS:
     // The file was put aside or cannot be written: a sentence for the window's bar, sent once.
@@ -96,7 +111,21 @@ private:
     friend class HistoryWorker;
     // Called on the store's thread: commits the kept texts waiting, in one transaction.
     void commitKeptTexts();
-    void stopKeeping();
+    void setKeeping(bool keeping);
+    // The canonical path that names diaryPath here, looked up once per path.
+    QString keyOf(const QString &diaryPath) const;
+    // What is known of the open diary's texts, kept in memory for the window's questions.
+    struct Knowledge
+    {
+        QString diary;
+        QSet<qint64> written;
+        QHash<QString, qint64> shared;
+        int pending = 0; // updates of shared queued on the store's thread
+    };
+    // Takes texts as what the sides share; with onlyFromElsewhere, not the days whose text is
+    // one this machine wrote (at start: the file may hold this machine's own last write).
+    void updateShared(
+            const QString &diary, const QMap<QString, QString> &texts, bool onlyFromElsewhere);
 
     QString m_filePath;
     Clock m_clock;
@@ -108,8 +137,12 @@ private:
     // arrives while a commit runs costs one commit more, not one per key
     QMap<std::pair<QString, QString>, std::pair<QString, QString>> m_keptWaiting;
     bool m_commitPosted = false;
-    std::pair<QString, QString> m_keptPath; // the diary's path as given, and as named here
-    std::function<void()> m_stoppedHandler;
+    std::function<void(bool)> m_keepingHandler;
+    mutable QMutex m_keysLock;
+    mutable QHash<QString, QString> m_keys;
+    mutable QMutex m_knowledgeLock;
+    mutable QWaitCondition m_knowledgeSettled;
+    Knowledge m_knowledge;
 };
 
 // The canonical path that names a diary in the history (the path itself while it is missing).

@@ -1,10 +1,8 @@
 #include "ImportIntoDiary.h"
 
-#include "diary/NoteFile.h"
+#include "diary/DayKey.h"
+#include "diary/DiarySession.h"
 #include "history/Backups.h"
-#include "history/HistoryStore.h"
-#include "platform/AtomicFile.h"
-#include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,44 +25,59 @@ bool isPartOfAFolderDiary(const QFileInfo &file)
 
 } // namespace
 
-ImportPlan planImport(const QString &source, const QString &diaryPath)
+namespace {
+
+// The foreign diary at source, the folder it is part of when the file alone is none.
+ImportedDiary readSource(const QString &source, QString *readFrom)
 {
-    ImportPlan plan;
-    plan.source = source;
+    *readFrom = source;
     ImportedDiary foreign = readForeignDiary(source);
     if (!foreign.error.isEmpty() && isPartOfAFolderDiary(QFileInfo(source))) {
         ImportedDiary folder = readForeignDiary(QFileInfo(source).absolutePath());
         if (folder.error.isEmpty()) {
-            foreign = std::move(folder);
-            plan.source = QFileInfo(source).absolutePath();
+            *readFrom = QFileInfo(source).absolutePath();
+            return folder;
         }
     }
+    return foreign;
+}
+
+} // namespace
+
+QString sourceError(const QString &source)
+{
+    QString readFrom;
+    return readSource(source, &readFrom).error;
+}
+
+ImportPlan planImport(const QString &source, diary::DiarySession &session)
+{
+    ImportPlan plan;
+    const ImportedDiary foreign = readSource(source, &plan.source);
     if (!foreign.error.isEmpty()) {
         plan.error = foreign.error;
         return plan;
     }
-    const diary::Entries here = diary::loadEntries(diaryPath);
-    if (!here.outcome.ok()) {
-        plan.error = here.outcome.reason.isEmpty()
+    session.textOf(session.selectedDay()); // the diary as it is now
+    if (!session.isWritable()) {
+        plan.error = session.problem().reason.isEmpty()
                 ? QCoreApplication::translate(
                         "Import", "There is no diary file at %1 to import into.")
-                          .arg(QDir::toNativeSeparators(diaryPath))
-                : here.outcome.reason;
+                          .arg(QDir::toNativeSeparators(session.noteFilePath()))
+                : session.problem().reason;
         return plan;
     }
     plan.kind = foreign.kind;
     plan.attachmentsLeftOut = foreign.attachmentsLeftOut;
-    const QMap<QString, QString> texts = textsByDay(foreign);
-    plan.days = int(texts.size());
-    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
-        const QString now = diary::lookupText(here.entries, it.key());
+    plan.imported = textsByDay(foreign);
+    plan.days = int(plan.imported.size());
+    for (auto it = plan.imported.cbegin(); it != plan.imported.cend(); ++it) {
+        const QString now = session.textOf(diary::dayFromKey(it.key()));
         const QString after = mergedDayText(now, it.value());
         if (!now.trimmed().isEmpty() && after != now)
             ++plan.daysWithText;
-        if (after != now) {
+        if (after != now)
             plan.changes.insert(it.key(), after);
-            plan.before.insert(it.key(), now);
-        }
     }
     return plan;
 }
@@ -99,46 +112,36 @@ QString importQuestion(const ImportPlan &plan)
     return question;
 }
 
-QString applyImport(const ImportPlan &plan, const QString &diaryPath,
-        history::HistoryStore *history, const QString &backupsFolder)
+QString applyImport(
+        const ImportPlan &plan, diary::DiarySession &session, const QString &backupsFolder)
 {
     if (plan.changes.isEmpty())
         return {};
-    const ReadResult read = readRegularFile(diaryPath);
-    diary::Entries here = diary::parseNoteBytes(read.bytes);
-    if (read.kind != ReadResult::Ok || !here.outcome.ok())
-        return here.outcome.reason.isEmpty() ? read.error : here.outcome.reason;
-    for (auto it = plan.before.cbegin(); it != plan.before.cend(); ++it)
-        if (diary::lookupText(here.entries, it.key()) != it.value())
-            return QCoreApplication::translate("Import",
-                    "The diary changed while the import was prepared; nothing was imported. "
-                    "Try the import again.");
-    const history::BackupResult backup
-            = history::makeBackupBefore(diaryPath, QStringLiteral("import"), backupsFolder);
+    // what waits for the diary is written first, so that the backup holds it
+    if (!session.flush() || session.hasUnsavedChanges())
+        return QCoreApplication::translate(
+                "Import", "Nothing was imported: your latest changes are not stored yet. %1")
+                .arg(session.problem().reason);
+    const history::BackupResult backup = history::makeBackupBefore(
+            session.noteFilePath(), QStringLiteral("import"), backupsFolder);
     if (!backup.ok())
         return backup.error;
+    // an import adds below what a day holds when it lands, whoever changed it since the plan
+    QMap<QString, QString> texts;
+    for (auto it = plan.changes.cbegin(); it != plan.changes.cend(); ++it)
+        texts.insert(it.key(),
+                mergedDayText(session.textOf(diary::dayFromKey(it.key())),
+                        plan.imported.value(it.key())));
     const QString detail = QStringLiteral("%1, %2").arg(
             plan.kind, QDir::toNativeSeparators(QFileInfo(plan.source).fileName()));
-    const QString diaryKey = history ? history::diaryKeyPath(diaryPath) : QString();
-    for (auto it = plan.changes.cbegin(); it != plan.changes.cend(); ++it) {
-        diary::replaceEntry(here.entries, it.key(), it.value());
-        if (!history)
-            continue;
-        // the day as it was is within reach as well as the day as the import leaves it
-        const QString before = plan.before.value(it.key());
-        if (!before.isEmpty() && !history->wasStored(diaryKey, it.key(), before))
-            history->recordVersion(diaryKey, it.key(), before, history::Origin::Typed);
-        history->recordVersion(diaryKey, it.key(), it.value(), history::Origin::Imported, detail);
-    }
-    if (history)
-        history->flush();
-    const WriteResult written
-            = replaceFileAtomically(diaryPath, { plist::writeXml(here.entries) }, &read.identity);
-    if (written.changedMeanwhile)
-        return QCoreApplication::translate("Import",
-                "The diary changed while the import was prepared; nothing was imported. Try the "
-                "import again.");
-    return written.ok ? QString() : written.error;
+    const QStringList changed = session.replaceDays(texts, diary::Origin::Imported, detail);
+    session.flush();
+    for (const QString &day : changed)
+        if (session.unsavedChanges().contains(day))
+            return session.problem().reason.isEmpty()
+                    ? QCoreApplication::translate("Import", "The diary could not be written.")
+                    : session.problem().reason;
+    return {};
 }
 
 } // namespace penwick::imports

@@ -102,12 +102,32 @@ QByteArray temporaryTemplate(const QFileInfo &target)
             + ".penwick-XXXXXX";
 }
 
+// Moves the file at temporary to a name beside target that says whose it is, never over
+// another file; returns that name, or nothing when even that failed (the file then stays at
+// temporary, which is never removed).
+QByteArray keepAside(const QByteArray &temporary, const QByteArray &target)
+{
+    const QString path = QFile::decodeName(target);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        QByteArray name = QFile::encodeName(
+                keptAsideName(path, QDateTime::currentDateTime().addSecs(attempt)));
+        if (::link(temporary.constData(), name.constData()) == 0) {
+            ::unlink(temporary.constData());
+            return name;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
+}
+
 // Puts the temporary file in place of target only while target is still the expected
 // version. Where the system can swap two names in one step, the swap shows which file was
 // replaced, and an unexpected one is swapped back: no other program's version is ever lost,
-// however close its rename lands to ours.
-int placeIfUnchanged(
-        const QByteArray &temporary, const QByteArray &target, const FileIdentity &expected)
+// however close its rename lands to ours. What the swap back leaves at the temporary name is
+// checked too: a version that is not ours is kept beside the target, never unlinked.
+int placeIfUnchanged(const QByteArray &temporary, const QByteArray &target,
+        const FileIdentity &expected, const FileIdentity &ours, QByteArray *keptAside)
 {
 #if defined(Q_OS_LINUX) && defined(RENAME_EXCHANGE)
     if (!expected.exists) {
@@ -124,12 +144,24 @@ int placeIfUnchanged(
             ::unlink(temporary.constData());
             return 0;
         }
-        ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE);
+        if (::renameat2(
+                    AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE)
+                != 0) {
+            // ours stays in place; the other program's version is kept beside it
+            *keptAside = keepAside(temporary, target);
+            return 0;
+        }
+        if (identityAt(temporary) == ours)
+            ::unlink(temporary.constData());
+        else // a third version landed between the two swaps
+            *keptAside = keepAside(temporary, target);
         return EEXIST;
     }
     if (errno != EINVAL && errno != ENOSYS && errno != ENOENT)
         return errno;
 #endif
+    (void)ours;
+    (void)keptAside;
     // Elsewhere the check stands right before the rename, which leaves the smallest window.
     if (!(identityAt(target) == expected))
         return EEXIST;
@@ -202,17 +234,22 @@ WriteResult placeFile(const QString &path, std::initializer_list<QByteArrayView>
     // A hard link puts the file in place without replacing one that stands there; rename
     // replaces it in one step.
     int placed = 0;
+    QByteArray keptAside;
     if (expected)
-        placed = placeIfUnchanged(temporary, targetName, *expected);
+        placed = placeIfUnchanged(
+                temporary, targetName, *expected, identityOf(placedStat), &keptAside);
     else if (replaceExisting)
         placed = ::rename(temporary.constData(), targetName.constData()) == 0 ? 0 : errno;
     else
         placed = ::link(temporary.constData(), targetName.constData()) == 0 ? 0 : errno;
     if (placed != 0) {
-        ::unlink(temporary.constData());
+        // only ours is removed: after a swap the name may hold another program's version
+        if (identityAt(temporary) == identityOf(placedStat))
+            ::unlink(temporary.constData());
         if (expected && placed == EEXIST) {
             WriteResult changed = writeFailure(target, placed);
             changed.changedMeanwhile = true;
+            changed.keptAside = QFile::decodeName(keptAside);
             return changed;
         }
         return writeFailure(target, placed);
@@ -225,17 +262,27 @@ WriteResult placeFile(const QString &path, std::initializer_list<QByteArrayView>
         ::fsync(dir);
         ::close(dir);
     }
-    return { true, {}, identityOf(placedStat), false };
+    return { true, {}, identityOf(placedStat), false, QFile::decodeName(keptAside) };
 }
 
 } // namespace
+
+QString keptAsideName(const QString &path, const QDateTime &when)
+{
+    const QFileInfo file(path);
+    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
+    return file.absoluteDir().filePath(
+            QStringLiteral("%1 (another program's version %2)%3")
+                    .arg(file.completeBaseName(),
+                            when.toString(QStringLiteral("yyyy-MM-dd HHmmss")), suffix));
+}
 
 FileIdentity FileIdentity::of(const QString &path)
 {
     return identityAt(QFile::encodeName(path));
 }
 
-ReadResult readRegularFile(const QString &path)
+ReadResult readRegularFile(const QString &path, qint64 maxSize)
 {
     ReadResult result;
     const QByteArray name = QFile::encodeName(path);
@@ -265,7 +312,7 @@ ReadResult readRegularFile(const QString &path)
         result.kind = ReadResult::NotRegular;
         return result;
     }
-    if (st.st_size > maxReadableSize) {
+    if (st.st_size > maxSize) {
         ::close(fd);
         result.kind = ReadResult::TooLarge;
         return result;
@@ -276,9 +323,9 @@ ReadResult readRegularFile(const QString &path)
     qsizetype have = 0;
     for (;;) {
         if (have == result.bytes.size()) {
-            if (result.bytes.size() >= maxReadableSize)
+            if (result.bytes.size() >= maxSize)
                 break;
-            result.bytes.resize(std::min<qsizetype>(have + 65536, maxReadableSize));
+            result.bytes.resize(std::min<qsizetype>(have + 65536, maxSize));
         }
         const ssize_t n
                 = ::read(fd, result.bytes.data() + have, size_t(result.bytes.size() - have));

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDateTime>
 #include <QString>
 #include <initializer_list>
 
@@ -33,10 +34,17 @@ struct WriteResult
     // A replacement that was told which file it replaces found another program's version
     // there instead, and left it in place.
     bool changedMeanwhile = false;
+    // Such a version that could not be put back in place (or a third one that landed while it
+    // was), kept beside the file under this path rather than lost.
+    QString keptAside;
 
-    static WriteResult success() { return { true, {}, {}, false }; }
-    static WriteResult failure(const QString &error) { return { false, error, {}, false }; }
+    static WriteResult success() { return { true, {}, {}, false, {} }; }
+    static WriteResult failure(const QString &error) { return { false, error, {}, false, {} }; }
 };
+
+// The name under which another program's version of path is kept beside it: "note (another
+// program's version 2026-12-09 101010).plist" for note.plist.
+QString keptAsideName(const QString &path, const QDateTime &when);
 
 // Files larger than this are refused rather than read: fifty years of daily pages are 15 MB.
 constexpr qint64 maxReadableSize = qint64(1) << 30;
@@ -51,8 +59,8 @@ struct ReadResult
 };
 
 // Reads a regular file whole, never blocking on a FIFO or device and never reading more than
-// maxReadableSize.
-ReadResult readRegularFile(const QString &path);
+// maxSize (a larger file is TooLarge, told from its size before a byte is read).
+ReadResult readRegularFile(const QString &path, qint64 maxSize = maxReadableSize);
 
 // The failure of a write to path for the system's error number, as a sentence for the user.
 WriteResult writeFailure(const QString &path, int error);

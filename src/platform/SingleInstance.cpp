@@ -3,7 +3,6 @@
 #include "Log.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -52,8 +51,7 @@ bool isPrivateFolder(const QString &path)
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString &diaryPath, QObject *parent)
-    : QObject(parent), m_key(keyFor(diaryPath))
+SingleInstance::SingleInstance(QObject *parent) : QObject(parent)
 { }
 
 SingleInstance::~SingleInstance()
@@ -63,24 +61,6 @@ SingleInstance::~SingleInstance()
         ::close(m_listenFd);
     if (m_lockFd >= 0)
         ::close(m_lockFd); // the lock goes with it
-}
-
-QString SingleInstance::keyFor(const QString &diaryPath)
-{
-    // The file when it exists; else its folder's canonical path and its name, so that routes
-    // through symlinked folders meet too.
-    const QFileInfo file(diaryPath);
-    QString canonical = file.canonicalFilePath();
-    if (canonical.isEmpty()) {
-        const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
-        canonical = (folder.isEmpty() ? file.absolutePath() : folder) + QLatin1Char('/')
-                + file.fileName();
-    }
-    return QStringLiteral("penwick-")
-            + QString::fromLatin1(
-                    QCryptographicHash::hash(QFile::encodeName(canonical), QCryptographicHash::Sha1)
-                            .toHex()
-                            .left(16));
 }
 
 QString SingleInstance::runtimeFolder(QString *error)
@@ -104,8 +84,8 @@ bool SingleInstance::claim(const QString &importPath)
     const QString folder = runtimeFolder(&m_error);
     if (folder.isEmpty())
         return false;
-    const QString lockPath = QDir(folder).filePath(m_key + QStringLiteral(".lock"));
-    const QString socketPath = QDir(folder).filePath(m_key + QStringLiteral(".socket"));
+    const QString lockPath = QDir(folder).filePath(QStringLiteral("penwick.lock"));
+    const QString socketPath = QDir(folder).filePath(QStringLiteral("penwick.socket"));
     m_lockFd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (m_lockFd < 0) {
         m_error = SingleInstanceText::tr("Penwick cannot open its lock file %1: %2")
@@ -130,8 +110,10 @@ bool SingleInstance::claim(const QString &importPath)
     }
     ::close(m_lockFd);
     m_lockFd = -1;
-    const QByteArray message = importPath.isEmpty() ? QByteArray(raiseMessage)
-                                                    : "import " + importPath.toUtf8() + '\n';
+    // a path may hold any character, a line feed too: it travels percent-encoded
+    const QByteArray message = importPath.isEmpty()
+            ? QByteArray(raiseMessage)
+            : "import " + QFile::encodeName(importPath).toPercentEncoding() + '\n';
     if (handOver(socketPath, message))
         return false; // raised
     m_error = SingleInstanceText::tr("Penwick is already running, but does not answer.");
@@ -250,7 +232,8 @@ void SingleInstance::acceptLaunches()
             return;
         new Launch(fd, this, [this](const QByteArray &line) {
             if (line.startsWith("import ")) {
-                const QString path = QString::fromUtf8(line.mid(7).trimmed());
+                const QString path
+                        = QFile::decodeName(QByteArray::fromPercentEncoding(line.mid(7)));
                 qCInfo(lcPenwick) << "Another launch asked to import" << path;
                 Q_EMIT importRequested(path);
             } else if (line.trimmed() == "raise") {

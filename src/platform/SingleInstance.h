@@ -1,10 +1,10 @@
-// One Penwick per diary file. The first process for a diary holds a lock on a file and listens
-// on a Unix socket, both named after the diary file's canonical path and kept in the user's own
-// runtime folder; a later launch for the same diary, reached by any route, finds the lock
-// taken, asks the first to raise its window and waits for its answer, so that two processes
-// never race on the note file. The lock is the kernel's (flock), so it ends with its process,
-// however that ends. Plain sockets rather than a networking library: this runs before the
-// window shows, in every launch.
+// One Penwick per user. The first process holds a lock on a file and listens on a Unix socket,
+// both kept in the user's own runtime folder; a later launch finds the lock taken, asks the
+// first to raise its window (or to import a diary) and waits for its answer. Since the claim is
+// the user's, not a diary's, it holds whatever file the running window makes the diary (a move,
+// Open, New, Use): two processes never race on a note file. The lock is the kernel's (flock), so
+// it ends with its process, however that ends. Plain sockets rather than a networking library:
+// this runs before the window shows, in every launch.
 #pragma once
 
 #include <QObject>
@@ -20,7 +20,7 @@ class SingleInstance : public QObject
 public:
     static constexpr int answerTimeoutMs = 2000;
 
-    explicit SingleInstance(const QString &diaryPath, QObject *parent = nullptr);
+    explicit SingleInstance(QObject *parent = nullptr);
     ~SingleInstance() override;
 
     // True when this process is the one to run. Otherwise the running one has been asked to
@@ -29,8 +29,6 @@ public:
     bool claim(const QString &importPath = {});
     QString errorString() const { return m_error; }
 
-    // The name both processes derive from the diary: its canonical path, symlinks resolved.
-    static QString keyFor(const QString &diaryPath);
     // XDG_RUNTIME_DIR when it is the user's own and private, else a private folder of the
     // user's under the home folder; never the shared temporary folder. Empty, with a reason,
     // when no such folder can be had.
@@ -45,7 +43,6 @@ private:
     void acceptLaunches();
     bool handOver(const QString &socketPath, const QByteArray &message);
 
-    QString m_key;
     QString m_error;
     int m_lockFd = -1;
     int m_listenFd = -1;

@@ -1,187 +1,119 @@
 #include "ConflictCopy.h"
 
-#include "diary/NoteFile.h"
-#include "history/HistoryStore.h"
-#include "platform/AtomicFile.h"
 #include "platform/Plist.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
-#include <QMap>
 #include <QRegularExpression>
 
 namespace penwick::sync {
 
 namespace {
 
-const QString dateKey = QStringLiteral("date");
-const QString textKey = QStringLiteral("text");
-
-// The first entry of each date, by date; the rest as they come.
-struct Days
+// The names a copy of one diary can have, compiled once per diary name: the folder may hold
+// thousands of other files, and it is looked at after every change in it.
+const QList<QRegularExpression> &copyNamesOf(const QString &diaryFileName)
 {
-    QMap<QString, QVariantMap> first;
-    QVariantList others;
-};
+    thread_local QString cachedFor;
+    thread_local QList<QRegularExpression> cached;
+    if (cachedFor == diaryFileName && !cached.isEmpty())
+        return cached;
+    const QFileInfo diary(diaryFileName);
+    const QString base = QRegularExpression::escape(diary.completeBaseName());
+    const QString suffix = diary.suffix().isEmpty()
+            ? QString()
+            : QStringLiteral("\\.") + QRegularExpression::escape(diary.suffix());
+    cached.clear();
+    for (const char *form : {
+                 "%1\\.sync-conflict-\\d{8}-\\d{6}-[A-Z0-9]{7}%2", // Syncthing
+                 "%1 \\(conflicted copy \\d{4}-\\d{2}-\\d{2} \\d{6}\\)%2", // Nextcloud
+                 "%1 \\([^()/]+ conflicted copy \\d{4}-\\d{2}-\\d{2}\\)%2", // Dropbox
+                 // kept by Penwick when another program's version could not be put back
+                 "%1 \\(another program's version \\d{4}-\\d{2}-\\d{2} \\d{6}\\)%2",
+         })
+        cached.append(QRegularExpression(
+                QRegularExpression::anchoredPattern(QString::fromLatin1(form).arg(base, suffix))));
+    cachedFor = diaryFileName;
+    return cached;
+}
 
-Days byDate(const QVariantList &entries)
+QString translated(const char *text)
 {
-    Days days;
-    for (const QVariant &entry : entries) {
-        const QString date = entry.toMap().value(dateKey).toString();
-        if (diary::isDiaryEntry(entry) && !days.first.contains(date))
-            days.first.insert(date, entry.toMap());
-        else
-            days.others.append(entry);
-    }
-    return days;
+    return QCoreApplication::translate("ConflictCopy", text);
 }
 
 } // namespace
 
 bool isConflictCopyName(const QString &fileName, const QString &diaryFileName)
 {
-    const QFileInfo diary(diaryFileName);
-    const QString base = QRegularExpression::escape(diary.completeBaseName());
-    const QString suffix = diary.suffix().isEmpty()
-            ? QString()
-            : QStringLiteral("\\.") + QRegularExpression::escape(diary.suffix());
-    static const QStringList forms {
-        QStringLiteral("%1\\.sync-conflict-\\d{8}-\\d{6}-[A-Z0-9]{7}%2"), // Syncthing
-        QStringLiteral("%1 \\(conflicted copy \\d{4}-\\d{2}-\\d{2} \\d{6}\\)%2"), // Nextcloud
-        QStringLiteral("%1 \\([^()/]+ conflicted copy \\d{4}-\\d{2}-\\d{2}\\)%2"), // Dropbox
-    };
-    for (const QString &form : forms) {
-        const QRegularExpression name(QRegularExpression::anchoredPattern(form.arg(base, suffix)));
+    // every form starts with the diary's own base name: most names are turned down here
+    if (!fileName.startsWith(QFileInfo(diaryFileName).completeBaseName()))
+        return false;
+    for (const QRegularExpression &name : copyNamesOf(diaryFileName))
         if (name.match(fileName).hasMatch())
             return true;
-    }
     return false;
 }
 
 QStringList conflictCopiesOf(const QString &diaryPath)
 {
     const QFileInfo diary(diaryPath);
+    const QString base = diary.completeBaseName();
     QStringList copies;
-    const QStringList names = diary.dir().entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString &name : names)
-        if (isConflictCopyName(name, diary.fileName()))
-            copies << diary.dir().filePath(name);
+    // an iterator without name filters: QDir's listing compiles a wildcard pattern even for none
+    QDirIterator names(diary.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
+    while (names.hasNext()) {
+        names.next();
+        const QString name = names.fileName();
+        if (name.startsWith(base) && isConflictCopyName(name, diary.fileName()))
+            copies << names.filePath();
+    }
+    copies.sort();
     return copies;
 }
 
-EntriesMerge mergeEntries(const QVariantList &diary, const QVariantList &copy, bool copyIsNewer,
-        const QString &protectedDay)
+CopyRead readConflictCopy(const QString &path)
 {
-    const Days mine = byDate(diary);
-    const Days theirs = byDate(copy);
-    QMap<QString, QVariantMap> merged = mine.first;
-    EntriesMerge result;
-    for (auto it = theirs.first.cbegin(); it != theirs.first.cend(); ++it) {
-        const auto here = merged.constFind(it.key());
-        if (here == merged.cend()) {
-            merged.insert(it.key(), it.value());
-            ++result.daysFromCopy;
-            continue;
-        }
-        const QString myText = here->value(textKey).toString();
-        const QString theirText = it.value().value(textKey).toString();
-        if (myText == theirText)
-            continue;
-        const bool takeTheirs = copyIsNewer && it.key() != protectedDay;
-        result.conflicts.append(
-                { it.key(), takeTheirs ? theirText : myText, takeTheirs ? myText : theirText });
-        if (takeTheirs)
-            merged.insert(it.key(), it.value());
+    CopyRead copy;
+    copy.name = QFileInfo(path).fileName();
+    const ReadResult read = readRegularFile(path, maxCopySize);
+    if (read.kind != ReadResult::Ok) {
+        copy.error = translated("The conflict copy %1 cannot be read or is too large; it is left "
+                                "as it is.")
+                             .arg(copy.name);
+        return copy;
     }
-    for (const QVariantMap &entry : std::as_const(merged))
-        result.entries.append(entry);
-    result.entries += mine.others;
-    for (const QVariant &other : theirs.others)
-        if (!mine.others.contains(other))
-            result.entries.append(other);
-    return result;
-}
-
-CopyMerge mergeConflictCopy(const QString &diaryPath, const QString &copyPath,
-        history::HistoryStore *history, const QString &backupsFolder, const QString &protectedDay)
-{
-    CopyMerge result;
-    result.copyName = QFileInfo(copyPath).fileName();
-    const ReadResult copyRead = readRegularFile(copyPath);
-    if (copyRead.kind != ReadResult::Ok || copyRead.bytes.size() > maxCopySize) {
-        result.error = QCoreApplication::translate("ConflictCopy",
-                "The conflict copy %1 cannot be read or is too large; it is left as "
-                "it is.")
-                               .arg(result.copyName);
-        return result;
-    }
-    const plist::ReadResult parsed = plist::read(copyRead.bytes);
+    const plist::ReadResult parsed = plist::read(read.bytes);
     const bool isDiary = parsed.value && parsed.value->typeId() == QMetaType::QVariantList
             && std::all_of(parsed.value->toList().cbegin(), parsed.value->toList().cend(),
                     [](const QVariant &e) { return e.typeId() == QMetaType::QVariantMap; });
     if (!isDiary) {
-        result.error = QCoreApplication::translate("ConflictCopy",
-                "The conflict copy %1 is not a diary Penwick can read; it is left as "
-                "it is.")
-                               .arg(result.copyName);
-        return result;
+        copy.error = translated("The conflict copy %1 is not a diary Penwick can read; it is left "
+                                "as it is.")
+                             .arg(copy.name);
+        return copy;
     }
-    const QVariantList copy = parsed.value->toList();
-    const bool copyIsNewer
-            = QFileInfo(copyPath).lastModified() > QFileInfo(diaryPath).lastModified();
-    // another program may replace the diary meanwhile: the merge is made again on its version
-    const QString diaryKey = history ? history::diaryKeyPath(diaryPath) : QString();
-    bool merged = false;
-    for (int attempt = 0; attempt < 4 && !merged; ++attempt) {
-        const ReadResult diaryRead = readRegularFile(diaryPath);
-        const diary::Entries mine = diary::parseNoteBytes(diaryRead.bytes);
-        if (diaryRead.kind != ReadResult::Ok || !mine.outcome.ok()) {
-            result.error = QCoreApplication::translate("ConflictCopy",
-                    "The diary cannot be read, so the conflict copy %1 waits beside it.")
-                                   .arg(result.copyName);
-            return result;
-        }
-        const EntriesMerge merge = mergeEntries(mine.entries, copy, copyIsNewer, protectedDay);
-        // the other texts are in the history before the diary loses them
-        for (const DayConflict &day : merge.conflicts)
-            if (history)
-                history->recordVersion(diaryKey, day.dayKey, day.otherText, history::Origin::Merged,
-                        result.copyName);
-        if (history)
-            history->flush();
-        result.daysFromCopy = merge.daysFromCopy;
-        result.conflicts = merge.conflicts;
-        const QByteArray bytes = plist::writeXml(merge.entries);
-        if (bytes == diaryRead.bytes) { // the diary holds the merge already (the other machine's)
-            merged = true;
-            break;
-        }
-        const WriteResult written
-                = replaceFileAtomically(diaryPath, { bytes }, &diaryRead.identity);
-        if (!written.ok && !written.changedMeanwhile) {
-            result.error = written.error;
-            return result;
-        }
-        merged = written.ok;
-    }
-    if (!merged) {
-        result.error = QCoreApplication::translate(
-                "ConflictCopy", "The diary kept changing, so the conflict copy %1 waits beside it.")
-                               .arg(result.copyName);
-        return result;
-    }
-    // moved aside, never deleted: it is not merged twice, and the engine carries the merge on
-    makePrivateFolder(backupsFolder);
-    QString target = QDir(backupsFolder).filePath(result.copyName);
-    for (int n = 2; QFileInfo::exists(target); ++n)
-        target = QDir(backupsFolder).filePath(QStringLiteral("%1 %2").arg(n).arg(result.copyName));
-    if (!QFile::rename(copyPath, target))
-        result.error = QCoreApplication::translate(
-                "ConflictCopy", "The conflict copy %1 is merged but could not be moved into %2.")
-                               .arg(result.copyName, QDir::toNativeSeparators(backupsFolder));
-    return result;
+    copy.bytes = read.bytes;
+    copy.entries = parsed.value->toList();
+    copy.identity = read.identity;
+    return copy;
+}
+
+QString moveCopyInto(const QString &path, const QString &folder)
+{
+    const QString name = QFileInfo(path).fileName();
+    makePrivateFolder(folder);
+    QString target = QDir(folder).filePath(name);
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
+        target = QDir(folder).filePath(QStringLiteral("%1 %2").arg(n).arg(name));
+    if (!QFile::rename(path, target))
+        return translated("The conflict copy %1 is merged but could not be moved into %2.")
+                .arg(name, QDir::toNativeSeparators(folder));
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    return {};
 }
 
 } // namespace penwick::sync

@@ -7,6 +7,7 @@
 #include "gui/DiaryEditor.h"
 #include "gui/HistoryDialog.h"
 #include "platform/AtomicFile.h"
+#include "sync/DayRule.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -198,8 +199,8 @@ private Q_SLOTS:
         QCOMPARE(entriesOnDisk().first(), QVariant(entry("2026-03-05", "mine")));
     }
 
-    // Both sides changed the day: the user's text is stored, the other version is kept on the
-    // day's undo history, and the warning says so.
+    // Both sides changed the day: both texts stay in it, the other program's first, and the bar
+    // says so; one undo takes the joined day back to the user's text.
     void bothSidesChangedTheDay()
     {
         launchOn({ entry("2026-03-05", "") });
@@ -210,11 +211,13 @@ private Q_SLOTS:
                         plist::writeXml(QVariantList { entry("2026-03-05", "theirs") }));
         });
         QTest::keyClicks(m_app->editor(), "x");
-        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "x") });
-        QTRY_VERIFY(m_app->warningText().contains("Another program changed this day"));
+        QTRY_VERIFY(
+                entriesOnDisk().value(0).toMap().value("text").toString().startsWith("theirs\n\n"));
+        QVERIFY(sync::holdsJoined(m_app->editor()->toPlainText(), "x"));
+        QVERIFY(m_app->child<QLabel>("conflictCopyMessage")->text().contains("both texts"));
         action("actionUndo")->trigger();
-        QCOMPARE(m_app->editor()->toPlainText(), QString("theirs"));
-        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "theirs") });
+        QCOMPARE(m_app->editor()->toPlainText(), QString("x"));
+        QCOMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "x") });
     }
 
     void clearedDayComesBack()
@@ -284,25 +287,27 @@ private Q_SLOTS:
         QVERIFY(versionsOfToday().isEmpty());
     }
 
-    // A sync engine handing back an earlier version of the day: the newer text stays and is
-    // written back; a text Penwick never stored is taken as the day's, one undo step away.
+    // A sync engine handing back a text Penwick wrote earlier: the newer text stays and is written
+    // back; a text Penwick never wrote is taken as the day's, one undo step away.
     void staleVersionFromOutsideIsUndone()
     {
         launchOn({ entry("2026-03-05", "draft") }, true);
         QTest::keyClicks(m_app->editor(), " and more");
-        m_app->store->closeStretches();
         QVERIFY(m_app->session.flush());
-        QVERIFY(writeDiary({ entry("2026-03-05", "draft") }));
-        QTRY_COMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "draft and more") });
-        QCOMPARE(m_app->editor()->toPlainText(), "draft and more");
+        QTest::keyClicks(m_app->editor(), "!");
+        QVERIFY(m_app->session.flush());
+        QVERIFY(writeDiary({ entry("2026-03-05", "draft and more") }));
+        QTRY_COMPARE(entriesOnDisk(), QVariantList { entry("2026-03-05", "draft and more!") });
+        QCOMPARE(m_app->editor()->toPlainText(), "draft and more!");
         QVERIFY(writeDiary({ entry("2026-03-05", "from the laptop") }));
         QTRY_COMPARE(m_app->editor()->toPlainText(), "from the laptop");
         undo();
-        QCOMPARE(m_app->editor()->toPlainText(), "draft and more");
+        QCOMPARE(m_app->editor()->toPlainText(), "draft and more!");
     }
 
     // A conflict copy appearing beside the diary while Penwick runs is merged within two
-    // seconds: the bar says what came in, its button opens the history holding the other text.
+    // seconds: the copy's change to a day the diary left as it was is taken, the bar says so,
+    // and its button opens the history holding the diary's text.
     void conflictCopyIsMergedWhileRunning()
     {
         launchOn({ entry("2026-03-04", "mine") }, true);
@@ -320,12 +325,12 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(copy), 2000);
         QCOMPARE(m_app->editor()->toPlainText(), "from the laptop");
         const QString message = m_app->child<QLabel>("conflictCopyMessage")->text();
-        QVERIFY2(message.contains("1 day came from it, 1 day had different text"),
+        QVERIFY2(message.contains("1 day came from it. 4 Mar 2026: the copy's text"),
                 qPrintable(message));
         QTest::mouseClick(m_app->child<QPushButton>("conflictCopyHistoryButton"), Qt::LeftButton);
         QCOMPARE(m_app->session.selectedDay(), QDate(2026, 3, 4));
-        QCOMPARE(m_app->editor()->toPlainText(), "mine");
-        QTRY_COMPARE(m_app->child<QListWidget>("versionList")->count(), 1);
+        QCOMPARE(m_app->editor()->toPlainText(), "theirs");
+        QTRY_VERIFY(m_app->child<QListWidget>("versionList")->count() >= 2);
     }
 };
 

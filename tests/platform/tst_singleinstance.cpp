@@ -1,5 +1,6 @@
-// Launches of the real executable: a second launch for the same diary, by any route, hands
-// over to the first and leaves; one for another diary runs; a frozen first is reported.
+// Launches of the real executable: a second launch of the same user hands over to the first and
+// leaves, whichever diary its preferences name (the running window may have made another file
+// the diary); an import is handed over whole; a frozen first is reported.
 #include "TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -36,7 +37,7 @@ class tst_SingleInstance : public QObject
 private Q_SLOTS:
     void init() { penwick::test::environment().clean(); }
 
-    void secondLaunchForTheSameDiaryRaisesTheFirst()
+    void secondLaunchRaisesTheFirst()
     {
         QDir().mkpath(m_home + "/real");
         QVERIFY(QFile::link(m_home + "/real", m_home + "/link"));
@@ -44,15 +45,15 @@ private Q_SLOTS:
         QVERIFY(first->waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_home + "/real/note.plist"), 10000);
         // its lock and socket are in the user's own runtime folder
-        QTRY_COMPARE(QDir(qEnvironmentVariable("XDG_RUNTIME_DIR"))
-                             .entryList({ "penwick-*.lock", "penwick-*.socket" },
-                                     QDir::System | QDir::Files)
-                             .size(),
+        QTRY_COMPARE(
+                QDir(qEnvironmentVariable("XDG_RUNTIME_DIR"))
+                        .entryList({ "penwick.lock", "penwick.socket" }, QDir::System | QDir::Files)
+                        .size(),
                 2);
 
         // a client that connects and says nothing holds up no launch
         const QString socketPath = QDir(qEnvironmentVariable("XDG_RUNTIME_DIR"))
-                                           .entryInfoList({ "penwick-*.socket" }, QDir::System)
+                                           .entryInfoList({ "penwick.socket" }, QDir::System)
                                            .value(0)
                                            .absoluteFilePath();
         const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -73,11 +74,19 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(
                 (log += first->readAllStandardError()).contains("asked to raise the window"), 5000);
 
-        // another diary is another Penwick
+        // another diary, and an import of a path with a line feed in it: both reach the first
         auto other = start(launchEnvironment("c", m_home + "/real/other.plist"));
-        QVERIFY(!other->waitForFinished(1500));
-        other->terminate();
         QVERIFY(other->waitForFinished(5000));
+        QCOMPARE(other->exitCode(), 0);
+        const QString odd = m_home + "/two\nlines.txt";
+        QVERIFY(penwick::test::writeAll(odd, "[2026-01-02 09:00] Hello\n"));
+        QProcess import;
+        import.setProcessEnvironment(launchEnvironment("c", m_home + "/real/other.plist"));
+        import.start(PENWICK_EXECUTABLE, { "--import", odd });
+        QVERIFY(import.waitForFinished(10000));
+        QCOMPARE(import.exitCode(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(
+                (log += first->readAllStandardError()).contains("two\\nlines.txt"), 5000);
 
         // a frozen first: the second says so instead of leaving without a word
         ::kill(pid_t(first->processId()), SIGSTOP);
