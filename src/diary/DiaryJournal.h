@@ -55,8 +55,16 @@ public:
     // What the journal kept for these days will not reach the file: the day took another text.
     virtual void forget(const QString &diaryPath, const QStringList &dayKeys) = 0;
 
-    // Whether this machine wrote text into the diary file as the day's text at some time.
+    // The user's typing replaced text, the day's text in the file: an older text of this
+    // machine's from now on, as those it wrote.
+    virtual void typedOver(const QString &diaryPath, const QString &dayKey, const QString &text)
+            = 0;
+    // Whether this machine wrote text into the diary file as the day's text at some time, or
+    // typed over it there.
     virtual bool wasWritten(
+            const QString &diaryPath, const QString &dayKey, const QString &text) const = 0;
+    // Whether the day held text when the file came from elsewhere at some time.
+    virtual bool wasShared(
             const QString &diaryPath, const QString &dayKey, const QString &text) const = 0;
     // Whether text is the day's text as the file last came from elsewhere (a day never seen
     // from elsewhere has the empty text).

@@ -33,9 +33,9 @@ QString translated(const char *text)
 
 } // namespace
 
-DiarySession::DiarySession(Clock clock, QObject *parent)
+DiarySession::DiarySession(Clock clock, const QString &preferencesFile, QObject *parent)
     : QObject(parent)
-    , m_preferences(std::make_unique<Preferences>())
+    , m_preferences(std::make_unique<Preferences>(preferencesFile))
     , m_clock(clock ? std::move(clock) : [] { return QDateTime::currentDateTime(); })
     , m_writer(std::make_unique<DiaryWriter>())
 {
@@ -342,10 +342,16 @@ const DiarySnapshot &DiarySession::currentFile()
 {
     takeReports(); // the writer's latest, when it has finished one
     const QString path = noteFilePath();
-    if (!m_file || m_file->path() != path || !m_file->isCurrent()) {
+    if (!m_file || m_file->path() != path) {
         SnapshotPointer ahead = m_readAhead.valid() ? m_readAhead.get() : nullptr;
         useFile(ahead && ahead->path() == path && ahead->isCurrent() ? std::move(ahead)
                                                                      : DiarySnapshot::load(path));
+    } else if (!m_file->isCurrent() && m_writer->isIdle() && !m_settling) {
+        // another program changed the file: taken in by the rule, never just believed; while a
+        // write runs, its report of the change brings the settling
+        m_settling = true;
+        settleOutsideVersions(false);
+        m_settling = false;
     }
     return *m_file;
 }
@@ -366,8 +372,8 @@ void DiarySession::useFile(SnapshotPointer file)
 QString DiarySession::textOf(QDate day)
 {
     const QString key = dayKey(day);
+    const DiarySnapshot &file = currentFile(); // first: it may settle what waits
     const auto unsaved = m_unsaved.constFind(key);
-    const DiarySnapshot &file = currentFile();
     return unsaved != m_unsaved.cend() ? *unsaved : file.textOf(key);
 }
 
@@ -376,27 +382,33 @@ QString DiarySession::storeText(const QString &text)
     const QString path = noteFilePath();
     const QString key = dayKey(m_selectedDay);
     QString stored = storableText(text);
-    const auto unsaved = m_unsaved.constFind(key);
-    const QString previous = unsaved != m_unsaved.cend() ? *unsaved : currentFile().textOf(key);
+    const DiarySnapshot &file = currentFile(); // first: it may settle what waits
+    const bool wasUnsaved = m_unsaved.contains(key);
+    const QString previous = wasUnsaved ? m_unsaved.value(key) : file.textOf(key);
     // the day's own text again (the spelling underline redrawn, a day shown anew) writes nothing
     if (previous == stored)
         return stored;
     m_lastTyped = m_clock();
     m_lastTypedDay = key;
-    if (m_journal)
+    if (m_journal) {
+        // the file's text the user types over is an older text of this machine's: coming back
+        // from elsewhere, it is a stale delivery
+        if (!wasUnsaved)
+            m_journal->typedOver(path, key, previous);
         m_journal->recordChange(path, key, previous, stored);
+    }
     m_unsaved.insert(key, stored);
     if (m_journal && m_journal->isKeeping() && m_failedDays.isEmpty()) {
         // kept at once; the file follows at a bounded rate. The text this one replaces in the
         // file is looked up once a day and write, not once a key: a lookup reads the file.
         auto replaced = m_replacedTexts.constFind(key);
         if (replaced == m_replacedTexts.cend())
-            replaced = m_replacedTexts.insert(key, currentFile().textOf(key));
+            replaced = m_replacedTexts.insert(key, file.textOf(key));
         m_journal->keep(path, key, stored, *replaced);
         m_kept.insert(key, stored);
         m_rewriteAfterPause.start();
         if (!m_rewriteAtLatest.isActive())
-            m_rewriteAtLatest.start(rewriteSpacingMs(currentFile().bytes().size()));
+            m_rewriteAtLatest.start(rewriteSpacingMs(file.bytes().size()));
         if (m_pendingJoins.contains(key))
             m_settleAfterTyping.start();
         return stored;
@@ -410,6 +422,11 @@ QString DiarySession::storeText(const QString &text)
 
 void DiarySession::storeSettled(const QMap<QString, QString> &texts)
 {
+    // the journal holds each day's newest text until the file does: what it holds after a
+    // crash is then never older than what the file held
+    if (m_journal && m_journal->isKeeping() && m_file)
+        for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+            m_journal->keep(noteFilePath(), it.key(), it.value(), m_file->textOf(it.key()));
     // every change that could not be written goes again, in the same write as these
     QMap<QString, QString> all = texts;
     for (const QString &failed : std::as_const(m_failedDays))
@@ -432,10 +449,12 @@ QStringList DiarySession::replaceDays(
         if (before == stored)
             continue;
         if (m_journal) {
+            // what an import or another change of the user's leaves behind is an older text of
+            // this machine's, as what typing leaves; a restore goes back to an older text on
+            // purpose, and the text it leaves may still come back
+            if (origin != Origin::Restored && !m_unsaved.contains(it.key()))
+                m_journal->typedOver(path, it.key(), before);
             m_journal->recordReplacement(path, it.key(), before, stored, origin, detail);
-            // kept as typing is, so that a crash before the write loses nothing
-            if (m_journal->isKeeping())
-                m_journal->keep(path, it.key(), stored, file.textOf(it.key()));
         }
         m_pendingJoins.remove(it.key()); // the day takes this text over both
         m_unsaved.insert(it.key(), stored);
@@ -712,16 +731,23 @@ DayKnowledge DiarySession::knowledge()
         [this, path](const QString &day, const QString &text) {
             return m_journal->isShared(path, day, text);
         },
-        // an older text of this machine's own, which it has replaced since
+        // an older text, of this machine's own or one the file came with from elsewhere, which
+        // the day has left since: a copy made of an older version
         [this, path](const QString &day, const QString &text) {
             return text != m_unsaved.value(day, m_file->textOf(day))
-                    && m_journal->wasWritten(path, day, text);
+                    && (m_journal->wasWritten(path, day, text)
+                            || m_journal->wasShared(path, day, text));
         },
     };
 }
 
 void DiarySession::settleOutsideVersions(bool mergeCopies)
 {
+    // Only while no write runs, and with every finished write taken in: a write that ended a
+    // moment ago is Penwick's own, never another program's change.
+    if (!m_writer->isIdle())
+        return;
+    takeReports();
     const QString path = noteFilePath();
     if (!m_file || m_file->path() != path) {
         // nothing known of the file yet: the read under way brings it, and a look then
@@ -740,10 +766,6 @@ void DiarySession::settleOutsideVersions(bool mergeCopies)
     }
     if (m_file->isCurrent() && (copies.isEmpty() || !mergeCopies))
         return;
-    if (!copies.isEmpty() && typedRecently()) {
-        m_settleAfterTyping.start(); // not under the user's hands: at the pause
-        return;
-    }
     const SnapshotPointer before = m_file;
     const SnapshotPointer now = m_file->isCurrent() ? m_file : DiarySnapshot::load(path);
     if (!before->outcome().ok() || !now->outcome().ok()) {
@@ -759,6 +781,8 @@ void DiarySession::settleOutsideVersions(bool mergeCopies)
                 continue;
             const sync::CopyRead read = sync::readConflictCopy(copy);
             if (read.ok() && read.bytes == before->bytes()) {
+                // the file is another machine's now: taken in at once, the day typed in keeps
+                // the user's text until the pause
                 takeInConcurrentVersion(before, now, copy, read.entries);
                 return;
             }
@@ -767,6 +791,11 @@ void DiarySession::settleOutsideVersions(bool mergeCopies)
     }
     if (copies.isEmpty() || !mergeCopies)
         return;
+    // a copy is not merged under the user's hands, but at the pause
+    if (typedRecently()) {
+        m_settleAfterTyping.start();
+        return;
+    }
     // a copy is merged into the diary as it stands on disk, with nothing of this machine's
     // waiting: then both machines merge the same two files
     if (!flush() || hasUnsavedChanges())
@@ -881,8 +910,15 @@ void DiarySession::writeMerge(
     recordSettled(merged.settled, source, held);
     const QMap<QString, QString> changed = merged.changedInDiary();
     m_unsaved.insert(changed); // until the write lands
+    if (m_journal && m_journal->isKeeping())
+        for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+            m_journal->keep(noteFilePath(), it.key(), it.value(), held.textOf(it.key()));
     m_writer->storeEntries(noteFilePath(), merged.entries, changed);
     flush();
+    // the other machine merges the same two versions alike: what the merge leaves is what the
+    // two share from now on
+    if (m_journal && m_file->isCurrent())
+        m_journal->share(noteFilePath(), m_file);
 }
 
 void DiarySession::mergeCopy(const QString &copyPath)
@@ -909,6 +945,8 @@ void DiarySession::mergeCopy(const QString &copyPath)
         // the diary holds the merge already (the other machine's): nothing to write, and
         // nothing to say
         recordSettled(merged.settled, copy.name, *m_file);
+        if (m_journal)
+            m_journal->share(path, m_file);
         if (const QString error = sync::moveCopyInto(copyPath, m_copiesFolder); !error.isEmpty())
             Q_EMIT noticeRaised(error);
         return;
@@ -928,12 +966,11 @@ void DiarySession::takeInConcurrentVersion(const SnapshotPointer &before,
     SettleReport report;
     report.from = SettleReport::From::ConflictCopy;
     report.copyName = QFileInfo(copyPath).fileName();
-    // the merge the other machine makes of its diary and this copy; of what this machine
-    // knows alone, only that the other machine's text can be an older one of this machine's
+    // the merge the other machine makes of its diary and this copy. What this machine alone
+    // knows of older texts stays out of it: the other machine may know the same of this one's,
+    // and the two would each keep their own. Where the bases say both changed, both texts stay.
     DayKnowledge knows = knowledge();
-    knows.isStale = [this, path, before](const QString &day, const QString &text) {
-        return text != before->textOf(day) && m_journal && m_journal->wasWritten(path, day, text);
-    };
+    knows.isStale = {};
     const QVariantList diary = now->scan() ? parseNoteBytes(now->bytes()).entries : now->entries();
     const MergedVersions merged = mergeVersions(diary, copy, knows, report.copyName);
     report.daysFromOther = int(merged.fromOther.size());

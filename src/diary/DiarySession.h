@@ -72,8 +72,9 @@ class DiarySession : public QObject
 public:
     using Clock = std::function<QDateTime()>;
 
-    // A session on the system clock, unless tests give it another.
-    explicit DiarySession(Clock clock = {}, QObject *parent = nullptr);
+    // A session on the system clock and the user's preferences, unless tests give others.
+    explicit DiarySession(
+            Clock clock = {}, const QString &preferencesFile = {}, QObject *parent = nullptr);
     ~DiarySession() override;
 
     // Start-up: selects today, removes what a killed save left, carries a diary kept in the
@@ -201,8 +202,7 @@ private:
     void mergeCopy(const QString &copyPath);
     void takeInConcurrentVersion(const SnapshotPointer &before, const SnapshotPointer &now,
             const QString &copyPath, const QVariantList &copy);
-    // Writes a merge's entries over the file. What the two sides share stays as it was: a
-    // merge the other machine made otherwise would make each side take the other's text again.
+    // Writes a merge's entries over the file; what it leaves is what the two sides share.
     void writeMerge(const MergedVersions &merged, const QString &source, const DiarySnapshot &held);
     DayKnowledge knowledge();
     // The texts a merge settled are kept in the history: the one that leaves a day first.
@@ -244,6 +244,7 @@ private:
     QStringList m_copiesToMove;
     bool m_learnFileWhenRead = false; // the journal learns the file as Penwick first reads it
     bool m_changedUnderWrite = false;
+    bool m_settling = false;
 };
 
 } // namespace penwick::diary

@@ -132,10 +132,10 @@ void DiaryWriter::run()
         const std::function<void()> beforeWrite = m_beforeWrite;
         const std::function<void(bool)> replaceHook = m_replaceHook;
         // The session read the file since this thread wrote it: that is the version it knows,
-        // as long as it is still the file on disk.
-        if (const SnapshotPointer known = std::exchange(m_knownFile, {});
-                known && known->isCurrent())
-            m_file = known;
+        // and the only one written over; when it is no longer the file on disk, the write says
+        // so rather than read the other program's version and believe it.
+        if (SnapshotPointer known = std::exchange(m_knownFile, {}))
+            m_file = std::move(known);
         lock.unlock();
 
         if (beforeWrite)

@@ -309,9 +309,12 @@ std::optional<QSqlError> HistoryWorker::prepareSchema()
                  // the prints of every text this machine wrote into the diary file
                  "CREATE TABLE IF NOT EXISTS written (diary TEXT NOT NULL, print INTEGER NOT "
                  "NULL, PRIMARY KEY (diary, print)) WITHOUT ROWID",
-                 // each day's text as the file last came from elsewhere
+                 // each day's text as the file last came from elsewhere, and every text it
+                 // came with at some time
                  "CREATE TABLE IF NOT EXISTS shared (diary TEXT NOT NULL, day TEXT NOT NULL, "
                  "print INTEGER NOT NULL, PRIMARY KEY (diary, day)) WITHOUT ROWID",
+                 "CREATE TABLE IF NOT EXISTS was_shared (diary TEXT NOT NULL, print INTEGER NOT "
+                 "NULL, PRIMARY KEY (diary, print)) WITHOUT ROWID",
          }) {
         if (!exec(sql))
             return query.lastError();
@@ -522,6 +525,10 @@ void HistoryWorker::loadKnowledge(const QString &diary)
             = run(QStringLiteral("SELECT day, print FROM shared WHERE diary = ?"), { diary });
     while (shared.next())
         known.shared.insert(shared.value(0).toString(), shared.value(1).toLongLong());
+    QSqlQuery earlier
+            = run(QStringLiteral("SELECT print FROM was_shared WHERE diary = ?"), { diary });
+    while (earlier.next())
+        known.wasShared.insert(earlier.value(0).toLongLong());
     const QMutexLocker lock(&m_store->m_knowledgeLock);
     known.pending = m_store->m_knowledge.pending;
     m_store->m_knowledge = std::move(known);
@@ -540,7 +547,11 @@ void HistoryWorker::storePrints(const QString &diary, const QList<qint64> &writt
             if (!run(QStringLiteral(
                              "INSERT OR REPLACE INTO shared (diary, day, print) VALUES (?, ?, ?)"),
                         { diary, day, print })
-                            .isActive())
+                            .isActive()
+                    || !run(QStringLiteral("INSERT OR IGNORE INTO was_shared (diary, print) VALUES "
+                                           "(?, ?)"),
+                            { diary, print })
+                                .isActive())
                 return false;
         return true;
     });
@@ -658,7 +669,7 @@ void HistoryWorker::moveDiary(const QString &from, const QString &to)
     if (m_stretch && m_stretch->diary == from)
         m_stretch->diary = to;
     run(QStringLiteral("UPDATE versions SET diary = ? WHERE diary = ?"), { to, from });
-    for (const char *table : { "journal", "written", "shared" })
+    for (const char *table : { "journal", "written", "shared", "was_shared" })
         run(QStringLiteral("UPDATE OR REPLACE %1 SET diary = ? WHERE diary = ?")
                         .arg(QLatin1String(table)),
                 { to, from });
@@ -886,6 +897,21 @@ void HistoryStore::written(const QString &diaryPath, const QMap<QString, QString
             Qt::QueuedConnection);
 }
 
+void HistoryStore::typedOver(const QString &diaryPath, const QString &dayKey, const QString &text)
+{
+    const QString diary = keyOf(diaryPath);
+    const qint64 print = textPrint(dayKey, text);
+    {
+        const QMutexLocker lock(&m_knowledgeLock);
+        if (m_knowledge.diary != diary || m_knowledge.written.contains(print))
+            return;
+        m_knowledge.written.insert(print);
+    }
+    QMetaObject::invokeMethod(
+            m_worker, [this, diary, print] { m_worker->storePrints(diary, { print }, {}); },
+            Qt::QueuedConnection);
+}
+
 void HistoryStore::forget(const QString &diaryPath, const QStringList &dayKeys)
 {
     QMetaObject::invokeMethod(
@@ -946,9 +972,8 @@ void HistoryStore::updateShared(
                     continue;
                 if (onlyFromElsewhere && !first && m_knowledge.written.contains(print))
                     continue; // this machine's own text: no sign of elsewhere
-                if (known == m_knowledge.shared.cend() && it.value().isEmpty())
-                    continue;
                 m_knowledge.shared.insert(it.key(), print);
+                m_knowledge.wasShared.insert(print);
                 changed.append({ it.key(), print });
             }
         }
@@ -966,6 +991,16 @@ bool HistoryStore::wasWritten(
     const QString diary = keyOf(diaryPath);
     const QMutexLocker lock(&m_knowledgeLock);
     return m_knowledge.diary == diary && m_knowledge.written.contains(print);
+}
+
+bool HistoryStore::wasShared(
+        const QString &diaryPath, const QString &dayKey, const QString &text) const
+{
+    const QString diary = keyOf(diaryPath);
+    QMutexLocker lock(&m_knowledgeLock);
+    QDeadlineTimer deadline(3000);
+    while (m_knowledge.pending > 0 && m_knowledgeSettled.wait(&m_knowledgeLock, deadline)) { }
+    return m_knowledge.diary == diary && m_knowledge.wasShared.contains(textPrint(dayKey, text));
 }
 
 bool HistoryStore::isShared(

@@ -82,7 +82,10 @@ public:
             const QString &fileText) override;
     void written(const QString &diaryPath, const QMap<QString, QString> &texts) override;
     void forget(const QString &diaryPath, const QStringList &dayKeys) override;
+    void typedOver(const QString &diaryPath, const QString &dayKey, const QString &text) override;
     bool wasWritten(
+            const QString &diaryPath, const QString &dayKey, const QString &text) const override;
+    bool wasShared(
             const QString &diaryPath, const QString &dayKey, const QString &text) const override;
     bool isShared(
             const QString &diaryPath, const QString &dayKey, const QString &text) const override;
@@ -120,6 +123,7 @@ private:
         QString diary;
         QSet<qint64> written;
         QHash<QString, qint64> shared;
+        QSet<qint64> wasShared;
         int pending = 0; // updates of shared queued on the store's thread
     };
     // Takes texts as what the sides share; with onlyFromElsewhere, not the days whose text is

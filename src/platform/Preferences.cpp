@@ -50,13 +50,15 @@ QSettings::Format plistFormat()
 
 } // namespace
 
-Preferences::Preferences()
+Preferences::Preferences(const QString &file)
 {
 #ifdef Q_OS_MACOS
-    m_settings = std::make_unique<QSettings>();
+    m_settings = file.isEmpty() ? std::make_unique<QSettings>()
+                                : std::make_unique<QSettings>(file, QSettings::NativeFormat);
 #else
-    m_settings = std::make_unique<QSettings>(plistFormat(), QSettings::UserScope,
-            QStringLiteral("Hollyfen"), QStringLiteral("Penwick"));
+    m_settings = file.isEmpty() ? std::make_unique<QSettings>(plistFormat(), QSettings::UserScope,
+                         QStringLiteral("Hollyfen"), QStringLiteral("Penwick"))
+                                : std::make_unique<QSettings>(file, plistFormat());
 #endif
     m_settings->setFallbacksEnabled(false);
 }

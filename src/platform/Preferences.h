@@ -21,7 +21,8 @@ inline const QString searchIgnoresCase = QStringLiteral("search/ignoreCaseAndAcc
 class Preferences
 {
 public:
-    Preferences();
+    // The user's preferences, or those of the file given (tests run several diaries at once).
+    explicit Preferences(const QString &file = {});
     ~Preferences();
     Preferences(const Preferences &) = delete;
     Preferences &operator=(const Preferences &) = delete;

@@ -9,9 +9,9 @@
 namespace penwick {
 
 DiaryServices::DiaryServices(diary::DiarySession::Clock clock, bool withHistory,
-        const QString &historyPath, QObject *parent)
+        const QString &historyPath, const QString &preferencesFile, QObject *parent)
     : QObject(parent)
-    , m_session(std::move(clock))
+    , m_session(std::move(clock), preferencesFile)
     , m_history(withHistory ? std::make_unique<history::HistoryStore>(historyPath) : nullptr)
 {
     m_session.setCopiesFolder(history::backupsFolder());

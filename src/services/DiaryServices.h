@@ -24,9 +24,11 @@ class DiaryServices : public QObject
     Q_OBJECT
 public:
     // With history, every version of the days is kept in historyPath (its default place when
-    // empty) and every change goes through its journal first.
+    // empty) and every change goes through its journal first. Tests give their own preferences
+    // file, to run several diaries at once.
     explicit DiaryServices(diary::DiarySession::Clock clock = {}, bool withHistory = true,
-            const QString &historyPath = {}, QObject *parent = nullptr);
+            const QString &historyPath = {}, const QString &preferencesFile = {},
+            QObject *parent = nullptr);
     ~DiaryServices() override;
 
     diary::DiarySession &session() { return m_session; }
