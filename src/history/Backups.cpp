@@ -55,9 +55,7 @@ QString failure(const QString &diaryPath, const QString &reason)
 
 BackupResult copyInto(const QString &diaryPath, const QByteArray &bytes, const QString &target)
 {
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QFile::setPermissions(QFileInfo(target).absolutePath(),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    makePrivateFolder(QFileInfo(target).absolutePath());
     const WriteResult written = replaceFileAtomically(target, bytes);
     if (!written.ok)
         return { {}, failure(diaryPath, written.error) };
@@ -124,7 +122,11 @@ BackupResult makeDailyBackup(
             return { dir.filePath(newest), {} };
     }
     if (freeBytes < 0) {
-        QDir().mkpath(folder);
+        if (!makePrivateFolder(folder))
+            return { {},
+                QCoreApplication::translate("Backups",
+                        "Backups of your diary have stopped: the folder %1 cannot be created.")
+                        .arg(QDir::toNativeSeparators(folder)) };
         freeBytes = QStorageInfo(folder).bytesAvailable();
     }
     if ((folderSize + bytes.size()) * 10 > freeBytes) {

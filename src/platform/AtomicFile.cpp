@@ -102,6 +102,8 @@ QByteArray temporaryTemplate(const QFileInfo &target)
             + ".penwick-XXXXXX";
 }
 
+void (*betweenExchanges)() = nullptr;
+
 // Moves the file at temporary to a name beside target that says whose it is, never over
 // another file; returns that name, or nothing when even that failed (the file then stays at
 // temporary, which is never removed).
@@ -144,6 +146,8 @@ int placeIfUnchanged(const QByteArray &temporary, const QByteArray &target,
             ::unlink(temporary.constData());
             return 0;
         }
+        if (betweenExchanges)
+            betweenExchanges();
         if (::renameat2(
                     AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE)
                 != 0) {
@@ -266,6 +270,11 @@ WriteResult placeFile(const QString &path, std::initializer_list<QByteArrayView>
 }
 
 } // namespace
+
+void setBetweenExchangesHook(void (*hook)())
+{
+    betweenExchanges = hook;
+}
 
 QString keptAsideName(const QString &path, const QDateTime &when)
 {

@@ -78,6 +78,10 @@ inline WriteResult replaceFileAtomically(const QString &path, QByteArrayView byt
     return replaceFileAtomically(path, { bytes });
 }
 
+// Tests: runs between the exchange that finds another program's version and the exchange that
+// puts it back, where a third program's rename would land.
+void setBetweenExchangesHook(void (*hook)());
+
 // Writes a new file at path as crash-safely, failing rather than replacing a file that stands
 // there (or appears meanwhile).
 WriteResult createFileAtomically(const QString &path, QByteArrayView bytes);

@@ -74,6 +74,26 @@ private Q_SLOTS:
         QCOMPARE(readAll(path("full")), old);
         QCOMPARE(leftovers(), QStringList { "full" });
     }
+
+    // A replacement over a version it was told of finds another program's there, and puts it
+    // back; a third version renamed in between the two swaps is kept beside the file, never
+    // unlinked. Every version is somewhere, and ours is not written.
+    void noVersionIsLostAroundTheSwapBack()
+    {
+        QVERIFY(writeAll(path("note.plist"), "ours before"));
+        const FileIdentity known = FileIdentity::of(path("note.plist"));
+        QVERIFY(replaceFileAtomically(path("note.plist"), "theirs").ok);
+        static QString target;
+        target = path("note.plist");
+        setBetweenExchangesHook([] { replaceFileAtomically(target, "third"); });
+        const WriteResult r = replaceFileAtomically(path("note.plist"), { "ours" }, &known);
+        setBetweenExchangesHook(nullptr);
+        QVERIFY(r.changedMeanwhile);
+        QVERIFY2(r.keptAside.contains("another program's version"), qPrintable(r.keptAside));
+        QCOMPARE(readAll(r.keptAside), QByteArray("third"));
+        QCOMPARE(readAll(path("note.plist")), QByteArray("theirs"));
+        QCOMPARE(leftovers().size(), 2);
+    }
 };
 
 PENWICK_TEST_MAIN(tst_AtomicFile, QCoreApplication)
