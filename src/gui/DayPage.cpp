@@ -291,8 +291,8 @@ void DayPage::zoom(int steps)
 void DayPage::print()
 {
     static QString failure;
-    static const auto printPage = reinterpret_cast<PrintPage>(
-            penwick::moduleFunction(QStringLiteral("penwick_print"), printPageSymbol, &failure));
+    static const auto printPage = reinterpret_cast<PrintPage>(penwick::moduleFunction(
+            QStringLiteral("penwick_print"), printPageSymbol, printPageVersion, &failure));
     if (!printPage) {
         QMessageBox::warning(m_editor->window(), tr("Print Day"),
                 tr("Penwick cannot print here: its printing module is missing (%1).").arg(failure));
