@@ -1,6 +1,6 @@
 // Day One's JSON export: a .zip holding one .json file per journal beside the photos, or one
 // such .json file alone. Each entry's day and time are the ones on the clock where it was
-// written, in the time zone the entry names.
+// written, in the time zone the entry names (the user's own when it names none).
 #include "imports/ImportSupport_p.h"
 #include "imports/ZipReading.h"
 #include "platform/Modules.h"
@@ -27,10 +27,9 @@ static ImportedEntry dayOneEntry(const QJsonObject &object, const QString &name)
                         .arg(shownName(name), written));
     if (created.timeSpec() == Qt::LocalTime) // written without an offset: Day One writes UTC
         created.setTimeZone(QTimeZone::utc());
-    QTimeZone zone(object.value(u"timeZone").toString().toUtf8());
-    if (!zone.isValid())
-        zone = QTimeZone::utc();
-    const QDateTime local = created.toTimeZone(zone);
+    // an entry naming no zone, or one unknown here, falls on the day of the user's own clock
+    const QTimeZone zone(object.value(u"timeZone").toString().toUtf8());
+    const QDateTime local = zone.isValid() ? created.toTimeZone(zone) : created.toLocalTime();
     ImportedEntry entry;
     entry.day = checkedDay(
             local.date().year(), local.date().month(), local.date().day(), written, name);
