@@ -1,11 +1,12 @@
-// On This Day: under the calendar, the entries written on the chosen calendar day in earlier
-// years (the year and the first words), newest first; a click or Return opens one. It is
-// filled when the chosen day changes, never per keystroke.
+// On This Day: under the calendar, under its heading, the entries written on the chosen calendar
+// day in earlier years (the year and the entry's first line, wrapped), newest first; a click or
+// Return opens one. It is filled when the chosen day changes, never per keystroke.
 #pragma once
 
 #include <QDate>
 #include <QListWidget>
 
+class QLabel;
 namespace penwick::diary {
 class DiarySession;
 }
@@ -25,7 +26,11 @@ public Q_SLOTS:
 Q_SIGNALS:
     void dayChosen(QDate day);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     penwick::diary::DiarySession *m_session;
     QAction *m_toggle;
+    QLabel *m_heading;
 };
