@@ -72,7 +72,8 @@ protected:
             m_typed = {};
         QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
         qsizetype start = -1;
-        for (qsizetype at = words.toNextBoundary(); at >= 0; at = words.toNextBoundary()) {
+        // from the paragraph's start, which is a boundary too: its first word is checked
+        for (qsizetype at = 0; at >= 0; at = words.toNextBoundary()) {
             if (words.boundaryReasons() & QTextBoundaryFinder::StartOfItem)
                 start = at;
             if ((words.boundaryReasons() & QTextBoundaryFinder::EndOfItem) && start >= 0) {
