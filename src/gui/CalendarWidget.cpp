@@ -71,7 +71,9 @@ CalendarWidget::CalendarWidget(QWidget *parent)
     // seven rows of seven cells fill the table and grow with the window, never scrolling
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    view->verticalHeader()->setMinimumSectionSize(22);
+    view->verticalHeader()->setMinimumSectionSize(18);
+    // every row of the longest month stays whole, whatever else the pane shows under it
+    view->setMinimumHeight(7 * view->verticalHeader()->minimumSectionSize());
     view->setTabKeyNavigation(false); // Tab leaves the calendar; the arrow keys walk the days
     view->installEventFilter(this);
     connect(view, &QAbstractItemView::clicked, this, &CalendarWidget::chooseCell);

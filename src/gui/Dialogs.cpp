@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -123,6 +124,9 @@ QString QtDialogs::openFileNameFiltered(QWidget *parent, const QString &title,
         line->setObjectName(QStringLiteral("chooserNote"));
         line->setWordWrap(true);
         grid->addWidget(line, grid->rowCount(), 0, 1, grid->columnCount());
+        // with the line it still fits a small screen at a large scale
+        if (const QScreen *screen = parent ? parent->screen() : nullptr)
+            dialog.resize(dialog.sizeHint().boundedTo(screen->availableSize() * 9 / 10));
     }
     return runFileDialog(dialog);
 }
@@ -151,8 +155,7 @@ QDate QtDialogs::askForDate(QWidget *parent, const QString &title, const QString
     dialog.setObjectName(QStringLiteral("dateDialog"));
     dialog.setWindowTitle(title);
     dialog.setWindowModality(Qt::WindowModal);
-    auto *prompt = new QLabel(label, &dialog);
-    prompt->setWordWrap(true);
+    auto *prompt = new QLabel(label, &dialog); // on one line: the examples stay whole
     auto *field = new QLineEdit(&dialog);
     field->setObjectName(QStringLiteral("dateField"));
     field->setAccessibleName(QCoreApplication::translate("Dialogs", "Date"));
@@ -178,6 +181,7 @@ QDate QtDialogs::askForDate(QWidget *parent, const QString &title, const QString
         }
         problem->setText(unreadable.arg(typed));
         problem->show();
+        dialog.adjustSize();
         field->selectAll();
         field->setFocus();
     });
@@ -200,7 +204,7 @@ void showTextToCopy(QWidget *parent, const QString &title, const QString &messag
     field->setAccessibleName(textName);
     field->setReadOnly(true);
     // the whole text shows where the screen allows
-    field->setMinimumWidth(std::min(field->fontMetrics().horizontalAdvance(text) + 24,
+    field->setMinimumWidth(std::min(field->fontMetrics().horizontalAdvance(text) + 40,
             parent ? parent->width() * 9 / 10 : 600));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
@@ -208,7 +212,7 @@ void showTextToCopy(QWidget *parent, const QString &title, const QString &messag
     layout->addWidget(said);
     layout->addWidget(field);
     layout->addWidget(buttons);
-    field->selectAll();
+    field->setSelection(int(text.size()), -int(text.size())); // all of it, shown from its start
     field->setFocus();
     dialog->open();
 }

@@ -38,10 +38,12 @@ OnThisDay::OnThisDay(penwick::diary::DiarySession *session, QWidget *parent)
     m_heading->setFont(bold);
     m_heading->setContentsMargins(4, 2, 4, 2);
     setViewportMargins(0, m_heading->sizeHint().height(), 0, 0);
-    setMaximumHeight(m_heading->sizeHint().height() + fontMetrics().height() * 7);
+    // a few rows, fewer where the window is short: the calendar keeps its room
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     // each first line whole: wrapped to the list's width
     setWordWrap(true);
     setResizeMode(QListView::Adjust);
+    setSpacing(2);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_toggle->setObjectName(QStringLiteral("actionOnThisDay"));
     m_toggle->setCheckable(true);
@@ -91,4 +93,19 @@ void OnThisDay::resizeEvent(QResizeEvent *event)
     QListWidget::resizeEvent(event);
     const QRect inside = contentsRect();
     m_heading->setGeometry(inside.x(), inside.y(), inside.width(), m_heading->sizeHint().height());
+}
+
+QSize OnThisDay::sizeHint() const
+{
+    return { QListWidget::sizeHint().width(), heightFor(5) };
+}
+
+QSize OnThisDay::minimumSizeHint() const
+{
+    return { QListWidget::minimumSizeHint().width(), heightFor(1) };
+}
+
+int OnThisDay::heightFor(int lines) const
+{
+    return m_heading->sizeHint().height() + fontMetrics().lineSpacing() * lines + 2 * frameWidth();
 }

@@ -19,6 +19,8 @@ public:
 
     // The View menu's toggle, remembered in the preferences.
     QAction *toggleAction() const { return m_toggle; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
     void follow(QDate day);
@@ -30,6 +32,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    int heightFor(int lines) const;
+
     penwick::diary::DiarySession *m_session;
     QAction *m_toggle;
     QLabel *m_heading;
