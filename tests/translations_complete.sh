@@ -7,6 +7,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
 for ts in "$translations"/penwick_*.ts; do
+    [[ $ts == *_en.ts ]] && continue # English is the source; its catalogue holds a few texts
     cp "$ts" "$work/"
     copy="$work/$(basename "$ts")"
     "$lupdate" -silent -no-obsolete -locations none "$sources" -ts "$copy"

@@ -96,12 +96,12 @@
         <translation>Gehe zu Datum</translation>
     </message>
     <message>
-        <source>Date (%1 or yyyy-MM-dd):</source>
-        <translation>Datum (%1 oder JJJJ-MM-TT):</translation>
+        <source>&amp;Date (for example %1 or %2):</source>
+        <translation>&amp;Datum (zum Beispiel %1 oder %2):</translation>
     </message>
     <message>
-        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
-        <translation>„%1“ ist kein Datum, das Penwick lesen kann; geben Sie es als %2 oder als JJJJ-MM-TT ein.</translation>
+        <source>“%1” is no date Penwick can read; type it as %2 or as %3.</source>
+        <translation>„%1“ ist kein Datum, das Penwick lesen kann; geben Sie es als %2 oder als %3 ein.</translation>
     </message>
 </context>
 <context>
@@ -190,15 +190,7 @@
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>&amp;Alles auswählen</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>Weitersuchen</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>Rückwärts suchen</translation>
+        <translation>A&amp;lles auswählen</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -228,6 +220,14 @@
         <source>Penwick cannot print here: its printing module is missing (%1).</source>
         <translation>Penwick kann hier nicht drucken: sein Druckmodul fehlt (%1).</translation>
     </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Weiters&amp;uchen</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Rückwär&amp;ts suchen</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -251,6 +251,14 @@
         <source>Quit Without Saving</source>
         <translation>Beenden ohne zu speichern</translation>
     </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
 </context>
 <context>
     <name>DiaryImport</name>
@@ -271,16 +279,28 @@
         <translation>Nichts wurde importiert: Ihre letzten Änderungen sind noch nicht gespeichert. %1</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
         <source>Imported 1 day from %1.</source>
         <translation>1 Tag aus %1 importiert.</translation>
     </message>
     <message>
         <source>Imported %1 days from %2.</source>
         <translation>%1 Tage aus %2 importiert.</translation>
+    </message>
+    <message>
+        <source>Diaries (*.txt *.json *.zip *.md)</source>
+        <translation>Tagebücher (*.txt *.json *.zip *.md)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Penwick imports a jrnl file (text or JSON), a Day One export (.zip or .json), a RedNotebook data folder and a folder of daily notes (2026-03-15.md). For a folder, choose any of its files.</source>
+        <translation>Penwick importiert eine jrnl-Datei (Text oder JSON), einen Day-One-Export (.zip oder .json), einen RedNotebook-Datenordner und einen Ordner mit Tagesnotizen (2026-03-15.md). Für einen Ordner wählen Sie eine beliebige Datei darin.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
     </message>
 </context>
 <context>
@@ -324,10 +344,6 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>History of This Day…</source>
-        <translation>Verlauf dieses Tages …</translation>
-    </message>
-    <message>
         <source>Open Backups Folder</source>
         <translation>Sicherungsordner öffnen</translation>
     </message>
@@ -353,6 +369,22 @@
     <message>
         <source>%1 days you typed before Penwick last stopped were changed meanwhile by another program: the diary shows that text, and yours is in each day&apos;s history.</source>
         <translation>%1 Tage, die Sie vor dem letzten Beenden von Penwick geschrieben haben, wurden inzwischen von einem anderen Programm geändert: Das Tagebuch zeigt diesen Text, Ihrer steht im Verlauf jedes Tages.</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The backups are in this folder:</source>
+        <translation>Es konnte kein Dateimanager geöffnet werden. Die Sicherungen liegen in diesem Ordner:</translation>
+    </message>
+    <message>
+        <source>Backups folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
+    <message>
+        <source>&amp;History of This Day…</source>
+        <translation>&amp;Verlauf dieses Tages …</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backups Folder</source>
+        <translation>Sicherungs&amp;ordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -504,6 +536,10 @@
         <source>Penwick cannot read %1 here: its YAML module is missing (%2).</source>
         <translation>Penwick kann %1 hier nicht lesen: Sein YAML-Modul fehlt (%2).</translation>
     </message>
+    <message>
+        <source>Penwick cannot read %1 here: its zip module is missing (%2).</source>
+        <translation>Penwick kann %1 hier nicht lesen: Sein ZIP-Modul fehlt (%2).</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -553,7 +589,7 @@
     </message>
     <message>
         <source>&amp;Remove Empty Entries</source>
-        <translation>Leere Einträge &amp;entfernen</translation>
+        <translation>&amp;Leere Einträge entfernen</translation>
     </message>
     <message>
         <source>Remove the days whose text is empty from the diary file</source>
@@ -636,16 +672,16 @@
         <translation>%1 — Penwick</translation>
     </message>
     <message>
-        <source>Go to Date…</source>
-        <translation>Gehe zu Datum…</translation>
+        <source>Previous &amp;Year</source>
+        <translation>Vorheriges &amp;Jahr</translation>
     </message>
     <message>
-        <source>Previous Year</source>
-        <translation>Vorheriges Jahr</translation>
+        <source>Next Ye&amp;ar</source>
+        <translation>Nächstes J&amp;ahr</translation>
     </message>
     <message>
-        <source>Next Year</source>
-        <translation>Nächstes Jahr</translation>
+        <source>&amp;Go to Date…</source>
+        <translation>Gehe zu &amp;Datum…</translation>
     </message>
 </context>
 <context>
@@ -712,6 +748,13 @@
     </message>
 </context>
 <context>
+    <name>Modules</name>
+    <message>
+        <source>%1 is of version %2, and this Penwick needs version %3</source>
+        <translation>%1 hat die Version %2, dieses Penwick braucht Version %3</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>it is a folder.</source>
@@ -747,6 +790,10 @@
     <message>
         <source>Nothing on this day in earlier years</source>
         <translation>Nichts an diesem Tag in früheren Jahren</translation>
+    </message>
+    <message>
+        <source>On This &amp;Day</source>
+        <translation>An &amp;diesem Tag</translation>
     </message>
 </context>
 <context>
@@ -1020,24 +1067,24 @@
 <context>
     <name>SpellingSupport</name>
     <message>
-        <source>Check Spelling While Typing</source>
-        <translation>Rechtschreibung während der Eingabe prüfen</translation>
-    </message>
-    <message>
-        <source>Spelling Language</source>
-        <translation>Sprache der Rechtschreibprüfung</translation>
-    </message>
-    <message>
         <source>No Suggestions</source>
         <translation>Keine Vorschläge</translation>
     </message>
     <message>
-        <source>Add to Dictionary</source>
-        <translation>Zum Wörterbuch hinzufügen</translation>
+        <source>Check &amp;Spelling While Typing</source>
+        <translation>Re&amp;chtschreibung während der Eingabe prüfen</translation>
     </message>
     <message>
-        <source>Ignore</source>
-        <translation>Ignorieren</translation>
+        <source>Spelling &amp;Language</source>
+        <translation>S&amp;prache der Rechtschreibprüfung</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation>Zum &amp;Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorieren</translation>
     </message>
 </context>
 <context>

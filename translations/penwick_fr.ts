@@ -96,12 +96,12 @@
         <translation>Aller à la date</translation>
     </message>
     <message>
-        <source>Date (%1 or yyyy-MM-dd):</source>
-        <translation>Date (%1 ou AAAA-MM-JJ) :</translation>
+        <source>&amp;Date (for example %1 or %2):</source>
+        <translation>&amp;Date (par exemple %1 ou %2) :</translation>
     </message>
     <message>
-        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
-        <translation>« %1 » n’est pas une date que Penwick sait lire ; tapez-la sous la forme %2 ou AAAA-MM-JJ.</translation>
+        <source>“%1” is no date Penwick can read; type it as %2 or as %3.</source>
+        <translation>« %1 » n’est pas une date que Penwick sait lire ; tapez-la sous la forme %2 ou %3.</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
+        <translation>Réta&amp;blir</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -193,14 +193,6 @@
         <translation>&amp;Tout sélectionner</translation>
     </message>
     <message>
-        <source>Find Next</source>
-        <translation>Rechercher le suivant</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>Rechercher le précédent</translation>
-    </message>
-    <message>
         <source>Zoom &amp;In</source>
         <translation>Zoom &amp;avant</translation>
     </message>
@@ -214,7 +206,7 @@
     </message>
     <message>
         <source>&amp;Print Day…</source>
-        <translation>&amp;Imprimer le jour…</translation>
+        <translation>Im&amp;primer le jour…</translation>
     </message>
     <message>
         <source>1 word</source>
@@ -227,6 +219,14 @@
     <message>
         <source>Penwick cannot print here: its printing module is missing (%1).</source>
         <translation>Penwick ne peut pas imprimer ici : son module d’impression manque (%1).</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Rechercher le &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>Rechercher le &amp;précédent</translation>
     </message>
 </context>
 <context>
@@ -251,6 +251,14 @@
         <source>Quit Without Saving</source>
         <translation>Quitter sans enregistrer</translation>
     </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
 </context>
 <context>
     <name>DiaryImport</name>
@@ -271,16 +279,28 @@
         <translation>Rien n’a été importé : vos dernières modifications ne sont pas encore enregistrées. %1</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
         <source>Imported 1 day from %1.</source>
         <translation>1 jour importé depuis %1.</translation>
     </message>
     <message>
         <source>Imported %1 days from %2.</source>
         <translation>%1 jours importés depuis %2.</translation>
+    </message>
+    <message>
+        <source>Diaries (*.txt *.json *.zip *.md)</source>
+        <translation>Journaux (*.txt *.json *.zip *.md)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Penwick imports a jrnl file (text or JSON), a Day One export (.zip or .json), a RedNotebook data folder and a folder of daily notes (2026-03-15.md). For a folder, choose any of its files.</source>
+        <translation>Penwick importe un fichier jrnl (texte ou JSON), un export de Day One (.zip ou .json), un dossier de données RedNotebook et un dossier de notes quotidiennes (2026-03-15.md). Pour un dossier, choisissez l’un de ses fichiers.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
     </message>
 </context>
 <context>
@@ -324,10 +344,6 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>History of This Day…</source>
-        <translation>Historique de ce jour…</translation>
-    </message>
-    <message>
         <source>Open Backups Folder</source>
         <translation>Ouvrir le dossier des sauvegardes</translation>
     </message>
@@ -353,6 +369,22 @@
     <message>
         <source>%1 days you typed before Penwick last stopped were changed meanwhile by another program: the diary shows that text, and yours is in each day&apos;s history.</source>
         <translation>%1 jours que vous avez écrits avant le dernier arrêt de Penwick ont été modifiés entre-temps par un autre programme : le journal montre ce texte, et le vôtre est dans l’historique de chaque jour.</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The backups are in this folder:</source>
+        <translation>Aucun gestionnaire de fichiers n’a pu être ouvert. Les sauvegardes sont dans ce dossier :</translation>
+    </message>
+    <message>
+        <source>Backups folder</source>
+        <translation>Dossier des sauvegardes</translation>
+    </message>
+    <message>
+        <source>&amp;History of This Day…</source>
+        <translation>&amp;Historique de ce jour…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backups Folder</source>
+        <translation>Ouvrir le dossier des sauve&amp;gardes</translation>
     </message>
 </context>
 <context>
@@ -504,6 +536,10 @@
         <source>Penwick cannot read %1 here: its YAML module is missing (%2).</source>
         <translation>Penwick ne peut pas lire %1 ici : son module YAML est absent (%2).</translation>
     </message>
+    <message>
+        <source>Penwick cannot read %1 here: its zip module is missing (%2).</source>
+        <translation>Penwick ne peut pas lire %1 ici : son module ZIP est absent (%2).</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -573,7 +609,7 @@
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation>Au&amp;jourd’hui</translation>
+        <translation>Aujourd’&amp;hui</translation>
     </message>
     <message>
         <source>&amp;Next Month</source>
@@ -636,16 +672,16 @@
         <translation>%1 — Penwick</translation>
     </message>
     <message>
-        <source>Go to Date…</source>
-        <translation>Aller à la date…</translation>
+        <source>Previous &amp;Year</source>
+        <translation>&amp;Année précédente</translation>
     </message>
     <message>
-        <source>Previous Year</source>
-        <translation>Année précédente</translation>
+        <source>Next Ye&amp;ar</source>
+        <translation>A&amp;nnée suivante</translation>
     </message>
     <message>
-        <source>Next Year</source>
-        <translation>Année suivante</translation>
+        <source>&amp;Go to Date…</source>
+        <translation>Aller à la &amp;date…</translation>
     </message>
 </context>
 <context>
@@ -712,6 +748,13 @@
     </message>
 </context>
 <context>
+    <name>Modules</name>
+    <message>
+        <source>%1 is of version %2, and this Penwick needs version %3</source>
+        <translation>%1 est en version %2, et ce Penwick demande la version %3</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>it is a folder.</source>
@@ -747,6 +790,10 @@
     <message>
         <source>Nothing on this day in earlier years</source>
         <translation>Rien ce jour-là les années précédentes</translation>
+    </message>
+    <message>
+        <source>On This &amp;Day</source>
+        <translation>&amp;Ce jour-là</translation>
     </message>
 </context>
 <context>
@@ -1020,24 +1067,24 @@
 <context>
     <name>SpellingSupport</name>
     <message>
-        <source>Check Spelling While Typing</source>
-        <translation>Vérifier l’orthographe pendant la saisie</translation>
-    </message>
-    <message>
-        <source>Spelling Language</source>
-        <translation>Langue de l’orthographe</translation>
-    </message>
-    <message>
         <source>No Suggestions</source>
         <translation>Aucune suggestion</translation>
     </message>
     <message>
-        <source>Add to Dictionary</source>
-        <translation>Ajouter au dictionnaire</translation>
+        <source>Check &amp;Spelling While Typing</source>
+        <translation>&amp;Vérifier l’orthographe pendant la saisie</translation>
     </message>
     <message>
-        <source>Ignore</source>
-        <translation>Ignorer</translation>
+        <source>Spelling &amp;Language</source>
+        <translation>&amp;Langue de l’orthographe</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation>A&amp;jouter au dictionnaire</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>I&amp;gnorer</translation>
     </message>
 </context>
 <context>

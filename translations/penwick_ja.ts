@@ -96,12 +96,12 @@
         <translation>日付へ移動</translation>
     </message>
     <message>
-        <source>Date (%1 or yyyy-MM-dd):</source>
-        <translation>日付（%1 または yyyy-MM-dd）:</translation>
+        <source>&amp;Date (for example %1 or %2):</source>
+        <translation>日付(&amp;D)（例: %1 または %2）:</translation>
     </message>
     <message>
-        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
-        <translation>「%1」は Penwick が読める日付ではありません。%2 または yyyy-MM-dd の形で入力してください。</translation>
+        <source>“%1” is no date Penwick can read; type it as %2 or as %3.</source>
+        <translation>「%1」は Penwick が読める日付ではありません。%2 または %3 の形で入力してください。</translation>
     </message>
 </context>
 <context>
@@ -193,14 +193,6 @@
         <translation>すべて選択(&amp;A)</translation>
     </message>
     <message>
-        <source>Find Next</source>
-        <translation>次を検索</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>前を検索</translation>
-    </message>
-    <message>
         <source>Zoom &amp;In</source>
         <translation>拡大(&amp;I)</translation>
     </message>
@@ -228,6 +220,14 @@
         <source>Penwick cannot print here: its printing module is missing (%1).</source>
         <translation>ここでは印刷できません。Penwick の印刷モジュールがありません (%1)。</translation>
     </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>次を検索(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>前を検索(&amp;V)</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -251,6 +251,14 @@
         <source>Quit Without Saving</source>
         <translation>保存せずに終了</translation>
     </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
 </context>
 <context>
     <name>DiaryImport</name>
@@ -271,16 +279,28 @@
         <translation>読み込みませんでした。最新の変更がまだ保存されていません。%1</translation>
     </message>
     <message>
-        <source>Import</source>
-        <translation>読み込む</translation>
-    </message>
-    <message>
         <source>Imported 1 day from %1.</source>
         <translation>%1 から 1 日分を読み込みました。</translation>
     </message>
     <message>
         <source>Imported %1 days from %2.</source>
         <translation>%2 から %1 日分を読み込みました。</translation>
+    </message>
+    <message>
+        <source>Diaries (*.txt *.json *.zip *.md)</source>
+        <translation>日記 (*.txt *.json *.zip *.md)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Penwick imports a jrnl file (text or JSON), a Day One export (.zip or .json), a RedNotebook data folder and a folder of daily notes (2026-03-15.md). For a folder, choose any of its files.</source>
+        <translation>Penwick が読み込めるのは、jrnl のファイル（テキストまたは JSON）、Day One の書き出し（.zip または .json）、RedNotebook のデータフォルダー、日ごとのノートのフォルダー（2026-03-15.md）です。フォルダーは、その中のどれかのファイルを選んでください。</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>読み込む(&amp;I)</translation>
     </message>
 </context>
 <context>
@@ -324,10 +344,6 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>History of This Day…</source>
-        <translation>この日の履歴…</translation>
-    </message>
-    <message>
         <source>Open Backups Folder</source>
         <translation>バックアップフォルダを開く</translation>
     </message>
@@ -352,6 +368,22 @@
     <message>
         <source>%1 days you typed before Penwick last stopped were changed meanwhile by another program: the diary shows that text, and yours is in each day&apos;s history.</source>
         <translation>Penwick が前回終了する前に入力した %1 日分が、その後ほかのプログラムによって変更されました。日記にはその内容が表示され、あなたの入力は各日の履歴にあります。</translation>
+    </message>
+    <message>
+        <source>No file manager could be opened. The backups are in this folder:</source>
+        <translation>ファイルマネージャーを開けませんでした。バックアップはこのフォルダーにあります:</translation>
+    </message>
+    <message>
+        <source>Backups folder</source>
+        <translation>バックアップフォルダー</translation>
+    </message>
+    <message>
+        <source>&amp;History of This Day…</source>
+        <translation>この日の履歴(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backups Folder</source>
+        <translation>バックアップフォルダを開く(&amp;B)</translation>
     </message>
 </context>
 <context>
@@ -503,6 +535,10 @@
         <source>Penwick cannot read %1 here: its YAML module is missing (%2).</source>
         <translation>Penwick はここで %1 を読めません。YAML モジュールがありません（%2）。</translation>
     </message>
+    <message>
+        <source>Penwick cannot read %1 here: its zip module is missing (%2).</source>
+        <translation>Penwick はここで %1 を読めません。ZIP モジュールがありません（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -635,16 +671,16 @@
         <translation>%1 — Penwick</translation>
     </message>
     <message>
-        <source>Go to Date…</source>
-        <translation>日付へ移動…</translation>
+        <source>Previous &amp;Year</source>
+        <translation>前の年(&amp;Y)</translation>
     </message>
     <message>
-        <source>Previous Year</source>
-        <translation>前の年</translation>
+        <source>Next Ye&amp;ar</source>
+        <translation>次の年(&amp;A)</translation>
     </message>
     <message>
-        <source>Next Year</source>
-        <translation>次の年</translation>
+        <source>&amp;Go to Date…</source>
+        <translation>日付へ移動(&amp;G)…</translation>
     </message>
 </context>
 <context>
@@ -711,6 +747,13 @@
     </message>
 </context>
 <context>
+    <name>Modules</name>
+    <message>
+        <source>%1 is of version %2, and this Penwick needs version %3</source>
+        <translation>%1 のバージョンは %2 ですが、この Penwick にはバージョン %3 が必要です</translation>
+    </message>
+</context>
+<context>
     <name>NoteFile</name>
     <message>
         <source>it is a folder.</source>
@@ -746,6 +789,10 @@
     <message>
         <source>Nothing on this day in earlier years</source>
         <translation>以前の年のこの日には何もありません</translation>
+    </message>
+    <message>
+        <source>On This &amp;Day</source>
+        <translation>この日(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -1018,24 +1065,24 @@
 <context>
     <name>SpellingSupport</name>
     <message>
-        <source>Check Spelling While Typing</source>
-        <translation>入力中にスペルをチェック</translation>
-    </message>
-    <message>
-        <source>Spelling Language</source>
-        <translation>スペルチェックの言語</translation>
-    </message>
-    <message>
         <source>No Suggestions</source>
         <translation>候補なし</translation>
     </message>
     <message>
-        <source>Add to Dictionary</source>
-        <translation>辞書に追加</translation>
+        <source>Check &amp;Spelling While Typing</source>
+        <translation>入力中にスペルをチェック(&amp;S)</translation>
     </message>
     <message>
-        <source>Ignore</source>
-        <translation>無視</translation>
+        <source>Spelling &amp;Language</source>
+        <translation>スペルチェックの言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation>辞書に追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>無視(&amp;I)</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,6 @@
 
 namespace penwick::calendar {
 
-int weekdayFromSunday(QDate day)
-{
-    return day.dayOfWeek() % 7 + 1; // Qt counts Monday 1 to Sunday 7
-}
-
 MonthGrid::MonthGrid(QDate day, Qt::DayOfWeek firstWeekday)
     : m_first(firstDayOfMonth(day)), m_firstWeekday(firstWeekday)
 { }

@@ -11,9 +11,6 @@
 
 namespace penwick::calendar {
 
-// The weekday of day, 1 = Sunday to 7 = Saturday.
-int weekdayFromSunday(QDate day);
-
 class MonthGrid
 {
 public:

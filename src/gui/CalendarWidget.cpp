@@ -71,7 +71,9 @@ CalendarWidget::CalendarWidget(QWidget *parent)
     // seven rows of seven cells fill the table and grow with the window, never scrolling
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    view->verticalHeader()->setMinimumSectionSize(22);
+    view->verticalHeader()->setMinimumSectionSize(18);
+    // every row of the longest month stays whole, whatever else the pane shows under it
+    view->setMinimumHeight(7 * view->verticalHeader()->minimumSectionSize());
     view->setTabKeyNavigation(false); // Tab leaves the calendar; the arrow keys walk the days
     view->installEventFilter(this);
     connect(view, &QAbstractItemView::clicked, this, &CalendarWidget::chooseCell);
@@ -174,15 +176,15 @@ bool CalendarWidget::eventFilter(QObject *watched, QEvent *event)
 
 QDate CalendarWidget::askForDate(Dialogs *dialogs, QDate today)
 {
-    const QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    const QString typed = dialogs->askForText(
-            window(), tr("Go to Date"), tr("Date (%1 or yyyy-MM-dd):").arg(format));
-    if (typed.isEmpty())
-        return {};
-    const QDate day = penwick::calendar::dayFromTyped(typed, QLocale(), today);
-    if (!day.isValid())
-        dialogs->showFailure(window(),
-                tr("“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.")
-                        .arg(typed, format));
-    return day;
+    // an example in the user's own short format, with a day past 12 so that the order shows
+    const QDate example(today.year(), 3, 15);
+    const QString shortForm = QLocale().toString(example, QLocale::ShortFormat);
+    const QString iso = example.toString(u"yyyy-MM-dd");
+    return dialogs->askForDate(
+            window(), tr("Go to Date"), tr("&Date (for example %1 or %2):").arg(shortForm, iso),
+            [today](const QString &typed) {
+                return penwick::calendar::dayFromTyped(typed, QLocale(), today);
+            },
+            tr("“%1” is no date Penwick can read; type it as %2 or as %3.")
+                    .arg(u"%1", shortForm, iso));
 }

@@ -17,8 +17,9 @@ class CalendarWidget : public QWidget
 {
     Q_OBJECT
 public:
-    // Go to Date: asks for a date typed in the locale's short format or as yyyy-MM-dd; an invalid
-    // one is said, and nothing (an invalid date) comes back.
+    // Go to Date: asks for a date typed in the locale's short format or as yyyy-MM-dd, with an
+    // example of each; one that cannot be read is said in the dialog, which stays open. An
+    // invalid date when the user cancels.
     QDate askForDate(Dialogs *dialogs, QDate today);
     explicit CalendarWidget(QWidget *parent = nullptr);
     ~CalendarWidget() override;

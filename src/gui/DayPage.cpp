@@ -102,10 +102,10 @@ void DayPage::addActionsTo(QMenu *file, QAction *quit, QMenu *edit, QMenu *view)
     connect(m_editor, &QPlainTextEdit::redoAvailable, m_redo, &QAction::setEnabled);
 
     // the keyword's places in the open day, one after another
-    QAction *next = newAction(this, QStringLiteral("actionFindNext"), tr("Find Next"),
+    QAction *next = newAction(this, QStringLiteral("actionFindNext"), tr("Find &Next"),
             { QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL | Qt::Key_G) });
     connect(next, &QAction::triggered, this, [this] { Q_EMIT findNextRequested(false); });
-    QAction *previous = newAction(this, QStringLiteral("actionFindPrevious"), tr("Find Previous"),
+    QAction *previous = newAction(this, QStringLiteral("actionFindPrevious"), tr("Find Pre&vious"),
             { QKeySequence(Qt::SHIFT | Qt::Key_F3),
                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G) });
     connect(previous, &QAction::triggered, this, [this] { Q_EMIT findNextRequested(true); });
@@ -291,8 +291,8 @@ void DayPage::zoom(int steps)
 void DayPage::print()
 {
     static QString failure;
-    static const auto printPage = reinterpret_cast<PrintPage>(
-            penwick::moduleFunction(QStringLiteral("penwick_print"), printPageSymbol, &failure));
+    static const auto printPage = reinterpret_cast<PrintPage>(penwick::moduleFunction(
+            QStringLiteral("penwick_print"), printPageSymbol, printPageVersion, &failure));
     if (!printPage) {
         QMessageBox::warning(m_editor->window(), tr("Print Day"),
                 tr("Penwick cannot print here: its printing module is missing (%1).").arg(failure));

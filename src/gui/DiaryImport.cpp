@@ -27,8 +27,12 @@ void DiaryImport::addActionTo(QMenu *file, QAction *before)
 
 void DiaryImport::chooseAndImport()
 {
-    const QString source
-            = m_dialogs->openFileName(m_window, tr("Import from Another Diary"), QDir::homePath());
+    const QString source = m_dialogs->openFileNameFiltered(m_window,
+            tr("Import from Another Diary"), QDir::homePath(),
+            { tr("Diaries (*.txt *.json *.zip *.md)"), tr("All files (*)") },
+            tr("Penwick imports a jrnl file (text or JSON), a Day One export (.zip or .json), a "
+               "RedNotebook data folder and a folder of daily notes (2026-03-15.md). For a "
+               "folder, choose any of its files."));
     if (!source.isEmpty())
         importFrom(source);
 }
@@ -45,7 +49,7 @@ void DiaryImport::importFrom(const QString &source, bool ask)
         Q_EMIT noticeRaised(question);
         return;
     }
-    if (ask && !m_dialogs->confirm(m_window, question, QString(), tr("Import")))
+    if (ask && !m_dialogs->ask(m_window, question, QString(), tr("&Import")))
         return;
     const QString error
             = penwick::imports::applyImport(plan, *m_session, penwick::history::backupsFolder());

@@ -1,5 +1,6 @@
 #include "HistoryDialog.h"
 
+#include "Dialogs.h"
 #include "DiaryEditor.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
@@ -27,11 +28,11 @@ HistoryDialog::HistoryDialog(HistoryStore *store, penwick::diary::DiarySession *
         DiaryEditor *editor, QWidget *parent)
     : QDialog(parent), m_store(store), m_session(session), m_editor(editor)
 {
-    m_showAction = new QAction(tr("History of This Day…"), this);
+    m_showAction = new QAction(tr("&History of This Day…"), this);
     m_showAction->setObjectName(QStringLiteral("actionHistoryOfThisDay"));
     m_showAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     connect(m_showAction, &QAction::triggered, this, &HistoryDialog::present);
-    m_openBackupsAction = new QAction(tr("Open Backups Folder"), this);
+    m_openBackupsAction = new QAction(tr("Open &Backups Folder"), this);
     m_openBackupsAction->setObjectName(QStringLiteral("actionOpenBackupsFolder"));
     connect(m_openBackupsAction, &QAction::triggered, this, &HistoryDialog::openBackupsFolder);
 }
@@ -142,5 +143,10 @@ void HistoryDialog::openBackupsFolder()
 {
     const QString folder = penwick::history::backupsFolder();
     QDir().mkpath(folder);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        return;
+    // no file manager answered: the path, to open by other means
+    showTextToCopy(parentWidget(), tr("Open Backups Folder"),
+            tr("No file manager could be opened. The backups are in this folder:"),
+            QDir::toNativeSeparators(folder), tr("Backups folder"));
 }

@@ -190,18 +190,18 @@ void MainWindow::createActions()
     ui.actionNextMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     ui.actionPreviousDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    // any day in a few keys: a date typed, or a year at a time
-    auto *goToDate = ui.menuView->addAction(tr("Go to Date…"), this, &MainWindow::goToDate);
-    goToDate->setObjectName(QStringLiteral("actionGoToDate"));
-    goToDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    // any day in a few keys: a year at a time, or a date typed
     ui.menuView->addAction(m_onThisDay->toggleAction());
     ui.menuGo->addSeparator();
-    auto *previousYear = ui.menuGo->addAction(tr("Previous Year"), this, [this] { stepYears(-1); });
-    previousYear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
-    auto *nextYear = ui.menuGo->addAction(tr("Next Year"), this, [this] { stepYears(1); });
-    nextYear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown));
+    auto *yearBefore = ui.menuGo->addAction(tr("Previous &Year"), this, [this] { stepYears(-1); });
+    yearBefore->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
+    auto *yearAfter = ui.menuGo->addAction(tr("Next Ye&ar"), this, [this] { stepYears(1); });
+    yearAfter->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown));
+    auto *goToDate = ui.menuGo->addAction(tr("&Go to Date…"), this, &MainWindow::goToDate);
+    goToDate->setObjectName(QStringLiteral("actionGoToDate"));
+    goToDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     ui.calendar->setMonthLabelActions(
-            { previousYear, ui.actionPreviousMonth, ui.actionNextMonth, nextYear });
+            { yearBefore, ui.actionPreviousMonth, ui.actionNextMonth, yearAfter });
     // a day chosen from the Go menu is a day to write in
     for (const auto &[action, show] :
             { std::pair { ui.actionPreviousMonth, &MainWindow::showPreviousMonth },

@@ -5,22 +5,46 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 
 namespace {
 const QString shownKey = QStringLiteral("view/onThisDay");
 constexpr int yearsBack = 150;
-constexpr int firstWords = 60; // characters
+constexpr int shownLine = 300; // characters of a first line; the tooltip holds more
+constexpr int tooltipLine = 1000;
+
+// The text's first line that holds anything, cut after at most most characters at a space.
+QString firstLine(const QString &text, int most)
+{
+    QString line = text.trimmed().section(u'\n', 0, 0).simplified();
+    if (line.size() <= most)
+        return line;
+    const qsizetype space = line.lastIndexOf(u' ', most);
+    return line.left(space > most / 2 ? space : most) + u'…';
+}
 } // namespace
 
 OnThisDay::OnThisDay(penwick::diary::DiarySession *session, QWidget *parent)
-    : QListWidget(parent), m_session(session), m_toggle(new QAction(tr("On This Day"), this))
+    : QListWidget(parent), m_session(session), m_toggle(new QAction(tr("On This &Day"), this))
 {
     setObjectName(QStringLiteral("onThisDay"));
     setAccessibleName(tr("On this day in earlier years"));
-    setMaximumHeight(fontMetrics().height() * 6);
-    setWordWrap(false);
-    setTextElideMode(Qt::ElideRight);
+    // the heading sits in the list's frame, over the rows, and comes and goes with them
+    m_heading = new QLabel(tr("On This Day"), this);
+    m_heading->setObjectName(QStringLiteral("onThisDayHeading"));
+    QFont bold = m_heading->font();
+    bold.setBold(true);
+    m_heading->setFont(bold);
+    m_heading->setContentsMargins(4, 2, 4, 2);
+    setViewportMargins(0, m_heading->sizeHint().height(), 0, 0);
+    // a few rows, fewer where the window is short: the calendar keeps its room
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    // each first line whole: wrapped to the list's width
+    setWordWrap(true);
+    setResizeMode(QListView::Adjust);
+    setSpacing(2);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_toggle->setObjectName(QStringLiteral("actionOnThisDay"));
     m_toggle->setCheckable(true);
     m_toggle->setChecked(session->preferences().value(shownKey).toBool());
@@ -47,13 +71,14 @@ void OnThisDay::follow(QDate day)
         const QDate earlier(year, day.month(), day.day());
         if (!earlier.isValid())
             continue; // 29 February in a common year
-        const QString text = m_session->textOf(earlier).simplified();
-        if (text.isEmpty())
+        const QString text = m_session->textOf(earlier);
+        if (text.trimmed().isEmpty())
             continue;
         auto *item = new QListWidgetItem(
-                QStringLiteral("%1 — %2").arg(QString::number(year), text.left(firstWords)));
+                QStringLiteral("%1 — %2").arg(QString::number(year), firstLine(text, shownLine)));
         item->setData(Qt::UserRole, earlier);
-        item->setToolTip(QLocale().toString(earlier, QLocale::LongFormat));
+        item->setToolTip(QLocale().toString(earlier, QLocale::LongFormat) + u'\n'
+                + firstLine(text, tooltipLine));
         addItem(item);
     }
     if (count() == 0) {
@@ -61,4 +86,26 @@ void OnThisDay::follow(QDate day)
         none->setFlags(Qt::NoItemFlags);
         addItem(none);
     }
+}
+
+void OnThisDay::resizeEvent(QResizeEvent *event)
+{
+    QListWidget::resizeEvent(event);
+    const QRect inside = contentsRect();
+    m_heading->setGeometry(inside.x(), inside.y(), inside.width(), m_heading->sizeHint().height());
+}
+
+QSize OnThisDay::sizeHint() const
+{
+    return { QListWidget::sizeHint().width(), heightFor(5) };
+}
+
+QSize OnThisDay::minimumSizeHint() const
+{
+    return { QListWidget::minimumSizeHint().width(), heightFor(1) };
+}
+
+int OnThisDay::heightFor(int lines) const
+{
+    return m_heading->sizeHint().height() + fontMetrics().lineSpacing() * lines + 2 * frameWidth();
 }

@@ -1,8 +1,12 @@
 #include "PrintPage.h"
 
+#include "platform/Modules.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
+
+PENWICK_MODULE_VERSION(printPageVersion)
 
 extern "C" Q_DECL_EXPORT bool penwickPrintPage(
         QTextDocument *page, const QString &name, const QString &dialogTitle, QWidget *parent)

@@ -14,3 +14,5 @@ using PrintPage = bool (*)(
 
 // The name the module exports its PrintPage by.
 inline constexpr char printPageSymbol[] = "penwickPrintPage";
+// The version of this interface (see platform/Modules.h); raised when it changes.
+inline constexpr int printPageVersion = 1;

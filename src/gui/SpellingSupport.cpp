@@ -72,7 +72,8 @@ protected:
             m_typed = {};
         QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
         qsizetype start = -1;
-        for (qsizetype at = words.toNextBoundary(); at >= 0; at = words.toNextBoundary()) {
+        // from the paragraph's start, which is a boundary too: its first word is checked
+        for (qsizetype at = 0; at >= 0; at = words.toNextBoundary()) {
             if (words.boundaryReasons() & QTextBoundaryFinder::StartOfItem)
                 start = at;
             if ((words.boundaryReasons() & QTextBoundaryFinder::EndOfItem) && start >= 0) {
@@ -111,7 +112,7 @@ SpellingSupport::SpellingSupport(
     misspelt->setParent(this);
     m_highlighter = misspelt;
     connect(editor, &QPlainTextEdit::cursorPositionChanged, misspelt, &MisspeltWords::followCursor);
-    m_checkWhileTyping = new QAction(tr("Check Spelling While Typing"), this);
+    m_checkWhileTyping = new QAction(tr("Check &Spelling While Typing"), this);
     m_checkWhileTyping->setObjectName(QStringLiteral("actionCheckSpelling"));
     m_checkWhileTyping->setCheckable(true);
     m_checkWhileTyping->setChecked(m_enabled);
@@ -149,7 +150,7 @@ void SpellingSupport::addActionsTo(QMenu *menu)
 {
     menu->addSeparator();
     menu->addAction(m_checkWhileTyping);
-    m_languageMenu = menu->addMenu(tr("Spelling Language"));
+    m_languageMenu = menu->addMenu(tr("Spelling &Language"));
     m_languageMenu->setObjectName(QStringLiteral("spellingLanguageMenu"));
     fillLanguageMenu();
 }
@@ -191,7 +192,9 @@ void SpellingSupport::offerCorrections(QMenu *menu, const QTextCursor &word)
     QAction *first = menu->actions().isEmpty() ? nullptr : menu->actions().constFirst();
     const QStringList suggestions = m_checker->suggestions(text);
     for (const QString &suggestion : suggestions) {
-        auto *replace = new QAction(suggestion, menu);
+        // a word is no mnemonic: an ampersand in it shows as one
+        auto *replace = new QAction(
+                QString(suggestion).replace(QLatin1Char('&'), QStringLiteral("&&")), menu);
         connect(replace, &QAction::triggered, m_editor, [word, suggestion] {
             QTextCursor cursor = word;
             cursor.insertText(suggestion); // one undo step, stored like typing
@@ -203,12 +206,12 @@ void SpellingSupport::offerCorrections(QMenu *menu, const QTextCursor &word)
         none->setEnabled(false);
         menu->insertAction(first, none);
     }
-    auto *add = new QAction(tr("Add to Dictionary"), menu);
+    auto *add = new QAction(tr("&Add to Dictionary"), menu);
     connect(add, &QAction::triggered, this, [this, text] {
         m_checker->addToDictionary(text);
         recheck();
     });
-    auto *ignore = new QAction(tr("Ignore"), menu);
+    auto *ignore = new QAction(tr("&Ignore"), menu);
     connect(ignore, &QAction::triggered, this, [this, text] {
         m_checker->ignore(text);
         recheck();

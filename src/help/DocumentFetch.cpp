@@ -1,10 +1,14 @@
 #include "DocumentFetch.h"
 
+#include "platform/Modules.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
 
 using penwick::help::FetchedDocument;
+
+PENWICK_MODULE_VERSION(penwick::help::fetchDocumentVersion)
 
 extern "C" Q_DECL_EXPORT void penwickFetchDocument(QObject *context, const QUrl &url,
         qint64 bodyLimit, int deadlineMs, const std::function<void(const FetchedDocument &)> &done)

@@ -27,5 +27,7 @@ using FetchDocument = void (*)(QObject *context, const QUrl &url, qint64 bodyLim
 
 // The name the module exports its FetchDocument by.
 inline constexpr char fetchDocumentSymbol[] = "penwickFetchDocument";
+// The version of this interface (see platform/Modules.h); raised when it changes.
+inline constexpr int fetchDocumentVersion = 1;
 
 } // namespace penwick::help

@@ -148,8 +148,8 @@ namespace {
 FetchDocument fetchModule(QString *failure)
 {
     static QString notFound;
-    static const auto fetch = reinterpret_cast<FetchDocument>(
-            moduleFunction(QStringLiteral("penwick_fetch"), fetchDocumentSymbol, &notFound));
+    static const auto fetch = reinterpret_cast<FetchDocument>(moduleFunction(
+            QStringLiteral("penwick_fetch"), fetchDocumentSymbol, fetchDocumentVersion, &notFound));
     *failure = notFound;
     return fetch;
 }

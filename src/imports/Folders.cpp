@@ -18,8 +18,8 @@ std::optional<QList<ImportedEntry>> redNotebookMonth(
         const QString &path, int year, int month, ReadBudget &budget)
 {
     static QString missing;
-    static const auto readMonth = reinterpret_cast<ReadYamlMonth>(
-            moduleFunction(QStringLiteral("penwick_yaml"), readYamlMonthSymbol, &missing));
+    static const auto readMonth = reinterpret_cast<ReadYamlMonth>(moduleFunction(
+            QStringLiteral("penwick_yaml"), readYamlMonthSymbol, readYamlMonthVersion, &missing));
     const QByteArray bytes = readBoundedFile(path, budget);
     decodedUtf8(bytes, path);
     if (!readMonth)

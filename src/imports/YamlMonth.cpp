@@ -1,5 +1,7 @@
 #include "imports/YamlMonth.h"
 
+#include "platform/Modules.h"
+
 #include <QByteArray>
 #include <sstream>
 #include <yaml-cpp/eventhandler.h>
@@ -63,6 +65,8 @@ private:
 };
 
 } // namespace
+
+PENWICK_MODULE_VERSION(penwick::imports::readYamlMonthVersion)
 
 extern "C" Q_DECL_EXPORT YamlMonthOutcome penwickReadYamlMonth(
         const QByteArray &bytes, qint64 maxNodes, QList<std::pair<int, QString>> *days)

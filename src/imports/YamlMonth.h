@@ -24,5 +24,7 @@ using ReadYamlMonth = YamlMonthOutcome (*)(
 
 // The name the module exports its ReadYamlMonth by.
 inline constexpr char readYamlMonthSymbol[] = "penwickReadYamlMonth";
+// The version of this interface (see platform/Modules.h); raised when it changes.
+inline constexpr int readYamlMonthVersion = 1;
 
 } // namespace penwick::imports

@@ -1,64 +1,15 @@
 #include "SpellChecker.h"
 
-#include "platform/AtomicFile.h"
-#include "platform/LateLibrary.h"
 #include "platform/Log.h"
+#include "platform/Modules.h"
+#include "spelling/Dictionaries.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <enchant.h>
+#include <algorithm>
 
 namespace penwick::spelling {
 
 namespace {
-
-// Enchant is opened by the first checker, on the thread that loads the dictionary, rather than
-// linked: the window's start does not wait for it and the libraries it brings.
-struct Enchant
-{
-    decltype(&::enchant_broker_init) brokerInit = nullptr;
-    decltype(&::enchant_broker_free) brokerFree = nullptr;
-    decltype(&::enchant_broker_list_dicts) listDicts = nullptr;
-    decltype(&::enchant_broker_request_dict) requestDict = nullptr;
-    decltype(&::enchant_broker_free_dict) freeDict = nullptr;
-    decltype(&::enchant_dict_check) check = nullptr;
-    decltype(&::enchant_dict_suggest) suggest = nullptr;
-    decltype(&::enchant_dict_free_string_list) freeList = nullptr;
-    bool loaded = false;
-
-    static const Enchant &get()
-    {
-        static const Enchant library;
-        return library;
-    }
-
-private:
-    Enchant()
-    {
-        LateLibrary library(QStringLiteral(PENWICK_LIBENCHANT), QStringLiteral("enchant-2"));
-        library.resolve(brokerInit, "enchant_broker_init");
-        library.resolve(brokerFree, "enchant_broker_free");
-        library.resolve(listDicts, "enchant_broker_list_dicts");
-        library.resolve(requestDict, "enchant_broker_request_dict");
-        library.resolve(freeDict, "enchant_broker_free_dict");
-        library.resolve(check, "enchant_dict_check");
-        library.resolve(suggest, "enchant_dict_suggest");
-        library.resolve(freeList, "enchant_dict_free_string_list");
-        loaded = library.errorString().isEmpty();
-        if (!loaded)
-            qCWarning(lcPenwick) << "Spelling is not checked:" << library.errorString();
-    }
-};
-
-const Enchant &enchant()
-{
-    return Enchant::get();
-}
-
-void collectLanguage(const char *tag, const char *, const char *, const char *, void *data)
-{
-    static_cast<QStringList *>(data)->append(QString::fromUtf8(tag));
-}
 
 // Scripts without spaces between words, or without a dictionary here, are left unchecked.
 bool isCheckedWord(const QString &word)
@@ -74,35 +25,81 @@ bool isCheckedWord(const QString &word)
     return letter;
 }
 
+// How far suggestion is from word, both in lower case: 0 the same, 1 two neighbours swapped,
+// 2 one letter changed, added or removed, 3 anything further.
+int editDistanceClass(const QString &word, const QString &suggestion)
+{
+    const QString a = word.toCaseFolded();
+    const QString b = suggestion.toCaseFolded();
+    if (a == b)
+        return 0;
+    if (a.size() == b.size()) {
+        qsizetype first = 0;
+        while (a[first] == b[first])
+            ++first;
+        qsizetype last = a.size() - 1;
+        while (a[last] == b[last])
+            --last;
+        if (last == first)
+            return 2;
+        if (last == first + 1 && a[first] == b[last] && a[last] == b[first])
+            return 1;
+        return 3;
+    }
+    const QString &shorter = a.size() < b.size() ? a : b;
+    const QString &longer = a.size() < b.size() ? b : a;
+    if (longer.size() != shorter.size() + 1)
+        return 3;
+    qsizetype at = 0;
+    while (at < shorter.size() && shorter[at] == longer[at])
+        ++at;
+    return QStringView(shorter).mid(at) == QStringView(longer).mid(at + 1) ? 2 : 3;
+}
+
 } // namespace
 
-SpellChecker::SpellChecker(const QString &personalWordsPath)
-    : m_broker(enchant().loaded ? enchant().brokerInit() : nullptr)
-    , m_personalPath(personalWordsPath)
+QStringList rankedSuggestions(const QString &word, const QStringList &suggestions, int most)
 {
+    QList<std::pair<int, QString>> ranked;
+    for (const QString &suggestion : suggestions)
+        ranked.append({ editDistanceClass(word, suggestion), suggestion });
+    std::stable_sort(ranked.begin(), ranked.end(),
+            [](const auto &a, const auto &b) { return a.first < b.first; });
+    QStringList offered;
+    for (qsizetype i = 0; i < ranked.size() && offered.size() < most; ++i)
+        offered.append(ranked[i].second);
+    return offered;
+}
+
+SpellChecker::SpellChecker(const QString &personalWordsPath)
+{
+    static QString missing;
+    static const auto openDictionaries
+            = reinterpret_cast<OpenDictionaries>(moduleFunction(QStringLiteral("penwick_enchant"),
+                    openDictionariesSymbol, openDictionariesVersion, &missing));
+    if (!openDictionaries) {
+        m_unavailable = missing;
+        qCWarning(lcPenwick) << "Spelling is not checked:" << missing;
+        return;
+    }
+    m_dictionaries.reset(openDictionaries());
+    // The words earlier Penwicks kept in a list of their own go into Enchant's personal
+    // dictionary of each language opened; the list itself is no longer written.
     QFile file(personalWordsPath);
     if (file.open(QIODevice::ReadOnly)) {
-        const QStringList words = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-        for (const QString &word : words) {
-            if (!word.trimmed().isEmpty())
-                m_personal.insert(word.trimmed());
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        for (const QString &line : lines) {
+            if (!line.trimmed().isEmpty())
+                m_earlierWords.append(line.trimmed());
         }
     }
 }
 
-SpellChecker::~SpellChecker()
-{
-    if (m_dict)
-        enchant().freeDict(m_broker, m_dict);
-    if (m_broker)
-        enchant().brokerFree(m_broker);
-}
+SpellChecker::~SpellChecker() = default;
 
 QStringList SpellChecker::languages() const
 {
-    QStringList tags;
-    if (m_broker)
-        enchant().listDicts(m_broker, collectLanguage, &tags);
+    QStringList tags = m_dictionaries ? m_dictionaries->languages() : QStringList();
     tags.sort();
     tags.removeDuplicates();
     return tags;
@@ -124,59 +121,41 @@ QString SpellChecker::languageFor(const QString &localeName) const
 bool SpellChecker::setLanguage(const QString &tag)
 {
     m_checked.clear();
-    if (m_dict) {
-        enchant().freeDict(m_broker, m_dict);
-        m_dict = nullptr;
-    }
     m_language.clear();
-    if (!m_broker || tag.isEmpty())
+    if (!m_dictionaries || tag.isEmpty() || !m_dictionaries->open(tag))
         return false;
-    m_dict = enchant().requestDict(m_broker, tag.toUtf8().constData());
-    if (m_dict)
-        m_language = tag;
-    return m_dict != nullptr;
+    m_language = tag;
+    m_dictionaries->carryOver(m_earlierWords);
+    return true;
 }
 
 bool SpellChecker::isCorrect(const QString &word) const
 {
-    if (!m_dict || !isCheckedWord(word) || m_personal.contains(word) || m_ignored.contains(word))
+    if (!hasDictionary() || !isCheckedWord(word) || m_ignored.contains(word))
         return true;
     // a day's words repeat: the dictionary is asked once a word (and language)
     if (const auto known = m_checked.constFind(word); known != m_checked.cend())
         return *known;
     if (m_checked.size() > 100000)
         m_checked.clear();
-    const QByteArray utf8 = word.toUtf8();
-    const bool correct = enchant().check(m_dict, utf8.constData(), utf8.size()) == 0;
+    const bool correct = m_dictionaries->check(word);
     m_checked.insert(word, correct);
     return correct;
 }
 
 QStringList SpellChecker::suggestions(const QString &word, int most) const
 {
-    QStringList found;
-    if (!m_dict)
-        return found;
-    const QByteArray utf8 = word.toUtf8();
-    size_t count = 0;
-    char **list = enchant().suggest(m_dict, utf8.constData(), utf8.size(), &count);
-    for (size_t i = 0; i < count && found.size() < most; ++i)
-        found.append(QString::fromUtf8(list[i]));
-    if (list)
-        enchant().freeList(m_dict, list);
-    return found;
+    if (!hasDictionary())
+        return {};
+    return rankedSuggestions(word, m_dictionaries->suggest(word), most);
 }
 
 void SpellChecker::addToDictionary(const QString &word)
 {
-    if (word.isEmpty() || m_personal.contains(word))
+    if (word.isEmpty() || !hasDictionary())
         return;
-    m_personal.insert(word);
-    QStringList words(m_personal.cbegin(), m_personal.cend());
-    words.sort();
-    makePrivateFolder(QFileInfo(m_personalPath).absolutePath());
-    replaceFileAtomically(
-            m_personalPath, (words.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    m_dictionaries->add(word);
+    m_checked.insert(word, true);
 }
 
 void SpellChecker::ignore(const QString &word)

@@ -95,14 +95,15 @@ private Q_SLOTS:
                 << "RedNotebook" << 0
                 << Texts { { "2019-07-04", "Block one\ntwo" }, { "2019-07-12", "Flow 'quoted'" },
                        { "2019-08-01", "August" } };
-        QTest::newRow("Day One JSON: the day and time where written, UTC without a zone")
+        QTest::newRow("Day One JSON: the day and time where written, the user's own without a zone")
                 << Files { { "Journal.json", R"({"metadata": {}, "entries": [
                     {"creationDate": "2021-03-05T03:30:00Z", "timeZone": "America/New_York", "text": "Late **walk**\n", "photos": [{}, {}]},
-                    {"creationDate": "2021-03-05T03:30:00Z", "timeZone": "Nowhere/Else", "text": "Early"},
+                    {"creationDate": "2021-03-05T23:30:00Z", "timeZone": "Nowhere/Else", "text": "Early"},
+                    {"creationDate": "2021-03-06T23:10:00", "text": "Zoneless"},
                     {"creationDate": "2021-03-06T10:00:00Z", "pdfAttachments": [{}]}]})" } }
                 << "Day One" << 3
                 << Texts { { "2021-03-04", "22:30\nLate **walk**" },
-                       { "2021-03-05", "03:30\nEarly" } };
+                       { "2021-03-06", "00:30\nEarly" }, { "2021-03-07", "00:10\nZoneless" } };
         QTest::newRow("Day One zip: two journals and a photo")
                 << Files { { "e.zip/Journal.json",
                                    R"({"entries": [{"creationDate": "2022-06-01T10:00:00Z",
