@@ -121,8 +121,14 @@ private Q_SLOTS:
                        "# not a heading", "今日は雨が降っていました。", "Saturday, 31 January 2026",
                        "Last day, indented." }
                 << outside + QStringList { "15 January" };
-        QTest::newRow("json: jrnl's shape")
-                << Format::Json << false << QStringList { "\"entries\"", "\"tags\": {" } << outside;
+        QTest::newRow("json: jrnl's shape, the text escaped")
+                << Format::Json << false
+                << QStringList { "{\n  \"tags\": {},\n  \"entries\": [\n    {\n      \"title\": "
+                                 "\"\",",
+                       "\"body\": \"A <b>bold</b> & \\\"quoted\\\" day\\n# not a heading\\n",
+                       "\"date\": \"2026-01-01\",\n      \"time\": \"\",", "\"body\": \"\",",
+                       "\"date\": \"2026-01-31\"" }
+                << outside;
     }
     void formats()
     {
