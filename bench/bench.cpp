@@ -197,11 +197,14 @@ void exportAs(benchmark::State &state)
     const QString out = folder().filePath(QStringLiteral("export-out"));
     for (auto _ : state) {
         state.PauseTiming();
-        QDir(out).removeRecursively();
+        QDir(out).removeRecursively(); // daily notes go into a new folder
+        QFile::remove(out);
         state.ResumeTiming();
         exports::ExportProgress progress;
-        if (!exportOnce(format, out, &progress).ok())
+        if (!exportOnce(format, out, &progress).ok()) {
             state.SkipWithError("export failed");
+            break;
+        }
     }
 }
 
