@@ -12,28 +12,21 @@
 
 namespace penwick::exports {
 
-namespace {
-
-QString translated(const char *text, int n = -1)
-{
-    return QCoreApplication::translate("Export", text, nullptr, n);
-}
-
-} // namespace
-
 ParsedExport parseExportArguments(const QStringList &arguments)
 {
-    const QString usage = translated("Usage: penwick --export FORMAT [--from yyyy-MM-dd] "
-                                     "[--to yyyy-MM-dd] OUT, where FORMAT is text, markdown, "
-                                     "notes, html, pdf or json.");
+    const QString usage = QCoreApplication::translate("Export",
+            "Usage: penwick --export FORMAT [--from yyyy-MM-dd] "
+            "[--to yyyy-MM-dd] OUT, where FORMAT is text, markdown, "
+            "notes, html, pdf or json.");
     if (arguments.isEmpty())
         return { {}, usage };
     ExportCommand command;
     const std::optional<Format> format = formatNamed(arguments.first());
     if (!format)
         return { {},
-            translated("“%1” is no format Penwick exports: use text, markdown, notes, html, pdf "
-                       "or json.")
+            QCoreApplication::translate("Export",
+                    "“%1” is no format Penwick exports: use text, markdown, notes, html, pdf "
+                    "or json.")
                     .arg(arguments.first()) };
     command.format = *format;
     QStringList destinations;
@@ -43,17 +36,22 @@ ParsedExport parseExportArguments(const QStringList &arguments)
         if (from || argument == u"--to") {
             if (i + 1 == arguments.size())
                 return { {},
-                    translated("%1 needs a day after it, written yyyy-MM-dd.").arg(argument) };
+                    QCoreApplication::translate(
+                            "Export", "%1 needs a day after it, written yyyy-MM-dd.")
+                            .arg(argument) };
             const QString written = arguments.at(++i);
             const QDate day = written.size() == 10 ? diary::dayFromKey(written) : QDate();
             if (!day.isValid())
                 return { {},
-                    translated("“%1” after %2 is no day: write it as yyyy-MM-dd, for example "
-                               "2026-03-15.")
+                    QCoreApplication::translate("Export",
+                            "“%1” after %2 is no day: write it as yyyy-MM-dd, for example "
+                            "2026-03-15.")
                             .arg(written, argument) };
             (from ? command.from : command.to) = day;
         } else if (argument.startsWith(u'-') && argument.size() > 1) {
-            return { {}, translated("“%1” is no option of --export. %2").arg(argument, usage) };
+            return { {},
+                QCoreApplication::translate("Export", "“%1” is no option of --export. %2")
+                        .arg(argument, usage) };
         } else {
             destinations.append(argument);
         }
@@ -62,7 +60,8 @@ ParsedExport parseExportArguments(const QStringList &arguments)
         return { {}, usage };
     if (command.from > command.to)
         return { {},
-            translated("The day after --from, %1, comes after the day after --to, %2.")
+            QCoreApplication::translate(
+                    "Export", "The day after --from, %1, comes after the day after --to, %2.")
                     .arg(diary::dayKey(command.from), diary::dayKey(command.to)) };
     command.destination = destinations.first();
     return { command, {} };
@@ -76,7 +75,7 @@ CommandOutcome runExport(const ExportCommand &command, diary::DiarySession &sess
     // a diary not yet started is an empty one; one that cannot be read is no export
     if (!problem.ok() && problem.status != diary::Status::Missing)
         return { CannotWrite,
-            translated("The diary at %1 cannot be read: %2")
+            QCoreApplication::translate("Export", "The diary at %1 cannot be read: %2")
                     .arg(QDir::toNativeSeparators(session.noteFilePath()), problem.reason) };
     ExportOptions options;
     options.format = command.format;
@@ -88,7 +87,8 @@ CommandOutcome runExport(const ExportCommand &command, diary::DiarySession &sess
     if (!outcome.ok())
         return { CannotWrite, outcome.error };
     return { Exported,
-        translated("Exported %n days to %1.", int(progress.total))
+        QCoreApplication::translate(
+                "Export", "Exported %n days to %1.", nullptr, int(progress.total))
                 .arg(QDir::toNativeSeparators(command.destination)) };
 }
 
