@@ -174,9 +174,9 @@ void DiaryExport::addActionsTo(QMenu *file, QAction *exportAsText, QAction *quit
         connect(action, &QAction::triggered, this, [this, purpose] { present(purpose); });
         menu->insertAction(before, action);
     };
-    add(file, exportAsText, QStringLiteral("actionExport"), tr("&Export…"),
+    add(file, exportAsText, QStringLiteral("actionExport"), tr("E&xport…"),
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), Purpose::Export);
-    add(file, quit, QStringLiteral("actionPrintDays"), tr("Pr&int…"),
+    add(file, quit, QStringLiteral("actionPrintDays"), tr("Prin&t…"),
             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), Purpose::Print);
     add(file, quit, QStringLiteral("actionPrintPreview"), tr("Print Pre&view…"), {},
             Purpose::Preview);
