@@ -159,6 +159,21 @@ private Q_SLOTS:
         QCOMPARE(readAll(out), readAll(m_out.filePath("today.txt")));
     }
 
+    void readsTheTextNotYetStored()
+    {
+        diary::DiarySession session([] { return QDateTime(QDate(2026, 1, 15), QTime(9, 0)); });
+        {
+            test::FileSizeLimit full(8192); // the diary cannot take the new text
+            session.storeText(QString(100000, 'n'));
+            session.flush();
+        }
+        QVERIFY(session.hasUnsavedChanges());
+        const QList<DiaryEntry> days = session.daysBetween({ 2026, 1, 15 }, { 2026, 1, 31 });
+        QCOMPARE(days.size(), 2);
+        QCOMPARE(days[0].text, QString(100000, 'n'));
+        QCOMPARE(days[1].date, "2026-01-31");
+    }
+
     void roundTrip_data()
     {
         QTest::addColumn<Format>("format");
