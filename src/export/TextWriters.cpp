@@ -1,7 +1,6 @@
 #include "TextWriters.h"
 
 #include "diary/DayKey.h"
-#include "diary/DiaryStorage.h"
 
 #include <QCoreApplication>
 
@@ -11,10 +10,11 @@ using diary::dayFromKey;
 
 std::optional<QByteArray> plainText(const QList<DiaryEntry> &days, ExportProgress *progress)
 {
-    // the format is diary::exportText's, which Export as Text writes
+    // diary::exportText's format, which Export as Text writes: per day its date, a line feed,
+    // its text and two line feeds
     QByteArray text;
     for (const DiaryEntry &day : days) {
-        text += diary::exportText({ day });
+        text += day.date.toUtf8() + '\n' + day.text.toUtf8() + "\n\n";
         if (!progress->step())
             return std::nullopt;
     }
