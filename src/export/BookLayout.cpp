@@ -76,9 +76,7 @@ public:
     {
         if (m_page == 0 || (m_options.monthsOnNewPages && m_y > 0))
             newPage();
-        const QString name = m_options.locale.standaloneMonthName(day.month()) + u' '
-                + QString::number(day.year());
-        const auto heading = laidOut(name, m_monthFont);
+        const auto heading = laidOut(monthAndYear(day, m_options.locale), m_monthFont);
         if (m_y > 0)
             m_y += 1.5 * m_lineHeight;
         keepWithNext(heading->boundingRect().height() + 3 * m_lineHeight);

@@ -2,6 +2,8 @@
 
 #include "diary/DayKey.h"
 
+#include <QCoreApplication>
+
 namespace penwick::exports {
 
 namespace {
@@ -53,6 +55,12 @@ QList<DiaryEntry> daysToExport(QList<DiaryEntry> days, const ExportOptions &opti
     if (options.leaveOutEmptyDays)
         days.removeIf(isEmptyDay);
     return days;
+}
+
+QString monthAndYear(QDate day, const QLocale &locale)
+{
+    return QCoreApplication::translate("Export", "%1 %2", "a month's name, then its year")
+            .arg(locale.standaloneMonthName(day.month()), QString::number(day.year()));
 }
 
 QString dayWithoutWeekday(QDate day, const QLocale &locale)

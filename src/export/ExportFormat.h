@@ -59,6 +59,8 @@ bool isEmptyDay(const DiaryEntry &day);
 // The days without the empty ones when the options leave them out.
 QList<DiaryEntry> daysToExport(QList<DiaryEntry> days, const ExportOptions &options);
 
+// A month with its year: "March 2026", "2026年3月" (the order is the translation's).
+QString monthAndYear(QDate day, const QLocale &locale);
 // A day in the locale's long form without the weekday: "15 March 2026", "15. März 2026".
 QString dayWithoutWeekday(QDate day, const QLocale &locale);
 // The first and the last of days as "1 January 2026 – 31 December 2026" (one day alone when

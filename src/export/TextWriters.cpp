@@ -165,8 +165,7 @@ std::optional<QByteArray> html(
             year = date.year();
             month = date.month();
             page += QStringLiteral("<h2 id=\"m") + date.toString(u"yyyy-MM") + QStringLiteral("\">")
-                    + escapedHtml(locale.standaloneMonthName(month) + u' ' + QString::number(year))
-                    + QStringLiteral("</h2>\n");
+                    + escapedHtml(monthAndYear(date, locale)) + QStringLiteral("</h2>\n");
         }
         page += QStringLiteral("<h3 id=\"d") + day.date + QStringLiteral("\">")
                 + escapedHtml(locale.toString(date, QLocale::LongFormat))

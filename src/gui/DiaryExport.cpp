@@ -59,11 +59,6 @@ const FormatChoice formatChoices[] = {
             QT_TRANSLATE_NOOP("DiaryExport", "JSON files (*.json)") },
 };
 
-QString monthName(QDate day)
-{
-    return QLocale().standaloneMonthName(day.month()) + u' ' + QString::number(day.year());
-}
-
 } // namespace
 
 DiaryExport::DiaryExport(penwick::diary::DiarySession *session, const ResultsModel *searchResults,
@@ -193,7 +188,7 @@ void DiaryExport::present(Purpose purpose)
     setWindowTitle(tr(titles[int(purpose)]));
     m_goButton->setText(tr(actions[int(purpose)]));
     const QDate day = m_session->selectedDay();
-    m_month->setText(tr("This month (%1)").arg(monthName(day)));
+    m_month->setText(tr("This month (%1)").arg(monthAndYear(day, QLocale())));
     m_year->setText(tr("This year (%1)").arg(day.year()));
     if (m_from->text().isEmpty() && m_to->text().isEmpty()) {
         m_from->setText(penwick::diary::dayKey(QDate(day.year(), 1, 1)));
