@@ -539,6 +539,11 @@
             <numerusform>%n Tage nach %1 exportiert.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name, then its year</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

@@ -535,6 +535,11 @@
             <numerusform>%n 日分を %1 に書き出しました。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name, then its year</comment>
+        <translation>%2年%1</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
