@@ -6,6 +6,7 @@
 #include "diary/DiaryStorage.h"
 #include "diary/NoteFile.h"
 #include "diary/Search.h"
+#include "export/ExportJob.h"
 #include "gui/MainWindow.h"
 #include "history/Backups.h"
 #include "history/HistoryStore.h"
@@ -35,6 +36,7 @@
 #include <cstdio>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <future>
 #include <map>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -161,6 +163,49 @@ void exportDiary(benchmark::State &state)
     for (auto _ : state) {
         if (!diary::exportDiary(path, out).ok)
             state.SkipWithError("export failed");
+    }
+}
+
+// The diary of y years where Penwick looks for it, as a session (the window's or the command
+// line's) reads it.
+void placeDiary(int y)
+{
+    const QString note
+            = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
+    QDir().mkpath(QFileInfo(note).absolutePath());
+    QFile::remove(note);
+    QFile::copy(diaryPath(y), note);
+}
+
+// An export as the command line makes it, from the reading of the diary to the written file:
+// a session of its own reads the file, the format's writer makes the bytes, and the file is
+// replaced crash-safely (daily notes: a folder of new files, synced, renamed into place).
+exports::ExportOutcome exportOnce(
+        exports::Format format, const QString &out, exports::ExportProgress *progress)
+{
+    diary::DiarySession session;
+    exports::ExportOptions options;
+    options.format = format;
+    options.font = QApplication::font();
+    const QList<diary::DiaryEntry> days = session.daysBetween(QDate(1, 1, 1), QDate(9999, 12, 31));
+    return exports::writeExport(days, options, out, session.noteFilePath(), progress);
+}
+
+void exportAs(benchmark::State &state)
+{
+    const auto format = exports::Format(state.range(0));
+    placeDiary(int(state.range(1)));
+    const QString out = folder().filePath(QStringLiteral("export-out"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QDir(out).removeRecursively(); // daily notes go into a new folder
+        QFile::remove(out);
+        state.ResumeTiming();
+        exports::ExportProgress progress;
+        if (!exportOnce(format, out, &progress).ok()) {
+            state.SkipWithError("export failed");
+            break;
+        }
     }
 }
 
@@ -516,6 +561,10 @@ int main(int argc, char *argv[])
     measure("search", searchDiary, { 50, 0 }, 5, 5);
     measure("parse", readAndParse, { 50 }, 5, 5);
     measure("export", exportDiary, { 50 }, 5, 5);
+    for (exports::Format format : { exports::Format::Text, exports::Format::Markdown,
+                 exports::Format::Json, exports::Format::Html, exports::Format::DailyNotes })
+        measure("export_as", exportAs, { int(format), 50 }, 3, 3);
+    measure("export_as", exportAs, { int(exports::Format::Pdf), 1 }, 3, 3);
     benchmark::Initialize(&argc, argv);
     Reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -544,6 +593,37 @@ int main(int argc, char *argv[])
     if (exportMs > 0 && parseMs > 0)
         std::printf("export 50y median_ms=%.2f read_and_parse_ms=%.2f ratio=%.2f\n", exportMs,
                 parseMs, exportMs / parseMs);
+    for (exports::Format format : { exports::Format::Text, exports::Format::Markdown,
+                 exports::Format::Json, exports::Format::Html, exports::Format::DailyNotes }) {
+        const double ms = reporter.medianMs["export_as/" + std::to_string(int(format))
+                + "/50/iterations:3/repeats:3"];
+        if (ms > 0 && parseMs > 0)
+            std::printf("export %s 50y median_ms=%.2f read_and_parse_ms=%.2f ratio=%.2f\n",
+                    qPrintable(exports::formatName(format)), ms, parseMs, ms / parseMs);
+    }
+    if (const double ms = reporter.medianMs["export_as/" + std::to_string(int(exports::Format::Pdf))
+                + "/1/iterations:3/repeats:3"];
+            ms > 0) {
+        // fifty years of pages, timed once: when the first day is done (the progress bar
+        // moves), and when the file is written
+        placeDiary(50);
+        exports::ExportProgress progress;
+        QElapsedTimer clock;
+        clock.start();
+        auto running = std::async(std::launch::async, [&progress] {
+            return exportOnce(exports::Format::Pdf, folder().filePath("export-50y.pdf"), &progress);
+        });
+        double firstDayMs = 0;
+        while (running.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+            if (!firstDayMs && progress.done > 0)
+                firstDayMs = double(clock.nsecsElapsed()) / 1e6;
+        }
+        const bool ok = running.get().ok();
+        std::printf("export pdf 1y median_ms=%.0f; 50y%s first_day_done_ms=%.0f total_ms=%.0f "
+                    "pages_bytes=%lld\n",
+                ms, ok ? "" : " FAILED", firstDayMs, double(clock.nsecsElapsed()) / 1e6,
+                QFileInfo(folder().filePath("export-50y.pdf")).size());
+    }
     for (int y : years) {
         const double f = reporter.medianMs["floor/" + std::to_string(y)
                 + "/iterations:" + std::to_string(y == 50 ? 10 : 30) + "/repeats:7"];

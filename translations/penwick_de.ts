@@ -261,6 +261,191 @@
     </message>
 </context>
 <context>
+    <name>DiaryExport</name>
+    <message>
+        <source>Plain text</source>
+        <translation>Reiner Text</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Markdown, one file</source>
+        <translation>Markdown, eine Datei</translation>
+    </message>
+    <message>
+        <source>Markdown files (*.md)</source>
+        <translation>Markdown-Dateien (*.md)</translation>
+    </message>
+    <message>
+        <source>Markdown daily notes, a folder</source>
+        <translation>Markdown-Tagesnotizen, ein Ordner</translation>
+    </message>
+    <message>
+        <source>Folders (*)</source>
+        <translation>Ordner (*)</translation>
+    </message>
+    <message>
+        <source>HTML page</source>
+        <translation>HTML-Seite</translation>
+    </message>
+    <message>
+        <source>HTML files (*.html)</source>
+        <translation>HTML-Dateien (*.html)</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>JSON, as jrnl exports it</source>
+        <translation>JSON, wie jrnl es exportiert</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>The whole diary</source>
+        <translation>Das ganze Tagebuch</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <source>%1 or yyyy-MM-dd</source>
+        <translation>%1 oder yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>Leave out empty days</source>
+        <translation>Leere Tage auslassen</translation>
+    </message>
+    <message>
+        <source>Start each month on a new page</source>
+        <translation>Jeden Monat auf einer neuen Seite beginnen</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Fortschritt des Exports</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>Druck&amp;vorschau…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation>Vorschau…</translation>
+    </message>
+    <message>
+        <source>This month (%1)</source>
+        <translation>Dieser Monat (%1)</translation>
+    </message>
+    <message>
+        <source>This year (%1)</source>
+        <translation>Dieses Jahr (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The days the search found (%n)</source>
+        <translation>
+            <numerusform>Der Tag, den die Suche fand (%n)</numerusform>
+            <numerusform>Die Tage, die die Suche fand (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
+        <translation>„%1“ ist kein Datum, das Penwick lesen kann; geben Sie es als %2 oder als yyyy-MM-dd ein.</translation>
+    </message>
+    <message>
+        <source>The first day, %1, comes after the last, %2.</source>
+        <translation>Der erste Tag, %1, liegt nach dem letzten, %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>Der Export wurde abgebrochen; nichts wurde geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n days to %1.</source>
+        <translation>
+            <numerusform>%n Tag nach %1 exportiert.</numerusform>
+            <numerusform>%n Tage nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Penwick cannot print here: its printing module is missing (%1).</source>
+        <translation>Penwick kann hier nicht drucken: sein Druckmodul fehlt (%1).</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message>
+        <source>Laying out the pages…</source>
+        <translation>Die Seiten werden gesetzt…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t…</source>
+        <translation>Tage drucke&amp;n…</translation>
+    </message>
+</context>
+<context>
     <name>DiaryImport</name>
     <message>
         <source>&amp;Import from Another Diary…</source>
@@ -312,6 +497,72 @@
     <message>
         <source>%1 is not a regular file.</source>
         <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>The pages could not be started.</source>
+        <translation>Die Seiten konnten nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>Tagebuch</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not an empty folder: daily notes go into a new or empty folder, so that no note there is replaced.</source>
+        <translation>%1 ist kein leerer Ordner: Tagesnotizen kommen in einen neuen oder leeren Ordner, damit keine Notiz dort ersetzt wird.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Usage: penwick --export FORMAT [--from yyyy-MM-dd] [--to yyyy-MM-dd] OUT, where FORMAT is text, markdown, notes, html, pdf or json.</source>
+        <translation>Aufruf: penwick --export FORMAT [--from yyyy-MM-dd] [--to yyyy-MM-dd] OUT, wobei FORMAT text, markdown, notes, html, pdf oder json ist.</translation>
+    </message>
+    <message>
+        <source>“%1” is no format Penwick exports: use text, markdown, notes, html, pdf or json.</source>
+        <translation>„%1“ ist kein Format, in das Penwick exportiert: Verwenden Sie text, markdown, notes, html, pdf oder json.</translation>
+    </message>
+    <message>
+        <source>%1 needs a day after it, written yyyy-MM-dd.</source>
+        <translation>Nach %1 muss ein Tag folgen, geschrieben als yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <source>“%1” after %2 is no day: write it as yyyy-MM-dd, for example 2026-03-15.</source>
+        <translation>„%1“ nach %2 ist kein Tag: Schreiben Sie ihn als yyyy-MM-dd, zum Beispiel 2026-03-15.</translation>
+    </message>
+    <message>
+        <source>“%1” is no option of --export. %2</source>
+        <translation>„%1“ ist keine Option von --export. %2</translation>
+    </message>
+    <message>
+        <source>The day after --from, %1, comes after the day after --to, %2.</source>
+        <translation>Der Tag nach --from, %1, liegt nach dem Tag nach --to, %2.</translation>
+    </message>
+    <message>
+        <source>The diary at %1 cannot be read: %2</source>
+        <translation>Das Tagebuch in %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n days to %1.</source>
+        <translation>
+            <numerusform>%n Tag nach %1 exportiert.</numerusform>
+            <numerusform>%n Tage nach %1 exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name, then its year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -745,6 +996,14 @@
     <message>
         <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
         <translation>Legen Sie das Tagebuch in einen Ordner, den Ihr Synchronisationsprogramm (Syncthing, Nextcloud, Dropbox) teilt. Haben zwei Rechner es zwischen zwei Abgleichen geändert, führt Penwick die Konfliktkopie, die das Programm hinterlässt, Tag für Tag zusammen: der andere Text eines Tages kommt in seinen Verlauf, die Kopie in den Ordner Backups.</translation>
+    </message>
+    <message>
+        <source>Taking the diary out</source>
+        <translation>Das Tagebuch mitnehmen</translation>
+    </message>
+    <message>
+        <source>File &gt; Export… writes the whole diary, the month or the year shown, a range of dates or the days the search found: as plain text, as Markdown (one file, or a folder of daily notes named by date), as an HTML page, as a PDF or as jrnl&apos;s JSON. File &gt; Print… prints the same pages as the PDF, and File &gt; Print Preview… shows them first. Penwick reads its daily notes and its JSON back with File &gt; Import from Another Diary.</source>
+        <translation>Datei &gt; Exportieren… schreibt das ganze Tagebuch, den gezeigten Monat oder das gezeigte Jahr, einen Zeitraum oder die Tage, die die Suche fand: als reinen Text, als Markdown (eine Datei oder ein Ordner von Tagesnotizen, nach Datum benannt), als HTML-Seite, als PDF oder als JSON von jrnl. Datei &gt; Tage drucken… druckt dieselben Seiten wie das PDF, und Datei &gt; Druckvorschau… zeigt sie vorher. Seine Tagesnotizen und sein JSON liest Penwick mit Datei &gt; Aus anderem Tagebuch importieren wieder ein.</translation>
     </message>
 </context>
 <context>

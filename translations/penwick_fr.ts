@@ -261,6 +261,191 @@
     </message>
 </context>
 <context>
+    <name>DiaryExport</name>
+    <message>
+        <source>Plain text</source>
+        <translation>Texte brut</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Markdown, one file</source>
+        <translation>Markdown, un seul fichier</translation>
+    </message>
+    <message>
+        <source>Markdown files (*.md)</source>
+        <translation>Fichiers Markdown (*.md)</translation>
+    </message>
+    <message>
+        <source>Markdown daily notes, a folder</source>
+        <translation>Notes quotidiennes Markdown, un dossier</translation>
+    </message>
+    <message>
+        <source>Folders (*)</source>
+        <translation>Dossiers (*)</translation>
+    </message>
+    <message>
+        <source>HTML page</source>
+        <translation>Page HTML</translation>
+    </message>
+    <message>
+        <source>HTML files (*.html)</source>
+        <translation>Fichiers HTML (*.html)</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>JSON, as jrnl exports it</source>
+        <translation>JSON, comme l’exporte jrnl</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>The whole diary</source>
+        <translation>Tout le journal</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Premier jour</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Dernier jour</translation>
+    </message>
+    <message>
+        <source>%1 or yyyy-MM-dd</source>
+        <translation>%1 ou yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format :</translation>
+    </message>
+    <message>
+        <source>Leave out empty days</source>
+        <translation>Omettre les jours vides</translation>
+    </message>
+    <message>
+        <source>Start each month on a new page</source>
+        <translation>Commencer chaque mois sur une nouvelle page</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>Avancement de l’export</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>Aperçu a&amp;vant impression…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation>Aperçu…</translation>
+    </message>
+    <message>
+        <source>This month (%1)</source>
+        <translation>Ce mois-ci (%1)</translation>
+    </message>
+    <message>
+        <source>This year (%1)</source>
+        <translation>Cette année (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The days the search found (%n)</source>
+        <translation>
+            <numerusform>Le jour trouvé par la recherche (%n)</numerusform>
+            <numerusform>Les jours trouvés par la recherche (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
+        <translation>« %1 » n’est pas une date que Penwick sait lire ; tapez-la sous la forme %2 ou yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <source>The first day, %1, comes after the last, %2.</source>
+        <translation>Le premier jour, %1, vient après le dernier, %2.</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>L’export a été annulé ; rien n’a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n days to %1.</source>
+        <translation>
+            <numerusform>%n jour exporté vers %1.</numerusform>
+            <numerusform>%n jours exportés vers %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Penwick cannot print here: its printing module is missing (%1).</source>
+        <translation>Penwick ne peut pas imprimer ici : son module d’impression manque (%1).</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Laying out the pages…</source>
+        <translation>Mise en page…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>Ex&amp;porter…</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t…</source>
+        <translation>Imprimer &amp;des jours…</translation>
+    </message>
+</context>
+<context>
     <name>DiaryImport</name>
     <message>
         <source>&amp;Import from Another Diary…</source>
@@ -312,6 +497,72 @@
     <message>
         <source>%1 is not a regular file.</source>
         <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>The pages could not be started.</source>
+        <translation>Les pages n’ont pas pu être commencées.</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>Journal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not an empty folder: daily notes go into a new or empty folder, so that no note there is replaced.</source>
+        <translation>%1 n’est pas un dossier vide : les notes quotidiennes vont dans un dossier nouveau ou vide, pour qu’aucune note déjà là ne soit remplacée.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Usage: penwick --export FORMAT [--from yyyy-MM-dd] [--to yyyy-MM-dd] OUT, where FORMAT is text, markdown, notes, html, pdf or json.</source>
+        <translation>Usage : penwick --export FORMAT [--from yyyy-MM-dd] [--to yyyy-MM-dd] OUT, où FORMAT est text, markdown, notes, html, pdf ou json.</translation>
+    </message>
+    <message>
+        <source>“%1” is no format Penwick exports: use text, markdown, notes, html, pdf or json.</source>
+        <translation>« %1 » n’est pas un format d’export de Penwick : utilisez text, markdown, notes, html, pdf ou json.</translation>
+    </message>
+    <message>
+        <source>%1 needs a day after it, written yyyy-MM-dd.</source>
+        <translation>%1 doit être suivi d’un jour, écrit yyyy-MM-dd.</translation>
+    </message>
+    <message>
+        <source>“%1” after %2 is no day: write it as yyyy-MM-dd, for example 2026-03-15.</source>
+        <translation>« %1 » après %2 n’est pas un jour : écrivez-le yyyy-MM-dd, par exemple 2026-03-15.</translation>
+    </message>
+    <message>
+        <source>“%1” is no option of --export. %2</source>
+        <translation>« %1 » n’est pas une option de --export. %2</translation>
+    </message>
+    <message>
+        <source>The day after --from, %1, comes after the day after --to, %2.</source>
+        <translation>Le jour après --from, %1, vient après le jour après --to, %2.</translation>
+    </message>
+    <message>
+        <source>The diary at %1 cannot be read: %2</source>
+        <translation>Le journal à %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n days to %1.</source>
+        <translation>
+            <numerusform>%n jour exporté vers %1.</numerusform>
+            <numerusform>%n jours exportés vers %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name, then its year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -745,6 +996,14 @@
     <message>
         <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
         <translation>Placez le journal dans un dossier que votre outil de synchronisation (Syncthing, Nextcloud, Dropbox) partage. Quand deux machines l’ont modifié entre deux synchronisations, Penwick fusionne jour par jour la copie en conflit que l’outil laisse : l’autre texte d’un jour va dans son historique, et la copie dans le dossier Backups.</translation>
+    </message>
+    <message>
+        <source>Taking the diary out</source>
+        <translation>Emporter son journal</translation>
+    </message>
+    <message>
+        <source>File &gt; Export… writes the whole diary, the month or the year shown, a range of dates or the days the search found: as plain text, as Markdown (one file, or a folder of daily notes named by date), as an HTML page, as a PDF or as jrnl&apos;s JSON. File &gt; Print… prints the same pages as the PDF, and File &gt; Print Preview… shows them first. Penwick reads its daily notes and its JSON back with File &gt; Import from Another Diary.</source>
+        <translation>Fichier &gt; Exporter… écrit tout le journal, le mois ou l’année affichés, une plage de dates ou les jours trouvés par la recherche : en texte brut, en Markdown (un seul fichier, ou un dossier de notes quotidiennes nommées par date), en page HTML, en PDF ou en JSON de jrnl. Fichier &gt; Imprimer des jours… imprime les mêmes pages que le PDF, et Fichier &gt; Aperçu avant impression… les montre d’abord. Penwick relit ses notes quotidiennes et son JSON avec Fichier &gt; Importer depuis un autre journal.</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,189 @@
     </message>
 </context>
 <context>
+    <name>DiaryExport</name>
+    <message>
+        <source>Plain text</source>
+        <translation>プレーンテキスト</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>Markdown, one file</source>
+        <translation>Markdown(1 つのファイル)</translation>
+    </message>
+    <message>
+        <source>Markdown files (*.md)</source>
+        <translation>Markdown ファイル (*.md)</translation>
+    </message>
+    <message>
+        <source>Markdown daily notes, a folder</source>
+        <translation>Markdown のデイリーノート(フォルダー)</translation>
+    </message>
+    <message>
+        <source>Folders (*)</source>
+        <translation>フォルダー (*)</translation>
+    </message>
+    <message>
+        <source>HTML page</source>
+        <translation>HTML ページ</translation>
+    </message>
+    <message>
+        <source>HTML files (*.html)</source>
+        <translation>HTML ファイル (*.html)</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>JSON, as jrnl exports it</source>
+        <translation>JSON(jrnl の書き出し形式)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON ファイル (*.json)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>The whole diary</source>
+        <translation>日記全体</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>最初の日</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>最後の日</translation>
+    </message>
+    <message>
+        <source>%1 or yyyy-MM-dd</source>
+        <translation>%1 または yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>形式(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Leave out empty days</source>
+        <translation>空の日を除く</translation>
+    </message>
+    <message>
+        <source>Start each month on a new page</source>
+        <translation>月ごとに新しいページから始める</translation>
+    </message>
+    <message>
+        <source>Export progress</source>
+        <translation>書き出しの進み具合</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>書き出す…</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view…</source>
+        <translation>印刷プレビュー(&amp;V)…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>印刷…</translation>
+    </message>
+    <message>
+        <source>Preview…</source>
+        <translation>プレビュー…</translation>
+    </message>
+    <message>
+        <source>This month (%1)</source>
+        <translation>この月(%1)</translation>
+    </message>
+    <message>
+        <source>This year (%1)</source>
+        <translation>この年(%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>The days the search found (%n)</source>
+        <translation>
+            <numerusform>検索で見つかった日(%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>“%1” is no date Penwick can read; type it as %2 or as yyyy-MM-dd.</source>
+        <translation>「%1」は Penwick が読める日付ではありません。%2 または yyyy-MM-dd の形で入力してください。</translation>
+    </message>
+    <message>
+        <source>The first day, %1, comes after the last, %2.</source>
+        <translation>最初の日 %1 が最後の日 %2 より後になっています。</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>書き出しを中止しました。何も書き込まれていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n days to %1.</source>
+        <translation>
+            <numerusform>%n 日分を %1 に書き出しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Penwick cannot print here: its printing module is missing (%1).</source>
+        <translation>Penwick はここでは印刷できません。印刷モジュールがありません(%1)。</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>日記</translation>
+    </message>
+    <message>
+        <source>Laying out the pages…</source>
+        <translation>ページをレイアウトしています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>書き出す(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t…</source>
+        <translation>日記を印刷(&amp;T)…</translation>
+    </message>
+</context>
+<context>
     <name>DiaryImport</name>
     <message>
         <source>&amp;Import from Another Diary…</source>
@@ -312,6 +495,70 @@
     <message>
         <source>%1 is not a regular file.</source>
         <translation>%1 は通常のファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>The pages could not be started.</source>
+        <translation>ページを開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>Diary</source>
+        <translation>日記</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not an empty folder: daily notes go into a new or empty folder, so that no note there is replaced.</source>
+        <translation>%1 は空のフォルダーではありません。そこにあるノートを置き換えないよう、デイリーノートは新しいフォルダーか空のフォルダーに書き出します。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Usage: penwick --export FORMAT [--from yyyy-MM-dd] [--to yyyy-MM-dd] OUT, where FORMAT is text, markdown, notes, html, pdf or json.</source>
+        <translation>使い方: penwick --export FORMAT [--from yyyy-MM-dd] [--to yyyy-MM-dd] OUT(FORMAT は text、markdown、notes、html、pdf、json のいずれか)</translation>
+    </message>
+    <message>
+        <source>“%1” is no format Penwick exports: use text, markdown, notes, html, pdf or json.</source>
+        <translation>「%1」は Penwick が書き出せる形式ではありません。text、markdown、notes、html、pdf、json のいずれかを使ってください。</translation>
+    </message>
+    <message>
+        <source>%1 needs a day after it, written yyyy-MM-dd.</source>
+        <translation>%1 の後には yyyy-MM-dd の形の日付が必要です。</translation>
+    </message>
+    <message>
+        <source>“%1” after %2 is no day: write it as yyyy-MM-dd, for example 2026-03-15.</source>
+        <translation>%2 の後の「%1」は日付ではありません。yyyy-MM-dd の形(例: 2026-03-15)で書いてください。</translation>
+    </message>
+    <message>
+        <source>“%1” is no option of --export. %2</source>
+        <translation>「%1」は --export のオプションではありません。%2</translation>
+    </message>
+    <message>
+        <source>The day after --from, %1, comes after the day after --to, %2.</source>
+        <translation>--from の日付 %1 が --to の日付 %2 より後になっています。</translation>
+    </message>
+    <message>
+        <source>The diary at %1 cannot be read: %2</source>
+        <translation>%1 の日記を読めません: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n days to %1.</source>
+        <translation>
+            <numerusform>%n 日分を %1 に書き出しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name, then its year</comment>
+        <translation>%2年%1</translation>
     </message>
 </context>
 <context>
@@ -744,6 +991,14 @@
     <message>
         <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
         <translation>同期ツール（Syncthing、Nextcloud、Dropbox）が共有するフォルダーに日記を置いてください。二つのマシンが同期の合間にそれを変えたとき、Penwick はツールが残す競合コピーを日ごとに統合します。ある日のもう一方の本文はその日の履歴に、コピーは Backups フォルダーに入ります。</translation>
+    </message>
+    <message>
+        <source>Taking the diary out</source>
+        <translation>日記を書き出す</translation>
+    </message>
+    <message>
+        <source>File &gt; Export… writes the whole diary, the month or the year shown, a range of dates or the days the search found: as plain text, as Markdown (one file, or a folder of daily notes named by date), as an HTML page, as a PDF or as jrnl&apos;s JSON. File &gt; Print… prints the same pages as the PDF, and File &gt; Print Preview… shows them first. Penwick reads its daily notes and its JSON back with File &gt; Import from Another Diary.</source>
+        <translation>ファイル &gt; 書き出す… は、日記全体、表示中の月や年、日付の範囲、または検索で見つかった日を、プレーンテキスト、Markdown(1 つのファイル、または日付名のデイリーノートのフォルダー)、HTML ページ、PDF、jrnl の JSON として書き出します。ファイル &gt; 日記を印刷… は PDF と同じページを印刷し、ファイル &gt; 印刷プレビュー… で先に確かめられます。書き出したデイリーノートと JSON は、ファイル &gt; 他の日記から読み込む で読み戻せます。</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "export/ExportCommand.h"
 #include "gui/AppIcon.h"
 #include "gui/LazyIconStyle.h"
 #include "gui/MainWindow.h"
@@ -102,6 +103,8 @@ int main(int argc, char *argv[])
     // system when freed (glibc would otherwise raise its threshold and keep them in the heap).
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
 #endif
+    if (const int exported = penwick::exports::exportFromCommandLine(argc, argv); exported >= 0)
+        return exported; // penwick --export …: without a window, and without a display
     for (int i = 1; i + 1 < argc; ++i) {
         if (qstrcmp(argv[i], "--import") == 0) {
             QCoreApplication app(argc, argv);

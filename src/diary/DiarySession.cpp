@@ -1050,4 +1050,39 @@ void DiarySession::settlePendingJoins(bool evenWhileTyping)
         Q_EMIT versionsSettled(report);
 }
 
+QList<DiaryEntry> DiarySession::daysBetween(QDate first, QDate last)
+{
+    const DiarySnapshot &file = currentFile();
+    const QString from = dayKey(first), to = dayKey(last);
+    QMap<QString, QString> days; // the first entry of a day is the one the window shows
+    const auto consider = [&](const QString &date, auto text) {
+        if (date.size() == 10 && date >= from && date <= to && !days.contains(date)
+                && dayFromKey(date).isValid())
+            days.insert(date, text());
+    };
+    if (file.outcome().ok() && file.scan()) {
+        for (const ScannedEntry &entry : file.scan()->entries) {
+            const QByteArrayView raw = entry.date.of(file.bytes());
+            consider(raw.size() == 10 ? QString::fromLatin1(raw) : decodeCharacterData(raw),
+                    [&] { return decodeCharacterData(entry.text.of(file.bytes())); });
+        }
+    } else if (file.outcome().ok()) {
+        for (const QVariant &entry : file.entries()) {
+            const QVariantMap map = entry.toMap();
+            if (isDiaryEntry(entry))
+                consider(map.value(QStringLiteral("date")).toString(),
+                        [&] { return map.value(QStringLiteral("text")).toString(); });
+        }
+    }
+    for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it) {
+        if (it.key() >= from && it.key() <= to)
+            days.insert(it.key(), it.value());
+    }
+    QList<DiaryEntry> inOrder;
+    inOrder.reserve(days.size());
+    for (auto it = days.cbegin(); it != days.cend(); ++it)
+        inOrder.append({ it.key(), it.value() });
+    return inOrder;
+}
+
 } // namespace penwick::diary

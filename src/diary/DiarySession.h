@@ -245,6 +245,12 @@ private:
     bool m_learnFileWhenRead = false; // the journal learns the file as Penwick first reads it
     bool m_changedUnderWrite = false;
     bool m_settling = false;
+
+public:
+    // The days from first to last, both included, in date order, each with the text the window
+    // shows for it (the day's first entry, or the window's text not yet stored); an entry whose
+    // date names no day is passed over. What an export or a printout reads.
+    QList<DiaryEntry> daysBetween(QDate first, QDate last);
 };
 
 } // namespace penwick::diary

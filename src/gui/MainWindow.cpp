@@ -4,6 +4,7 @@
 #include "ConflictCopyBar.h"
 #include "DayPage.h"
 #include "Dialogs.h"
+#include "DiaryExport.h"
 #include "DiaryImport.h"
 #include "HelpWindow.h"
 #include "HistoryDialog.h"
@@ -221,6 +222,10 @@ void MainWindow::createActions()
     connect(ui.actionAbout, &QAction::triggered, this, &MainWindow::showAbout);
 
     m_page->addActionsTo(ui.menuFile, ui.actionQuit, ui.menuEdit, ui.menuView);
+    auto *exporter = new DiaryExport(
+            m_session, m_searchPopover->model(), [this] { return m_dialogs.get(); }, this);
+    exporter->addActionsTo(ui.menuFile, ui.actionExportAsText, ui.actionQuit);
+    connect(exporter, &DiaryExport::noticeRaised, this, &MainWindow::showNotice);
 
     // F10 opens the menu bar from the keyboard, as on other desktops
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);

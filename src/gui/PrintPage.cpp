@@ -3,6 +3,7 @@
 #include "platform/Modules.h"
 
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -19,4 +20,26 @@ extern "C" Q_DECL_EXPORT bool penwickPrintPage(
         return false;
     page->print(&printer);
     return true;
+}
+
+extern "C" Q_DECL_EXPORT bool penwickPrintPages(const PaintPages &paint, const QString &name,
+        const QString &dialogTitle, bool preview, QWidget *parent)
+{
+    QPrinter printer;
+    printer.setDocName(name);
+    if (preview) {
+        QPrintPreviewDialog dialog(&printer, parent);
+        dialog.setWindowTitle(dialogTitle);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                [&paint](QPrinter *shown) { paint(shown); });
+        return dialog.exec() == QDialog::Accepted;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(dialogTitle);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (paint(&printer))
+        return true;
+    printer.abort(); // what was painted is not sent
+    return false;
 }

@@ -25,8 +25,6 @@ const char *const moveFailed = QT_TRANSLATE_NOOP("StorageSheet",
 const char *const writeFailed = QT_TRANSLATE_NOOP("StorageSheet",
         "Failed to write. This might happen by writing to a directory that needs permission.");
 
-const QString exportFolderKey = QStringLiteral("export/folder");
-
 } // namespace
 
 QString StorageSheet::diaryFolder() const
@@ -37,7 +35,7 @@ QString StorageSheet::diaryFolder() const
 // The folder the last export went to while it still exists, else the user's documents.
 QString StorageSheet::exportFolder() const
 {
-    const QString last = m_session->preferences().string(exportFolderKey);
+    const QString last = m_session->preferences().string(penwick::prefkey::exportFolder);
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -212,7 +210,8 @@ void StorageSheet::exportAsText()
         m_dialogs->showFailure(dialogParent(), refusal);
         return;
     }
-    m_session->preferences().setValue(exportFolderKey, QFileInfo(destination).absolutePath());
+    m_session->preferences().setValue(
+            penwick::prefkey::exportFolder, QFileInfo(destination).absolutePath());
     m_session->flush(); // the export holds what the window shows
     if (!exportDiary(m_session->noteFilePath(), destination).ok)
         m_dialogs->showFailure(dialogParent(), tr(writeFailed));

@@ -26,6 +26,14 @@ const char *const paragraphs[] = {
             "(choose any of its files). Penwick says how many days it brings in before anything "
             "changes; text already on a day stays, and the imported text is added below it. "
             "Each imported day keeps its earlier text in Edit > History of This Day."),
+    QT_TRANSLATE_NOOP("Manual", "Taking the diary out"),
+    QT_TRANSLATE_NOOP("Manual",
+            "File > Export… writes the whole diary, the month or the year shown, a range of dates "
+            "or the days the search found: as plain text, as Markdown (one file, or a folder of "
+            "daily notes named by date), as an HTML page, as a PDF or as jrnl's JSON. File > "
+            "Print… prints the same pages as the PDF, and File > Print Preview… shows them first. "
+            "Penwick reads its daily notes and its JSON back with File > Import from Another "
+            "Diary."),
     QT_TRANSLATE_NOOP("Manual", "One diary on several machines"),
     QT_TRANSLATE_NOOP("Manual",
             "Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) "

@@ -16,6 +16,8 @@ inline const QString note = QStringLiteral("note"); // legacy diary: an array of
 inline const QString noUpdates = QStringLiteral("NU"); // non-zero turns the update check off
 // true: the search ignores case and accents
 inline const QString searchIgnoresCase = QStringLiteral("search/ignoreCaseAndAccents");
+// the folder the last export went to, where the next one starts
+inline const QString exportFolder = QStringLiteral("export/folder");
 } // namespace prefkey
 
 class Preferences
