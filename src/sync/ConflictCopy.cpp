@@ -1,6 +1,7 @@
 #include "ConflictCopy.h"
 
 #include "platform/Plist.h"
+#include "privacy/SealedFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,6 +46,20 @@ QString translated(const char *text)
     return QCoreApplication::translate("ConflictCopy", text);
 }
 
+// A sealed copy is opened in place into its clear bytes; why it is refused otherwise (%1 is the
+// copy's name). A copy under another passphrase is never merged blind.
+std::optional<QString> openSealedCopy(QByteArray &bytes, const privacy::KeyPointer &key)
+{
+    if (!privacy::isSealed(bytes))
+        return std::nullopt;
+    privacy::Unsealed opened = key ? privacy::open(bytes, *key) : privacy::Unsealed {};
+    if (!opened.ok())
+        return translated("The conflict copy %1 is protected by another passphrase, or was changed "
+                          "or damaged; it is left as it is.");
+    bytes = std::move(opened.clear);
+    return std::nullopt;
+}
+
 } // namespace
 
 bool isConflictCopyName(const QString &fileName, const QString &diaryFileName)
@@ -75,15 +90,19 @@ QStringList conflictCopiesOf(const QString &diaryPath)
     return copies;
 }
 
-CopyRead readConflictCopy(const QString &path)
+CopyRead readConflictCopy(const QString &path, const privacy::KeyPointer &key)
 {
     CopyRead copy;
     copy.name = QFileInfo(path).fileName();
-    const ReadResult read = readRegularFile(path, maxCopySize);
+    ReadResult read = readRegularFile(path, maxCopySize);
     if (read.kind != ReadResult::Ok) {
         copy.error = translated("The conflict copy %1 cannot be read or is too large; it is left "
                                 "as it is.")
                              .arg(copy.name);
+        return copy;
+    }
+    if (std::optional<QString> refused = openSealedCopy(read.bytes, key)) {
+        copy.error = refused->arg(copy.name);
         return copy;
     }
     const plist::ReadResult parsed = plist::read(read.bytes);
