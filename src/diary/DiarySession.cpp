@@ -1108,6 +1108,13 @@ void DiarySession::setKey(privacy::KeyPointer key)
     m_writer->setKnownFile({});
 }
 
+void DiarySession::rewriteFile()
+{
+    flush();
+    m_writer->rewrite(noteFilePath());
+    flush();
+}
+
 void DiarySession::forgetTexts()
 {
     // nothing of the diary stays in the session's memory: the file is read again, under the key,

@@ -164,6 +164,8 @@ public:
     // is opened and every write sealed with it. What waits is written first.
     void setKey(privacy::KeyPointer key);
     const privacy::KeyPointer &key() const { return m_key; }
+    // Writes the whole file again under the key now (protection added, changed or removed).
+    void rewriteFile();
     // At a lock: what waits is written, then the session lets go of every text of the diary it
     // holds in memory (the file's snapshot, the writer's copy) until it is read again.
     void forgetTexts();

@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "DiaryExport.h"
 #include "DiaryImport.h"
+#include "DiaryLock.h"
 #include "HelpWindow.h"
 #include "HistoryDialog.h"
 #include "OnThisDay.h"
@@ -226,6 +227,9 @@ void MainWindow::createActions()
             m_session, m_searchPopover->model(), [this] { return m_dialogs.get(); }, this);
     exporter->addActionsTo(ui.menuFile, ui.actionExportAsText, ui.actionQuit);
     connect(exporter, &DiaryExport::noticeRaised, this, &MainWindow::showNotice);
+    auto *lock = new DiaryLock(m_services, this, [this] { return m_dialogs.get(); });
+    lock->addActionsTo(ui.menuFile, ui.actionQuit);
+    connect(lock, &DiaryLock::noticeRaised, this, &MainWindow::showNotice);
 
     // F10 opens the menu bar from the keyboard, as on other desktops
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -237,6 +241,8 @@ void MainWindow::start()
 {
     m_services->open();
     restoreWindowState();
+    if (findChild<DiaryLock *>()->holdStart([this] { start(); }))
+        return; // a protected diary: unlocked first
     // A large diary shows the day from the file's end at once; the calendar's marks and On This
     // Day follow when the whole file is read, and no input comes before that.
     const std::optional<QString> glance = m_session->glanceAt(m_session->selectedDay());

@@ -551,9 +551,12 @@ QList<diary::UnwrittenText> HistoryWorker::unwritten(const QString &diary)
                                          "ORDER BY day"),
             { diary });
     QList<diary::UnwrittenText> found;
-    while (query.next())
+    while (query.next()) {
+        if (!m_key && query.value(1).typeId() == QMetaType::QByteArray)
+            continue; // sealed, and no key: never taken for an empty text
         found.append(
                 { query.value(0).toString(), readText(query.value(1)), readText(query.value(2)) });
+    }
     return found;
 }
 
@@ -1269,28 +1272,34 @@ void HistoryStore::setKey(
         const QString &diaryPath, privacy::KeyPointer key, const QMap<QString, QString> &fileTexts)
 {
     const QString diary = keyOf(diaryPath);
-    if (!key) {
-        {
-            const QMutexLocker lock(&m_knowledgeLock);
-            m_knowledge = {};
-        }
-        QMetaObject::invokeMethod(
-                m_worker, [this] { m_worker->lock(); }, Qt::BlockingQueuedConnection);
-        const QMutexLocker lock(&m_keyLock);
-        m_key.reset();
-        return;
-    }
     QMetaObject::invokeMethod(
             m_worker,
             [&] {
                 commitKeptTexts();
-                if (m_worker->isUsable() && !m_worker->inLineWith(diary, key))
+                if (key && m_worker->isUsable() && !m_worker->inLineWith(diary, key))
                     m_worker->convert(diary, key, key, fileTexts);
                 m_worker->setKey(key);
             },
             Qt::BlockingQueuedConnection);
     const QMutexLocker lock(&m_keyLock);
     m_key = std::move(key);
+}
+
+void HistoryStore::lock()
+{
+    {
+        const QMutexLocker lock(&m_knowledgeLock);
+        m_knowledge = {};
+    }
+    QMetaObject::invokeMethod(
+            m_worker,
+            [this] {
+                commitKeptTexts();
+                m_worker->lock();
+            },
+            Qt::BlockingQueuedConnection);
+    const QMutexLocker lock(&m_keyLock);
+    m_key.reset();
 }
 
 bool HistoryStore::convert(const QString &diaryPath, const privacy::KeyPointer &from,

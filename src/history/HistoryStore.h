@@ -121,6 +121,9 @@ public:
     // history could not be converted.
     bool convert(const QString &diaryPath, const privacy::KeyPointer &from,
             const privacy::KeyPointer &to, const QMap<QString, QString> &fileTexts);
+    // A lock: what waits is written, then the key goes with every text in memory, and nothing
+    // is written until setKey gives it back.
+    void lock();
 
 Q_SIGNALS:
     // The file was put aside or cannot be written: a sentence for the window's bar, sent once.

@@ -77,8 +77,11 @@ FolderConversion convertFolder(const QString &folder, const DiaryKey *from, cons
     for (const QFileInfo &info : dir.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
         if (info.isSymLink())
             continue; // not Penwick's making
-        const ReadResult head = readRegularFile(info.filePath(), maxReadableSize);
-        if (head.kind != ReadResult::Ok || (!isSealed(head.bytes) && !isPropertyList(head.bytes)))
+        // the header first: a backup already in line is not read whole
+        QFile file(info.filePath());
+        const QByteArray head
+                = file.open(QIODevice::ReadOnly) ? file.read(sealingOverhead) : QByteArray();
+        if ((!isSealed(head) && !isPropertyList(head)) || (to && sameHeader(head, *to)))
             continue;
         QString error;
         switch (convert(info.filePath(), from, to, &error)) {
