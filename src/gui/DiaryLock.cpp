@@ -75,7 +75,7 @@ void DiaryLock::addActionsTo(QMenu *file, QAction *before)
     };
     m_protect = add("actionProtect", tr("Prote&ct with a Passphrase…"), &DiaryLock::protect);
     m_change = add(
-            "actionChangePassphrase", tr("Change Pass&phrase…"), &DiaryLock::changePassphrase);
+            "actionChangePassphrase", tr("C&hange Passphrase…"), &DiaryLock::changePassphrase);
     m_remove = add(
             "actionRemoveProtection", tr("Remove Protectio&n…"), &DiaryLock::removeProtection);
     m_lockNow = add("actionLockNow", tr("&Lock Now"), &DiaryLock::lockNow);

@@ -47,7 +47,8 @@ UnlockView::UnlockView(QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(m_unlock);
     auto *box = new QWidget;
-    box->setMaximumWidth(m_field->fontMetrics().averageCharWidth() * 72);
+    box->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * 60);
+    box->setMaximumWidth(m_field->fontMetrics().averageCharWidth() * 80);
     auto *inner = new QVBoxLayout(box);
     inner->addWidget(heading);
     inner->addSpacing(8);
