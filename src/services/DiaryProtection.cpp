@@ -155,10 +155,13 @@ Conversion DiaryProtection::protect(const QString &passphrase, const QString &re
         done.error = error;
         return done;
     }
+    m_step("diary");
     if (m_history && !m_history->convert(m_session.noteFilePath(), nullptr, key, texts))
         qCWarning(lcPenwick) << "The history's texts are sealed at the next unlock";
+    m_step("history");
     const privacy::FolderConversion backups
             = privacy::convertFolder(m_backupsFolder, key.get(), key.get());
+    m_step("backups");
     done.leftAlone = backups.leftAlone;
     done.mayHoldClearText = placesOutside();
     qCInfo(lcPenwick) << "The diary is protected;" << backups.converted.size() << "backups sealed";
@@ -184,6 +187,7 @@ Conversion DiaryProtection::changePassphrase(const QString &passphrase)
         done.error = error;
         return done;
     }
+    m_step("diary");
     if (m_history)
         m_history->setKey(m_session.noteFilePath(), key); // the same data key: nothing to convert
     done.leftAlone = privacy::convertFolder(m_backupsFolder, key.get(), key.get()).leftAlone;
@@ -202,8 +206,10 @@ Conversion DiaryProtection::removeProtection()
     // the file last: until it is in clear, a start seals what was opened again
     const privacy::FolderConversion backups
             = privacy::convertFolder(m_backupsFolder, key.get(), nullptr);
+    m_step("backups");
     if (m_history)
         m_history->convert(m_session.noteFilePath(), key, nullptr, fileTexts());
+    m_step("history");
     m_session.setKey(nullptr);
     if (QString error = rewriteDiary(); !error.isEmpty()) {
         useKey(key); // sealed again, as it was

@@ -18,6 +18,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 namespace penwick::diary {
 class DiarySession;
@@ -70,6 +71,13 @@ public:
     Conversion changePassphrase(const QString &passphrase);
     Conversion removeProtection();
 
+    // Tests: called after each step of a conversion ("diary", "history", "backups"), where a
+    // kill would stop it.
+    void setStepHookForTest(std::function<void(const char *step)> hook)
+    {
+        m_step = std::move(hook);
+    }
+
 Q_SIGNALS:
     void lockedChanged(bool locked);
 
@@ -82,6 +90,7 @@ private:
     diary::DiarySession &m_session;
     history::HistoryStore *m_history;
     QString m_backupsFolder;
+    std::function<void(const char *)> m_step = [](const char *) {};
 };
 
 } // namespace penwick
