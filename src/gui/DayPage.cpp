@@ -314,6 +314,8 @@ void DayPage::print()
 
 void DayPage::forgetDays()
 {
+    m_markedKeyword.clear();
+    m_editor->setExtraSelections({});
     auto *empty = new QTextDocument(this);
     empty->setDocumentLayout(new DiaryTextLayout(empty));
     {

@@ -174,12 +174,13 @@ void DiaryLock::forgetShownTexts()
     for (QDialog *dialog : m_window->findChildren<QDialog *>())
         if (dialog->isVisible())
             dialog->reject();
-    if (auto *page = m_window->findChild<DayPage *>())
-        page->forgetDays();
+    // the search first: closing it marks the page's matches anew
     if (auto *field = m_window->findChild<QLineEdit *>(QStringLiteral("searchField")))
         field->setText(QString()); // with its undo history
     if (auto *popover = m_window->findChild<SearchPopover *>())
         popover->setResults({});
+    if (auto *page = m_window->findChild<DayPage *>())
+        page->forgetDays();
     if (auto *onThisDay = m_window->findChild<OnThisDay *>())
         onThisDay->clear();
     if (auto *history = m_window->findChild<HistoryDialog *>())

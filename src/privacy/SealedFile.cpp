@@ -272,7 +272,8 @@ Unsealed open(QByteArrayView bytes, const DiaryKey &key)
         const bool ours = QByteArrayView(bytes).first(headerBytes) == QByteArrayView(key.header());
         return ours ? damaged()
                     : failed(Unsealed::WrongKey,
-                            translated("it is protected by another passphrase than this diary."));
+                            translated("it does not open with this diary's key: it was changed or "
+                                       "damaged, or it is protected by another passphrase."));
     }
     result.failure = Unsealed::None;
     return result;
