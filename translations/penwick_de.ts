@@ -22,6 +22,10 @@
         <source>it is missing.</source>
         <translation>die Datei fehlt.</translation>
     </message>
+    <message>
+        <source>Backups of your diary have stopped: the folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>
@@ -105,34 +109,7 @@
     </message>
 </context>
 <context>
-    <name>ConflictCopy</name>
-    <message>
-        <source>The conflict copy %1 cannot be read or is too large; it is left as it is.</source>
-        <translation>Die Konfliktkopie %1 kann nicht gelesen werden oder ist zu groß; sie bleibt, wie sie ist.</translation>
-    </message>
-    <message>
-        <source>The conflict copy %1 is not a diary Penwick can read; it is left as it is.</source>
-        <translation>Die Konfliktkopie %1 ist kein Tagebuch, das Penwick lesen kann; sie bleibt, wie sie ist.</translation>
-    </message>
-    <message>
-        <source>The diary cannot be read, so the conflict copy %1 waits beside it.</source>
-        <translation>Das Tagebuch kann nicht gelesen werden, daher wartet die Konfliktkopie %1 daneben.</translation>
-    </message>
-    <message>
-        <source>The diary kept changing, so the conflict copy %1 waits beside it.</source>
-        <translation>Das Tagebuch änderte sich fortwährend, daher wartet die Konfliktkopie %1 daneben.</translation>
-    </message>
-    <message>
-        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
-        <translation>Die Konfliktkopie %1 ist zusammengeführt, konnte aber nicht nach %2 verschoben werden.</translation>
-    </message>
-</context>
-<context>
     <name>ConflictCopyBar</name>
-    <message>
-        <source>Show History</source>
-        <translation>Verlauf zeigen</translation>
-    </message>
     <message>
         <source>Merged copies</source>
         <translation>Zusammengeführte Kopien</translation>
@@ -142,24 +119,64 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Merged %1, a copy another machine left: %2, %3.</source>
-        <translation>%1 zusammengeführt, eine Kopie von einem anderen Rechner: %2, %3.</translation>
+        <source>Show &amp;History</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 day came from it</source>
-        <translation>1 Tag kam daraus</translation>
+        <source>%1: both texts are kept in the day</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 days came from it</source>
-        <translation>%1 Tage kamen daraus</translation>
+        <source>%1: the copy&apos;s text, the diary&apos;s is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 day had different text, kept in its history</source>
-        <translation>1 Tag hatte einen anderen Text, er steht in seinem Verlauf</translation>
+        <source>%1: the other text, yours is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 days had different text, kept in their history</source>
-        <translation>%1 Tage hatten einen anderen Text, er steht in ihrem Verlauf</translation>
+        <source>%1: the diary&apos;s text, the copy&apos;s is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the other program&apos;s text, yours is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and 1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merged %1, a copy another machine left: 1 day came from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merged %1, a copy another machine left: %2 days came from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed a day you were writing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed %1 days you were writing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed a day you typed in before Penwick last stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed %1 days you typed in before Penwick last stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open day&apos;s text changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -444,6 +461,22 @@
         <source>Prin&amp;t…</source>
         <translation>Tage drucke&amp;n…</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you print is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the file or the pages can read them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiaryImport</name>
@@ -458,10 +491,6 @@
     <message>
         <source>Import from Another Diary</source>
         <translation>Aus anderem Tagebuch importieren</translation>
-    </message>
-    <message>
-        <source>Nothing was imported: your latest changes are not stored yet. %1</source>
-        <translation>Nichts wurde importiert: Ihre letzten Änderungen sind noch nicht gespeichert. %1</translation>
     </message>
     <message>
         <source>Imported 1 day from %1.</source>
@@ -486,6 +515,113 @@
     <message>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryLock</name>
+    <message>
+        <source>Prote&amp;ct with a Passphrase…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hange Passphrase…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Protectio&amp;n…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lock Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock &amp;After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) without use</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep Passphrase in &amp;Keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penwick — Locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 After %2 wrong tries, the next one waits %3 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary at %1 cannot be opened: %2 It is left as it is; its backups are in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyring did not give the passphrase: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase could not be kept in the keyring: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penwick: the recovery key of your diary
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished">Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups are encrypted now. Files Penwick did not make may still hold your diary in clear:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Diary Is Protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase is changed; the recovery key stays as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary is stored without encryption again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiarySnapshot</name>
+    <message>
+        <source>it is protected by a passphrase.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -614,14 +750,6 @@
         <translation>Dieser Tag hat noch keine früheren Fassungen.</translation>
     </message>
     <message>
-        <source>1 day you typed before Penwick last stopped was changed meanwhile by another program: the diary shows that text, and yours is in the day&apos;s history.</source>
-        <translation>1 Tag, den Sie vor dem letzten Beenden von Penwick geschrieben haben, wurde inzwischen von einem anderen Programm geändert: Das Tagebuch zeigt diesen Text, Ihrer steht im Verlauf des Tages.</translation>
-    </message>
-    <message>
-        <source>%1 days you typed before Penwick last stopped were changed meanwhile by another program: the diary shows that text, and yours is in each day&apos;s history.</source>
-        <translation>%1 Tage, die Sie vor dem letzten Beenden von Penwick geschrieben haben, wurden inzwischen von einem anderen Programm geändert: Das Tagebuch zeigt diesen Text, Ihrer steht im Verlauf jedes Tages.</translation>
-    </message>
-    <message>
         <source>No file manager could be opened. The backups are in this folder:</source>
         <translation>Es konnte kein Dateimanager geöffnet werden. Die Sicherungen liegen in diesem Ordner:</translation>
     </message>
@@ -636,45 +764,6 @@
     <message>
         <source>Open &amp;Backups Folder</source>
         <translation>Sicherungs&amp;ordner öffnen</translation>
-    </message>
-</context>
-<context>
-    <name>HistoryStore</name>
-    <message>
-        <source>Earlier versions of your days cannot be kept now: %1 Your diary itself is not affected.</source>
-        <translation>Frühere Fassungen Ihrer Tage können gerade nicht aufbewahrt werden: %1 Ihr Tagebuch selbst ist nicht betroffen.</translation>
-    </message>
-    <message>
-        <source>The history of your days at %1 could not be opened, so it was put aside as %2 and a new one started. Your diary itself is not affected.</source>
-        <translation>Der Verlauf Ihrer Tage unter %1 konnte nicht geöffnet werden; er wurde als %2 beiseitegelegt und ein neuer begonnen. Ihr Tagebuch selbst ist nicht betroffen.</translation>
-    </message>
-    <message>
-        <source>Earlier versions of your days cannot be kept: the history at %1 cannot be opened (%2). Your diary itself is not affected.</source>
-        <translation>Frühere Fassungen Ihrer Tage können nicht aufbewahrt werden: Der Verlauf unter %1 lässt sich nicht öffnen (%2). Ihr Tagebuch selbst ist nicht betroffen.</translation>
-    </message>
-    <message>
-        <source>Typed</source>
-        <translation>Geschrieben</translation>
-    </message>
-    <message>
-        <source>Restored</source>
-        <translation>Wiederhergestellt</translation>
-    </message>
-    <message>
-        <source>Changed by another program</source>
-        <translation>Von einem anderen Programm geändert</translation>
-    </message>
-    <message>
-        <source>Merged from another copy</source>
-        <translation>Aus einer anderen Kopie zusammengeführt</translation>
-    </message>
-    <message>
-        <source>Imported</source>
-        <translation>Importiert</translation>
-    </message>
-    <message>
-        <source>Typed before Penwick stopped; another program changed the day meanwhile</source>
-        <translation>Vor dem Beenden von Penwick geschrieben; ein anderes Programm hat den Tag inzwischen geändert</translation>
     </message>
 </context>
 <context>
@@ -776,10 +865,6 @@
         <translation>%1 Fotos, Aufnahmen und andere Anhänge werden ausgelassen.</translation>
     </message>
     <message>
-        <source>The diary changed while the import was prepared; nothing was imported. Try the import again.</source>
-        <translation>Das Tagebuch hat sich während der Vorbereitung geändert; nichts wurde importiert. Versuchen Sie den Import erneut.</translation>
-    </message>
-    <message>
         <source>Imported 1 day from %1.</source>
         <translation>1 Tag aus %1 importiert.</translation>
     </message>
@@ -790,6 +875,21 @@
     <message>
         <source>Penwick cannot read %1 here: its zip module is missing (%2).</source>
         <translation>Penwick kann %1 hier nicht lesen: Sein ZIP-Modul fehlt (%2).</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: your latest changes are not stored yet. %1</source>
+        <translation type="unfinished">Nichts wurde importiert: Ihre letzten Änderungen sind noch nicht gespeichert. %1</translation>
+    </message>
+    <message>
+        <source>The diary could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>Penwick cannot reach the keyring: its keyring module is missing (%1).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -905,10 +1005,6 @@
     <message>
         <source>Your preferences at %1 cannot be read; they are left as they are, and Penwick uses the diary at %2.</source>
         <translation>Ihre Einstellungen unter %1 können nicht gelesen werden; sie bleiben unverändert, und Penwick verwendet das Tagebuch unter %2.</translation>
-    </message>
-    <message>
-        <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
-        <translation>Ein anderes Programm hat diesen Tag geändert, während Sie schrieben. Ihr Text bleibt; Bearbeiten &gt; Rückgängig holt die andere Fassung zurück.</translation>
     </message>
     <message>
         <source>Open day</source>
@@ -1056,6 +1152,89 @@
     </message>
 </context>
 <context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Remove Protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups will be stored without encryption again. Type the passphrase to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protect with a Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary, its history and its backups are encrypted with this passphrase. A few words that you remember and nobody would guess make a good one. Without it, only the recovery key opens the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New passphrase again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Again:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep the passphrase in the desktop&apos;s keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Protect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weak: easy to guess. Longer, or a few unrelated words, is better.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it much harder to guess.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passphrases differ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Plist</name>
     <message>
         <source>A &lt;data&gt; value is not valid base64.</source>
@@ -1199,6 +1378,41 @@
     <message>
         <source>The preferences at %1 could not be written.</source>
         <translation>Die Einstellungen unter %1 konnten nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeyDialog</name>
+    <message>
+        <source>Your Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you forget the passphrase, this recovery key opens your diary. It is shown only now: print it or write it down, and keep it apart from the computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovery key&apos;s last group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To show that you have it, type its &amp;last group:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1745,73 @@
         <source>&amp;Remove Empty Entries</source>
         <translation>&amp;Leere Einträge entfernen</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the exported file can read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken over from an earlier diary</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnlockView</name>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock from &amp;Keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock the diary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This diary is protected by a passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why the diary did not unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recovery key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &amp;Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &amp;Recovery Key…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock (%1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UnsavedChanges</name>
@@ -1549,6 +1830,10 @@
     <message>
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>A copy you save is not encrypted.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,10 @@
         <source>it is missing.</source>
         <translation>il est introuvable.</translation>
     </message>
+    <message>
+        <source>Backups of your diary have stopped: the folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>
@@ -105,34 +109,7 @@
     </message>
 </context>
 <context>
-    <name>ConflictCopy</name>
-    <message>
-        <source>The conflict copy %1 cannot be read or is too large; it is left as it is.</source>
-        <translation>La copie en conflit %1 est illisible ou trop grande ; elle est laissée telle quelle.</translation>
-    </message>
-    <message>
-        <source>The conflict copy %1 is not a diary Penwick can read; it is left as it is.</source>
-        <translation>La copie en conflit %1 n’est pas un journal que Penwick sait lire ; elle est laissée telle quelle.</translation>
-    </message>
-    <message>
-        <source>The diary cannot be read, so the conflict copy %1 waits beside it.</source>
-        <translation>Le journal est illisible, la copie en conflit %1 attend donc à côté.</translation>
-    </message>
-    <message>
-        <source>The diary kept changing, so the conflict copy %1 waits beside it.</source>
-        <translation>Le journal changeait sans cesse, la copie en conflit %1 attend donc à côté.</translation>
-    </message>
-    <message>
-        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
-        <translation>La copie en conflit %1 est fusionnée mais n’a pas pu être déplacée dans %2.</translation>
-    </message>
-</context>
-<context>
     <name>ConflictCopyBar</name>
-    <message>
-        <source>Show History</source>
-        <translation>Afficher l’historique</translation>
-    </message>
     <message>
         <source>Merged copies</source>
         <translation>Copies fusionnées</translation>
@@ -142,24 +119,64 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Merged %1, a copy another machine left: %2, %3.</source>
-        <translation>%1 fusionnée, une copie laissée par une autre machine : %2, %3.</translation>
+        <source>Show &amp;History</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 day came from it</source>
-        <translation>1 jour en provient</translation>
+        <source>%1: both texts are kept in the day</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 days came from it</source>
-        <translation>%1 jours en proviennent</translation>
+        <source>%1: the copy&apos;s text, the diary&apos;s is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 day had different text, kept in its history</source>
-        <translation>1 jour avait un autre texte, gardé dans son historique</translation>
+        <source>%1: the other text, yours is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 days had different text, kept in their history</source>
-        <translation>%1 jours avaient un autre texte, gardé dans leur historique</translation>
+        <source>%1: the diary&apos;s text, the copy&apos;s is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the other program&apos;s text, yours is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and 1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merged %1, a copy another machine left: 1 day came from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merged %1, a copy another machine left: %2 days came from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed a day you were writing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed %1 days you were writing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed a day you typed in before Penwick last stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed %1 days you typed in before Penwick last stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open day&apos;s text changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -444,6 +461,22 @@
         <source>Prin&amp;t…</source>
         <translation>Imprimer &amp;des jours…</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you print is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the file or the pages can read them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiaryImport</name>
@@ -458,10 +491,6 @@
     <message>
         <source>Import from Another Diary</source>
         <translation>Importer depuis un autre journal</translation>
-    </message>
-    <message>
-        <source>Nothing was imported: your latest changes are not stored yet. %1</source>
-        <translation>Rien n’a été importé : vos dernières modifications ne sont pas encore enregistrées. %1</translation>
     </message>
     <message>
         <source>Imported 1 day from %1.</source>
@@ -486,6 +515,113 @@
     <message>
         <source>&amp;Import</source>
         <translation>&amp;Importer</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryLock</name>
+    <message>
+        <source>Prote&amp;ct with a Passphrase…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hange Passphrase…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Protectio&amp;n…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lock Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock &amp;After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) without use</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep Passphrase in &amp;Keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penwick — Locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 After %2 wrong tries, the next one waits %3 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary at %1 cannot be opened: %2 It is left as it is; its backups are in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyring did not give the passphrase: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase could not be kept in the keyring: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penwick: the recovery key of your diary
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished">Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups are encrypted now. Files Penwick did not make may still hold your diary in clear:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Diary Is Protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase is changed; the recovery key stays as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary is stored without encryption again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiarySnapshot</name>
+    <message>
+        <source>it is protected by a passphrase.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -614,14 +750,6 @@
         <translation>Ce jour n’a pas encore de versions antérieures.</translation>
     </message>
     <message>
-        <source>1 day you typed before Penwick last stopped was changed meanwhile by another program: the diary shows that text, and yours is in the day&apos;s history.</source>
-        <translation>1 jour que vous avez écrit avant le dernier arrêt de Penwick a été modifié entre-temps par un autre programme : le journal montre ce texte, et le vôtre est dans l’historique du jour.</translation>
-    </message>
-    <message>
-        <source>%1 days you typed before Penwick last stopped were changed meanwhile by another program: the diary shows that text, and yours is in each day&apos;s history.</source>
-        <translation>%1 jours que vous avez écrits avant le dernier arrêt de Penwick ont été modifiés entre-temps par un autre programme : le journal montre ce texte, et le vôtre est dans l’historique de chaque jour.</translation>
-    </message>
-    <message>
         <source>No file manager could be opened. The backups are in this folder:</source>
         <translation>Aucun gestionnaire de fichiers n’a pu être ouvert. Les sauvegardes sont dans ce dossier :</translation>
     </message>
@@ -636,45 +764,6 @@
     <message>
         <source>Open &amp;Backups Folder</source>
         <translation>Ouvrir le dossier des sauve&amp;gardes</translation>
-    </message>
-</context>
-<context>
-    <name>HistoryStore</name>
-    <message>
-        <source>Earlier versions of your days cannot be kept now: %1 Your diary itself is not affected.</source>
-        <translation>Les versions antérieures de vos jours ne peuvent pas être conservées pour l’instant : %1 Votre journal lui-même n’est pas touché.</translation>
-    </message>
-    <message>
-        <source>The history of your days at %1 could not be opened, so it was put aside as %2 and a new one started. Your diary itself is not affected.</source>
-        <translation>L’historique de vos jours dans %1 n’a pas pu être ouvert ; il a été mis de côté sous %2 et un nouveau a été commencé. Votre journal lui-même n’est pas touché.</translation>
-    </message>
-    <message>
-        <source>Earlier versions of your days cannot be kept: the history at %1 cannot be opened (%2). Your diary itself is not affected.</source>
-        <translation>Les versions antérieures de vos jours ne peuvent pas être conservées : l’historique dans %1 ne peut pas être ouvert (%2). Votre journal lui-même n’est pas touché.</translation>
-    </message>
-    <message>
-        <source>Typed</source>
-        <translation>Saisi</translation>
-    </message>
-    <message>
-        <source>Restored</source>
-        <translation>Restauré</translation>
-    </message>
-    <message>
-        <source>Changed by another program</source>
-        <translation>Modifié par un autre programme</translation>
-    </message>
-    <message>
-        <source>Merged from another copy</source>
-        <translation>Fusionné depuis une autre copie</translation>
-    </message>
-    <message>
-        <source>Imported</source>
-        <translation>Importé</translation>
-    </message>
-    <message>
-        <source>Typed before Penwick stopped; another program changed the day meanwhile</source>
-        <translation>Écrit avant l’arrêt de Penwick ; un autre programme a modifié le jour entre-temps</translation>
     </message>
 </context>
 <context>
@@ -776,10 +865,6 @@
         <translation>%1 photos, enregistrements et autres pièces jointes sont laissés de côté.</translation>
     </message>
     <message>
-        <source>The diary changed while the import was prepared; nothing was imported. Try the import again.</source>
-        <translation>Le journal a changé pendant la préparation ; rien n’a été importé. Relancez l’importation.</translation>
-    </message>
-    <message>
         <source>Imported 1 day from %1.</source>
         <translation>1 jour importé depuis %1.</translation>
     </message>
@@ -790,6 +875,21 @@
     <message>
         <source>Penwick cannot read %1 here: its zip module is missing (%2).</source>
         <translation>Penwick ne peut pas lire %1 ici : son module ZIP est absent (%2).</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: your latest changes are not stored yet. %1</source>
+        <translation type="unfinished">Rien n’a été importé : vos dernières modifications ne sont pas encore enregistrées. %1</translation>
+    </message>
+    <message>
+        <source>The diary could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>Penwick cannot reach the keyring: its keyring module is missing (%1).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -905,10 +1005,6 @@
     <message>
         <source>Your preferences at %1 cannot be read; they are left as they are, and Penwick uses the diary at %2.</source>
         <translation>Vos préférences à %1 ne peuvent pas être lues ; elles restent telles quelles, et Penwick utilise le journal à %2.</translation>
-    </message>
-    <message>
-        <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
-        <translation>Un autre programme a modifié ce jour pendant que vous écriviez. Votre texte est conservé ; Édition &gt; Annuler ramène l’autre version.</translation>
     </message>
     <message>
         <source>Open day</source>
@@ -1056,6 +1152,89 @@
     </message>
 </context>
 <context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Remove Protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups will be stored without encryption again. Type the passphrase to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protect with a Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary, its history and its backups are encrypted with this passphrase. A few words that you remember and nobody would guess make a good one. Without it, only the recovery key opens the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New passphrase again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Again:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep the passphrase in the desktop&apos;s keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Protect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weak: easy to guess. Longer, or a few unrelated words, is better.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it much harder to guess.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passphrases differ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Plist</name>
     <message>
         <source>A &lt;data&gt; value is not valid base64.</source>
@@ -1199,6 +1378,41 @@
     <message>
         <source>The preferences at %1 could not be written.</source>
         <translation>Les préférences à %1 n’ont pas pu être écrites.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeyDialog</name>
+    <message>
+        <source>Your Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you forget the passphrase, this recovery key opens your diary. It is shown only now: print it or write it down, and keep it apart from the computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovery key&apos;s last group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To show that you have it, type its &amp;last group:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1745,73 @@
         <source>&amp;Remove Empty Entries</source>
         <translation>&amp;Supprimer les pages vides</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the exported file can read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken over from an earlier diary</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnlockView</name>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock from &amp;Keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock the diary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This diary is protected by a passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why the diary did not unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recovery key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &amp;Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &amp;Recovery Key…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock (%1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UnsavedChanges</name>
@@ -1549,6 +1830,10 @@
     <message>
         <source>Text files (*.txt)</source>
         <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>A copy you save is not encrypted.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -22,6 +22,10 @@
         <source>it is missing.</source>
         <translation>ファイルがありません。</translation>
     </message>
+    <message>
+        <source>Backups of your diary have stopped: the folder %1 cannot be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>
@@ -105,34 +109,7 @@
     </message>
 </context>
 <context>
-    <name>ConflictCopy</name>
-    <message>
-        <source>The conflict copy %1 cannot be read or is too large; it is left as it is.</source>
-        <translation>競合コピー %1 は読めないか大きすぎるため、そのままにしてあります。</translation>
-    </message>
-    <message>
-        <source>The conflict copy %1 is not a diary Penwick can read; it is left as it is.</source>
-        <translation>競合コピー %1 は Penwick が読める日記ではないため、そのままにしてあります。</translation>
-    </message>
-    <message>
-        <source>The diary cannot be read, so the conflict copy %1 waits beside it.</source>
-        <translation>日記が読めないため、競合コピー %1 はその隣で待機しています。</translation>
-    </message>
-    <message>
-        <source>The diary kept changing, so the conflict copy %1 waits beside it.</source>
-        <translation>日記が変わり続けたため、競合コピー %1 はその隣で待機しています。</translation>
-    </message>
-    <message>
-        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
-        <translation>競合コピー %1 は統合しましたが、%2 へ移動できませんでした。</translation>
-    </message>
-</context>
-<context>
     <name>ConflictCopyBar</name>
-    <message>
-        <source>Show History</source>
-        <translation>履歴を表示</translation>
-    </message>
     <message>
         <source>Merged copies</source>
         <translation>統合したコピー</translation>
@@ -142,24 +119,64 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <source>Merged %1, a copy another machine left: %2, %3.</source>
-        <translation>別のマシンが残したコピー %1 を統合しました：%2、%3。</translation>
+        <source>Show &amp;History</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 day came from it</source>
-        <translation>1 日分を取り込みました</translation>
+        <source>%1: both texts are kept in the day</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 days came from it</source>
-        <translation>%1 日分を取り込みました</translation>
+        <source>%1: the copy&apos;s text, the diary&apos;s is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 day had different text, kept in its history</source>
-        <translation>1 日は本文が異なり、その履歴に残しました</translation>
+        <source>%1: the other text, yours is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 days had different text, kept in their history</source>
-        <translation>%1 日は本文が異なり、それぞれの履歴に残しました</translation>
+        <source>%1: the diary&apos;s text, the copy&apos;s is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the other program&apos;s text, yours is in the day&apos;s history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and 1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merged %1, a copy another machine left: 1 day came from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merged %1, a copy another machine left: %2 days came from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed a day you were writing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed %1 days you were writing in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed a day you typed in before Penwick last stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program changed %1 days you typed in before Penwick last stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The open day&apos;s text changed.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -442,6 +459,22 @@
         <source>Prin&amp;t…</source>
         <translation>日記を印刷(&amp;T)…</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What you print is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the file or the pages can read them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DiaryImport</name>
@@ -456,10 +489,6 @@
     <message>
         <source>Import from Another Diary</source>
         <translation>他の日記から読み込む</translation>
-    </message>
-    <message>
-        <source>Nothing was imported: your latest changes are not stored yet. %1</source>
-        <translation>読み込みませんでした。最新の変更がまだ保存されていません。%1</translation>
     </message>
     <message>
         <source>Imported 1 day from %1.</source>
@@ -484,6 +513,112 @@
     <message>
         <source>&amp;Import</source>
         <translation>読み込む(&amp;I)</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryLock</name>
+    <message>
+        <source>Prote&amp;ct with a Passphrase…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hange Passphrase…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Protectio&amp;n…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lock Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lock &amp;After</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) without use</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep Passphrase in &amp;Keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penwick — Locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 After %2 wrong tries, the next one waits %3 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary at %1 cannot be opened: %2 It is left as it is; its backups are in %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The keyring did not give the passphrase: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase could not be kept in the keyring: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penwick: the recovery key of your diary
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation type="unfinished">テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups are encrypted now. Files Penwick did not make may still hold your diary in clear:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Diary Is Protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase is changed; the recovery key stays as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary is stored without encryption again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiarySnapshot</name>
+    <message>
+        <source>it is protected by a passphrase.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -609,14 +744,6 @@
         <translation>この日にはまだ以前の版がありません。</translation>
     </message>
     <message>
-        <source>1 day you typed before Penwick last stopped was changed meanwhile by another program: the diary shows that text, and yours is in the day&apos;s history.</source>
-        <translation>Penwick が前回終了する前に入力した 1 日分が、その後ほかのプログラムによって変更されました。日記にはその内容が表示され、あなたの入力はその日の履歴にあります。</translation>
-    </message>
-    <message>
-        <source>%1 days you typed before Penwick last stopped were changed meanwhile by another program: the diary shows that text, and yours is in each day&apos;s history.</source>
-        <translation>Penwick が前回終了する前に入力した %1 日分が、その後ほかのプログラムによって変更されました。日記にはその内容が表示され、あなたの入力は各日の履歴にあります。</translation>
-    </message>
-    <message>
         <source>No file manager could be opened. The backups are in this folder:</source>
         <translation>ファイルマネージャーを開けませんでした。バックアップはこのフォルダーにあります:</translation>
     </message>
@@ -631,45 +758,6 @@
     <message>
         <source>Open &amp;Backups Folder</source>
         <translation>バックアップフォルダを開く(&amp;B)</translation>
-    </message>
-</context>
-<context>
-    <name>HistoryStore</name>
-    <message>
-        <source>Earlier versions of your days cannot be kept now: %1 Your diary itself is not affected.</source>
-        <translation>今は日々の以前の版を保存できません: %1 日記そのものには影響ありません。</translation>
-    </message>
-    <message>
-        <source>The history of your days at %1 could not be opened, so it was put aside as %2 and a new one started. Your diary itself is not affected.</source>
-        <translation>%1 にある日々の履歴を開けなかったため、%2 として退避し、新しい履歴を始めました。日記そのものには影響ありません。</translation>
-    </message>
-    <message>
-        <source>Earlier versions of your days cannot be kept: the history at %1 cannot be opened (%2). Your diary itself is not affected.</source>
-        <translation>日々の以前の版を保存できません: %1 の履歴を開けません (%2)。日記そのものには影響ありません。</translation>
-    </message>
-    <message>
-        <source>Typed</source>
-        <translation>入力</translation>
-    </message>
-    <message>
-        <source>Restored</source>
-        <translation>復元</translation>
-    </message>
-    <message>
-        <source>Changed by another program</source>
-        <translation>別のプログラムによる変更</translation>
-    </message>
-    <message>
-        <source>Merged from another copy</source>
-        <translation>別のコピーから統合</translation>
-    </message>
-    <message>
-        <source>Imported</source>
-        <translation>読み込み</translation>
-    </message>
-    <message>
-        <source>Typed before Penwick stopped; another program changed the day meanwhile</source>
-        <translation>Penwick の終了前に入力。その後ほかのプログラムがこの日を変更しました</translation>
     </message>
 </context>
 <context>
@@ -771,10 +859,6 @@
         <translation>写真・録音などの添付 %1 件は読み込みません。</translation>
     </message>
     <message>
-        <source>The diary changed while the import was prepared; nothing was imported. Try the import again.</source>
-        <translation>準備中に日記が変わったため、読み込みませんでした。もう一度読み込んでください。</translation>
-    </message>
-    <message>
         <source>Imported 1 day from %1.</source>
         <translation>%1 から 1 日分を読み込みました。</translation>
     </message>
@@ -785,6 +869,21 @@
     <message>
         <source>Penwick cannot read %1 here: its zip module is missing (%2).</source>
         <translation>Penwick はここで %1 を読めません。ZIP モジュールがありません（%2）。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: your latest changes are not stored yet. %1</source>
+        <translation type="unfinished">読み込みませんでした。最新の変更がまだ保存されていません。%1</translation>
+    </message>
+    <message>
+        <source>The diary could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>Penwick cannot reach the keyring: its keyring module is missing (%1).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -900,10 +999,6 @@
     <message>
         <source>Your preferences at %1 cannot be read; they are left as they are, and Penwick uses the diary at %2.</source>
         <translation>%1 の設定を読み込めません。設定はそのまま残し、%2 の日記を使います。</translation>
-    </message>
-    <message>
-        <source>Another program changed this day while you wrote. Your text is kept; Edit &gt; Undo brings back the other version.</source>
-        <translation>書いている間に別のプログラムがこの日を変更しました。あなたの文章は残してあります。編集 &gt; 元に戻す で別の版に戻せます。</translation>
     </message>
     <message>
         <source>Open day</source>
@@ -1051,6 +1146,89 @@
     </message>
 </context>
 <context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Remove Protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups will be stored without encryption again. Type the passphrase to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protect with a Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diary, its history and its backups are encrypted with this passphrase. A few words that you remember and nobody would guess make a good one. Without it, only the recovery key opens the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New passphrase again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Again:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep the passphrase in the desktop&apos;s keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Protect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weak: easy to guess. Longer, or a few unrelated words, is better.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it much harder to guess.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two passphrases differ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Plist</name>
     <message>
         <source>A &lt;data&gt; value is not valid base64.</source>
@@ -1194,6 +1372,41 @@
     <message>
         <source>The preferences at %1 could not be written.</source>
         <translation>%1 の設定を書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeyDialog</name>
+    <message>
+        <source>Your Recovery Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you forget the passphrase, this recovery key opens your diary. It is shown only now: print it or write it down, and keep it apart from the computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recovery key&apos;s last group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To show that you have it, type its &amp;last group:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1524,6 +1737,73 @@
         <source>&amp;Remove Empty Entries</source>
         <translation>空の日記を削除(&amp;R)</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the exported file can read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taken over from an earlier diary</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UnlockView</name>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock from &amp;Keyring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock the diary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This diary is protected by a passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why the diary did not unlock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recovery key:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &amp;Passphrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &amp;Recovery Key…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unlock (%1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UnsavedChanges</name>
@@ -1542,6 +1822,10 @@
     <message>
         <source>Text files (*.txt)</source>
         <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>A copy you save is not encrypted.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

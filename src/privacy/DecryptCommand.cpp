@@ -15,10 +15,10 @@ namespace penwick::privacy {
 
 namespace {
 
-QString translated(const char *text)
+struct DecryptText
 {
-    return QCoreApplication::translate("Decrypt", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Decrypt)
+};
 
 // One line from the terminal with its echo off, or from standard input.
 QString readSecret(const QString &prompt)
@@ -73,7 +73,7 @@ int decryptFromCommandLine(int argc, char *argv[])
     }
     if (file.isEmpty()) {
         std::fprintf(stderr, "%s\n",
-                qPrintable(translated(
+                qPrintable(DecryptText::tr(
                         "Usage: penwick --decrypt FILE [--recovery-key] > clear.plist")));
         return 2;
     }
@@ -81,22 +81,22 @@ int decryptFromCommandLine(int argc, char *argv[])
     if (read.kind != ReadResult::Ok || !isSealed(read.bytes)) {
         std::fprintf(stderr, "%s\n",
                 qPrintable((read.kind == ReadResult::Ok
-                                ? translated("%1 is not a protected diary: it is not encrypted.")
-                                : translated("%1 cannot be read."))
+                                ? DecryptText::tr("%1 is not a protected diary: it is not encrypted.")
+                                : DecryptText::tr("%1 cannot be read."))
                                    .arg(file)));
         return 1;
     }
     const QString secret
-            = readSecret(recoveryKey ? translated("Recovery key: ") : translated("Passphrase: "));
+            = readSecret(recoveryKey ? DecryptText::tr("Recovery key: ") : DecryptText::tr("Passphrase: "));
     const Unsealed unlocked = recoveryKey ? unlockWithRecoveryKey(read.bytes, secret)
                                           : unlockWithPassphrase(read.bytes, secret);
     const Unsealed opened = unlocked.ok() ? open(read.bytes, *unlocked.key) : unlocked;
     if (!opened.ok()) {
-        std::fprintf(stderr, "%s\n", qPrintable(translated("%1: %2").arg(file, opened.error)));
+        std::fprintf(stderr, "%s\n", qPrintable(DecryptText::tr("%1: %2").arg(file, opened.error)));
         return 1;
     }
     std::fprintf(stderr, "%s\n",
-            qPrintable(translated("What is written out is not encrypted: keep it safe, or remove "
+            qPrintable(DecryptText::tr("What is written out is not encrypted: keep it safe, or remove "
                                   "it when you are done.")));
     const bool written
             = std::fwrite(opened.clear.constData(), 1, size_t(opened.clear.size()), stdout)

@@ -37,10 +37,10 @@ static_assert(recoverySlotAt + slotBytes == headerBytes);
 
 std::optional<KeyDerivationLimits> limitsForTest;
 
-QString translated(const char *text)
+struct SealedFileText
 {
-    return QCoreApplication::translate("SealedFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SealedFile)
+};
 
 const unsigned char *u(const char *p)
 {
@@ -58,7 +58,7 @@ Unsealed failed(Unsealed::Failure failure, const QString &error)
 Unsealed damaged()
 {
     return failed(Unsealed::Damaged,
-            translated("it was changed or damaged: its contents do not pass the check of its "
+            SealedFileText::tr("it was changed or damaged: its contents do not pass the check of its "
                        "encryption."));
 }
 
@@ -72,7 +72,7 @@ std::optional<Unsealed> headerFault(QByteArrayView bytes)
     const quint16 version = qFromLittleEndian<quint16>(bytes.data() + versionAt);
     if (version > formatVersion)
         return failed(Unsealed::NewerFormat,
-                translated("it was written by a newer version of Penwick (format %1), which "
+                SealedFileText::tr("it was written by a newer version of Penwick (format %1), which "
                            "this one cannot read. Open it with that version.")
                         .arg(version));
     if (version != formatVersion || bytes.size() < bodyAt + 24 + 16
@@ -92,7 +92,7 @@ Unsealed unwrap(QByteArrayView bytes, qsizetype slotAt, const unsigned char *wra
 {
     unsigned char *dataKey = static_cast<unsigned char *>(sodium_malloc(keyBytes));
     if (!dataKey)
-        return failed(Unsealed::Damaged, translated("there is not enough memory to open it."));
+        return failed(Unsealed::Damaged, SealedFileText::tr("there is not enough memory to open it."));
     unsigned long long length = 0;
     const char *slot = bytes.data() + slotAt;
     const int opened = crypto_aead_xchacha20poly1305_ietf_decrypt(dataKey, &length, nullptr,
@@ -174,7 +174,7 @@ bool isSealed(QByteArrayView bytes)
 Unsealed unlockWithPassphrase(QByteArrayView bytes, const QString &passphrase)
 {
     if (!sodiumReady())
-        return failed(Unsealed::Damaged, translated("the encryption library cannot start."));
+        return failed(Unsealed::Damaged, SealedFileText::tr("the encryption library cannot start."));
     if (std::optional<Unsealed> fault = headerFault(bytes))
         return *fault;
     const KeyDerivationLimits limits { qFromLittleEndian<quint64>(bytes.data() + opsAt),
@@ -182,25 +182,25 @@ Unsealed unlockWithPassphrase(QByteArrayView bytes, const QString &passphrase)
     LockedKey wrapKey;
     if (!passphraseKey(wrapKey, passphrase, bytes.data() + saltAt, limits))
         return failed(Unsealed::Damaged,
-                translated("there is not enough memory to work out the key from the passphrase."));
+                SealedFileText::tr("there is not enough memory to work out the key from the passphrase."));
     return unwrap(bytes, passphraseSlotAt, wrapKey.bytes,
-            translated("This passphrase does not open the diary."));
+            SealedFileText::tr("This passphrase does not open the diary."));
 }
 
 Unsealed unlockWithRecoveryKey(QByteArrayView bytes, const QString &recoveryKey)
 {
     if (!sodiumReady())
-        return failed(Unsealed::Damaged, translated("the encryption library cannot start."));
+        return failed(Unsealed::Damaged, SealedFileText::tr("the encryption library cannot start."));
     if (std::optional<Unsealed> fault = headerFault(bytes))
         return *fault;
     const QString key = recovery::normalized(recoveryKey);
-    const QString wrong = translated("This recovery key does not open the diary.");
+    const QString wrong = SealedFileText::tr("This recovery key does not open the diary.");
     if (key.isEmpty())
         return failed(Unsealed::WrongKey,
-                translated("A recovery key is 25 letters and digits, in five groups of five."));
+                SealedFileText::tr("A recovery key is 25 letters and digits, in five groups of five."));
     LockedKey wrapKey;
     if (!recoveryWrapKey(wrapKey, key))
-        return failed(Unsealed::Damaged, translated("there is not enough memory to open it."));
+        return failed(Unsealed::Damaged, SealedFileText::tr("there is not enough memory to open it."));
     return unwrap(bytes, recoverySlotAt, wrapKey.bytes, wrong);
 }
 
@@ -272,7 +272,7 @@ Unsealed open(QByteArrayView bytes, const DiaryKey &key)
         const bool ours = QByteArrayView(bytes).first(headerBytes) == QByteArrayView(key.header());
         return ours ? damaged()
                     : failed(Unsealed::WrongKey,
-                            translated("it does not open with this diary's key: it was changed or "
+                            SealedFileText::tr("it does not open with this diary's key: it was changed or "
                                        "damaged, or it is protected by another passphrase."));
     }
     result.failure = Unsealed::None;

@@ -12,10 +12,10 @@ namespace penwick::privacy {
 
 namespace {
 
-QString translated(const char *text)
+struct SealedFilesText
 {
-    return QCoreApplication::translate("SealedFiles", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SealedFiles)
+};
 
 // True for the bytes of a property list, XML or binary.
 bool isPropertyList(QByteArrayView bytes)
@@ -62,7 +62,7 @@ QString convertFile(const QString &path, const DiaryKey *from, const DiaryKey *t
     case Outcome::Untouched:
         return {};
     case Outcome::LeftAlone:
-        return translated("%1 does not open with this diary's key and is left as it is.")
+        return SealedFilesText::tr("%1 does not open with this diary's key and is left as it is.")
                 .arg(QDir::toNativeSeparators(path));
     case Outcome::Failed:
         break;
@@ -113,7 +113,7 @@ QString sealFileInto(const QString &path, const QString &folder, const DiaryKey 
             ? createFileAtomically(target, seal(read.bytes, key))
             : WriteResult::failure(read.error);
     if (!written.ok || !QFile::remove(path))
-        return translated("The conflict copy %1 is merged but could not be moved into %2.")
+        return SealedFilesText::tr("The conflict copy %1 is merged but could not be moved into %2.")
                 .arg(name, QDir::toNativeSeparators(folder));
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return {};

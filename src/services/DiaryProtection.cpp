@@ -16,10 +16,10 @@ namespace penwick {
 
 namespace {
 
-QString translated(const char *text)
+struct DiaryProtectionText
 {
-    return QCoreApplication::translate("DiaryProtection", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DiaryProtection)
+};
 
 // The first bytes of the file at path: enough to tell a sealed file and its header.
 QByteArray headOf(const QString &path)
@@ -128,7 +128,7 @@ QString DiaryProtection::rewriteDiary()
     if (key ? privacy::sameHeader(head, *key) : !privacy::isSealed(head))
         return {};
     const diary::DiaryProblem problem = m_session.problem();
-    return translated("Your diary could not be rewritten, so nothing was changed: %1")
+    return DiaryProtectionText::tr("Your diary could not be rewritten, so nothing was changed: %1")
             .arg(problem.reason.isEmpty() ? QDir::toNativeSeparators(m_session.noteFilePath())
                                           : problem.reason);
 }
@@ -138,7 +138,7 @@ Conversion DiaryProtection::protect(const QString &passphrase, const QString &re
     Conversion done;
     if (!m_session.flush() || m_session.hasUnsavedChanges() || !m_session.problem().ok()
             || !QFile::exists(m_session.noteFilePath())) {
-        done.error = translated("Your diary cannot be protected now: it cannot be read or "
+        done.error = DiaryProtectionText::tr("Your diary cannot be protected now: it cannot be read or "
                                 "written, or changes still wait to be stored.");
         return done;
     }
@@ -146,7 +146,7 @@ Conversion DiaryProtection::protect(const QString &passphrase, const QString &re
     const privacy::KeyPointer key
             = privacy::protect(passphrase, recoveryKey, privacy::limitsForNewKey());
     if (!key) {
-        done.error = translated("The key could not be made: there is not enough memory.");
+        done.error = DiaryProtectionText::tr("The key could not be made: there is not enough memory.");
         return done;
     }
     m_session.setKey(key);
@@ -177,7 +177,7 @@ Conversion DiaryProtection::changePassphrase(const QString &passphrase)
             ? privacy::withNewPassphrase(*old, passphrase, privacy::limitsForNewKey())
             : nullptr;
     if (!key || !m_session.flush() || m_session.hasUnsavedChanges()) {
-        done.error = translated("The passphrase cannot be changed now: the diary cannot be "
+        done.error = DiaryProtectionText::tr("The passphrase cannot be changed now: the diary cannot be "
                                 "written, or changes still wait to be stored.");
         return done;
     }
@@ -199,7 +199,7 @@ Conversion DiaryProtection::removeProtection()
     Conversion done;
     const privacy::KeyPointer key = m_session.key();
     if (!key || !m_session.flush() || m_session.hasUnsavedChanges()) {
-        done.error = translated("The protection cannot be removed now: the diary cannot be "
+        done.error = DiaryProtectionText::tr("The protection cannot be removed now: the diary cannot be "
                                 "written, or changes still wait to be stored.");
         return done;
     }
@@ -226,12 +226,12 @@ QStringList DiaryProtection::placesOutside() const
     QStringList places;
     const QString exports = m_session.preferences().string(prefkey::exportFolder);
     if (!exports.isEmpty())
-        places << translated("exports you made, such as those in %1")
+        places << DiaryProtectionText::tr("exports you made, such as those in %1")
                           .arg(QDir::toNativeSeparators(exports));
     if (!m_session.preferences().array(prefkey::note).isEmpty())
-        places << translated("the diary an earlier version kept in the preferences at %1")
+        places << DiaryProtectionText::tr("the diary an earlier version kept in the preferences at %1")
                           .arg(QDir::toNativeSeparators(m_session.preferences().location()));
-    places << translated("copies of the diary file you made yourself, and earlier versions that "
+    places << DiaryProtectionText::tr("copies of the diary file you made yourself, and earlier versions that "
                          "a sync engine or a backup program keeps of it");
     return places;
 }
