@@ -712,6 +712,11 @@ bool DiarySession::typedRecently() const
 
 void DiarySession::checkForOutsideChanges()
 {
+    checkForOutsideChanges(sync::conflictCopiesOf(noteFilePath()));
+}
+
+void DiarySession::checkForOutsideChanges(const QStringList &copies)
+{
     takeReports();
     // the folder changed: when that freed space (not just a failed write's own traces), the
     // failed days go again at once
@@ -719,7 +724,7 @@ void DiarySession::checkForOutsideChanges()
         retryFailedDays();
     if (!m_writer->isIdle())
         return; // a write that meets another program's version says so, and is settled then
-    settleOutsideVersions(true);
+    settleOutsideVersions(true, copies);
 }
 
 DayKnowledge DiarySession::knowledge()
@@ -741,7 +746,7 @@ DayKnowledge DiarySession::knowledge()
     };
 }
 
-void DiarySession::settleOutsideVersions(bool mergeCopies)
+void DiarySession::settleOutsideVersions(bool mergeCopies, std::optional<QStringList> found)
 {
     // Only while no write runs, and with every finished write taken in: a write that ended a
     // moment ago is Penwick's own, never another program's change.
@@ -757,7 +762,7 @@ void DiarySession::settleOutsideVersions(bool mergeCopies)
     }
     QStringList copies;
     if (!m_copiesFolder.isEmpty()) {
-        copies = sync::conflictCopiesOf(path);
+        copies = found ? *found : sync::conflictCopiesOf(path);
         copies.removeIf([this](const QString &copy) {
             const FileIdentity id = FileIdentity::of(copy);
             return m_refusedCopies.contains(copy + QLatin1Char(':') + QString::number(id.size)

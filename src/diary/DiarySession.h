@@ -146,6 +146,8 @@ public:
     // takes in a change another program made to the file, day by day by the one rule. A copy
     // waits while the user types (until ten seconds after the last key).
     void checkForOutsideChanges();
+    // The same, with the conflict copies beside the diary already found (off this thread).
+    void checkForOutsideChanges(const QStringList &copies);
 
     // Keeps every change in journal before the file is rewritten, and every version in its
     // history (nullptr: neither). First settles what the journal holds that the file lacks
@@ -194,7 +196,7 @@ private:
     bool typedRecently() const;
     // Settles what other programs left: a change to the file, and with mergeCopies also the
     // conflict copies beside it.
-    void settleOutsideVersions(bool mergeCopies);
+    void settleOutsideVersions(bool mergeCopies, std::optional<QStringList> found = {});
     // Settles the file another program left (now) with what this session holds, day by day
     // against before, the file as Penwick last read or wrote it.
     void takeInOutsideVersion(const SnapshotPointer &before, const SnapshotPointer &now);

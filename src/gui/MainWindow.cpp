@@ -14,6 +14,7 @@
 #include "StorageSheet.h"
 #include "UnsavedChanges.h"
 #include "UpdateNotice.h"
+#include "WindowState.h"
 #include "calendar/MonthGrid.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
@@ -28,7 +29,6 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -479,34 +479,15 @@ void MainWindow::showReplacedText(const QString &text)
     m_ui->calendar->model()->setDayHasText(m_session->selectedDay(), !text.isEmpty());
 }
 
-namespace {
-const QString geometryKey = QStringLiteral("window/geometry");
-const QString splitterKey = QStringLiteral("window/splitter");
-} // namespace
-
 void MainWindow::restoreWindowState()
 {
-    penwick::Preferences &preferences = m_session->preferences();
     m_page->restoreZoom();
-    const QRect screenArea = screen()->availableGeometry();
-    if (!restoreGeometry(preferences.value(geometryKey).toByteArray())) {
-        // a first start fits any screen at any scale
-        resize(std::min(960, screenArea.width() * 9 / 10),
-                std::min(620, screenArea.height() * 9 / 10));
-        move(screenArea.center() - rect().center());
-    }
-    // a window remembered on a larger or another screen is brought back onto this one
-    resize(std::min(width(), screenArea.width()), std::min(height(), screenArea.height()));
-    if (!screenArea.intersects(frameGeometry()))
-        move(screenArea.topLeft());
-    m_ui->splitter->restoreState(preferences.value(splitterKey).toByteArray());
+    WindowState::restore(this, m_ui->splitter, m_session->preferences());
 }
 
 void MainWindow::saveWindowState()
 {
-    penwick::Preferences &preferences = m_session->preferences();
-    preferences.setValue(geometryKey, saveGeometry());
-    preferences.setValue(splitterKey, m_ui->splitter->saveState());
+    WindowState::save(this, m_ui->splitter, m_session->preferences());
     m_page->saveZoom();
-    preferences.sync();
+    m_session->preferences().sync();
 }

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <cstring>
 #include <optional>
+#include <unistd.h>
 
 namespace penwick::history {
 
@@ -188,6 +189,10 @@ private:
     std::optional<QSqlError> prepareSchema();
     void failed(const QSqlError &error);
     void recover(const QSqlError &error);
+    // False, once said, when the file at the path is no longer the one open: deleted or
+    // replaced while Penwick runs. A new one is started then, holding what the journal held.
+    bool stillThere();
+    QList<QVariantList> journalRows();
     // A damaged file: what its journal still holds is read, the file renamed aside with its
     // own journal files, and a new one started holding those rows.
     void putAside();
@@ -222,6 +227,7 @@ private:
     HistoryStore *m_store;
     QString m_connection;
     QString m_path;
+    FileIdentity m_opened; // the file the connection has open: a history replaced is noticed
     bool m_usable = false;
     std::optional<Stretch> m_stretch;
     std::optional<QSqlQuery> m_keepQuery;
@@ -324,6 +330,11 @@ std::optional<QSqlError> HistoryWorker::prepareSchema()
 
 std::optional<QSqlError> HistoryWorker::start()
 {
+    // Penwick's own file, never one a link leads to: another database would take its tables
+    const QFileInfo file(m_path);
+    if (file.isSymLink() || (file.exists() && (!file.isFile() || file.ownerId() != ::getuid())))
+        return QSqlError(translated("it is a link, or no file of yours, and is left as it is"),
+                QString(), QSqlError::ConnectionError, QStringLiteral("link"));
     if (!QFileInfo::exists(m_path)) {
         // created private before SQLite opens it; its journal files take the same mode
         QFile file(m_path);
@@ -340,6 +351,7 @@ std::optional<QSqlError> HistoryWorker::start()
     }
     m_usable = true;
     const std::optional<QSqlError> error = prepareSchema();
+    m_opened = FileIdentity::of(m_path);
     if (error) {
         m_usable = false;
         m_keepQuery.reset();
@@ -392,7 +404,7 @@ void HistoryWorker::tryAgain()
         m_reopenTimer->start();
 }
 
-void HistoryWorker::putAside()
+QList<QVariantList> HistoryWorker::journalRows()
 {
     // what the journal still holds, as far as SQLite can read it: typing that may never have
     // reached the diary file
@@ -406,6 +418,38 @@ void HistoryWorker::putAside()
                         rows.value(4) });
         }
     }
+    return journal;
+}
+
+bool HistoryWorker::stillThere()
+{
+    if (!m_usable)
+        return false;
+    const FileIdentity now = FileIdentity::of(m_path);
+    if (now.exists && now.inode == m_opened.inode && now.device == m_opened.device)
+        return true;
+    const QList<QVariantList> journal = journalRows();
+    m_stretch.reset();
+    close();
+    // what waits goes to the diary file at once, and the new history takes up the journal
+    m_store->setKeeping(false);
+    if (start())
+        return false;
+    for (const QVariantList &row : journal)
+        run(QStringLiteral("INSERT OR REPLACE INTO journal (diary, day, text, file_text, "
+                           "changed_at) VALUES (?, ?, ?, ?, ?)"),
+                row);
+    raiseNotice(translated("The history of your days at %1 was removed or replaced while Penwick "
+                           "ran, so a new one is started. Your diary itself is not affected.")
+                        .arg(QDir::toNativeSeparators(m_path)));
+    QMetaObject::invokeMethod(
+            this, [this] { m_store->setKeeping(m_usable); }, Qt::QueuedConnection);
+    return m_usable;
+}
+
+void HistoryWorker::putAside()
+{
+    const QList<QVariantList> journal = journalRows();
     m_stretch.reset();
     close();
     const QString aside = m_path
@@ -452,6 +496,8 @@ bool HistoryWorker::inTransaction(const std::function<bool()> &body)
 
 bool HistoryWorker::commitKept(const KeptTexts &kept, const QDateTime &now)
 {
+    if (!stillThere())
+        return false;
     return inTransaction([&] {
         // prepared once: a commit comes with nearly every key
         if (!m_keepQuery) {

@@ -79,7 +79,17 @@ CopyRead readConflictCopy(const QString &path)
 {
     CopyRead copy;
     copy.name = QFileInfo(path).fileName();
-    const ReadResult read = readRegularFile(path, maxCopySize);
+    // a copy is one the sync engine left: a file of the user's own, never followed elsewhere
+    const ReadResult read = readRegularFile(path, maxCopySize, true);
+    if (read.kind == ReadResult::Link || read.kind == ReadResult::NotOwn) {
+        copy.error = (read.kind == ReadResult::Link
+                        ? translated("%1 is a link, not a copy a sync engine left; it is left as "
+                                     "it is.")
+                        : translated("%1 belongs to another user, so it is no copy a sync engine "
+                                     "left for you; it is left as it is."))
+                             .arg(copy.name);
+        return copy;
+    }
     if (read.kind != ReadResult::Ok) {
         copy.error = translated("The conflict copy %1 cannot be read or is too large; it is left "
                                 "as it is.")
@@ -105,7 +115,10 @@ CopyRead readConflictCopy(const QString &path)
 QString moveCopyInto(const QString &path, const QString &folder)
 {
     const QString name = QFileInfo(path).fileName();
-    makePrivateFolder(folder);
+    if (isForeignFolder(folder) || !makePrivateFolder(folder))
+        return translated("The conflict copy %1 is merged but could not be moved into %2, which "
+                          "is a link or no folder of yours; it stays where it is.")
+                .arg(name, QDir::toNativeSeparators(folder));
     QString target = QDir(folder).filePath(name);
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = QDir(folder).filePath(QStringLiteral("%1 %2").arg(n).arg(name));
