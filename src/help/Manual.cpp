@@ -38,8 +38,10 @@ const char *const paragraphs[] = {
     QT_TRANSLATE_NOOP("Manual",
             "Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) "
             "shares. When two machines changed it between two syncs, Penwick merges the "
-            "conflict copy the tool leaves, day by day: the other text of a day goes into its "
-            "history, and the copy into the Backups folder."),
+            "conflict copy the tool leaves, day by day: a day only one machine changed takes "
+            "that change, a day both changed keeps both texts, one below the other, and the "
+            "text that leaves a day goes into its history. The copy then goes into the Backups "
+            "folder."),
     QT_TRANSLATE_NOOP("Manual", "Searches"),
     QT_TRANSLATE_NOOP("Manual",
             "When you write a single keyword inside the search box, left below, and hit return/ "
