@@ -833,6 +833,12 @@ void DiarySession::takeInOutsideVersion(const SnapshotPointer &before, const Sna
             if (m_journal && ours != change.after)
                 m_journal->recordReplacement(
                         path, change.dayKey, ours, change.after, Origin::ChangedOutside, {});
+            // the other program's text holds nothing of what this machine wrote there: it may
+            // have been made on an older version, so the bar says where the user's text is
+            day.text = change.after;
+            if (!ours.isEmpty() && !change.after.contains(ours) && m_journal
+                    && m_journal->wasWritten(path, change.dayKey, ours))
+                report.days.append(day);
             if (m_unsaved.remove(change.dayKey) > 0)
                 forgotten.append(change.dayKey);
             m_kept.remove(change.dayKey);
