@@ -1,7 +1,7 @@
 #include "DiarySnapshot.h"
 
 #include "diary/DayKey.h"
-#include "diary/Search.h"
+#include "diary/SearchQuery.h"
 
 #include <QFile>
 #include <QSet>
@@ -146,9 +146,9 @@ QList<DiaryEntry> DiarySnapshot::search(const QString &keyword,
         const QMap<QString, QString> &replaced, bool ignoreCaseAndAccents) const
 {
     QList<DiaryEntry> found;
-    if (keyword.isEmpty())
+    const QueryMatcher matcher(keyword, ignoreCaseAndAccents);
+    if (matcher.isEmpty())
         return found;
-    const KeywordMatcher matcher(keyword, ignoreCaseAndAccents);
     QSet<QString> seen;
     auto consider = [&](const QString &date, const QString &text) {
         if (matcher.matches(text))

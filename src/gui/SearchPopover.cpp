@@ -1,7 +1,7 @@
 #include "SearchPopover.h"
 
 #include "ResultsModel.h"
-#include "diary/Search.h"
+#include "diary/SearchQuery.h"
 #include "ui_SearchPopover.h"
 
 #include <QApplication>
@@ -213,8 +213,7 @@ void SearchPopover::followEdit(const penwick::diary::DiaryEntry &edited)
     // the model moving the selection with its rows is no choice of a day either
     m_restoringSelection = true;
     const bool changed = m_model->follow(edited,
-            penwick::diary::KeywordMatcher(keyword(), ignoresCaseAndAccents())
-                    .matches(edited.text));
+            penwick::diary::QueryMatcher(keyword(), ignoresCaseAndAccents()).matches(edited.text));
     m_restoringSelection = false;
     if (!changed)
         return;

@@ -1,0 +1,129 @@
+#include "Words.h"
+
+#include "diary/Search.h"
+
+#include <QTextBoundaryFinder>
+
+namespace penwick::diary {
+
+int countWords(QStringView text)
+{
+    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text.data(), int(text.size()));
+    int count = 0;
+    for (qsizetype at = words.toNextBoundary(); at >= 0; at = words.toNextBoundary()) {
+        if (words.boundaryReasons().testFlag(QTextBoundaryFinder::EndOfItem))
+            ++count;
+    }
+    return count;
+}
+
+namespace {
+
+bool isHash(char32_t c)
+{
+    return c == U'#' || c == U'\uFF03';
+}
+
+// A character a tag is made of; marks keep accents typed as separate characters (and the vowel
+// signs of Indic scripts) inside the word, the joiners keep Persian and Indic words whole.
+bool isTagCharacter(char32_t c)
+{
+    return QChar::isLetterOrNumber(c) || QChar::isMark(c) || c == U'_' || c == U'-'
+            || c == U'\u200C' || c == U'\u200D';
+}
+
+// The character before a "#" that makes it part of something else: a word ("e#"), an address or
+// a query ("/#top", "?a=#b", "&#35;"), another "#" ("##"). Chinese and Japanese put no spaces
+// between words, so a "#" right after their characters starts a tag.
+bool endsSomethingElse(char32_t c)
+{
+    const QChar::Script script = QChar::script(c);
+    if (script == QChar::Script_Han || script == QChar::Script_Hiragana
+            || script == QChar::Script_Katakana)
+        return false;
+    return isTagCharacter(c) || isHash(c)
+            || QStringView(u"&/=?.:@+%~\\").contains(QChar(char16_t(c)));
+}
+
+// The character at i (a surrogate pair read as one), and how many code units it takes.
+char32_t characterAt(QStringView text, qsizetype i, int *units)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        *units = 2;
+        return QChar::surrogateToUcs4(c, text[i + 1]);
+    }
+    *units = 1;
+    return c.unicode();
+}
+
+char32_t characterBefore(QStringView text, qsizetype i)
+{
+    if (i <= 0)
+        return 0;
+    const QChar c = text[i - 1];
+    if (c.isLowSurrogate() && i >= 2 && text[i - 2].isHighSurrogate())
+        return QChar::surrogateToUcs4(text[i - 2], c);
+    return c.unicode();
+}
+
+// Whether the run of text without spaces that ends at i is a web address ("https://…/", "www.").
+bool inWebAddress(QStringView text, qsizetype i)
+{
+    qsizetype start = i;
+    while (start > 0 && !text[start - 1].isSpace())
+        --start;
+    const QStringView run = text.sliced(start, i - start);
+    return run.contains(u"://") || run.startsWith(u"www.", Qt::CaseInsensitive);
+}
+
+// The tag that starts at the "#" at i: its length, or 0 when none starts there.
+qsizetype tagAt(QStringView text, qsizetype i)
+{
+    if (endsSomethingElse(characterBefore(text, i)) || inWebAddress(text, i))
+        return 0;
+    int units = 1;
+    qsizetype end = i + 1;
+    qsizetype lastKept = end; // the end without trailing hyphens
+    bool letter = false;
+    while (end < text.size()) {
+        const char32_t c = characterAt(text, end, &units);
+        if (!isTagCharacter(c))
+            break;
+        letter = letter || QChar::isLetter(c);
+        end += units;
+        if (c != U'-')
+            lastKept = end;
+    }
+    return letter ? lastKept - i : 0;
+}
+
+} // namespace
+
+QList<TagSpan> findTags(QStringView text)
+{
+    QList<TagSpan> tags;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isHash(text[i].unicode()))
+            continue;
+        if (const qsizetype length = tagAt(text, i)) {
+            tags.append({ i, length });
+            i += length - 1;
+        }
+    }
+    return tags;
+}
+
+bool isTag(QStringView text)
+{
+    return !text.isEmpty() && isHash(text[0].unicode()) && tagAt(text, 0) == text.size();
+}
+
+QString tagKey(QStringView tag)
+{
+    if (!tag.isEmpty() && isHash(tag[0].unicode()))
+        tag = tag.sliced(1);
+    return foldedForSearch(tag.toString());
+}
+
+} // namespace penwick::diary
