@@ -54,7 +54,7 @@ MainWindow::MainWindow(
     m_ui->splitter->setStretchFactor(1, 1);
     m_ui->splitter->setSizes({ 320, 640 });
 
-    m_searchPopover = new SearchPopover(m_ui->searchField, this);
+    m_searchPopover = new SearchPopover(m_ui->searchField, this, &m_session->preferences());
     m_searchPopover->setObjectName(QStringLiteral("searchPopover"));
     m_updateWatch = new UpdateWatch(m_session->preferences(), this);
     connect(m_updateWatch, &UpdateWatch::noticeRaised, this, &MainWindow::showNotice);
