@@ -77,10 +77,20 @@ bool inWebAddress(QStringView text, qsizetype i)
     return run.contains(u"://") || run.startsWith(u"www.", Qt::CaseInsensitive);
 }
 
+} // namespace
+
+bool mayStartTag(QStringView text, qsizetype at)
+{
+    return at >= 0 && at < text.size() && isHash(text[at].unicode())
+            && !endsSomethingElse(characterBefore(text, at)) && !inWebAddress(text, at);
+}
+
+namespace {
+
 // The tag that starts at the "#" at i: its length, or 0 when none starts there.
 qsizetype tagAt(QStringView text, qsizetype i)
 {
-    if (endsSomethingElse(characterBefore(text, i)) || inWebAddress(text, i))
+    if (!mayStartTag(text, i))
         return 0;
     int units = 1;
     qsizetype end = i + 1;

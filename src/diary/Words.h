@@ -26,6 +26,10 @@ struct TagSpan
 // Every tag in text, in order.
 QList<TagSpan> findTags(QStringView text);
 
+// Whether a tag may begin with the "#" at position at, as what stands before it tells (for
+// offering tags while one is typed).
+bool mayStartTag(QStringView text, qsizetype at);
+
 // True when text is one tag as a whole ("#garden"; not "#garden," nor "#1").
 bool isTag(QStringView text);
 

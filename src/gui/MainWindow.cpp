@@ -11,6 +11,7 @@
 #include "ReadAheadGate.h"
 #include "SearchPopover.h"
 #include "StorageSheet.h"
+#include "TagsPane.h"
 #include "UnsavedChanges.h"
 #include "UpdateNotice.h"
 #include "calendar/MonthGrid.h"
@@ -202,6 +203,9 @@ void MainWindow::createActions()
     goToDate->setObjectName(QStringLiteral("actionGoToDate"));
     goToDate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     ui.menuView->addAction(m_onThisDay->toggleAction());
+    auto *tags = new TagsPane(m_session, m_ui->editor, this);
+    tags->addActionsTo(ui.menuView);
+    connect(tags, &TagsPane::tagChosen, m_searchPopover, &SearchPopover::searchFor);
     ui.menuGo->addSeparator();
     auto *previousYear = ui.menuGo->addAction(tr("Previous Year"), this, [this] { stepYears(-1); });
     previousYear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
