@@ -10,9 +10,15 @@ int countWords(QStringView text)
 {
     QTextBoundaryFinder words(QTextBoundaryFinder::Word, text.data(), int(text.size()));
     int count = 0;
+    qsizetype from = 0;
     for (qsizetype at = words.toNextBoundary(); at >= 0; at = words.toNextBoundary()) {
-        if (words.boundaryReasons().testFlag(QTextBoundaryFinder::EndOfItem))
+        // Chinese and Japanese characters are no items of the word boundaries: each piece
+        // between two of them that is letters counts as a word (for Japanese, about its
+        // characters, as Japanese counts its writing)
+        if (words.boundaryReasons().testFlag(QTextBoundaryFinder::EndOfItem)
+                || (at > from && text[from].isLetter()))
             ++count;
+        from = at;
     }
     return count;
 }

@@ -12,7 +12,7 @@
 namespace penwick::diary {
 
 // The words of a text, as the Unicode word boundaries find them (punctuation and spaces are no
-// words; in Japanese each run the boundaries find is one).
+// words; in Chinese and Japanese each piece between two boundaries is one).
 int countWords(QStringView text);
 
 // Where a tag stands in a text: from its "#" on, trailing hyphens left out.
