@@ -14,6 +14,7 @@
 #include "TagsPane.h"
 #include "UnsavedChanges.h"
 #include "UpdateNotice.h"
+#include "YearOverview.h"
 #include "calendar/MonthGrid.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
@@ -206,6 +207,10 @@ void MainWindow::createActions()
     auto *tags = new TagsPane(m_session, m_ui->editor, this);
     tags->addActionsTo(ui.menuView);
     connect(tags, &TagsPane::tagChosen, m_searchPopover, &SearchPopover::searchFor);
+    auto *overview = new YearOverview(m_session, this);
+    overview->addActionsTo(ui.menuView);
+    connect(overview, &YearOverview::dayChosen, this, &MainWindow::chooseDay);
+    connect(overview, &YearOverview::tagChosen, m_searchPopover, &SearchPopover::searchFor);
     ui.menuGo->addSeparator();
     auto *previousYear = ui.menuGo->addAction(tr("Previous Year"), this, [this] { stepYears(-1); });
     previousYear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
