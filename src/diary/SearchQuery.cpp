@@ -29,6 +29,27 @@ bool holdsTag(const QString &text, const QString &key)
     });
 }
 
+// Whether plain character data holds the tag key, read in its bytes: an ASCII tag's key is its
+// lower case, any other's is worked out.
+bool storedTextHoldsTag(QByteArrayView raw, const QString &key)
+{
+    for (const TagSpan &span : tagSpansInPlainData(raw)) {
+        const QByteArrayView tag = raw.sliced(span.at + 1, span.length - 1);
+        if (raw[span.at] != '#'
+                || std::any_of(tag.cbegin(), tag.cend(), [](char c) { return c & 0x80; })) {
+            if (tagKey(QString::fromUtf8(raw.sliced(span.at, span.length))) == key)
+                return true;
+            continue;
+        }
+        if (tag.size() == key.size()
+                && std::equal(tag.cbegin(), tag.cend(), key.cbegin(), [](char c, QChar k) {
+                       return (c >= 'A' && c <= 'Z' ? char(c + 32) : c) == k.unicode();
+                   }))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QList<SearchTerm> parseSearch(QStringView query)
@@ -122,10 +143,12 @@ KeywordMatcher::Verdict QueryMatcher::judge(QByteArrayView raw, bool plain) cons
         return m_terms[0].words.judge(raw, plain);
     bool sure = true;
     for (const Term &term : m_terms) {
-        // a plain text without a "#" in its bytes holds no tag; any other may
-        const Verdict verdict = !term.tag ? term.words.judge(raw, plain)
-                : plain && !raw.contains('#') && !raw.contains("\xEF\xBC\x83") ? Verdict::No
-                                                                               : Verdict::Maybe;
+        // a plain text's tags are read around its "#"s, without decoding it
+        Verdict verdict = Verdict::Maybe;
+        if (!term.tag)
+            verdict = term.words.judge(raw, plain);
+        else if (plain)
+            verdict = storedTextHoldsTag(raw, term.text) ? Verdict::Yes : Verdict::No;
         if (verdict == (term.excluded ? Verdict::Yes : Verdict::No))
             return Verdict::No;
         sure = sure && verdict != Verdict::Maybe;

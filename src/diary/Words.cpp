@@ -1,5 +1,6 @@
 #include "Words.h"
 
+#include "diary/NoteScan.h"
 #include "diary/Search.h"
 
 #include <QTextBoundaryFinder>
@@ -48,7 +49,7 @@ bool endsSomethingElse(char32_t c)
             || script == QChar::Script_Katakana)
         return false;
     return isTagCharacter(c) || isHash(c)
-            || QStringView(u"&/=?.:@+%~\\").contains(QChar(char16_t(c)));
+            || (c < 0x80 && QStringView(u"&/=?.:@+%~\\").contains(QChar(char16_t(c))));
 }
 
 // The character at i (a surrogate pair read as one), and how many code units it takes.
@@ -140,6 +141,119 @@ QString tagKey(QStringView tag)
     if (!tag.isEmpty() && isHash(tag[0].unicode()))
         tag = tag.sliced(1);
     return foldedForSearch(tag.toString());
+}
+
+namespace {
+
+// The character whose UTF-8 starts at i, and its length; a malformed byte reads as U+FFFD, as
+// decoding makes it.
+char32_t utf8At(QByteArrayView raw, qsizetype i, int *length)
+{
+    const auto lead = static_cast<unsigned char>(raw[i]);
+    *length = 1;
+    if (lead < 0x80)
+        return lead;
+    const int n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (n == 0 || i + n > raw.size())
+        return U'\uFFFD';
+    char32_t c = lead & (0x7F >> n);
+    for (int k = 1; k < n; ++k) {
+        const auto next = static_cast<unsigned char>(raw[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return U'\uFFFD';
+        c = (c << 6) | (next & 0x3F);
+    }
+    *length = n;
+    return c;
+}
+
+// The character that ends just before i: one of the five named entities read as what it
+// stands for.
+char32_t utf8Before(QByteArrayView raw, qsizetype i)
+{
+    if (i <= 0)
+        return 0;
+    if (raw[i - 1] == ';') {
+        static const std::pair<QByteArrayView, char32_t> entities[] = { { "&amp;", U'&' },
+            { "&lt;", U'<' }, { "&gt;", U'>' }, { "&quot;", U'"' }, { "&apos;", U'\'' } };
+        for (const auto &[entity, c] : entities) {
+            if (raw.first(i).endsWith(entity))
+                return c;
+        }
+        return U';';
+    }
+    qsizetype start = i - 1;
+    while (start > 0 && i - start < 4 && (static_cast<unsigned char>(raw[start]) & 0xC0) == 0x80)
+        --start;
+    int length = 0;
+    const char32_t c = utf8At(raw, start, &length);
+    return start + length == i ? c : U'\uFFFD';
+}
+
+bool isAsciiSpace(char c)
+{
+    return c == ' ' || c == '\n' || c == '\t';
+}
+
+} // namespace
+
+QList<TagSpan> tagSpansInPlainData(QByteArrayView raw)
+{
+    QList<TagSpan> spans;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        int length = 1;
+        if (raw[i] != '#' && !(raw[i] == '\xEF' && raw.sliced(i).startsWith("\xEF\xBC\x83")))
+            continue;
+        length = raw[i] == '#' ? 1 : 3;
+        if (endsSomethingElse(utf8Before(raw, i)))
+            continue;
+        // the run before it, from the last space on (spaces of other scripts included)
+        qsizetype from = i;
+        while (from > 0 && !isAsciiSpace(raw[from - 1]))
+            --from;
+        for (qsizetype at = from; at < i;) {
+            int n = 1;
+            if (QChar::isSpace(utf8At(raw, at, &n)))
+                from = at + n;
+            at += n;
+        }
+        const QByteArrayView run = raw.sliced(from, i - from);
+        if (run.contains("://")
+                || (run.size() >= 4 && run.first(4).toByteArray().toLower() == "www."))
+            continue;
+        qsizetype end = i + length;
+        qsizetype kept = end;
+        bool letter = false;
+        while (end < raw.size()) {
+            int n = 1;
+            const char32_t c = utf8At(raw, end, &n);
+            if (!isTagCharacter(c))
+                break;
+            letter = letter || QChar::isLetter(c);
+            end += n;
+            if (c != U'-')
+                kept = end;
+        }
+        if (letter) {
+            spans.append({ i, kept - i });
+            i = kept - 1;
+        }
+    }
+    return spans;
+}
+
+QStringList tagsInStoredText(QByteArrayView raw, bool plain)
+{
+    QStringList tags;
+    if (plain) {
+        for (const TagSpan &span : tagSpansInPlainData(raw))
+            tags.append(QString::fromUtf8(raw.sliced(span.at, span.length)));
+        return tags;
+    }
+    const QString text = decodeCharacterData(raw);
+    for (const TagSpan &span : findTags(text))
+        tags.append(text.mid(span.at, span.length));
+    return tags;
 }
 
 } // namespace penwick::diary

@@ -5,8 +5,10 @@
 // heading such as "# Title" are no tags. Tags are the same tag whatever their case and accents.
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace penwick::diary {
@@ -25,6 +27,14 @@ struct TagSpan
 
 // Every tag in text, in order.
 QList<TagSpan> findTags(QStringView text);
+
+// Where the tags of plain character data (see isPlainCharacterData) stand in its bytes, found
+// without decoding it.
+QList<TagSpan> tagSpansInPlainData(QByteArrayView raw);
+
+// The tags (as written) of a text as the diary file stores it, its raw character data. Plain data
+// is read in its bytes: a diary's texts are never decoded for their tags.
+QStringList tagsInStoredText(QByteArrayView raw, bool plain);
 
 // Whether a tag may begin with the "#" at position at, as what stands before it tells (for
 // offering tags while one is typed).

@@ -6,10 +6,10 @@
 
 #include "diary/DiarySnapshot.h"
 
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QMap>
-#include <QSet>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -43,13 +43,20 @@ private:
         QString key;
         QString spelling;
     };
-    void add(const QString &day, const QList<Tag> &tags);
+    using Tags = QList<Tag>;
+    struct Seen
+    {
+        int days = 0;
+        QHash<QString, int> spellings; // each way it is written, how often
+    };
+    void add(QDate day, const Tags &tags);
+    void count();
+    QList<QString> keysOf(QDate day) const;
 
     diary::SnapshotPointer m_snapshot;
-    std::vector<QList<Tag>> m_entryTags; // by entry, in the file's order
-    QHash<QString, QSet<QString>> m_tagsOfDay; // day key to the keys of its tags
-    QHash<QString, int> m_days; // key to the days that hold it
-    QHash<QString, QHash<QString, int>> m_spellings; // key to each way it is written, how often
+    std::vector<Tags> m_entryTags; // by entry, in the file's order
+    std::vector<std::pair<QDate, const Tags *>> m_tagged; // the entries with tags, by day
+    QHash<QString, Seen> m_seen; // by key
 };
 
 } // namespace penwick::tags

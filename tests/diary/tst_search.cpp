@@ -1,6 +1,7 @@
 // The keyword match and the search over a real note file.
 #include "TestEnvironment.h"
 #include "diary/DiarySnapshot.h"
+#include "diary/NoteScan.h"
 #include "diary/Search.h"
 #include "diary/SearchQuery.h"
 #include "diary/Words.h"
@@ -106,12 +107,12 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("note.plist");
-        const QStringList pieces { "ab", "#", "-", "#ab", "K", QString(QChar(0x212A)), ";",
-            QString(QChar(0x037E)), "`", QString(QChar(0x1FEF)), "e", QString::fromUtf8("e\u0301"),
-            QString::fromUtf8("é"), "&", "<", "\r\n", " ", "q", QString(QChar(0x0301)),
-            QString::fromUtf8("日"), "\"", QString(QChar(1)), QString::fromUtf8("か"),
-            QString(QChar(0x3099)), QString(QChar(0xAC00)), QString(QChar(0x11A8)),
-            QString::fromUtf8("本") };
+        const QStringList pieces { "ab", "#", "-", "#ab", "#AB", "/", "K", QString(QChar(0x212A)),
+            ";", QString(QChar(0x037E)), "`", QString(QChar(0x1FEF)), "e",
+            QString::fromUtf8("e\u0301"), QString::fromUtf8("é"), "&", "<", "\r\n", " ", "q",
+            QString(QChar(0x0301)), QString::fromUtf8("日"), "\"", QString(QChar(1)),
+            QString::fromUtf8("か"), QString(QChar(0x3099)), QString(QChar(0xAC00)),
+            QString(QChar(0x11A8)), QString::fromUtf8("本") };
         QRandomGenerator random(5);
         auto randomText = [&](int length) {
             QString text;
@@ -199,6 +200,8 @@ private Q_SLOTS:
         row("inside a word", "C#sharp e#x", "");
         row("web addresses", "https://x.org/#top www.x.org#a x.org/#b", "");
         row("in a query or entity", "?a=#b &#35;c", "");
+        row("after an escaped character", "<#tag> &#x", "#tag");
+        row("after an address and a wide space", "https://x.org\u3000#tag", "#tag");
     }
     void tagRule()
     {
@@ -209,6 +212,9 @@ private Q_SLOTS:
         QTEST(found.join('|'), "tags");
         for (const QString &tag : found)
             QVERIFY(isTag(tag));
+        // read from the bytes the diary file stores, the same
+        const QByteArray raw = text.toUtf8().replace("&", "&amp;").replace("<", "&lt;");
+        QTEST(tagsInStoredText(raw, true).join('|'), "tags");
     }
 
     void tagsIgnoreCaseAndAccents()
