@@ -683,10 +683,6 @@
         <translation>Wenn Sie ein einzelnes Stichwort in das Suchfeld links unten eingeben und die Eingabetaste drücken, zeigt Penwick die Liste der Tage, die das Stichwort enthalten.</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
-        <translation>Es wird immer nach einem einzigen Stichwort gesucht. Mehrere Wörter werden nicht einzeln gesucht.</translation>
-    </message>
-    <message>
         <source>Clicking on the list of search results will show you the diary of that date.</source>
         <translation>Ein Klick auf ein Suchergebnis zeigt den Eintrag dieses Tages.</translation>
     </message>
@@ -709,6 +705,26 @@
     <message>
         <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
         <translation>Legen Sie das Tagebuch in einen Ordner, den Ihr Synchronisationsprogramm (Syncthing, Nextcloud, Dropbox) teilt. Haben zwei Rechner es zwischen zwei Abgleichen geändert, führt Penwick die Konfliktkopie, die das Programm hinterlässt, Tag für Tag zusammen: der andere Text eines Tages kommt in seinen Verlauf, die Kopie in den Ordner Backups.</translation>
+    </message>
+    <message>
+        <source>Several words find the days that hold all of them. Put &quot;a phrase&quot; in quotes to find it as it stands, write -word to leave out the days that hold it, and #tag to find the days with that tag.</source>
+        <translation>Mehrere Wörter finden die Tage, die alle enthalten. Setzen Sie „eine Wendung“ in Anführungszeichen, um sie genau so zu finden, schreiben Sie -Wort, um die Tage auszulassen, die es enthalten, und #Schlagwort, um die Tage mit diesem Schlagwort zu finden.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>A word that starts with # is a tag, such as #garden or #travel. Typing # offers the tags you have used, most used first. View &gt; Tags lists every tag with the number of days that hold it; choose one to search for it.</source>
+        <translation>Ein Wort, das mit # beginnt, ist ein Schlagwort, etwa #Garten oder #Reise. Wenn Sie # tippen, bietet Penwick die Schlagwörter an, die Sie schon verwendet haben, die häufigsten zuerst. Ansicht &gt; Schlagwörter listet jedes Schlagwort mit der Zahl der Tage, die es enthalten; wählen Sie eines, um danach zu suchen.</translation>
+    </message>
+    <message>
+        <source>The year at a glance</source>
+        <translation>Das Jahr auf einen Blick</translation>
+    </message>
+    <message>
+        <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
+        <translation>Ansicht &gt; Jahresüberblick … zeigt jeden Tag eines Jahres als Quadrat, gefärbt nach den Wörtern, die Sie an dem Tag geschrieben haben, dazu die beschriebenen Tage, die Wörter, Ihre längste und Ihre aktuelle Serie, die Wörter jedes Monats und die Schlagwörter des Jahres. Klicken Sie auf einen Tag oder drücken Sie die Eingabetaste, um ihn zu öffnen.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1017,10 @@
         <source>No day holds “%1”; 1 day holds it in another case or with accents.</source>
         <translation>Kein Tag enthält „%1“; 1 Tag enthält es in anderer Schreibung oder mit Akzenten.</translation>
     </message>
+    <message>
+        <source>Several words find the days that hold all of them; &quot;a phrase&quot; in quotes stands together, -word leaves days out, #tag finds a tag.</source>
+        <translation>Mehrere Wörter finden die Tage, die alle enthalten; „eine Wendung“ in Anführungszeichen bleibt beisammen, -Wort lässt Tage aus, #Schlagwort findet ein Schlagwort.</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -1227,6 +1247,74 @@
     </message>
 </context>
 <context>
+    <name>TagCompletion</name>
+    <message>
+        <source>Tags of the diary</source>
+        <translation>Schlagwörter des Tagebuchs</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TagsPane</name>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>&amp;Tags</source>
+        <translation>&amp;Schlagwörter</translation>
+    </message>
+    <message>
+        <source>No tags yet: a word with # before it, such as #garden, is one.</source>
+        <translation>Noch keine Schlagwörter: Ein Wort mit # davor, etwa #Garten, ist eines.</translation>
+    </message>
+    <message>
+        <source>Filter tags</source>
+        <translation>Schlagwörter filtern</translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation>Die Schlagwörter filtern</translation>
+    </message>
+    <message>
+        <source>Order of the tags</source>
+        <translation>Reihenfolge der Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Most days first</source>
+        <translation>Meiste Tage zuerst</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Nach Name</translation>
+    </message>
+    <message>
+        <source>Tags and the days that hold them</source>
+        <translation>Schlagwörter und die Tage, die sie enthalten</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Schlagwort</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UnsavedChanges</name>
     <message>
         <source>What you wrote on one day is still only in the window. %1</source>
@@ -1307,6 +1395,115 @@
     <message>
         <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
         <translation>Ihre letzte Änderung konnte nicht gespeichert werden. %1 Sie steht noch im Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>YearOverview</name>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: nothing written</source>
+        <translation>%1: nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Year &amp;Overview…</source>
+        <translation>&amp;Jahresüberblick …</translation>
+    </message>
+    <message>
+        <source>Year Overview</source>
+        <translation>Jahresüberblick</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Voriges Jahr</translation>
+    </message>
+    <message>
+        <source>Previous year (Ctrl+Shift+PgUp)</source>
+        <translation>Voriges Jahr (Strg+Umschalt+Bild auf)</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Nächstes Jahr</translation>
+    </message>
+    <message>
+        <source>Next year (Ctrl+Shift+PgDown)</source>
+        <translation>Nächstes Jahr (Strg+Umschalt+Bild ab)</translation>
+    </message>
+    <message>
+        <source>Days of the year</source>
+        <translation>Tage des Jahres</translation>
+    </message>
+    <message>
+        <source>Each square is a day; the stronger its colour, the more words were written that day.</source>
+        <translation>Jedes Quadrat ist ein Tag; je kräftiger seine Farbe, desto mehr Wörter wurden an dem Tag geschrieben.</translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation>Beschriebene Tage:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation>Längste Serie:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Aktuelle Serie:</translation>
+    </message>
+    <message>
+        <source>Words per month</source>
+        <translation>Wörter je Monat</translation>
+    </message>
+    <message>
+        <source>Tags of the year</source>
+        <translation>Schlagwörter des Jahres</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Schlagwort</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Days of %1</source>
+        <translation>Tage von %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>1 day (%1)</source>
+        <translation>1 Tag (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days (%1 – %2)</source>
+        <translation>
+            <numerusform>%n Tag (%1 – %2)</numerusform>
+            <numerusform>%n Tage (%1 – %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>No tags this year</source>
+        <translation>Keine Schlagwörter in diesem Jahr</translation>
     </message>
 </context>
 </TS>

@@ -683,10 +683,6 @@
         <translation>Tapez un mot-clé dans le champ de recherche, en bas à gauche, puis appuyez sur Entrée : Penwick affiche la liste des jours qui contiennent ce mot-clé.</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
-        <translation>La recherche porte sur un seul mot-clé à la fois. Plusieurs mots ne sont pas cherchés séparément.</translation>
-    </message>
-    <message>
         <source>Clicking on the list of search results will show you the diary of that date.</source>
         <translation>Un clic sur un résultat affiche la page de ce jour.</translation>
     </message>
@@ -709,6 +705,26 @@
     <message>
         <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
         <translation>Placez le journal dans un dossier que votre outil de synchronisation (Syncthing, Nextcloud, Dropbox) partage. Quand deux machines l’ont modifié entre deux synchronisations, Penwick fusionne jour par jour la copie en conflit que l’outil laisse : l’autre texte d’un jour va dans son historique, et la copie dans le dossier Backups.</translation>
+    </message>
+    <message>
+        <source>Several words find the days that hold all of them. Put &quot;a phrase&quot; in quotes to find it as it stands, write -word to leave out the days that hold it, and #tag to find the days with that tag.</source>
+        <translation>Plusieurs mots trouvent les jours qui les contiennent tous. Mettez « une expression » entre guillemets pour la trouver telle quelle, écrivez -mot pour écarter les jours qui le contiennent, et #étiquette pour trouver les jours portant cette étiquette.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>A word that starts with # is a tag, such as #garden or #travel. Typing # offers the tags you have used, most used first. View &gt; Tags lists every tag with the number of days that hold it; choose one to search for it.</source>
+        <translation>Un mot qui commence par # est une étiquette, comme #jardin ou #voyage. Taper # propose les étiquettes déjà employées, les plus fréquentes d’abord. Affichage &gt; Étiquettes liste chaque étiquette avec le nombre de jours qui la portent ; choisissez-en une pour la rechercher.</translation>
+    </message>
+    <message>
+        <source>The year at a glance</source>
+        <translation>L’année d’un coup d’œil</translation>
+    </message>
+    <message>
+        <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
+        <translation>Affichage &gt; Aperçu de l’année… montre chaque jour d’une année par un carré, coloré selon les mots écrits ce jour-là, avec les jours écrits, les mots, votre plus longue série et la série en cours, les mots de chaque mois et les étiquettes de l’année. Cliquez sur un jour ou appuyez sur Entrée pour l’ouvrir.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1017,10 @@
         <source>No day holds “%1”; 1 day holds it in another case or with accents.</source>
         <translation>Aucun jour ne contient « %1 » ; 1 jour le contient avec une autre casse ou des accents.</translation>
     </message>
+    <message>
+        <source>Several words find the days that hold all of them; &quot;a phrase&quot; in quotes stands together, -word leaves days out, #tag finds a tag.</source>
+        <translation>Plusieurs mots trouvent les jours qui les contiennent tous ; « une expression » entre guillemets reste entière, -mot écarte des jours, #étiquette trouve une étiquette.</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -1227,6 +1247,74 @@
     </message>
 </context>
 <context>
+    <name>TagCompletion</name>
+    <message>
+        <source>Tags of the diary</source>
+        <translation>Étiquettes du journal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TagsPane</name>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>&amp;Tags</source>
+        <translation>É&amp;tiquettes</translation>
+    </message>
+    <message>
+        <source>No tags yet: a word with # before it, such as #garden, is one.</source>
+        <translation>Pas encore d’étiquette : un mot précédé de #, comme #jardin, en est une.</translation>
+    </message>
+    <message>
+        <source>Filter tags</source>
+        <translation>Filtrer les étiquettes</translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation>Filtrer les étiquettes</translation>
+    </message>
+    <message>
+        <source>Order of the tags</source>
+        <translation>Ordre des étiquettes</translation>
+    </message>
+    <message>
+        <source>Most days first</source>
+        <translation>Le plus de jours d’abord</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Par nom</translation>
+    </message>
+    <message>
+        <source>Tags and the days that hold them</source>
+        <translation>Étiquettes et les jours qui les portent</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Étiquette</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UnsavedChanges</name>
     <message>
         <source>What you wrote on one day is still only in the window. %1</source>
@@ -1307,6 +1395,115 @@
     <message>
         <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
         <translation>Votre dernière modification n’a pas pu être enregistrée. %1 Elle est toujours dans la fenêtre et sera enregistrée avec votre prochaine modification.</translation>
+    </message>
+</context>
+<context>
+    <name>YearOverview</name>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: nothing written</source>
+        <translation>%1 : rien d’écrit</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Year &amp;Overview…</source>
+        <translation>Aperçu de l’&amp;année…</translation>
+    </message>
+    <message>
+        <source>Year Overview</source>
+        <translation>Aperçu de l’année</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Année précédente</translation>
+    </message>
+    <message>
+        <source>Previous year (Ctrl+Shift+PgUp)</source>
+        <translation>Année précédente (Ctrl+Maj+Page préc.)</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Année suivante</translation>
+    </message>
+    <message>
+        <source>Next year (Ctrl+Shift+PgDown)</source>
+        <translation>Année suivante (Ctrl+Maj+Page suiv.)</translation>
+    </message>
+    <message>
+        <source>Days of the year</source>
+        <translation>Jours de l’année</translation>
+    </message>
+    <message>
+        <source>Each square is a day; the stronger its colour, the more words were written that day.</source>
+        <translation>Chaque carré est un jour ; plus sa couleur est forte, plus on a écrit de mots ce jour-là.</translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation>Jours écrits :</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Mots :</translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation>Plus longue série :</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Série en cours :</translation>
+    </message>
+    <message>
+        <source>Words per month</source>
+        <translation>Mots par mois</translation>
+    </message>
+    <message>
+        <source>Tags of the year</source>
+        <translation>Étiquettes de l’année</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Étiquette</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Days of %1</source>
+        <translation>Jours de %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>1 day (%1)</source>
+        <translation>1 jour (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days (%1 – %2)</source>
+        <translation>
+            <numerusform>%n jour (%1 – %2)</numerusform>
+            <numerusform>%n jours (%1 – %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>No tags this year</source>
+        <translation>Aucune étiquette cette année</translation>
     </message>
 </context>
 </TS>

@@ -682,10 +682,6 @@
         <translation>左下の検索欄にキーワードを一つ入力して Return / Enter キーを押すと、そのキーワードを含む日付の一覧が表示されます。</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
-        <translation>一度に検索できるキーワードは一つだけです。複数の単語を別々に検索することはできません。</translation>
-    </message>
-    <message>
         <source>Clicking on the list of search results will show you the diary of that date.</source>
         <translation>検索結果の一覧をクリックすると、その日の日記が表示されます。</translation>
     </message>
@@ -708,6 +704,26 @@
     <message>
         <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
         <translation>同期ツール（Syncthing、Nextcloud、Dropbox）が共有するフォルダーに日記を置いてください。二つのマシンが同期の合間にそれを変えたとき、Penwick はツールが残す競合コピーを日ごとに統合します。ある日のもう一方の本文はその日の履歴に、コピーは Backups フォルダーに入ります。</translation>
+    </message>
+    <message>
+        <source>Several words find the days that hold all of them. Put &quot;a phrase&quot; in quotes to find it as it stands, write -word to leave out the days that hold it, and #tag to find the days with that tag.</source>
+        <translation>複数の語を入れると、そのすべてを含む日が見つかります。&quot;語句&quot; のように引用符で囲むとそのままの形で探し、-語 と書くとその語を含む日を除き、#タグ と書くとそのタグの付いた日を探します。</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>A word that starts with # is a tag, such as #garden or #travel. Typing # offers the tags you have used, most used first. View &gt; Tags lists every tag with the number of days that hold it; choose one to search for it.</source>
+        <translation># で始まる語はタグです（#庭、#旅行 など）。# を入力すると、これまでに使ったタグが多い順に表示されます。表示 &gt; タグ では、すべてのタグとそれを含む日数が一覧でき、選ぶとそのタグを検索します。</translation>
+    </message>
+    <message>
+        <source>The year at a glance</source>
+        <translation>1年の概観</translation>
+    </message>
+    <message>
+        <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
+        <translation>表示 &gt; 年の概観… では、1年のすべての日がその日に書いた語数で色分けされた四角で表示され、書いた日数、語数、最長と現在の連続日数、月ごとの語数、その年のタグも表示されます。日をクリックするか Return キーを押すと、その日が開きます。</translation>
     </message>
 </context>
 <context>
@@ -999,6 +1015,10 @@
         <source>No day holds “%1”; 1 day holds it in another case or with accents.</source>
         <translation>「%1」を含む日はありません。大文字小文字やアクセントの違いを無視すると 1 日あります。</translation>
     </message>
+    <message>
+        <source>Several words find the days that hold all of them; &quot;a phrase&quot; in quotes stands together, -word leaves days out, #tag finds a tag.</source>
+        <translation>複数の語ですべてを含む日を探します。&quot;語句&quot; は引用符でひとまとまりに、-語 はその日を除き、#タグ はタグを探します。</translation>
+    </message>
 </context>
 <context>
     <name>SingleInstance</name>
@@ -1224,6 +1244,72 @@
     </message>
 </context>
 <context>
+    <name>TagCompletion</name>
+    <message>
+        <source>Tags of the diary</source>
+        <translation>日記のタグ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TagsPane</name>
+    <message>
+        <source>Tags</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>&amp;Tags</source>
+        <translation>タグ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>No tags yet: a word with # before it, such as #garden, is one.</source>
+        <translation>タグはまだありません。#庭 のように # を前に付けた語がタグになります。</translation>
+    </message>
+    <message>
+        <source>Filter tags</source>
+        <translation>タグを絞り込む</translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation>タグを絞り込む</translation>
+    </message>
+    <message>
+        <source>Order of the tags</source>
+        <translation>タグの並び順</translation>
+    </message>
+    <message>
+        <source>Most days first</source>
+        <translation>日数の多い順</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>名前順</translation>
+    </message>
+    <message>
+        <source>Tags and the days that hold them</source>
+        <translation>タグとそれを含む日数</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>日数</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>UnsavedChanges</name>
     <message>
         <source>What you wrote on one day is still only in the window. %1</source>
@@ -1303,6 +1389,113 @@
     <message>
         <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
         <translation>最後の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</translation>
+    </message>
+</context>
+<context>
+    <name>YearOverview</name>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation>
+            <numerusform>%n 語</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: nothing written</source>
+        <translation>%1：記入なし</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Year &amp;Overview…</source>
+        <translation>年の概観(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Year Overview</source>
+        <translation>年の概観</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>前の年</translation>
+    </message>
+    <message>
+        <source>Previous year (Ctrl+Shift+PgUp)</source>
+        <translation>前の年 (Ctrl+Shift+PgUp)</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>次の年</translation>
+    </message>
+    <message>
+        <source>Next year (Ctrl+Shift+PgDown)</source>
+        <translation>次の年 (Ctrl+Shift+PgDown)</translation>
+    </message>
+    <message>
+        <source>Days of the year</source>
+        <translation>年の各日</translation>
+    </message>
+    <message>
+        <source>Each square is a day; the stronger its colour, the more words were written that day.</source>
+        <translation>四角は1日を表し、色が濃いほどその日に多くの語が書かれています。</translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation>書いた日数：</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>語数：</translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation>最長の連続：</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>現在の連続：</translation>
+    </message>
+    <message>
+        <source>Words per month</source>
+        <translation>月ごとの語数</translation>
+    </message>
+    <message>
+        <source>Tags of the year</source>
+        <translation>その年のタグ</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>日数</translation>
+    </message>
+    <message>
+        <source>Days of %1</source>
+        <translation>%1 年の各日</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>1 day (%1)</source>
+        <translation>1 日 (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days (%1 – %2)</source>
+        <translation>
+            <numerusform>%n 日 (%1 – %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 日中 %1 日</translation>
+    </message>
+    <message>
+        <source>No tags this year</source>
+        <translation>この年のタグはありません</translation>
     </message>
 </context>
 </TS>
