@@ -218,16 +218,22 @@ void SearchPopover::showHintOnce()
             : nullptr;
     if (!layout || layout->indexOf(m_field) < 0)
         return;
-    m_hint = new QLabel(tr("Several words find the days that hold all of them; \"a phrase\" in "
-                           "quotes stands together, -word leaves days out, #tag finds a tag."),
-            m_field->parentWidget());
+    QString hint = tr("Several words find the days that hold all of them; \"a phrase\" in quotes "
+                      "stands together, -word leaves days out, #tag finds a tag.");
+    // "-word" is never broken after its dash
+    for (qsizetype i = hint.size() - 2; i >= 0; --i) {
+        if (hint[i] == QLatin1Char('-') && (i == 0 || hint[i - 1].isSpace())
+                && hint[i + 1].isLetter())
+            hint.insert(i + 1, QChar(0x2060)); // a word joiner
+    }
+    m_hint = new QLabel(hint, m_field->parentWidget());
     m_hint->setObjectName(QStringLiteral("searchHint"));
     m_hint->setWordWrap(true);
     m_hint->setForegroundRole(QPalette::PlaceholderText);
     QFont small = m_hint->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     m_hint->setFont(small);
-    m_field->setAccessibleDescription(m_hint->text());
+    m_field->setAccessibleDescription(hint.remove(QChar(0x2060)));
     layout->insertWidget(layout->indexOf(m_field) + 1, m_hint);
     m_hint->show();
 }
