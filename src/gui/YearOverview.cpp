@@ -30,11 +30,11 @@ namespace {
 constexpr int levelRole = Qt::UserRole + 1; // 0 blank to 4 strongest; -1 no day
 constexpr int shareRole = Qt::UserRole + 2; // a month's words against the year's most, 0 to 1
 
-// The accent colour over the base, t of the way (0 to 1).
-QColor towardsAccent(const QPalette &palette, qreal t)
+// From the window's colour towards another of the palette, t of the way (0 to 1).
+QColor towards(const QPalette &palette, QPalette::ColorRole role, qreal t)
 {
-    const QColor base = palette.color(QPalette::Base);
-    const QColor accent = palette.color(QPalette::Highlight);
+    const QColor base = palette.color(QPalette::Window);
+    const QColor accent = palette.color(role);
     auto mix = [t](int a, int b) { return int(a + (b - a) * t); };
     return QColor(mix(base.red(), accent.red()), mix(base.green(), accent.green()),
             mix(base.blue(), accent.blue()));
@@ -184,10 +184,11 @@ public:
         const QRectF square = QRectF(option.rect).adjusted(1.5, 1.5, -1.5, -1.5);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        static constexpr qreal strength[] = { 0, 0.3, 0.5, 0.75, 1.0 };
-        painter->setPen(level == 0 ? palette.color(QPalette::Mid) : Qt::NoPen);
-        painter->setBrush(level == 0 ? palette.color(QPalette::Base)
-                                     : towardsAccent(palette, strength[level]));
+        // a faint square where nothing was written, in light and dark palettes alike
+        static constexpr qreal strength[] = { 0.1, 0.35, 0.55, 0.78, 1.0 };
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(towards(
+                palette, level == 0 ? QPalette::Text : QPalette::Highlight, strength[level]));
         painter->drawRoundedRect(square, 2, 2);
         if (option.state & QStyle::State_HasFocus) {
             painter->setPen(QPen(palette.color(QPalette::Text), 2));
@@ -264,6 +265,7 @@ QTableView *newTable(const char *name, const QString &accessibleName)
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setFrameShape(QFrame::NoFrame);
     table->setMouseTracking(true);
+    table->viewport()->setBackgroundRole(QPalette::Window); // squares and bars on the window
     for (QHeaderView *header : { table->horizontalHeader(), table->verticalHeader() }) {
         header->setSectionResizeMode(QHeaderView::Fixed);
         header->setMinimumSectionSize(4);
@@ -352,8 +354,8 @@ void YearOverview::build()
     m_grid->verticalHeader()->setFont(small);
     // the weekdays' names beside the rows, as plain text rather than buttons
     m_grid->verticalHeader()->setStyleSheet(
-            QStringLiteral("QHeaderView::section { border: none; background: transparent; "
-                           "padding: 0 4px 0 0; }"));
+            QStringLiteral("QHeaderView { background: transparent; } QHeaderView::section { "
+                           "border: none; background: transparent; padding: 0 4px 0 0; }"));
     m_grid->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const int screenWidth
             = (screen() ? screen() : QApplication::primaryScreen())->availableGeometry().width();
@@ -429,16 +431,17 @@ void YearOverview::build()
     layout->addSpacing(8);
     auto *monthsTitle = new QLabel(tr("Words per month"));
     auto *tagsTitle = new QLabel(tr("Tags of the year"));
+    // the figures, the bars and the tags side by side where the screen has room for them, else
+    // one under the other (at 200 % on a small screen)
     auto *below = new QGridLayout;
     below->setHorizontalSpacing(24);
-    below->addLayout(figures, 0, 0, 2, 1, Qt::AlignTop);
-    below->addWidget(monthsTitle, 0, 1);
-    below->addWidget(m_months, 1, 1, Qt::AlignTop);
-    // beside the bars where the screen has room for all three, else under them
-    const bool roomy = screenWidth
-            >= figures->sizeHint().width() + m_months->width() + m_tags->minimumWidth() + 120;
-    below->addWidget(tagsTitle, roomy ? 0 : 2, roomy ? 2 : 1);
-    below->addWidget(m_tags, roomy ? 1 : 3, roomy ? 2 : 1);
+    const bool roomy = screenWidth >= fontMetrics().averageCharWidth() * 40 + m_months->width()
+                    + m_tags->minimumWidth() + 140;
+    below->addLayout(figures, 0, 0, roomy ? 2 : 1, 1, Qt::AlignTop);
+    below->addWidget(monthsTitle, roomy ? 0 : 1, roomy ? 1 : 0);
+    below->addWidget(m_months, roomy ? 1 : 2, roomy ? 1 : 0, Qt::AlignTop | Qt::AlignLeft);
+    below->addWidget(tagsTitle, roomy ? 0 : 3, roomy ? 2 : 0);
+    below->addWidget(m_tags, roomy ? 1 : 4, roomy ? 2 : 0, Qt::AlignTop | Qt::AlignLeft);
     below->setColumnStretch(3, 1);
     layout->addLayout(below);
     layout->addStretch(1);
