@@ -70,6 +70,8 @@ private Q_SLOTS:
                 2026, march4, "2026-01-05..2026-01-06", 0);
         row("across the change to summer time", { "2026-03-28..2026-03-30" }, 2026,
                 QDate(2026, 3, 30), "2026-03-28..2026-03-30", 3, "Europe/Berlin");
+        row("across the change back to winter time", { "2026-10-24..2026-10-26" }, 2026,
+                QDate(2026, 10, 26), "2026-10-24..2026-10-26", 3, "Europe/Berlin");
         row("across a midnight that does not exist", { "2018-11-03..2018-11-05" }, 2018,
                 QDate(2018, 11, 5), "2018-11-03..2018-11-05", 3, "America/Sao_Paulo");
     }
