@@ -209,43 +209,6 @@ QList<MatchSpan> allMatches(
     return found;
 }
 
-MatchInContext matchInContext(
-        const QString &text, const QString &keyword, bool ignoreCaseAndAccents, int width)
-{
-    MatchInContext context;
-    if (keyword.isEmpty())
-        return context;
-    const QString haystack = composed(text);
-    qsizetype at = -1;
-    qsizetype length = 0;
-    if (ignoreCaseAndAccents) {
-        const QString folded = foldedForSearch(keyword);
-        const QString all = foldedForSearch(haystack);
-        for (qsizetype next = matchFrom(all, folded, 0); next >= 0;
-                next = matchFrom(all, folded, next + 1))
-            ++context.count;
-        at = context.count ? foldedMatch(haystack, folded, &length) : -1;
-    } else {
-        const QString needle = composed(keyword);
-        length = needle.size();
-        at = matchFrom(haystack, needle, 0);
-        for (qsizetype next = at; next >= 0; next = matchFrom(haystack, needle, next + 1))
-            ++context.count;
-    }
-    if (at < 0)
-        return context;
-    context.at = at;
-    context.length = length;
-    const auto [from, to] = shownAround(haystack, at, length, width);
-    const QString ellipsis(QChar(0x2026));
-    context.before = (from > 0 ? ellipsis : QString())
-            + asOneLine(QStringView(haystack).mid(from, at - from));
-    context.match = asOneLine(QStringView(haystack).mid(at, length));
-    context.after = asOneLine(QStringView(haystack).mid(at + length, to - at - length))
-            + (to < haystack.size() ? ellipsis : QString());
-    return context;
-}
-
 MarkedWords wordsAround(const QString &text, const QList<MatchSpan> &places, int width)
 {
     MarkedWords shown;

@@ -20,20 +20,6 @@ QString foldedForSearch(const QString &text);
 // The text in composed form, as the search compares it: the positions of matches refer to it.
 QString composedForSearch(const QString &text);
 
-// Where a keyword first stands in a text, with the words around it, for a list of results:
-// about width characters in all, cut at word boundaries; line breaks and tabs read as spaces.
-struct MatchInContext
-{
-    QString before; // starts with "…" when the text goes on before it
-    QString match;
-    QString after; // ends with "…" when the text goes on after it
-    int count = 0; // how often the keyword stands in the text
-    qsizetype at = -1; // where the first match starts in the text, and its length
-    qsizetype length = 0;
-};
-MatchInContext matchInContext(const QString &text, const QString &keyword,
-        bool ignoreCaseAndAccents = false, int width = 60);
-
 // One place of a keyword in a text (composed form), as the editor selects it.
 struct MatchSpan
 {
@@ -42,8 +28,9 @@ struct MatchSpan
     friend bool operator==(const MatchSpan &, const MatchSpan &) = default;
 };
 
-// The words around the first of places (in order, in the composed text) cut as matchInContext
-// cuts them, with each of the places that falls inside marked.
+// The words around the first of places (in order, in the composed text), for a list of results:
+// about width characters in all, cut at word boundaries, line breaks and tabs read as spaces;
+// each of the places that falls inside is marked.
 struct MarkedWords
 {
     QString text; // starts or ends with "…" where the text goes on
