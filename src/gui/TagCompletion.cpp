@@ -16,8 +16,27 @@ constexpr int visibleRows = 8;
 } // namespace
 
 TagCompletion::TagCompletion(DiaryEditor *editor, DiaryTags *tags, QObject *parent)
-    : QObject(parent), m_editor(editor), m_tags(tags), m_list(new QListWidget(editor->window()))
+    : QObject(parent), m_editor(editor), m_tags(tags)
 {
+    connect(editor, &DiaryEditor::textEdited, this, &TagCompletion::follow);
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (isShown()) // moved out of the word: the list goes
+            follow();
+    });
+    editor->installEventFilter(this);
+}
+
+bool TagCompletion::isShown() const
+{
+    return m_list && m_list->isVisible();
+}
+
+// Built when first offered, not with the window.
+QListWidget *TagCompletion::list()
+{
+    if (m_list)
+        return m_list;
+    m_list = new QListWidget(m_editor->window());
     m_list->setObjectName(QStringLiteral("tagCompletion"));
     m_list->setAccessibleName(tr("Tags of the diary"));
     m_list->setFocusPolicy(Qt::NoFocus);
@@ -25,12 +44,7 @@ TagCompletion::TagCompletion(DiaryEditor *editor, DiaryTags *tags, QObject *pare
     m_list->setUniformItemSizes(true);
     m_list->hide();
     connect(m_list, &QListWidget::itemClicked, this, &TagCompletion::choose);
-    connect(editor, &DiaryEditor::textEdited, this, &TagCompletion::follow);
-    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        if (m_list->isVisible()) // moved out of the word: the list goes
-            follow();
-    });
-    editor->installEventFilter(this);
+    return m_list;
 }
 
 void TagCompletion::follow()
@@ -55,20 +69,21 @@ void TagCompletion::follow()
         hide();
         return;
     }
-    m_hashAt = block.position() + at;
     const QString typed = penwick::diary::tagKey(QStringView(text).mid(at, here - at));
-    m_list->clear();
+    QList<penwick::tags::TagCount> offered;
     for (const penwick::tags::TagCount &tag : m_tags->counts()) {
-        if (!tag.key.startsWith(typed) || tag.key == typed)
-            continue;
-        auto *item = new QListWidgetItem(tag.name, m_list);
-        item->setToolTip(tr("%n days", nullptr, tag.days));
-        if (m_list->count() == shownAtMost)
-            break;
+        if (tag.key.startsWith(typed) && tag.key != typed && offered.size() < shownAtMost)
+            offered.append(tag);
     }
-    if (m_list->count() == 0) {
+    if (offered.isEmpty()) {
         hide();
         return;
+    }
+    m_hashAt = block.position() + at;
+    list()->clear();
+    for (const penwick::tags::TagCount &tag : std::as_const(offered)) {
+        auto *item = new QListWidgetItem(tag.name, m_list);
+        item->setToolTip(tr("%n days", nullptr, tag.days));
     }
     m_list->setCurrentRow(0);
     place();
@@ -112,13 +127,14 @@ void TagCompletion::choose()
 
 void TagCompletion::hide()
 {
-    m_list->hide();
+    if (m_list)
+        m_list->hide();
     m_hashAt = -1;
 }
 
 bool TagCompletion::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_editor || !m_list->isVisible())
+    if (watched != m_editor || !isShown())
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::FocusOut) {
         hide();

@@ -22,13 +22,15 @@ protected:
 private:
     // After an edit: the tag being typed at the cursor, if any, and the tags it may become.
     void follow();
+    bool isShown() const;
+    QListWidget *list();
     void choose();
     void place();
     void hide();
 
     DiaryEditor *m_editor;
     DiaryTags *m_tags;
-    QListWidget *m_list;
+    QListWidget *m_list = nullptr;
     int m_hashAt = -1; // where the tag being typed starts, in the document
     int m_ignoredAt = -1; // the tag whose list Esc closed
 };

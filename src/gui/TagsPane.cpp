@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -30,23 +31,52 @@ constexpr int daysRole = Qt::UserRole + 1;
 TagsPane::TagsPane(penwick::diary::DiarySession *session, DiaryEditor *editor, QMainWindow *window)
     : QDockWidget(tr("Tags"), window)
     , m_session(session)
+    , m_window(window)
     , m_tags(new DiaryTags(session, this))
     , m_toggle(new QAction(tr("&Tags"), this))
-    , m_filter(new QLineEdit)
-    , m_order(new QComboBox)
-    , m_list(new QTreeView)
-    , m_empty(new QLabel(tr("No tags yet: a word with # before it, such as #garden, is one.")))
-    , m_model(new QStandardItemModel(0, 2, this))
-    , m_shown(new QSortFilterProxyModel(this))
 {
     setObjectName(QStringLiteral("tagsPane"));
+    hide(); // docked when first shown
     new TagCompletion(editor, m_tags, this);
     connect(editor, &DiaryEditor::textEdited, m_tags, &DiaryTags::followEdit);
     connect(m_tags, &DiaryTags::changed, this, [this] {
         if (isVisible())
             fill();
     });
+    m_toggle->setObjectName(QStringLiteral("actionTags"));
+    m_toggle->setCheckable(true);
+    m_toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    connect(m_toggle, &QAction::toggled, this, [this](bool on) {
+        m_session->preferences().setValue(shownKey, on);
+        m_session->preferences().sync();
+        if (on)
+            build();
+        setVisible(on);
+        if (on) {
+            raise();
+            m_filter->setFocus(Qt::ShortcutFocusReason);
+        }
+    });
+    if (session->preferences().value(shownKey).toBool()) {
+        const QSignalBlocker quiet(m_toggle);
+        m_toggle->setChecked(true);
+        build();
+        show();
+    }
+}
 
+// Built when first shown: most starts never show the pane, and a list with its header is no small
+// part of a window's construction.
+void TagsPane::build()
+{
+    if (m_list)
+        return;
+    m_filter = new QLineEdit;
+    m_order = new QComboBox;
+    m_list = new QTreeView;
+    m_empty = new QLabel(tr("No tags yet: a word with # before it, such as #garden, is one."));
+    m_model = new QStandardItemModel(0, 2, this);
+    m_shown = new QSortFilterProxyModel(this);
     m_filter->setObjectName(QStringLiteral("tagFilter"));
     m_filter->setPlaceholderText(tr("Filter tags"));
     m_filter->setAccessibleName(tr("Filter the tags"));
@@ -94,22 +124,7 @@ TagsPane::TagsPane(penwick::diary::DiarySession *session, DiaryEditor *editor, Q
     connect(m_list, &QAbstractItemView::activated, this, &TagsPane::chooseRow);
     connect(m_list, &QAbstractItemView::clicked, this, &TagsPane::chooseRow);
     m_filter->installEventFilter(this);
-
-    m_toggle->setObjectName(QStringLiteral("actionTags"));
-    m_toggle->setCheckable(true);
-    m_toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
-    connect(m_toggle, &QAction::toggled, this, [this](bool on) {
-        m_session->preferences().setValue(shownKey, on);
-        m_session->preferences().sync();
-        setVisible(on);
-        if (on) {
-            raise();
-            m_filter->setFocus(Qt::ShortcutFocusReason);
-        }
-    });
-    window->addDockWidget(Qt::RightDockWidgetArea, this);
-    m_toggle->setChecked(session->preferences().value(shownKey).toBool());
-    setVisible(m_toggle->isChecked());
+    m_window->addDockWidget(Qt::RightDockWidgetArea, this);
 }
 
 void TagsPane::addActionsTo(QMenu *view)
@@ -119,6 +134,7 @@ void TagsPane::addActionsTo(QMenu *view)
 
 void TagsPane::showEvent(QShowEvent *event)
 {
+    build();
     QDockWidget::showEvent(event);
     m_tags->setWatched(true);
     m_tags->refresh();

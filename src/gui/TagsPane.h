@@ -41,17 +41,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void build();
     void fill();
     void order();
     void chooseRow(const QModelIndex &index);
 
     penwick::diary::DiarySession *m_session;
+    QMainWindow *m_window;
     DiaryTags *m_tags;
     QAction *m_toggle;
-    QLineEdit *m_filter;
-    QComboBox *m_order;
-    QTreeView *m_list;
-    QLabel *m_empty;
-    QStandardItemModel *m_model;
-    QSortFilterProxyModel *m_shown;
+    QLineEdit *m_filter = nullptr;
+    QComboBox *m_order = nullptr;
+    QTreeView *m_list = nullptr;
+    QLabel *m_empty = nullptr;
+    QStandardItemModel *m_model = nullptr;
+    QSortFilterProxyModel *m_shown = nullptr;
 };

@@ -78,11 +78,11 @@ private Q_SLOTS:
                 entry("2026-03-02", "#gardening") });
         m_app->window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&m_app->window));
-        auto *offer = m_app->child<QListWidget>("tagCompletion");
         QTRY_VERIFY(
                 !m_app->child<DiaryTags>("diaryTags")->counts().isEmpty()); // read off the thread
         m_app->editor()->setFocus();
         QTest::keyClicks(m_app->editor(), "x #ga");
+        auto *offer = m_app->child<QListWidget>("tagCompletion");
         QVERIFY(offer->isVisible());
         QCOMPARE(offer->item(0)->text(), QString("#gardening"));
         QCOMPARE(offer->count(), 2);
