@@ -8,6 +8,7 @@
 #include "platform/Preferences.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -32,6 +33,7 @@ TagsPane::TagsPane(penwick::diary::DiarySession *session, DiaryEditor *editor, Q
     : QDockWidget(tr("Tags"), window)
     , m_session(session)
     , m_window(window)
+    , m_editor(editor)
     , m_tags(new DiaryTags(session, this))
     , m_toggle(new QAction(tr("&Tags"), this))
 {
@@ -51,7 +53,11 @@ TagsPane::TagsPane(penwick::diary::DiarySession *session, DiaryEditor *editor, Q
         m_session->preferences().sync();
         if (on)
             build();
+        // the keyboard goes back to the page when the pane it was in goes
+        const bool hadFocus = !on && isAncestorOf(QApplication::focusWidget());
         setVisible(on);
+        if (hadFocus)
+            m_editor->setFocus(Qt::OtherFocusReason);
         if (on) {
             raise();
             m_filter->setFocus(Qt::ShortcutFocusReason);

@@ -48,6 +48,7 @@ private:
 
     penwick::diary::DiarySession *m_session;
     QMainWindow *m_window;
+    DiaryEditor *m_editor;
     DiaryTags *m_tags;
     QAction *m_toggle;
     QLineEdit *m_filter = nullptr;

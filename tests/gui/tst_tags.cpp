@@ -65,6 +65,7 @@ private Q_SLOTS:
         // shown or not is remembered
         QTest::keySequence(&m_app->window, QKeySequence("Ctrl+Shift+T"));
         QVERIFY(!m_app->child<QWidget>("tagsPane")->isVisible());
+        QVERIFY(m_app->editor()->hasFocus()); // from the pane back to the page
         m_app.reset();
         launch();
         QVERIFY(!m_app->child<QWidget>("tagsPane")->isVisible());
