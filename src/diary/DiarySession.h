@@ -165,6 +165,10 @@ public:
     // Tests: as if the process were killed now: what waits in memory is dropped, and only what
     // the journal committed is left for the next start.
     void abandonForTest();
+    // The diary file as last read or written (unsavedChanges() holds what the window has newer),
+    // or nothing before the first read: never reads the file or waits for it, so a worker can
+    // take what it holds while the window goes on.
+    SnapshotPointer lastSnapshot() const { return m_file; }
 
 Q_SIGNALS:
     // The read ahead is done, and what the session answers comes from the whole file.

@@ -12,9 +12,11 @@
 #include "ReadAheadGate.h"
 #include "SearchPopover.h"
 #include "StorageSheet.h"
+#include "TagsPane.h"
 #include "UnsavedChanges.h"
 #include "UpdateNotice.h"
 #include "WindowState.h"
+#include "YearOverview.h"
 #include "calendar/MonthGrid.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
@@ -56,7 +58,7 @@ MainWindow::MainWindow(
     m_ui->splitter->setStretchFactor(1, 1);
     m_ui->splitter->setSizes({ 320, 640 });
 
-    m_searchPopover = new SearchPopover(m_ui->searchField, this);
+    m_searchPopover = new SearchPopover(m_ui->searchField, this, &m_session->preferences());
     m_searchPopover->setObjectName(QStringLiteral("searchPopover"));
     m_updateWatch = new UpdateWatch(m_session->preferences(), this);
     connect(m_updateWatch, &UpdateWatch::noticeRaised, this, &MainWindow::showNotice);
@@ -193,6 +195,13 @@ void MainWindow::createActions()
     ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     // any day in a few keys: a year at a time, or a date typed
     ui.menuView->addAction(m_onThisDay->toggleAction());
+    auto *tags = new TagsPane(m_session, m_ui->editor, this);
+    tags->addActionsTo(ui.menuView);
+    connect(tags, &TagsPane::tagChosen, m_searchPopover, &SearchPopover::searchFor);
+    auto *overview = new YearOverview(m_session, this);
+    overview->addActionsTo(ui.menuView);
+    connect(overview, &YearOverview::dayChosen, this, &MainWindow::chooseDay);
+    connect(overview, &YearOverview::tagChosen, m_searchPopover, &SearchPopover::searchFor);
     ui.menuGo->addSeparator();
     auto *yearBefore = ui.menuGo->addAction(tr("Previous &Year"), this, [this] { stepYears(-1); });
     yearBefore->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
