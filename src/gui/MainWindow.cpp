@@ -87,12 +87,6 @@ MainWindow::MainWindow(
     connect(calendar, &CalendarWidget::nextMonthRequested, this, &MainWindow::showNextMonth);
 
     connect(m_searchPopover, &SearchPopover::searchRequested, this, &MainWindow::runSearch);
-    m_searchPopover->setIgnoreCaseAndAccents(
-            m_session->preferences().value(penwick::prefkey::searchIgnoresCase).toBool());
-    connect(m_searchPopover, &SearchPopover::ignoreCaseAndAccentsChanged, this, [this](bool on) {
-        m_session->preferences().setValue(penwick::prefkey::searchIgnoresCase, on);
-        m_session->preferences().sync();
-    });
     connect(m_searchPopover, &SearchPopover::resultChosen, this, [this](QDate day) {
         showDay(day);
         m_page->selectMatch(

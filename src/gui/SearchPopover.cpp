@@ -80,6 +80,14 @@ SearchPopover::SearchPopover(QLineEdit *field, QWidget *window, penwick::Prefere
 {
     setAutoFillBackground(true);
     hide();
+    // whether searches ignore case and accents is remembered
+    if (m_preferences) {
+        m_ignoresCase = m_preferences->value(penwick::prefkey::searchIgnoresCase).toBool();
+        connect(this, &SearchPopover::ignoreCaseAndAccentsChanged, this, [this](bool on) {
+            m_preferences->setValue(penwick::prefkey::searchIgnoresCase, on);
+            m_preferences->sync();
+        });
+    }
     connect(m_field, &QLineEdit::returnPressed, this, [this] {
         if (!keyword().isEmpty()) {
             open();
