@@ -26,11 +26,6 @@ namespace {
 // A day typed in this recently is not joined or merged under the user's hands.
 constexpr qint64 typingPauseMs = 10 * 1000;
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("DiarySession", text);
-}
-
 } // namespace
 
 DiarySession::DiarySession(Clock clock, const QString &preferencesFile, QObject *parent)
@@ -131,10 +126,13 @@ QString DiarySession::joinLine(SettleReport::From from) const
     const QString when = QLocale().toString(m_clock(), QLocale::ShortFormat);
     switch (from) {
     case SettleReport::From::OtherProgram:
-        return translated("Written here while another program changed this day, %1").arg(when);
+        return QCoreApplication::translate(
+                "DiarySession", "Written here while another program changed this day, %1")
+                .arg(when);
     case SettleReport::From::EarlierRun:
-        return translated("Typed before Penwick last stopped; another program changed this day "
-                          "meanwhile");
+        return QCoreApplication::translate("DiarySession",
+                "Typed before Penwick last stopped; another program changed this day "
+                "meanwhile");
     case SettleReport::From::ConflictCopy:
         break;
     }
@@ -171,7 +169,8 @@ void DiarySession::settleJournal()
             sync::settleDay({ now, kept.text, now == kept.fileText, kept.text == kept.fileText,
                     m_journal->wasWritten(path, kept.dayKey, now), false }),
             {} };
-        const QString detail = translated("Recovered after Penwick stopped");
+        const QString detail
+                = QCoreApplication::translate("DiarySession", "Recovered after Penwick stopped");
         switch (day.settled) {
         case sync::Settled::Diary:
             day.text = now;
@@ -559,9 +558,10 @@ void DiarySession::takeReports()
     const QString path = noteFilePath();
     for (const WriteReport &report : reports) {
         if (!report.keptAside.isEmpty())
-            Q_EMIT noticeRaised(translated("Another program replaced your diary while Penwick "
-                                           "wrote it, and its version could not be put back: it "
-                                           "is kept as %1 and merged like a conflict copy.")
+            Q_EMIT noticeRaised(QCoreApplication::translate("DiarySession",
+                    "Another program replaced your diary while Penwick "
+                    "wrote it, and its version could not be put back: it "
+                    "is kept as %1 and merged like a conflict copy.")
                                         .arg(QDir::toNativeSeparators(report.keptAside)));
         if (report.changedMeanwhile) {
             // nothing was written: the texts wait, and the other program's days are settled

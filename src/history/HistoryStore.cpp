@@ -65,11 +65,6 @@ QString notNull(const QString &text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("HistoryStore", text);
-}
-
 // What SQLite's result code says of the file: only "corrupt" and "not a database" mean the
 // file itself is damaged.
 enum class Failure { Damaged, Busy, Full, CannotOpen, Other };
@@ -103,26 +98,30 @@ QString sentenceFor(Failure failure, const QString &path, const QSqlError &error
     const QString where = QDir::toNativeSeparators(path);
     switch (failure) {
     case Failure::Busy:
-        return translated("Another program is using the history of your days at %1, so earlier "
-                          "versions are not kept for now. Penwick keeps your diary file up to "
-                          "date meanwhile and takes the history up again when it can.")
+        return QCoreApplication::translate("HistoryStore",
+                "Another program is using the history of your days at %1, so earlier "
+                "versions are not kept for now. Penwick keeps your diary file up to "
+                "date meanwhile and takes the history up again when it can.")
                 .arg(where);
     case Failure::Full:
-        return translated("The disk that holds the history of your days at %1 is full, so "
-                          "earlier versions are not kept for now. Penwick keeps your diary file up "
-                          "to date meanwhile.")
+        return QCoreApplication::translate("HistoryStore",
+                "The disk that holds the history of your days at %1 is full, so "
+                "earlier versions are not kept for now. Penwick keeps your diary file up "
+                "to date meanwhile.")
                 .arg(where);
     case Failure::CannotOpen:
-        return translated("The history of your days at %1 cannot be opened or written, so "
-                          "earlier versions are not kept for now. Penwick keeps your diary file up "
-                          "to date meanwhile.")
+        return QCoreApplication::translate("HistoryStore",
+                "The history of your days at %1 cannot be opened or written, so "
+                "earlier versions are not kept for now. Penwick keeps your diary file up "
+                "to date meanwhile.")
                 .arg(where);
     case Failure::Damaged:
     case Failure::Other:
         break;
     }
-    return translated("Earlier versions of your days cannot be kept now (%1). Penwick keeps your "
-                      "diary file up to date meanwhile.")
+    return QCoreApplication::translate("HistoryStore",
+            "Earlier versions of your days cannot be kept now (%1). Penwick keeps your "
+            "diary file up to date meanwhile.")
             .arg(error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
@@ -333,7 +332,8 @@ std::optional<QSqlError> HistoryWorker::start()
     // Penwick's own file, never one a link leads to: another database would take its tables
     const QFileInfo file(m_path);
     if (file.isSymLink() || (file.exists() && (!file.isFile() || file.ownerId() != ::getuid())))
-        return QSqlError(translated("it is a link, or no file of yours, and is left as it is"),
+        return QSqlError(QCoreApplication::translate("HistoryStore",
+                                 "it is a link, or no file of yours, and is left as it is"),
                 QString(), QSqlError::ConnectionError, QStringLiteral("link"));
     if (!QFileInfo::exists(m_path)) {
         // created private before SQLite opens it; its journal files take the same mode
@@ -439,8 +439,9 @@ bool HistoryWorker::stillThere()
         run(QStringLiteral("INSERT OR REPLACE INTO journal (diary, day, text, file_text, "
                            "changed_at) VALUES (?, ?, ?, ?, ?)"),
                 row);
-    raiseNotice(translated("The history of your days at %1 was removed or replaced while Penwick "
-                           "ran, so a new one is started. Your diary itself is not affected.")
+    raiseNotice(QCoreApplication::translate("HistoryStore",
+            "The history of your days at %1 was removed or replaced while Penwick "
+            "ran, so a new one is started. Your diary itself is not affected.")
                         .arg(QDir::toNativeSeparators(m_path)));
     QMetaObject::invokeMethod(
             this, [this] { m_store->setKeeping(m_usable); }, Qt::QueuedConnection);
@@ -460,9 +461,10 @@ void HistoryWorker::putAside()
     const std::optional<QSqlError> error = moved ? start() : std::nullopt;
     if (!moved || error) {
         raiseNotice(
-                translated("Earlier versions of your days cannot be kept: the history at %1 "
-                           "is damaged and cannot be replaced (%2). Your diary itself is not "
-                           "affected.")
+                QCoreApplication::translate("HistoryStore",
+                        "Earlier versions of your days cannot be kept: the history at %1 "
+                        "is damaged and cannot be replaced (%2). Your diary itself is not "
+                        "affected.")
                         .arg(QDir::toNativeSeparators(m_path), error ? error->text() : QString()));
         m_store->setKeeping(false);
         return;
@@ -471,8 +473,9 @@ void HistoryWorker::putAside()
         run(QStringLiteral("INSERT OR REPLACE INTO journal (diary, day, text, file_text, "
                            "changed_at) VALUES (?, ?, ?, ?, ?)"),
                 row);
-    raiseNotice(translated("The history of your days at %1 was damaged, so it was put aside as "
-                           "%2 and a new one started. Your diary itself is not affected.")
+    raiseNotice(QCoreApplication::translate("HistoryStore",
+            "The history of your days at %1 was damaged, so it was put aside as "
+            "%2 and a new one started. Your diary itself is not affected.")
                         .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(aside)));
 }
 
@@ -1072,15 +1075,15 @@ QString HistoryStore::originName(Origin origin)
 {
     switch (origin) {
     case Origin::Typed:
-        return translated("Typed");
+        return QCoreApplication::translate("HistoryStore", "Typed");
     case Origin::Restored:
-        return translated("Restored");
+        return QCoreApplication::translate("HistoryStore", "Restored");
     case Origin::ChangedOutside:
-        return translated("Changed by another program");
+        return QCoreApplication::translate("HistoryStore", "Changed by another program");
     case Origin::Merged:
-        return translated("Merged from another copy");
+        return QCoreApplication::translate("HistoryStore", "Merged from another copy");
     case Origin::Imported:
-        return translated("Imported");
+        return QCoreApplication::translate("HistoryStore", "Imported");
     }
     return {};
 }

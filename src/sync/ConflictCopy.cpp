@@ -40,11 +40,6 @@ const QList<QRegularExpression> &copyNamesOf(const QString &diaryFileName)
     return cached;
 }
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("ConflictCopy", text);
-}
-
 } // namespace
 
 bool isConflictCopyName(const QString &fileName, const QString &diaryFileName)
@@ -83,16 +78,19 @@ CopyRead readConflictCopy(const QString &path)
     const ReadResult read = readRegularFile(path, maxCopySize, true);
     if (read.kind == ReadResult::Link || read.kind == ReadResult::NotOwn) {
         copy.error = (read.kind == ReadResult::Link
-                        ? translated("%1 is a link, not a copy a sync engine left; it is left as "
-                                     "it is.")
-                        : translated("%1 belongs to another user, so it is no copy a sync engine "
-                                     "left for you; it is left as it is."))
+                        ? QCoreApplication::translate("ConflictCopy",
+                                "%1 is a link, not a copy a sync engine left; it is left as "
+                                "it is.")
+                        : QCoreApplication::translate("ConflictCopy",
+                                "%1 belongs to another user, so it is no copy a sync engine "
+                                "left for you; it is left as it is."))
                              .arg(copy.name);
         return copy;
     }
     if (read.kind != ReadResult::Ok) {
-        copy.error = translated("The conflict copy %1 cannot be read or is too large; it is left "
-                                "as it is.")
+        copy.error = QCoreApplication::translate("ConflictCopy",
+                "The conflict copy %1 cannot be read or is too large; it is left "
+                "as it is.")
                              .arg(copy.name);
         return copy;
     }
@@ -101,8 +99,9 @@ CopyRead readConflictCopy(const QString &path)
             && std::all_of(parsed.value->toList().cbegin(), parsed.value->toList().cend(),
                     [](const QVariant &e) { return e.typeId() == QMetaType::QVariantMap; });
     if (!isDiary) {
-        copy.error = translated("The conflict copy %1 is not a diary Penwick can read; it is left "
-                                "as it is.")
+        copy.error = QCoreApplication::translate("ConflictCopy",
+                "The conflict copy %1 is not a diary Penwick can read; it is left "
+                "as it is.")
                              .arg(copy.name);
         return copy;
     }
@@ -116,14 +115,16 @@ QString moveCopyInto(const QString &path, const QString &folder)
 {
     const QString name = QFileInfo(path).fileName();
     if (isForeignFolder(folder) || !makePrivateFolder(folder))
-        return translated("The conflict copy %1 is merged but could not be moved into %2, which "
-                          "is a link or no folder of yours; it stays where it is.")
+        return QCoreApplication::translate("ConflictCopy",
+                "The conflict copy %1 is merged but could not be moved into %2, which "
+                "is a link or no folder of yours; it stays where it is.")
                 .arg(name, QDir::toNativeSeparators(folder));
     QString target = QDir(folder).filePath(name);
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = QDir(folder).filePath(QStringLiteral("%1 %2").arg(n).arg(name));
     if (!QFile::rename(path, target))
-        return translated("The conflict copy %1 is merged but could not be moved into %2.")
+        return QCoreApplication::translate(
+                "ConflictCopy", "The conflict copy %1 is merged but could not be moved into %2.")
                 .arg(name, QDir::toNativeSeparators(folder));
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return {};
