@@ -7,12 +7,14 @@
 #include "diary/NoteFile.h"
 #include "diary/Search.h"
 #include "export/ExportJob.h"
+#include "gui/DiaryTags.h"
 #include "gui/MainWindow.h"
 #include "history/Backups.h"
 #include "history/HistoryStore.h"
 #include "platform/Plist.h"
 #include "platform/Preferences.h"
 #include "services/DiaryServices.h"
+#include "tags/TagIndex.h"
 #ifdef PENWICK_BENCH_XCB
 #include "StartUnderX.h"
 #endif
@@ -21,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -36,6 +39,7 @@
 #include <cstdio>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <functional>
 #include <future>
 #include <map>
 #include <sys/resource.h>
@@ -508,6 +512,174 @@ double firstSearchIgnoringCase(int y)
     return ms;
 }
 
+// The window thread's longest stall in the second and a half after each of a few rewrites of a
+// 10-year diary whose folder holds 20,000 other files: the folder watch looks for conflict
+// copies after every change in it, Penwick's own rename included.
+double longestStallAmongManyFiles()
+{
+    const QString note
+            = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
+    const QString others = QFileInfo(note).absolutePath();
+    QFile::remove(note);
+    QFile::copy(diaryPath(10), note);
+    for (int i = 0; i < 20000; ++i)
+        QFile(others + QStringLiteral("/other %1.txt").arg(i)).open(QIODevice::WriteOnly);
+    DiaryServices services({}, false);
+    services.open();
+    services.startWatching();
+    diary::DiarySession &session = services.session();
+    QString text = session.textOf(session.today());
+    double longest = 0;
+    for (int write = 0; write < 5; ++write) {
+        session.storeText(text += QStringLiteral(" and more"));
+        session.flush();
+        QElapsedTimer since;
+        since.start();
+        qint64 last = 0;
+        while (since.elapsed() < 1500) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+            const qint64 now = since.nsecsElapsed();
+            longest = std::max(longest, double(now - last) / 1e6);
+            last = now;
+        }
+    }
+    for (int i = 0; i < 20000; ++i)
+        QFile::remove(others + QStringLiteral("/other %1.txt").arg(i));
+    return longest;
+}
+
+// A 50-year diary whose days carry tags: one or two of twelve, in three scripts.
+QString taggedDiaryPath()
+{
+    return folder().filePath(QStringLiteral("note-50y-tags.plist"));
+}
+
+void makeTaggedDiary()
+{
+    static const char *tags[] = { "#garden", "#Reise", "#旅行", "#work", "#family", "#rain",
+        "#books", "#running", "#Café", "#friends", "#travel", "#health" };
+    QVariantList entries;
+    const QDate last(2026, 12, 6);
+    for (int i = 365 * 50 - 1; i >= 0; --i) {
+        QString text = pageOfText(i) + QString::fromUtf8(tags[i % 12]);
+        if (i % 3 == 0)
+            text += QLatin1Char(' ') + QString::fromUtf8(tags[(i / 3) % 12]);
+        entries.append(QVariantMap {
+                { "date", last.addDays(-i).toString(Qt::ISODate) }, { "text", text } });
+    }
+    QFile f(taggedDiaryPath());
+    f.open(QIODevice::WriteOnly);
+    f.write(plist::writeXml(entries));
+}
+
+double medianMsOf(int runs, const std::function<void()> &run)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        run();
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return percentile(times, 0.5);
+}
+
+// The tag index of 50 years: built whole, built again after a rewrite that changed one day, and
+// in the window from its start until the index is in (built off the window's thread, the
+// window's longest wait for an event meanwhile); a search of several words and of a tag, from
+// memory; the Year Overview from its command until the year's squares are drawn, the first
+// time and again.
+void printTagsSearchAndOverview()
+{
+    makeTaggedDiary();
+    const diary::SnapshotPointer file = diary::DiarySnapshot::load(taggedDiaryPath());
+    tags::TagIndex::Pointer index;
+    const double buildMs = medianMsOf(7, [&] { index = tags::TagIndex::build(file); });
+    diary::Entries changed = diary::loadEntries(taggedDiaryPath());
+    changed.entries.last() = QVariantMap { { "date", "2026-12-06" }, { "text", "#new day" } };
+    const QString changedPath = folder().filePath(QStringLiteral("note-50y-tags-changed.plist"));
+    QFile out(changedPath);
+    out.open(QIODevice::WriteOnly);
+    out.write(plist::writeXml(changed.entries));
+    out.close();
+    const diary::SnapshotPointer newer = diary::DiarySnapshot::load(changedPath);
+    const double rebuildMs = medianMsOf(7, [&] { tags::TagIndex::build(newer, index); });
+    const double countsMs = medianMsOf(7, [&] { benchmark::DoNotOptimize(index->counts()); });
+
+    const QString note
+            = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
+    QDir().mkpath(QFileInfo(note).absolutePath());
+    QFile::remove(note);
+    QFile::copy(taggedDiaryPath(), note);
+    std::vector<double> ready, longestWait;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        DiaryServices services([] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); }, false);
+        MainWindow window(&services, nullptr);
+        window.start();
+        const auto *tagsOfDiary = window.findChild<DiaryTags *>("diaryTags");
+        double wait = 0;
+        while (tagsOfDiary->counts().isEmpty() && clock.elapsed() < 10000) {
+            QElapsedTimer event;
+            event.start();
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            wait = std::max(wait, double(event.nsecsElapsed()) / 1e6);
+        }
+        ready.push_back(double(clock.nsecsElapsed()) / 1e6);
+        longestWait.push_back(wait);
+        QTest::qWait(100);
+    }
+    std::printf("tags 50y index_build_ms=%.2f rebuild_after_one_day_ms=%.2f counts_ms=%.2f "
+                "window_start_to_index_ms=%.1f window_longest_event_ms=%.1f\n",
+            buildMs, rebuildMs, countsMs, percentile(ready, 0.5), percentile(longestWait, 0.5));
+
+    {
+        diary::DiarySession session;
+        session.search(QStringLiteral("warm-up"));
+        const auto searchMs = [&](const QString &query, bool ignore) {
+            return medianMsOf(7, [&] { benchmark::DoNotOptimize(session.search(query, ignore)); });
+        };
+        // beside one word found in most days, whose texts are all decoded for the list
+        std::printf(
+                "search 50y several words median_ms=%.2f ignoring_case_ms=%.2f "
+                "tag_and_word_ms=%.2f phrase_and_left_out_ms=%.2f one_word_found_often_ms=%.2f\n",
+                searchMs(QStringLiteral("Walked market Brücke"), false),
+                searchMs(QStringLiteral("walked MARKET brucke"), true),
+                searchMs(QStringLiteral("#garden apples"), false),
+                searchMs(QString::fromUtf8("\"雨が降って\" -#work"), false),
+                searchMs(QString::fromUtf8("雨が降って"), false));
+    }
+
+    std::vector<double> first, again;
+    for (int run = 0; run < 5; ++run) {
+        DiaryServices services([] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); }, false);
+        MainWindow window(&services, nullptr);
+        window.start();
+        QTest::qWait(200);
+        auto *open = window.findChild<QAction *>("actionYearOverview");
+        const auto drawn = [&] {
+            Painted paint;
+            paint.viewName = QStringLiteral("yearGrid");
+            qApp->installEventFilter(&paint);
+            QElapsedTimer clock;
+            clock.start();
+            open->trigger();
+            while (!paint.painted)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            qApp->removeEventFilter(&paint);
+            return double(clock.nsecsElapsed()) / 1e6;
+        };
+        first.push_back(drawn());
+        window.findChild<QDialog *>("yearOverview")->hide();
+        QTest::qWait(50);
+        again.push_back(drawn());
+        window.findChild<QDialog *>("yearOverview")->hide();
+    }
+    std::printf("overview 50y open_to_drawn_ms=%.1f first_open_ms=%.1f\n", percentile(again, 0.5),
+            percentile(first, 0.5));
+}
+
 // Keeps the median of each benchmark for the closing summary.
 class Reporter : public benchmark::ConsoleReporter
 {
@@ -541,6 +713,11 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     for (int y : years)
         makeDiary(y);
+    // PENWICK_BENCH_ONLY=tags: the tags, search and overview lines alone
+    if (qEnvironmentVariable("PENWICK_BENCH_ONLY") == QLatin1String("tags")) {
+        printTagsSearchAndOverview();
+        return 0;
+    }
     // every figure in milliseconds, reported as aggregates over the repetitions
     auto measure = [](const char *name, void (*fn)(benchmark::State &),
                            const std::vector<int64_t> &args, int iterations, int repetitions) {
@@ -669,6 +846,8 @@ int main(int argc, char *argv[])
     }
     std::printf("start 30y in_process_first_frame_ms=%.1f no_diary_ms=%.1f\n", startToVisible(30),
             startToVisible(0));
+    std::printf("folder 10y with 20000 other files: longest_stall_after_a_write_ms=%.1f\n",
+            longestStallAmongManyFiles());
 #ifdef PENWICK_BENCH_XCB
     printStartUnderX();
 #endif
@@ -716,6 +895,7 @@ int main(int argc, char *argv[])
                 searchFromMemory(y, QStringLiteral("rained")),
                 searchFromMemory(y, QString::fromUtf8("雨が降って")));
     }
+    printTagsSearchAndOverview();
     std::printf("search 50y from memory ignoring case english median_ms=%.2f "
                 "first_after_start_ms=%.2f\n",
             searchFromMemory(50, QStringLiteral("Rained"), true), firstSearchIgnoringCase(50));

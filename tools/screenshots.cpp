@@ -1,5 +1,6 @@
 // Pictures of Penwick for a person to look at: the window in a light and a dark palette, with a
-// long month and a long entry, the search popover, and the warning over the editor.
+// long month and a long entry, the search popover, the warning over the editor, the Tags pane
+// and the Year Overview.
 //   make screenshots   (writes them to build/screenshots)
 #include "gui/HelpWindow.h"
 #include "gui/MainWindow.h"
@@ -149,6 +150,39 @@ int main(int argc, char *argv[])
         }
         UpdateNotice notice("2.1", QUrl("https://penwick.example/penwick.html"));
         grabWidget(notice, "notice");
+    }
+    // a year of days with tags: the Tags pane with the offer of tags in the page, and the Year
+    // Overview, in both palettes
+    QVariantList tagged = diary;
+    const char *tags[] = { "#garden", "#Reise", "#旅行", "#rain", "#books" };
+    for (int day = 0; day < 220; day += 1 + day % 3)
+        tagged << entry(QDate(2026, 1, 1).addDays(day).toString(Qt::ISODate),
+                QString("A walk, then %1 words of it. %2 ")
+                        .arg(day * 7 % 300)
+                        .arg(QString::fromUtf8(tags[day % 5]))
+                        .repeated(1 + day % 4));
+    for (const auto &[name, palette] :
+            { std::pair { "tags", light }, { "tags-dark", darkPalette(light) } }) {
+        writeDiary(note, penwick::plist::writeXml(tagged));
+        shoot(name, palette, [](MainWindow &w) {
+            w.findChild<QAction *>("actionTags")->setChecked(true);
+            QTest::qWait(200);
+            auto *editor = w.findChild<QPlainTextEdit *>("editor");
+            editor->setFocus();
+            QTest::keyClicks(editor, " #garden, and #r");
+            QTest::qWait(50);
+        });
+    }
+    for (const auto &[name, palette] :
+            { std::pair { "overview", light }, { "overview-dark", darkPalette(light) } }) {
+        shoot(name, palette, [&](MainWindow &w) {
+            w.findChild<QAction *>("actionTags")->setChecked(false);
+            w.findChild<QAction *>("actionYearOverview")->trigger();
+            QTest::qWait(100);
+            auto *overview = w.findChild<QDialog *>("yearOverview");
+            overview->grab().save(out + "/" + name + "-dialog.png");
+            overview->hide();
+        });
     }
     writeDiary(note, penwick::plist::writeXml(diary).left(200));
     shoot("warning", light, [](MainWindow &w) {

@@ -23,8 +23,16 @@
         <translation>die Datei fehlt.</translation>
     </message>
     <message>
+        <source>Backups of your diary have stopped: %1 is a link, or no folder of yours; it is left as it is.</source>
+        <translation>Die Sicherungen Ihres Tagebuchs sind angehalten: %1 ist eine Verknüpfung oder kein Ordner von Ihnen; er bleibt, wie er ist.</translation>
+    </message>
+    <message>
+        <source>%1 is a link.</source>
+        <translation>%1 ist eine Verknüpfung.</translation>
+    </message>
+    <message>
         <source>Backups of your diary have stopped: the folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherungen Ihres Tagebuchs sind angehalten: Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -109,6 +117,37 @@
     </message>
 </context>
 <context>
+    <name>ConflictCopy</name>
+    <message>
+        <source>%1 is a link, not a copy a sync engine left; it is left as it is.</source>
+        <translation>%1 ist eine Verknüpfung, keine Kopie, die ein Synchronisationsprogramm hinterlassen hat; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, so it is no copy a sync engine left for you; it is left as it is.</source>
+        <translation>%1 gehört einem anderen Benutzer und ist daher keine Kopie, die ein Synchronisationsprogramm für Sie hinterlassen hat; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 cannot be read or is too large; it is left as it is.</source>
+        <translation>Die Konfliktkopie %1 kann nicht gelesen werden oder ist zu groß; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is not a diary Penwick can read; it is left as it is.</source>
+        <translation>Die Konfliktkopie %1 ist kein Tagebuch, das Penwick lesen kann; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2, which is a link or no folder of yours; it stays where it is.</source>
+        <translation>Die Konfliktkopie %1 ist zusammengeführt, konnte aber nicht nach %2 verschoben werden, das eine Verknüpfung oder kein Ordner von Ihnen ist; sie bleibt, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation>Die Konfliktkopie %1 ist zusammengeführt, konnte aber nicht nach %2 verschoben werden.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is protected by another passphrase, or was changed or damaged; it is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConflictCopyBar</name>
     <message>
         <source>Merged copies</source>
@@ -120,63 +159,63 @@
     </message>
     <message>
         <source>Show &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf zeigen</translation>
     </message>
     <message>
         <source>%1: both texts are kept in the day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Beide Texte stehen im Tag</translation>
     </message>
     <message>
         <source>%1: the copy&apos;s text, the diary&apos;s is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Text der Kopie, der des Tagebuchs steht im Verlauf des Tages</translation>
     </message>
     <message>
         <source>%1: the other text, yours is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der andere Text, Ihrer steht im Verlauf des Tages</translation>
     </message>
     <message>
         <source>%1: the diary&apos;s text, the copy&apos;s is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Text des Tagebuchs, der der Kopie steht im Verlauf des Tages</translation>
     </message>
     <message>
         <source>%1: the other program&apos;s text, yours is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: der Text des anderen Programms, Ihrer steht im Verlauf des Tages</translation>
     </message>
     <message>
         <source>and 1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und 1 weiterer</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <source>Merged %1, a copy another machine left: 1 day came from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zusammengeführt, eine Kopie, die ein anderer Rechner hinterlassen hat: 1 Tag kam daraus.</translation>
     </message>
     <message>
         <source>Merged %1, a copy another machine left: %2 days came from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zusammengeführt, eine Kopie, die ein anderer Rechner hinterlassen hat: %2 Tage kamen daraus.</translation>
     </message>
     <message>
-        <source>Another program changed a day you were writing in.</source>
-        <translation type="unfinished"></translation>
+        <source>Another program changed a day you wrote in.</source>
+        <translation>Ein anderes Programm hat einen Tag geändert, in dem Sie geschrieben haben.</translation>
     </message>
     <message>
-        <source>Another program changed %1 days you were writing in.</source>
-        <translation type="unfinished"></translation>
+        <source>Another program changed %1 days you wrote in.</source>
+        <translation>Ein anderes Programm hat %1 Tage geändert, in denen Sie geschrieben haben.</translation>
     </message>
     <message>
         <source>Another program changed a day you typed in before Penwick last stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm hat einen Tag geändert, in dem Sie geschrieben hatten, bevor Penwick zuletzt beendet wurde.</translation>
     </message>
     <message>
         <source>Another program changed %1 days you typed in before Penwick last stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm hat %1 Tage geändert, in denen Sie geschrieben hatten, bevor Penwick zuletzt beendet wurde.</translation>
     </message>
     <message>
         <source>The open day&apos;s text changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text des geöffneten Tages hat sich geändert.</translation>
     </message>
 </context>
 <context>
@@ -244,6 +283,37 @@
     <message>
         <source>Find Pre&amp;vious</source>
         <translation>Rückwär&amp;ts suchen</translation>
+    </message>
+</context>
+<context>
+    <name>Decrypt</name>
+    <message>
+        <source>Usage: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a protected diary: it is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery key: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>What is written out is not encrypted: keep it safe, or remove it when you are done.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -618,6 +688,60 @@
     </message>
 </context>
 <context>
+    <name>DiaryProtection</name>
+    <message>
+        <source>Your diary could not be rewritten, so nothing was changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary cannot be protected now: it cannot be read or written, or changes still wait to be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key could not be made: there is not enough memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase cannot be changed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The protection cannot be removed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exports you made, such as those in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the diary an earlier version kept in the preferences at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copies of the diary file you made yourself, and earlier versions that a sync engine or a backup program keeps of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiarySession</name>
+    <message>
+        <source>Written here while another program changed this day, %1</source>
+        <translation>Hier geschrieben, während ein anderes Programm diesen Tag änderte, %1</translation>
+    </message>
+    <message>
+        <source>Typed before Penwick last stopped; another program changed this day meanwhile</source>
+        <translation>Geschrieben, bevor Penwick zuletzt beendet wurde; ein anderes Programm hat diesen Tag inzwischen geändert</translation>
+    </message>
+    <message>
+        <source>Recovered after Penwick stopped</source>
+        <translation>Wiederhergestellt, nachdem Penwick beendet wurde</translation>
+    </message>
+    <message>
+        <source>Another program replaced your diary while Penwick wrote it, and its version could not be put back: it is kept as %1 and merged like a conflict copy.</source>
+        <translation>Ein anderes Programm hat Ihr Tagebuch ersetzt, während Penwick es schrieb, und seine Fassung ließ sich nicht zurücklegen: Sie wird als %1 aufbewahrt und wie eine Konfliktkopie zusammengeführt.</translation>
+    </message>
+</context>
+<context>
     <name>DiarySnapshot</name>
     <message>
         <source>it is protected by a passphrase.</source>
@@ -738,13 +862,6 @@
         <source>History of %1</source>
         <translation>Verlauf von %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 — %n characters — %2</source>
-        <translation>
-            <numerusform>%1 — %n Zeichen — %2</numerusform>
-            <numerusform>%1 — %n Zeichen — %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>This day has no earlier versions yet.</source>
         <translation>Dieser Tag hat noch keine früheren Fassungen.</translation>
@@ -764,6 +881,85 @@
     <message>
         <source>Open &amp;Backups Folder</source>
         <translation>Sicherungs&amp;ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Underlined: only in this version. Struck through: only in the day&apos;s text now.</source>
+        <translation>Unterstrichen: nur in dieser Fassung. Durchgestrichen: nur im jetzigen Text des Tages.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore This Version</source>
+        <translation>Diese Fassung &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>1 character</source>
+        <translation>1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>Another program is using the history of your days at %1, so earlier versions are not kept for now. Penwick keeps your diary file up to date meanwhile and takes the history up again when it can.</source>
+        <translation>Ein anderes Programm benutzt den Verlauf Ihrer Tage unter %1, daher werden frühere Fassungen vorerst nicht aufbewahrt. Penwick hält Ihre Tagebuchdatei solange aktuell und nimmt den Verlauf wieder auf, sobald es geht.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the history of your days at %1 is full, so earlier versions are not kept for now. Penwick keeps your diary file up to date meanwhile.</source>
+        <translation>Das Laufwerk mit dem Verlauf Ihrer Tage unter %1 ist voll, daher werden frühere Fassungen vorerst nicht aufbewahrt. Penwick hält Ihre Tagebuchdatei solange aktuell.</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 cannot be opened or written, so earlier versions are not kept for now. Penwick keeps your diary file up to date meanwhile.</source>
+        <translation>Der Verlauf Ihrer Tage unter %1 kann nicht geöffnet oder geschrieben werden, daher werden frühere Fassungen vorerst nicht aufbewahrt. Penwick hält Ihre Tagebuchdatei solange aktuell.</translation>
+    </message>
+    <message>
+        <source>Earlier versions of your days cannot be kept now (%1). Penwick keeps your diary file up to date meanwhile.</source>
+        <translation>Frühere Fassungen Ihrer Tage können jetzt nicht aufbewahrt werden (%1). Penwick hält Ihre Tagebuchdatei solange aktuell.</translation>
+    </message>
+    <message>
+        <source>it is a link, or no file of yours, and is left as it is</source>
+        <translation>es ist eine Verknüpfung oder keine Datei von Ihnen und bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 was removed or replaced while Penwick ran, so a new one is started. Your diary itself is not affected.</source>
+        <translation>Der Verlauf Ihrer Tage unter %1 wurde entfernt oder ersetzt, während Penwick lief; ein neuer wurde begonnen. Ihr Tagebuch selbst ist nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>Earlier versions of your days cannot be kept: the history at %1 is damaged and cannot be replaced (%2). Your diary itself is not affected.</source>
+        <translation>Frühere Fassungen Ihrer Tage können nicht aufbewahrt werden: Der Verlauf unter %1 ist beschädigt und kann nicht ersetzt werden (%2). Ihr Tagebuch selbst ist nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 was damaged, so it was put aside as %2 and a new one started. Your diary itself is not affected.</source>
+        <translation>Der Verlauf Ihrer Tage unter %1 war beschädigt; er wurde als %2 beiseitegelegt und ein neuer begonnen. Ihr Tagebuch selbst ist nicht betroffen.</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Restored</source>
+        <translation>Wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Changed by another program</source>
+        <translation>Von einem anderen Programm geändert</translation>
+    </message>
+    <message>
+        <source>Merged from another copy</source>
+        <translation>Aus einer anderen Kopie zusammengeführt</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importiert</translation>
     </message>
 </context>
 <context>
@@ -878,11 +1074,11 @@
     </message>
     <message>
         <source>Nothing was imported: your latest changes are not stored yet. %1</source>
-        <translation type="unfinished">Nichts wurde importiert: Ihre letzten Änderungen sind noch nicht gespeichert. %1</translation>
+        <translation>Nichts wurde importiert: Ihre letzten Änderungen sind noch nicht gespeichert. %1</translation>
     </message>
     <message>
         <source>The diary could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tagebuch konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1066,10 +1262,6 @@
         <translation>Wenn Sie ein einzelnes Stichwort in das Suchfeld links unten eingeben und die Eingabetaste drücken, zeigt Penwick die Liste der Tage, die das Stichwort enthalten.</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
-        <translation>Es wird immer nach einem einzigen Stichwort gesucht. Mehrere Wörter werden nicht einzeln gesucht.</translation>
-    </message>
-    <message>
         <source>Clicking on the list of search results will show you the diary of that date.</source>
         <translation>Ein Klick auf ein Suchergebnis zeigt den Eintrag dieses Tages.</translation>
     </message>
@@ -1090,16 +1282,36 @@
         <translation>Ein Tagebuch auf mehreren Rechnern</translation>
     </message>
     <message>
-        <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
-        <translation>Legen Sie das Tagebuch in einen Ordner, den Ihr Synchronisationsprogramm (Syncthing, Nextcloud, Dropbox) teilt. Haben zwei Rechner es zwischen zwei Abgleichen geändert, führt Penwick die Konfliktkopie, die das Programm hinterlässt, Tag für Tag zusammen: der andere Text eines Tages kommt in seinen Verlauf, die Kopie in den Ordner Backups.</translation>
-    </message>
-    <message>
         <source>Taking the diary out</source>
         <translation>Das Tagebuch mitnehmen</translation>
     </message>
     <message>
         <source>File &gt; Export… writes the whole diary, the month or the year shown, a range of dates or the days the search found: as plain text, as Markdown (one file, or a folder of daily notes named by date), as an HTML page, as a PDF or as jrnl&apos;s JSON. File &gt; Print… prints the same pages as the PDF, and File &gt; Print Preview… shows them first. Penwick reads its daily notes and its JSON back with File &gt; Import from Another Diary.</source>
         <translation>Datei &gt; Exportieren… schreibt das ganze Tagebuch, den gezeigten Monat oder das gezeigte Jahr, einen Zeitraum oder die Tage, die die Suche fand: als reinen Text, als Markdown (eine Datei oder ein Ordner von Tagesnotizen, nach Datum benannt), als HTML-Seite, als PDF oder als JSON von jrnl. Datei &gt; Tage drucken… druckt dieselben Seiten wie das PDF, und Datei &gt; Druckvorschau… zeigt sie vorher. Seine Tagesnotizen und sein JSON liest Penwick mit Datei &gt; Aus anderem Tagebuch importieren wieder ein.</translation>
+    </message>
+    <message>
+        <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: a day only one machine changed takes that change, a day both changed keeps both texts, one below the other, and the text that leaves a day goes into its history. The copy then goes into the Backups folder.</source>
+        <translation>Bewahren Sie das Tagebuch in einem Ordner auf, den Ihr Synchronisationsprogramm (Syncthing, Nextcloud, Dropbox) teilt. Haben zwei Rechner es zwischen zwei Abgleichen geändert, führt Penwick die Konfliktkopie, die das Programm hinterlässt, Tag für Tag zusammen: Ein Tag, den nur ein Rechner geändert hat, übernimmt diese Änderung, ein Tag, den beide geändert haben, behält beide Texte untereinander, und der Text, der einen Tag verlässt, kommt in dessen Verlauf. Die Kopie kommt danach in den Ordner Backups.</translation>
+    </message>
+    <message>
+        <source>Several words find the days that hold all of them. Put &quot;a phrase&quot; in quotes to find it as it stands, write -word to leave out the days that hold it, and #tag to find the days with that tag.</source>
+        <translation>Mehrere Wörter finden die Tage, die alle enthalten. Setzen Sie „eine Wendung“ in Anführungszeichen, um sie genau so zu finden, schreiben Sie -Wort, um die Tage auszulassen, die es enthalten, und #Schlagwort, um die Tage mit diesem Schlagwort zu finden.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>A word that starts with # is a tag, such as #garden or #travel. Typing # offers the tags you have used, most used first. View &gt; Tags lists every tag with the number of days that hold it; choose one to search for it.</source>
+        <translation>Ein Wort, das mit # beginnt, ist ein Schlagwort, etwa #Garten oder #Reise. Wenn Sie # tippen, bietet Penwick die Schlagwörter an, die Sie schon verwendet haben, die häufigsten zuerst. Ansicht &gt; Schlagwörter listet jedes Schlagwort mit der Zahl der Tage, die es enthalten; wählen Sie eines, um danach zu suchen.</translation>
+    </message>
+    <message>
+        <source>The year at a glance</source>
+        <translation>Das Jahr auf einen Blick</translation>
+    </message>
+    <message>
+        <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
+        <translation>Ansicht &gt; Jahresüberblick … zeigt jeden Tag eines Jahres als Quadrat, gefärbt nach den Wörtern, die Sie an dem Tag geschrieben haben, dazu die beschriebenen Tage, die Wörter, Ihre längste und Ihre aktuelle Serie, die Wörter jedes Monats und die Schlagwörter des Jahres. Klicken Sie auf einen Tag oder drücken Sie die Eingabetaste, um ihn zu öffnen.</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1692,56 @@
     </message>
 </context>
 <context>
+    <name>SealedFile</name>
+    <message>
+        <source>it was changed or damaged: its contents do not pass the check of its encryption.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Penwick (format %1), which this one cannot read. Open it with that version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the encryption library cannot start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to work out the key from the passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This recovery key does not open the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A recovery key is 25 letters and digits, in five groups of five.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not open with this diary&apos;s key: it was changed or damaged, or it is protected by another passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SealedFiles</name>
+    <message>
+        <source>%1 does not open with this diary&apos;s key and is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation type="unfinished">Die Konfliktkopie %1 ist zusammengeführt, konnte aber nicht nach %2 verschoben werden.</translation>
+    </message>
+</context>
+<context>
     <name>SearchPopover</name>
     <message>
         <source>Close the search results (Esc)</source>
@@ -1520,6 +1782,10 @@
     <message>
         <source>No day holds “%1”; 1 day holds it in another case or with accents.</source>
         <translation>Kein Tag enthält „%1“; 1 Tag enthält es in anderer Schreibung oder mit Akzenten.</translation>
+    </message>
+    <message>
+        <source>Several words find the days that hold all of them; &quot;a phrase&quot; in quotes stands together, -word leaves days out, #tag finds a tag.</source>
+        <translation>Mehrere Wörter finden die Tage, die alle enthalten; „eine Wendung“ in Anführungszeichen bleibt beisammen, -Wort lässt Tage aus, #Schlagwort findet ein Schlagwort.</translation>
     </message>
 </context>
 <context>
@@ -1746,6 +2012,10 @@
         <translation>&amp;Leere Einträge entfernen</translation>
     </message>
     <message>
+        <source>Taken over from an earlier diary</source>
+        <translation>Aus einem früheren Tagebuch übernommen</translation>
+    </message>
+    <message>
         <source>What you export is not encrypted.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1757,9 +2027,73 @@
         <source>C&amp;ontinue</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>TagCompletion</name>
     <message>
-        <source>Taken over from an earlier diary</source>
-        <translation type="unfinished"></translation>
+        <source>Tags of the diary</source>
+        <translation>Schlagwörter des Tagebuchs</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TagsPane</name>
+    <message>
+        <source>Tags</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>&amp;Tags</source>
+        <translation>&amp;Schlagwörter</translation>
+    </message>
+    <message>
+        <source>No tags yet: a word with # before it, such as #garden, is one.</source>
+        <translation>Noch keine Schlagwörter: Ein Wort mit # davor, etwa #Garten, ist eines.</translation>
+    </message>
+    <message>
+        <source>Filter tags</source>
+        <translation>Schlagwörter filtern</translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation>Die Schlagwörter filtern</translation>
+    </message>
+    <message>
+        <source>Order of the tags</source>
+        <translation>Reihenfolge der Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Most days first</source>
+        <translation>Meiste Tage zuerst</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Nach Name</translation>
+    </message>
+    <message>
+        <source>Tags and the days that hold them</source>
+        <translation>Schlagwörter und die Tage, die sie enthalten</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Schlagwort</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1898,6 +2232,115 @@
     <message>
         <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
         <translation>Ihre letzte Änderung konnte nicht gespeichert werden. %1 Sie steht noch im Fenster und wird mit Ihrer nächsten Änderung gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>YearOverview</name>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation>
+            <numerusform>%n Wort</numerusform>
+            <numerusform>%n Wörter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: nothing written</source>
+        <translation>%1: nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Year &amp;Overview…</source>
+        <translation>&amp;Jahresüberblick …</translation>
+    </message>
+    <message>
+        <source>Year Overview</source>
+        <translation>Jahresüberblick</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Voriges Jahr</translation>
+    </message>
+    <message>
+        <source>Previous year (Ctrl+Shift+PgUp)</source>
+        <translation>Voriges Jahr (Strg+Umschalt+Bild auf)</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Nächstes Jahr</translation>
+    </message>
+    <message>
+        <source>Next year (Ctrl+Shift+PgDown)</source>
+        <translation>Nächstes Jahr (Strg+Umschalt+Bild ab)</translation>
+    </message>
+    <message>
+        <source>Days of the year</source>
+        <translation>Tage des Jahres</translation>
+    </message>
+    <message>
+        <source>Each square is a day; the stronger its colour, the more words were written that day.</source>
+        <translation>Jedes Quadrat ist ein Tag; je kräftiger seine Farbe, desto mehr Wörter wurden an dem Tag geschrieben.</translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation>Beschriebene Tage:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation>Längste Serie:</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Aktuelle Serie:</translation>
+    </message>
+    <message>
+        <source>Words per month</source>
+        <translation>Wörter je Monat</translation>
+    </message>
+    <message>
+        <source>Tags of the year</source>
+        <translation>Schlagwörter des Jahres</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Schlagwort</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Days of %1</source>
+        <translation>Tage von %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>1 day (%1)</source>
+        <translation>1 Tag (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days (%1 – %2)</source>
+        <translation>
+            <numerusform>%n Tag (%1 – %2)</numerusform>
+            <numerusform>%n Tage (%1 – %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>No tags this year</source>
+        <translation>Keine Schlagwörter in diesem Jahr</translation>
     </message>
 </context>
 </TS>

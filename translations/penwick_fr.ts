@@ -23,8 +23,16 @@
         <translation>il est introuvable.</translation>
     </message>
     <message>
+        <source>Backups of your diary have stopped: %1 is a link, or no folder of yours; it is left as it is.</source>
+        <translation>Les sauvegardes de votre journal sont arrêtées : %1 est un lien, ou n’est pas un dossier à vous ; il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 is a link.</source>
+        <translation>%1 est un lien.</translation>
+    </message>
+    <message>
         <source>Backups of your diary have stopped: the folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sauvegardes de votre journal sont arrêtées : le dossier %1 ne peut pas être créé.</translation>
     </message>
 </context>
 <context>
@@ -109,6 +117,37 @@
     </message>
 </context>
 <context>
+    <name>ConflictCopy</name>
+    <message>
+        <source>%1 is a link, not a copy a sync engine left; it is left as it is.</source>
+        <translation>%1 est un lien, et non une copie laissée par un outil de synchronisation ; il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, so it is no copy a sync engine left for you; it is left as it is.</source>
+        <translation>%1 appartient à un autre utilisateur : ce n’est donc pas une copie laissée pour vous par un outil de synchronisation ; elle est laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 cannot be read or is too large; it is left as it is.</source>
+        <translation>La copie en conflit %1 est illisible ou trop grande ; elle est laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is not a diary Penwick can read; it is left as it is.</source>
+        <translation>La copie en conflit %1 n’est pas un journal que Penwick sait lire ; elle est laissée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2, which is a link or no folder of yours; it stays where it is.</source>
+        <translation>La copie en conflit %1 est fusionnée mais n’a pas pu être déplacée dans %2, qui est un lien ou n’est pas un dossier à vous ; elle reste où elle est.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation>La copie en conflit %1 est fusionnée mais n’a pas pu être déplacée dans %2.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is protected by another passphrase, or was changed or damaged; it is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConflictCopyBar</name>
     <message>
         <source>Merged copies</source>
@@ -120,63 +159,63 @@
     </message>
     <message>
         <source>Show &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’&amp;historique</translation>
     </message>
     <message>
         <source>%1: both texts are kept in the day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : les deux textes sont gardés dans le jour</translation>
     </message>
     <message>
         <source>%1: the copy&apos;s text, the diary&apos;s is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le texte de la copie, celui du journal est dans l’historique du jour</translation>
     </message>
     <message>
         <source>%1: the other text, yours is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l’autre texte, le vôtre est dans l’historique du jour</translation>
     </message>
     <message>
         <source>%1: the diary&apos;s text, the copy&apos;s is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le texte du journal, celui de la copie est dans l’historique du jour</translation>
     </message>
     <message>
         <source>%1: the other program&apos;s text, yours is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le texte de l’autre programme, le vôtre est dans l’historique du jour</translation>
     </message>
     <message>
         <source>and 1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et 1 autre</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 autres</translation>
     </message>
     <message>
         <source>Merged %1, a copy another machine left: 1 day came from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fusionnée, une copie laissée par une autre machine : 1 jour en est venu.</translation>
     </message>
     <message>
         <source>Merged %1, a copy another machine left: %2 days came from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fusionnée, une copie laissée par une autre machine : %2 jours en sont venus.</translation>
     </message>
     <message>
-        <source>Another program changed a day you were writing in.</source>
-        <translation type="unfinished"></translation>
+        <source>Another program changed a day you wrote in.</source>
+        <translation>Un autre programme a modifié un jour où vous avez écrit.</translation>
     </message>
     <message>
-        <source>Another program changed %1 days you were writing in.</source>
-        <translation type="unfinished"></translation>
+        <source>Another program changed %1 days you wrote in.</source>
+        <translation>Un autre programme a modifié %1 jours où vous avez écrit.</translation>
     </message>
     <message>
         <source>Another program changed a day you typed in before Penwick last stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a modifié un jour où vous aviez écrit avant le dernier arrêt de Penwick.</translation>
     </message>
     <message>
         <source>Another program changed %1 days you typed in before Penwick last stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme a modifié %1 jours où vous aviez écrit avant le dernier arrêt de Penwick.</translation>
     </message>
     <message>
         <source>The open day&apos;s text changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte du jour ouvert a changé.</translation>
     </message>
 </context>
 <context>
@@ -244,6 +283,37 @@
     <message>
         <source>Find Pre&amp;vious</source>
         <translation>Rechercher le &amp;précédent</translation>
+    </message>
+</context>
+<context>
+    <name>Decrypt</name>
+    <message>
+        <source>Usage: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a protected diary: it is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery key: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1 : %2</translation>
+    </message>
+    <message>
+        <source>What is written out is not encrypted: keep it safe, or remove it when you are done.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -618,6 +688,60 @@
     </message>
 </context>
 <context>
+    <name>DiaryProtection</name>
+    <message>
+        <source>Your diary could not be rewritten, so nothing was changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary cannot be protected now: it cannot be read or written, or changes still wait to be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key could not be made: there is not enough memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase cannot be changed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The protection cannot be removed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exports you made, such as those in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the diary an earlier version kept in the preferences at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copies of the diary file you made yourself, and earlier versions that a sync engine or a backup program keeps of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiarySession</name>
+    <message>
+        <source>Written here while another program changed this day, %1</source>
+        <translation>Écrit ici pendant qu’un autre programme modifiait ce jour, %1</translation>
+    </message>
+    <message>
+        <source>Typed before Penwick last stopped; another program changed this day meanwhile</source>
+        <translation>Écrit avant le dernier arrêt de Penwick ; un autre programme a modifié ce jour entre-temps</translation>
+    </message>
+    <message>
+        <source>Recovered after Penwick stopped</source>
+        <translation>Récupéré après l’arrêt de Penwick</translation>
+    </message>
+    <message>
+        <source>Another program replaced your diary while Penwick wrote it, and its version could not be put back: it is kept as %1 and merged like a conflict copy.</source>
+        <translation>Un autre programme a remplacé votre journal pendant que Penwick l’écrivait, et sa version n’a pas pu être remise en place : elle est gardée sous %1 et fusionnée comme une copie en conflit.</translation>
+    </message>
+</context>
+<context>
     <name>DiarySnapshot</name>
     <message>
         <source>it is protected by a passphrase.</source>
@@ -738,13 +862,6 @@
         <source>History of %1</source>
         <translation>Historique du %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 — %n characters — %2</source>
-        <translation>
-            <numerusform>%1 — %n caractère — %2</numerusform>
-            <numerusform>%1 — %n caractères — %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>This day has no earlier versions yet.</source>
         <translation>Ce jour n’a pas encore de versions antérieures.</translation>
@@ -764,6 +881,85 @@
     <message>
         <source>Open &amp;Backups Folder</source>
         <translation>Ouvrir le dossier des sauve&amp;gardes</translation>
+    </message>
+    <message>
+        <source>Underlined: only in this version. Struck through: only in the day&apos;s text now.</source>
+        <translation>Souligné : seulement dans cette version. Barré : seulement dans le texte actuel du jour.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore This Version</source>
+        <translation>&amp;Restaurer cette version</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>1 character</source>
+        <translation>1 caractère</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 caractères</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>Another program is using the history of your days at %1, so earlier versions are not kept for now. Penwick keeps your diary file up to date meanwhile and takes the history up again when it can.</source>
+        <translation>Un autre programme utilise l’historique de vos jours à %1 : les versions précédentes ne sont donc pas gardées pour l’instant. Penwick tient votre fichier de journal à jour en attendant et reprend l’historique dès qu’il le peut.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the history of your days at %1 is full, so earlier versions are not kept for now. Penwick keeps your diary file up to date meanwhile.</source>
+        <translation>Le disque qui contient l’historique de vos jours à %1 est plein : les versions précédentes ne sont donc pas gardées pour l’instant. Penwick tient votre fichier de journal à jour en attendant.</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 cannot be opened or written, so earlier versions are not kept for now. Penwick keeps your diary file up to date meanwhile.</source>
+        <translation>L’historique de vos jours à %1 ne peut être ni ouvert ni écrit : les versions précédentes ne sont donc pas gardées pour l’instant. Penwick tient votre fichier de journal à jour en attendant.</translation>
+    </message>
+    <message>
+        <source>Earlier versions of your days cannot be kept now (%1). Penwick keeps your diary file up to date meanwhile.</source>
+        <translation>Les versions précédentes de vos jours ne peuvent pas être gardées maintenant (%1). Penwick tient votre fichier de journal à jour en attendant.</translation>
+    </message>
+    <message>
+        <source>it is a link, or no file of yours, and is left as it is</source>
+        <translation>c’est un lien, ou pas un fichier à vous, et il est laissé tel quel</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 was removed or replaced while Penwick ran, so a new one is started. Your diary itself is not affected.</source>
+        <translation>L’historique de vos jours à %1 a été supprimé ou remplacé pendant que Penwick tournait ; un nouveau est commencé. Votre journal lui-même n’est pas touché.</translation>
+    </message>
+    <message>
+        <source>Earlier versions of your days cannot be kept: the history at %1 is damaged and cannot be replaced (%2). Your diary itself is not affected.</source>
+        <translation>Les versions précédentes de vos jours ne peuvent pas être gardées : l’historique à %1 est endommagé et ne peut pas être remplacé (%2). Votre journal lui-même n’est pas touché.</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 was damaged, so it was put aside as %2 and a new one started. Your diary itself is not affected.</source>
+        <translation>L’historique de vos jours à %1 était endommagé : il a été mis de côté sous %2 et un nouveau est commencé. Votre journal lui-même n’est pas touché.</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>Saisi</translation>
+    </message>
+    <message>
+        <source>Restored</source>
+        <translation>Restauré</translation>
+    </message>
+    <message>
+        <source>Changed by another program</source>
+        <translation>Modifié par un autre programme</translation>
+    </message>
+    <message>
+        <source>Merged from another copy</source>
+        <translation>Fusionné depuis une autre copie</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importé</translation>
     </message>
 </context>
 <context>
@@ -878,11 +1074,11 @@
     </message>
     <message>
         <source>Nothing was imported: your latest changes are not stored yet. %1</source>
-        <translation type="unfinished">Rien n’a été importé : vos dernières modifications ne sont pas encore enregistrées. %1</translation>
+        <translation>Rien n’a été importé : vos dernières modifications ne sont pas encore enregistrées. %1</translation>
     </message>
     <message>
         <source>The diary could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal n’a pas pu être écrit.</translation>
     </message>
 </context>
 <context>
@@ -1066,10 +1262,6 @@
         <translation>Tapez un mot-clé dans le champ de recherche, en bas à gauche, puis appuyez sur Entrée : Penwick affiche la liste des jours qui contiennent ce mot-clé.</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
-        <translation>La recherche porte sur un seul mot-clé à la fois. Plusieurs mots ne sont pas cherchés séparément.</translation>
-    </message>
-    <message>
         <source>Clicking on the list of search results will show you the diary of that date.</source>
         <translation>Un clic sur un résultat affiche la page de ce jour.</translation>
     </message>
@@ -1090,16 +1282,36 @@
         <translation>Un journal sur plusieurs machines</translation>
     </message>
     <message>
-        <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
-        <translation>Placez le journal dans un dossier que votre outil de synchronisation (Syncthing, Nextcloud, Dropbox) partage. Quand deux machines l’ont modifié entre deux synchronisations, Penwick fusionne jour par jour la copie en conflit que l’outil laisse : l’autre texte d’un jour va dans son historique, et la copie dans le dossier Backups.</translation>
-    </message>
-    <message>
         <source>Taking the diary out</source>
         <translation>Emporter son journal</translation>
     </message>
     <message>
         <source>File &gt; Export… writes the whole diary, the month or the year shown, a range of dates or the days the search found: as plain text, as Markdown (one file, or a folder of daily notes named by date), as an HTML page, as a PDF or as jrnl&apos;s JSON. File &gt; Print… prints the same pages as the PDF, and File &gt; Print Preview… shows them first. Penwick reads its daily notes and its JSON back with File &gt; Import from Another Diary.</source>
         <translation>Fichier &gt; Exporter… écrit tout le journal, le mois ou l’année affichés, une plage de dates ou les jours trouvés par la recherche : en texte brut, en Markdown (un seul fichier, ou un dossier de notes quotidiennes nommées par date), en page HTML, en PDF ou en JSON de jrnl. Fichier &gt; Imprimer des jours… imprime les mêmes pages que le PDF, et Fichier &gt; Aperçu avant impression… les montre d’abord. Penwick relit ses notes quotidiennes et son JSON avec Fichier &gt; Importer depuis un autre journal.</translation>
+    </message>
+    <message>
+        <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: a day only one machine changed takes that change, a day both changed keeps both texts, one below the other, and the text that leaves a day goes into its history. The copy then goes into the Backups folder.</source>
+        <translation>Gardez le journal dans un dossier que votre outil de synchronisation (Syncthing, Nextcloud, Dropbox) partage. Quand deux machines l’ont modifié entre deux synchronisations, Penwick fusionne jour par jour la copie en conflit que l’outil laisse : un jour modifié par une seule machine prend cette modification, un jour modifié par les deux garde les deux textes, l’un sous l’autre, et le texte qui quitte un jour va dans son historique. La copie va ensuite dans le dossier Backups.</translation>
+    </message>
+    <message>
+        <source>Several words find the days that hold all of them. Put &quot;a phrase&quot; in quotes to find it as it stands, write -word to leave out the days that hold it, and #tag to find the days with that tag.</source>
+        <translation>Plusieurs mots trouvent les jours qui les contiennent tous. Mettez « une expression » entre guillemets pour la trouver telle quelle, écrivez -mot pour écarter les jours qui le contiennent, et #étiquette pour trouver les jours portant cette étiquette.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>A word that starts with # is a tag, such as #garden or #travel. Typing # offers the tags you have used, most used first. View &gt; Tags lists every tag with the number of days that hold it; choose one to search for it.</source>
+        <translation>Un mot qui commence par # est une étiquette, comme #jardin ou #voyage. Taper # propose les étiquettes déjà employées, les plus fréquentes d’abord. Affichage &gt; Étiquettes liste chaque étiquette avec le nombre de jours qui la portent ; choisissez-en une pour la rechercher.</translation>
+    </message>
+    <message>
+        <source>The year at a glance</source>
+        <translation>L’année d’un coup d’œil</translation>
+    </message>
+    <message>
+        <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
+        <translation>Affichage &gt; Aperçu de l’année… montre chaque jour d’une année par un carré, coloré selon les mots écrits ce jour-là, avec les jours écrits, les mots, votre plus longue série et la série en cours, les mots de chaque mois et les étiquettes de l’année. Cliquez sur un jour ou appuyez sur Entrée pour l’ouvrir.</translation>
     </message>
 </context>
 <context>
@@ -1480,6 +1692,56 @@
     </message>
 </context>
 <context>
+    <name>SealedFile</name>
+    <message>
+        <source>it was changed or damaged: its contents do not pass the check of its encryption.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Penwick (format %1), which this one cannot read. Open it with that version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the encryption library cannot start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to work out the key from the passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This recovery key does not open the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A recovery key is 25 letters and digits, in five groups of five.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not open with this diary&apos;s key: it was changed or damaged, or it is protected by another passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SealedFiles</name>
+    <message>
+        <source>%1 does not open with this diary&apos;s key and is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation type="unfinished">La copie en conflit %1 est fusionnée mais n’a pas pu être déplacée dans %2.</translation>
+    </message>
+</context>
+<context>
     <name>SearchPopover</name>
     <message>
         <source>Close the search results (Esc)</source>
@@ -1520,6 +1782,10 @@
     <message>
         <source>No day holds “%1”; 1 day holds it in another case or with accents.</source>
         <translation>Aucun jour ne contient « %1 » ; 1 jour le contient avec une autre casse ou des accents.</translation>
+    </message>
+    <message>
+        <source>Several words find the days that hold all of them; &quot;a phrase&quot; in quotes stands together, -word leaves days out, #tag finds a tag.</source>
+        <translation>Plusieurs mots trouvent les jours qui les contiennent tous ; « une expression » entre guillemets reste entière, -mot écarte des jours, #étiquette trouve une étiquette.</translation>
     </message>
 </context>
 <context>
@@ -1746,6 +2012,10 @@
         <translation>&amp;Supprimer les pages vides</translation>
     </message>
     <message>
+        <source>Taken over from an earlier diary</source>
+        <translation>Repris d’un ancien journal</translation>
+    </message>
+    <message>
         <source>What you export is not encrypted.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1757,9 +2027,73 @@
         <source>C&amp;ontinue</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>TagCompletion</name>
     <message>
-        <source>Taken over from an earlier diary</source>
-        <translation type="unfinished"></translation>
+        <source>Tags of the diary</source>
+        <translation>Étiquettes du journal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TagsPane</name>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>&amp;Tags</source>
+        <translation>É&amp;tiquettes</translation>
+    </message>
+    <message>
+        <source>No tags yet: a word with # before it, such as #garden, is one.</source>
+        <translation>Pas encore d’étiquette : un mot précédé de #, comme #jardin, en est une.</translation>
+    </message>
+    <message>
+        <source>Filter tags</source>
+        <translation>Filtrer les étiquettes</translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation>Filtrer les étiquettes</translation>
+    </message>
+    <message>
+        <source>Order of the tags</source>
+        <translation>Ordre des étiquettes</translation>
+    </message>
+    <message>
+        <source>Most days first</source>
+        <translation>Le plus de jours d’abord</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>Par nom</translation>
+    </message>
+    <message>
+        <source>Tags and the days that hold them</source>
+        <translation>Étiquettes et les jours qui les portent</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Étiquette</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1898,6 +2232,115 @@
     <message>
         <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
         <translation>Votre dernière modification n’a pas pu être enregistrée. %1 Elle est toujours dans la fenêtre et sera enregistrée avec votre prochaine modification.</translation>
+    </message>
+</context>
+<context>
+    <name>YearOverview</name>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation>
+            <numerusform>%n mot</numerusform>
+            <numerusform>%n mots</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: nothing written</source>
+        <translation>%1 : rien d’écrit</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Year &amp;Overview…</source>
+        <translation>Aperçu de l’&amp;année…</translation>
+    </message>
+    <message>
+        <source>Year Overview</source>
+        <translation>Aperçu de l’année</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Année précédente</translation>
+    </message>
+    <message>
+        <source>Previous year (Ctrl+Shift+PgUp)</source>
+        <translation>Année précédente (Ctrl+Maj+Page préc.)</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Année suivante</translation>
+    </message>
+    <message>
+        <source>Next year (Ctrl+Shift+PgDown)</source>
+        <translation>Année suivante (Ctrl+Maj+Page suiv.)</translation>
+    </message>
+    <message>
+        <source>Days of the year</source>
+        <translation>Jours de l’année</translation>
+    </message>
+    <message>
+        <source>Each square is a day; the stronger its colour, the more words were written that day.</source>
+        <translation>Chaque carré est un jour ; plus sa couleur est forte, plus on a écrit de mots ce jour-là.</translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation>Jours écrits :</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Mots :</translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation>Plus longue série :</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>Série en cours :</translation>
+    </message>
+    <message>
+        <source>Words per month</source>
+        <translation>Mots par mois</translation>
+    </message>
+    <message>
+        <source>Tags of the year</source>
+        <translation>Étiquettes de l’année</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Étiquette</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Days of %1</source>
+        <translation>Jours de %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>1 day (%1)</source>
+        <translation>1 jour (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days (%1 – %2)</source>
+        <translation>
+            <numerusform>%n jour (%1 – %2)</numerusform>
+            <numerusform>%n jours (%1 – %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>No tags this year</source>
+        <translation>Aucune étiquette cette année</translation>
     </message>
 </context>
 </TS>

@@ -23,8 +23,16 @@
         <translation>ファイルがありません。</translation>
     </message>
     <message>
+        <source>Backups of your diary have stopped: %1 is a link, or no folder of yours; it is left as it is.</source>
+        <translation>日記のバックアップを停止しました: %1 はリンクか、あなたのフォルダではありません。そのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>%1 is a link.</source>
+        <translation>%1 はリンクです。</translation>
+    </message>
+    <message>
         <source>Backups of your diary have stopped: the folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>日記のバックアップを停止しました: フォルダ %1 を作成できません。</translation>
     </message>
 </context>
 <context>
@@ -109,6 +117,37 @@
     </message>
 </context>
 <context>
+    <name>ConflictCopy</name>
+    <message>
+        <source>%1 is a link, not a copy a sync engine left; it is left as it is.</source>
+        <translation>%1 はリンクで、同期ツールが残したコピーではありません。そのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, so it is no copy a sync engine left for you; it is left as it is.</source>
+        <translation>%1 は別のユーザーのものなので、同期ツールがあなたのために残したコピーではありません。そのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 cannot be read or is too large; it is left as it is.</source>
+        <translation>競合コピー %1 は読めないか大きすぎるため、そのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is not a diary Penwick can read; it is left as it is.</source>
+        <translation>競合コピー %1 は Penwick が読める日記ではないため、そのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2, which is a link or no folder of yours; it stays where it is.</source>
+        <translation>競合コピー %1 は統合しましたが、%2 はリンクかあなたのフォルダではないため移動できませんでした。元の場所に残してあります。</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation>競合コピー %1 は統合しましたが、%2 へ移動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is protected by another passphrase, or was changed or damaged; it is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConflictCopyBar</name>
     <message>
         <source>Merged copies</source>
@@ -120,63 +159,63 @@
     </message>
     <message>
         <source>Show &amp;History</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴を表示(&amp;H)</translation>
     </message>
     <message>
         <source>%1: both texts are kept in the day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 両方の文章をその日に残しました</translation>
     </message>
     <message>
         <source>%1: the copy&apos;s text, the diary&apos;s is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: コピーの文章。日記の文章はその日の履歴にあります</translation>
     </message>
     <message>
         <source>%1: the other text, yours is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: もう一方の文章。あなたの文章はその日の履歴にあります</translation>
     </message>
     <message>
         <source>%1: the diary&apos;s text, the copy&apos;s is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 日記の文章。コピーの文章はその日の履歴にあります</translation>
     </message>
     <message>
         <source>%1: the other program&apos;s text, yours is in the day&apos;s history</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 別のプログラムの文章。あなたの文章はその日の履歴にあります</translation>
     </message>
     <message>
         <source>and 1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>ほか 1 日</translation>
     </message>
     <message>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>ほか %1 日</translation>
     </message>
     <message>
         <source>Merged %1, a copy another machine left: 1 day came from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のマシンが残したコピー %1 を統合しました: 1 日分を取り込みました。</translation>
     </message>
     <message>
         <source>Merged %1, a copy another machine left: %2 days came from it.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のマシンが残したコピー %1 を統合しました: %2 日分を取り込みました。</translation>
     </message>
     <message>
-        <source>Another program changed a day you were writing in.</source>
-        <translation type="unfinished"></translation>
+        <source>Another program changed a day you wrote in.</source>
+        <translation>あなたが書いた日を別のプログラムが変更しました。</translation>
     </message>
     <message>
-        <source>Another program changed %1 days you were writing in.</source>
-        <translation type="unfinished"></translation>
+        <source>Another program changed %1 days you wrote in.</source>
+        <translation>あなたが書いた %1 日分を別のプログラムが変更しました。</translation>
     </message>
     <message>
         <source>Another program changed a day you typed in before Penwick last stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick が前回終了する前にあなたが書いた日を、別のプログラムが変更しました。</translation>
     </message>
     <message>
         <source>Another program changed %1 days you typed in before Penwick last stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick が前回終了する前にあなたが書いた %1 日分を、別のプログラムが変更しました。</translation>
     </message>
     <message>
         <source>The open day&apos;s text changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>開いている日の文章が変わりました。</translation>
     </message>
 </context>
 <context>
@@ -244,6 +283,37 @@
     <message>
         <source>Find Pre&amp;vious</source>
         <translation>前を検索(&amp;V)</translation>
+    </message>
+</context>
+<context>
+    <name>Decrypt</name>
+    <message>
+        <source>Usage: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a protected diary: it is not encrypted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovery key: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passphrase: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1：%2</translation>
+    </message>
+    <message>
+        <source>What is written out is not encrypted: keep it safe, or remove it when you are done.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -615,6 +685,60 @@
     </message>
 </context>
 <context>
+    <name>DiaryProtection</name>
+    <message>
+        <source>Your diary could not be rewritten, so nothing was changed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your diary cannot be protected now: it cannot be read or written, or changes still wait to be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The key could not be made: there is not enough memory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passphrase cannot be changed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The protection cannot be removed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exports you made, such as those in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the diary an earlier version kept in the preferences at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copies of the diary file you made yourself, and earlier versions that a sync engine or a backup program keeps of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiarySession</name>
+    <message>
+        <source>Written here while another program changed this day, %1</source>
+        <translation>別のプログラムがこの日を変更している間にここで書いたもの、%1</translation>
+    </message>
+    <message>
+        <source>Typed before Penwick last stopped; another program changed this day meanwhile</source>
+        <translation>Penwick が前回終了する前に書いたもの。その間に別のプログラムがこの日を変更しました</translation>
+    </message>
+    <message>
+        <source>Recovered after Penwick stopped</source>
+        <translation>Penwick の終了後に復元</translation>
+    </message>
+    <message>
+        <source>Another program replaced your diary while Penwick wrote it, and its version could not be put back: it is kept as %1 and merged like a conflict copy.</source>
+        <translation>Penwick が日記を書いている間に別のプログラムが日記を置き換え、その版を元に戻せませんでした。%1 として保存し、競合コピーと同じように統合します。</translation>
+    </message>
+</context>
+<context>
     <name>DiarySnapshot</name>
     <message>
         <source>it is protected by a passphrase.</source>
@@ -733,12 +857,6 @@
         <source>History of %1</source>
         <translation>%1 の履歴</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 — %n characters — %2</source>
-        <translation>
-            <numerusform>%1 — %n 文字 — %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>This day has no earlier versions yet.</source>
         <translation>この日にはまだ以前の版がありません。</translation>
@@ -758,6 +876,85 @@
     <message>
         <source>Open &amp;Backups Folder</source>
         <translation>バックアップフォルダを開く(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Underlined: only in this version. Struck through: only in the day&apos;s text now.</source>
+        <translation>下線: この版だけにある部分。取り消し線: 今の文章だけにある部分。</translation>
+    </message>
+    <message>
+        <source>&amp;Restore This Version</source>
+        <translation>この版に戻す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>1 character</source>
+        <translation>1 文字</translation>
+    </message>
+    <message>
+        <source>%1 characters</source>
+        <translation>%1 文字</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStore</name>
+    <message>
+        <source>Another program is using the history of your days at %1, so earlier versions are not kept for now. Penwick keeps your diary file up to date meanwhile and takes the history up again when it can.</source>
+        <translation>別のプログラムが %1 にある日々の履歴を使っているため、当面は以前の版を残しません。その間も日記ファイルは最新に保ち、使えるようになり次第履歴を再開します。</translation>
+    </message>
+    <message>
+        <source>The disk that holds the history of your days at %1 is full, so earlier versions are not kept for now. Penwick keeps your diary file up to date meanwhile.</source>
+        <translation>%1 にある日々の履歴のディスクがいっぱいのため、当面は以前の版を残しません。その間も日記ファイルは最新に保ちます。</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 cannot be opened or written, so earlier versions are not kept for now. Penwick keeps your diary file up to date meanwhile.</source>
+        <translation>%1 にある日々の履歴を開けないか書き込めないため、当面は以前の版を残しません。その間も日記ファイルは最新に保ちます。</translation>
+    </message>
+    <message>
+        <source>Earlier versions of your days cannot be kept now (%1). Penwick keeps your diary file up to date meanwhile.</source>
+        <translation>今は日々の以前の版を残せません (%1)。その間も日記ファイルは最新に保ちます。</translation>
+    </message>
+    <message>
+        <source>it is a link, or no file of yours, and is left as it is</source>
+        <translation>リンクか、あなたのファイルではないため、そのままにしてあります</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 was removed or replaced while Penwick ran, so a new one is started. Your diary itself is not affected.</source>
+        <translation>Penwick の実行中に %1 にある日々の履歴が削除されたか置き換えられたため、新しい履歴を始めました。日記そのものには影響ありません。</translation>
+    </message>
+    <message>
+        <source>Earlier versions of your days cannot be kept: the history at %1 is damaged and cannot be replaced (%2). Your diary itself is not affected.</source>
+        <translation>日々の以前の版を残せません: %1 にある履歴が壊れていて、置き換えられません (%2)。日記そのものには影響ありません。</translation>
+    </message>
+    <message>
+        <source>The history of your days at %1 was damaged, so it was put aside as %2 and a new one started. Your diary itself is not affected.</source>
+        <translation>%1 にある日々の履歴が壊れていたため、%2 として別に保存し、新しい履歴を始めました。日記そのものには影響ありません。</translation>
+    </message>
+    <message>
+        <source>Typed</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>Restored</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Changed by another program</source>
+        <translation>別のプログラムによる変更</translation>
+    </message>
+    <message>
+        <source>Merged from another copy</source>
+        <translation>別のコピーから統合</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>読み込み</translation>
     </message>
 </context>
 <context>
@@ -872,11 +1069,11 @@
     </message>
     <message>
         <source>Nothing was imported: your latest changes are not stored yet. %1</source>
-        <translation type="unfinished">読み込みませんでした。最新の変更がまだ保存されていません。%1</translation>
+        <translation>何も読み込みませんでした: 最新の変更がまだ保存されていません。%1</translation>
     </message>
     <message>
         <source>The diary could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>日記を書き込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1060,10 +1257,6 @@
         <translation>左下の検索欄にキーワードを一つ入力して Return / Enter キーを押すと、そのキーワードを含む日付の一覧が表示されます。</translation>
     </message>
     <message>
-        <source>You can use only a single keyword at one time. Two or more words doesn&apos;t work.</source>
-        <translation>一度に検索できるキーワードは一つだけです。複数の単語を別々に検索することはできません。</translation>
-    </message>
-    <message>
         <source>Clicking on the list of search results will show you the diary of that date.</source>
         <translation>検索結果の一覧をクリックすると、その日の日記が表示されます。</translation>
     </message>
@@ -1084,16 +1277,36 @@
         <translation>複数のマシンで一つの日記</translation>
     </message>
     <message>
-        <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: the other text of a day goes into its history, and the copy into the Backups folder.</source>
-        <translation>同期ツール（Syncthing、Nextcloud、Dropbox）が共有するフォルダーに日記を置いてください。二つのマシンが同期の合間にそれを変えたとき、Penwick はツールが残す競合コピーを日ごとに統合します。ある日のもう一方の本文はその日の履歴に、コピーは Backups フォルダーに入ります。</translation>
-    </message>
-    <message>
         <source>Taking the diary out</source>
         <translation>日記を書き出す</translation>
     </message>
     <message>
         <source>File &gt; Export… writes the whole diary, the month or the year shown, a range of dates or the days the search found: as plain text, as Markdown (one file, or a folder of daily notes named by date), as an HTML page, as a PDF or as jrnl&apos;s JSON. File &gt; Print… prints the same pages as the PDF, and File &gt; Print Preview… shows them first. Penwick reads its daily notes and its JSON back with File &gt; Import from Another Diary.</source>
         <translation>ファイル &gt; 書き出す… は、日記全体、表示中の月や年、日付の範囲、または検索で見つかった日を、プレーンテキスト、Markdown(1 つのファイル、または日付名のデイリーノートのフォルダー)、HTML ページ、PDF、jrnl の JSON として書き出します。ファイル &gt; 日記を印刷… は PDF と同じページを印刷し、ファイル &gt; 印刷プレビュー… で先に確かめられます。書き出したデイリーノートと JSON は、ファイル &gt; 他の日記から読み込む で読み戻せます。</translation>
+    </message>
+    <message>
+        <source>Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) shares. When two machines changed it between two syncs, Penwick merges the conflict copy the tool leaves, day by day: a day only one machine changed takes that change, a day both changed keeps both texts, one below the other, and the text that leaves a day goes into its history. The copy then goes into the Backups folder.</source>
+        <translation>日記は同期ツール (Syncthing、Nextcloud、Dropbox) が共有するフォルダに置いてください。2 台のマシンが同期の合間に日記を変更すると、Penwick はツールが残した競合コピーを 1 日ずつ統合します。片方のマシンだけが変えた日はその変更を取り込み、両方が変えた日は両方の文章を上下に並べて残し、その日から外れた文章はその日の履歴に入ります。コピーはその後 Backups フォルダに移します。</translation>
+    </message>
+    <message>
+        <source>Several words find the days that hold all of them. Put &quot;a phrase&quot; in quotes to find it as it stands, write -word to leave out the days that hold it, and #tag to find the days with that tag.</source>
+        <translation>複数の語を入れると、そのすべてを含む日が見つかります。&quot;語句&quot; のように引用符で囲むとそのままの形で探し、-語 と書くとその語を含む日を除き、#タグ と書くとそのタグの付いた日を探します。</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>A word that starts with # is a tag, such as #garden or #travel. Typing # offers the tags you have used, most used first. View &gt; Tags lists every tag with the number of days that hold it; choose one to search for it.</source>
+        <translation># で始まる語はタグです（#庭、#旅行 など）。# を入力すると、これまでに使ったタグが多い順に表示されます。表示 &gt; タグ では、すべてのタグとそれを含む日数が一覧でき、選ぶとそのタグを検索します。</translation>
+    </message>
+    <message>
+        <source>The year at a glance</source>
+        <translation>1年の概観</translation>
+    </message>
+    <message>
+        <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
+        <translation>表示 &gt; 年の概観… では、1年のすべての日がその日に書いた語数で色分けされた四角で表示され、書いた日数、語数、最長と現在の連続日数、月ごとの語数、その年のタグも表示されます。日をクリックするか Return キーを押すと、その日が開きます。</translation>
     </message>
 </context>
 <context>
@@ -1473,6 +1686,56 @@
     </message>
 </context>
 <context>
+    <name>SealedFile</name>
+    <message>
+        <source>it was changed or damaged: its contents do not pass the check of its encryption.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Penwick (format %1), which this one cannot read. Open it with that version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the encryption library cannot start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory to work out the key from the passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This recovery key does not open the diary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A recovery key is 25 letters and digits, in five groups of five.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not open with this diary&apos;s key: it was changed or damaged, or it is protected by another passphrase.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SealedFiles</name>
+    <message>
+        <source>%1 does not open with this diary&apos;s key and is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation type="unfinished">競合コピー %1 は統合しましたが、%2 へ移動できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>SearchPopover</name>
     <message>
         <source>Close the search results (Esc)</source>
@@ -1513,6 +1776,10 @@
     <message>
         <source>No day holds “%1”; 1 day holds it in another case or with accents.</source>
         <translation>「%1」を含む日はありません。大文字小文字やアクセントの違いを無視すると 1 日あります。</translation>
+    </message>
+    <message>
+        <source>Several words find the days that hold all of them; &quot;a phrase&quot; in quotes stands together, -word leaves days out, #tag finds a tag.</source>
+        <translation>複数の語ですべてを含む日を探します。&quot;語句&quot; は引用符でひとまとまりに、-語 はその日を除き、#タグ はタグを探します。</translation>
     </message>
 </context>
 <context>
@@ -1738,6 +2005,10 @@
         <translation>空の日記を削除(&amp;R)</translation>
     </message>
     <message>
+        <source>Taken over from an earlier diary</source>
+        <translation>以前の日記から引き継ぎ</translation>
+    </message>
+    <message>
         <source>What you export is not encrypted.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1749,9 +2020,71 @@
         <source>C&amp;ontinue</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>TagCompletion</name>
     <message>
-        <source>Taken over from an earlier diary</source>
-        <translation type="unfinished"></translation>
+        <source>Tags of the diary</source>
+        <translation>日記のタグ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TagsPane</name>
+    <message>
+        <source>Tags</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>&amp;Tags</source>
+        <translation>タグ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>No tags yet: a word with # before it, such as #garden, is one.</source>
+        <translation>タグはまだありません。#庭 のように # を前に付けた語がタグになります。</translation>
+    </message>
+    <message>
+        <source>Filter tags</source>
+        <translation>タグを絞り込む</translation>
+    </message>
+    <message>
+        <source>Filter the tags</source>
+        <translation>タグを絞り込む</translation>
+    </message>
+    <message>
+        <source>Order of the tags</source>
+        <translation>タグの並び順</translation>
+    </message>
+    <message>
+        <source>Most days first</source>
+        <translation>日数の多い順</translation>
+    </message>
+    <message>
+        <source>By name</source>
+        <translation>名前順</translation>
+    </message>
+    <message>
+        <source>Tags and the days that hold them</source>
+        <translation>タグとそれを含む日数</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>日数</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1889,6 +2222,113 @@
     <message>
         <source>Your latest change could not be saved. %1 It is still in the window, and is saved with your next change.</source>
         <translation>最後の変更を保存できませんでした。%1 変更はウィンドウに残っており、次の変更と一緒に保存されます。</translation>
+    </message>
+</context>
+<context>
+    <name>YearOverview</name>
+    <message numerus="yes">
+        <source>%n words</source>
+        <translation>
+            <numerusform>%n 語</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: nothing written</source>
+        <translation>%1：記入なし</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Year &amp;Overview…</source>
+        <translation>年の概観(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Year Overview</source>
+        <translation>年の概観</translation>
+    </message>
+    <message>
+        <source>Previous year</source>
+        <translation>前の年</translation>
+    </message>
+    <message>
+        <source>Previous year (Ctrl+Shift+PgUp)</source>
+        <translation>前の年 (Ctrl+Shift+PgUp)</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>次の年</translation>
+    </message>
+    <message>
+        <source>Next year (Ctrl+Shift+PgDown)</source>
+        <translation>次の年 (Ctrl+Shift+PgDown)</translation>
+    </message>
+    <message>
+        <source>Days of the year</source>
+        <translation>年の各日</translation>
+    </message>
+    <message>
+        <source>Each square is a day; the stronger its colour, the more words were written that day.</source>
+        <translation>四角は1日を表し、色が濃いほどその日に多くの語が書かれています。</translation>
+    </message>
+    <message>
+        <source>Days written:</source>
+        <translation>書いた日数：</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>語数：</translation>
+    </message>
+    <message>
+        <source>Longest streak:</source>
+        <translation>最長の連続：</translation>
+    </message>
+    <message>
+        <source>Current streak:</source>
+        <translation>現在の連続：</translation>
+    </message>
+    <message>
+        <source>Words per month</source>
+        <translation>月ごとの語数</translation>
+    </message>
+    <message>
+        <source>Tags of the year</source>
+        <translation>その年のタグ</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>タグ</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>日数</translation>
+    </message>
+    <message>
+        <source>Days of %1</source>
+        <translation>%1 年の各日</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>1 day (%1)</source>
+        <translation>1 日 (%1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days (%1 – %2)</source>
+        <translation>
+            <numerusform>%n 日 (%1 – %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 日中 %1 日</translation>
+    </message>
+    <message>
+        <source>No tags this year</source>
+        <translation>この年のタグはありません</translation>
     </message>
 </context>
 </TS>

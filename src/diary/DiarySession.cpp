@@ -28,11 +28,6 @@ namespace {
 // A day typed in this recently is not joined or merged under the user's hands.
 constexpr qint64 typingPauseMs = 10 * 1000;
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("DiarySession", text);
-}
-
 } // namespace
 
 DiarySession::DiarySession(Clock clock, const QString &preferencesFile, QObject *parent)
@@ -133,10 +128,13 @@ QString DiarySession::joinLine(SettleReport::From from) const
     const QString when = QLocale().toString(m_clock(), QLocale::ShortFormat);
     switch (from) {
     case SettleReport::From::OtherProgram:
-        return translated("Written here while another program changed this day, %1").arg(when);
+        return QCoreApplication::translate(
+                "DiarySession", "Written here while another program changed this day, %1")
+                .arg(when);
     case SettleReport::From::EarlierRun:
-        return translated("Typed before Penwick last stopped; another program changed this day "
-                          "meanwhile");
+        return QCoreApplication::translate("DiarySession",
+                "Typed before Penwick last stopped; another program changed this day "
+                "meanwhile");
     case SettleReport::From::ConflictCopy:
         break;
     }
@@ -173,7 +171,8 @@ void DiarySession::settleJournal()
             sync::settleDay({ now, kept.text, now == kept.fileText, kept.text == kept.fileText,
                     m_journal->wasWritten(path, kept.dayKey, now), false }),
             {} };
-        const QString detail = translated("Recovered after Penwick stopped");
+        const QString detail
+                = QCoreApplication::translate("DiarySession", "Recovered after Penwick stopped");
         switch (day.settled) {
         case sync::Settled::Diary:
             day.text = now;
@@ -563,9 +562,10 @@ void DiarySession::takeReports()
     const QString path = noteFilePath();
     for (const WriteReport &report : reports) {
         if (!report.keptAside.isEmpty())
-            Q_EMIT noticeRaised(translated("Another program replaced your diary while Penwick "
-                                           "wrote it, and its version could not be put back: it "
-                                           "is kept as %1 and merged like a conflict copy.")
+            Q_EMIT noticeRaised(QCoreApplication::translate("DiarySession",
+                    "Another program replaced your diary while Penwick "
+                    "wrote it, and its version could not be put back: it "
+                    "is kept as %1 and merged like a conflict copy.")
                                         .arg(QDir::toNativeSeparators(report.keptAside)));
         if (report.changedMeanwhile) {
             // nothing was written: the texts wait, and the other program's days are settled
@@ -716,6 +716,11 @@ bool DiarySession::typedRecently() const
 
 void DiarySession::checkForOutsideChanges()
 {
+    checkForOutsideChanges(sync::conflictCopiesOf(noteFilePath()));
+}
+
+void DiarySession::checkForOutsideChanges(const QStringList &copies)
+{
     takeReports();
     // the folder changed: when that freed space (not just a failed write's own traces), the
     // failed days go again at once
@@ -723,7 +728,7 @@ void DiarySession::checkForOutsideChanges()
         retryFailedDays();
     if (!m_writer->isIdle())
         return; // a write that meets another program's version says so, and is settled then
-    settleOutsideVersions(true);
+    settleOutsideVersions(true, copies);
 }
 
 DayKnowledge DiarySession::knowledge()
@@ -745,7 +750,7 @@ DayKnowledge DiarySession::knowledge()
     };
 }
 
-void DiarySession::settleOutsideVersions(bool mergeCopies)
+void DiarySession::settleOutsideVersions(bool mergeCopies, std::optional<QStringList> found)
 {
     // Only while no write runs, and with every finished write taken in: a write that ended a
     // moment ago is Penwick's own, never another program's change.
@@ -761,7 +766,7 @@ void DiarySession::settleOutsideVersions(bool mergeCopies)
     }
     QStringList copies;
     if (!m_copiesFolder.isEmpty()) {
-        copies = sync::conflictCopiesOf(path);
+        copies = found ? *found : sync::conflictCopiesOf(path);
         copies.removeIf([this](const QString &copy) {
             const FileIdentity id = FileIdentity::of(copy);
             return m_refusedCopies.contains(copy + QLatin1Char(':') + QString::number(id.size)
@@ -833,6 +838,12 @@ void DiarySession::takeInOutsideVersion(const SnapshotPointer &before, const Sna
             if (m_journal && ours != change.after)
                 m_journal->recordReplacement(
                         path, change.dayKey, ours, change.after, Origin::ChangedOutside, {});
+            // the other program's text holds nothing of what this machine wrote there: it may
+            // have been made on an older version, so the bar says where the user's text is
+            day.text = change.after;
+            if (!ours.isEmpty() && !change.after.contains(ours) && m_journal
+                    && m_journal->wasWritten(path, change.dayKey, ours))
+                report.days.append(day);
             if (m_unsaved.remove(change.dayKey) > 0)
                 forgotten.append(change.dayKey);
             m_kept.remove(change.dayKey);

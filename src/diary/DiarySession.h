@@ -146,6 +146,8 @@ public:
     // takes in a change another program made to the file, day by day by the one rule. A copy
     // waits while the user types (until ten seconds after the last key).
     void checkForOutsideChanges();
+    // The same, with the conflict copies beside the diary already found (off this thread).
+    void checkForOutsideChanges(const QStringList &copies);
 
     // Keeps every change in journal before the file is rewritten, and every version in its
     // history (nullptr: neither). First settles what the journal holds that the file lacks
@@ -173,6 +175,10 @@ public:
     // Tests: as if the process were killed now: what waits in memory is dropped, and only what
     // the journal committed is left for the next start.
     void abandonForTest();
+    // The diary file as last read or written (unsavedChanges() holds what the window has newer),
+    // or nothing before the first read: never reads the file or waits for it, so a worker can
+    // take what it holds while the window goes on.
+    SnapshotPointer lastSnapshot() const { return m_file; }
 
 Q_SIGNALS:
     // The read ahead is done, and what the session answers comes from the whole file.
@@ -204,7 +210,7 @@ private:
     bool typedRecently() const;
     // Settles what other programs left: a change to the file, and with mergeCopies also the
     // conflict copies beside it.
-    void settleOutsideVersions(bool mergeCopies);
+    void settleOutsideVersions(bool mergeCopies, std::optional<QStringList> found = {});
     // Settles the file another program left (now) with what this session holds, day by day
     // against before, the file as Penwick last read or wrote it.
     void takeInOutsideVersion(const SnapshotPointer &before, const SnapshotPointer &now);

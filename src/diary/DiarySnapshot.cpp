@@ -1,7 +1,7 @@
 #include "DiarySnapshot.h"
 
 #include "diary/DayKey.h"
-#include "diary/Search.h"
+#include "diary/SearchQuery.h"
 #include "privacy/SealedFile.h"
 
 #include <QCoreApplication>
@@ -204,6 +204,95 @@ QSet<QDate> DiarySnapshot::daysWithText(QDate month) const
     return days;
 }
 
+namespace {
+
+// A stored date in the day form, read from its bytes without decoding them (a diary's dates are
+// ASCII): the day, or an invalid date for anything else.
+QDate dayFromBytes(QByteArrayView raw)
+{
+    if (raw.size() != 10 || raw[4] != '-' || raw[7] != '-')
+        return dayFromKey(decodeCharacterData(raw));
+    int digits[8];
+    int n = 0;
+    for (const qsizetype i : { 0, 1, 2, 3, 5, 6, 8, 9 }) {
+        if (raw[i] < '0' || raw[i] > '9')
+            return {};
+        digits[n++] = raw[i] - '0';
+    }
+    return QDate(digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3],
+            digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]);
+}
+
+} // namespace
+
+QSet<QDate> DiarySnapshot::daysWithText(const QMap<QString, QString> &replaced) const
+{
+    QSet<QDate> days;
+    if (m_outcome.ok() && m_scan) {
+        days.reserve(qsizetype(m_scan->entries.size()));
+        for (const ScannedEntry &entry : m_scan->entries) {
+            if (entry.text.end > entry.text.begin)
+                if (const QDate day = dayFromBytes(entry.date.of(m_bytes)); day.isValid())
+                    days.insert(day);
+        }
+    } else if (m_outcome.ok()) {
+        for (const QVariant &entry : m_entries) {
+            const QVariantMap map = entry.toMap();
+            if (isDiaryEntry(entry) && !map.value(textKey).toString().isEmpty())
+                if (const QDate day = dayFromKey(map.value(dateKey).toString()); day.isValid())
+                    days.insert(day);
+        }
+    }
+    for (auto it = replaced.cbegin(); it != replaced.cend(); ++it) {
+        if (it.value().isEmpty())
+            days.remove(dayFromKey(it.key()));
+        else if (const QDate day = dayFromKey(it.key()); day.isValid())
+            days.insert(day);
+    }
+    return days;
+}
+
+QMap<QDate, QString> DiarySnapshot::textsOfYear(
+        int year, const QMap<QString, QString> &replaced) const
+{
+    QMap<QDate, QString> texts;
+    QSet<QDate> seen; // a day's first entry is the one the window shows
+    auto consider = [&](QDate day, auto text) {
+        if (day.year() != year || seen.contains(day))
+            return;
+        seen.insert(day);
+        if (const QString value = text(); !value.isEmpty())
+            texts.insert(day, value);
+    };
+    if (m_outcome.ok() && m_scan) {
+        const QByteArray prefix = QString::asprintf("%04d-", year).toUtf8();
+        for (const ScannedEntry &entry : m_scan->entries) {
+            const QByteArrayView rawDate = entry.date.of(m_bytes);
+            if (rawDate.startsWith(prefix) || rawDate.contains('&'))
+                consider(dayFromBytes(rawDate),
+                        [&] { return decodeCharacterData(entry.text.of(m_bytes)); });
+        }
+    } else if (m_outcome.ok()) {
+        for (const QVariant &entry : m_entries) {
+            if (isDiaryEntry(entry)) {
+                const QVariantMap map = entry.toMap();
+                consider(dayFromKey(map.value(dateKey).toString()),
+                        [&] { return map.value(textKey).toString(); });
+            }
+        }
+    }
+    for (auto it = replaced.cbegin(); it != replaced.cend(); ++it) {
+        const QDate day = dayFromKey(it.key());
+        if (day.year() != year)
+            continue;
+        if (it.value().isEmpty())
+            texts.remove(day);
+        else
+            texts.insert(day, it.value());
+    }
+    return texts;
+}
+
 const QStringList &DiarySnapshot::foldedTexts(const DiarySnapshot *older) const
 {
     std::call_once(m_foldedOnce, [&] {
@@ -239,9 +328,9 @@ QList<DiaryEntry> DiarySnapshot::search(const QString &keyword,
         const QMap<QString, QString> &replaced, bool ignoreCaseAndAccents) const
 {
     QList<DiaryEntry> found;
-    if (keyword.isEmpty())
+    const QueryMatcher matcher(keyword, ignoreCaseAndAccents);
+    if (matcher.isEmpty())
         return found;
-    const KeywordMatcher matcher(keyword, ignoreCaseAndAccents);
     QSet<QString> seen;
     auto consider = [&](const QString &date, const QString &text) {
         if (matcher.matches(text))

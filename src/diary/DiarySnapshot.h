@@ -74,8 +74,14 @@ public:
     // The days of month whose entry holds text.
     QSet<QDate> daysWithText(QDate month) const;
 
-    // The entries whose text holds keyword, in date order; where replaced holds a day, its
-    // text stands in for the file's (and a day only it holds is added).
+    // Every day with text, and the text of each day of year that has one (a day's first entry,
+    // as the window shows it); where replaced holds a day, its text stands in for the file's.
+    QSet<QDate> daysWithText(const QMap<QString, QString> &replaced) const;
+    QMap<QDate, QString> textsOfYear(int year, const QMap<QString, QString> &replaced) const;
+
+    // The entries whose text answers the search (see QueryMatcher), in date order; where
+    // replaced holds a day, its text stands in for the file's (and a day only it holds is
+    // added).
     QList<DiaryEntry> search(const QString &keyword, const QMap<QString, QString> &replaced,
             bool ignoreCaseAndAccents = false) const;
     // Takes over the texts older folded for searches that ignore case and accents, for each

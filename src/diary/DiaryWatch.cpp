@@ -1,6 +1,7 @@
 #include "DiaryWatch.h"
 
 #include "DiarySession.h"
+#include "sync/ConflictCopy.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -19,12 +20,24 @@ DiaryWatch::DiaryWatch(DiarySession *session, QObject *parent)
     connect(m_watcher, &QFileSystemWatcher::fileChanged, m_settle, qOverload<>(&QTimer::start));
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_settle,
             qOverload<>(&QTimer::start));
+    m_looks.setMaxThreadCount(1);
     connect(m_settle, &QTimer::timeout, this, [this] {
-        m_session->checkForOutsideChanges();
-        follow();
+        m_looks.start([this, path = m_session->noteFilePath()] {
+            const QStringList copies = sync::conflictCopiesOf(path);
+            QMetaObject::invokeMethod(this, [this, path, copies] {
+                if (path == m_session->noteFilePath())
+                    m_session->checkForOutsideChanges(copies);
+                follow();
+            });
+        });
     });
     connect(m_session, &DiarySession::noteFileChanged, this, &DiaryWatch::follow);
     follow();
+}
+
+DiaryWatch::~DiaryWatch()
+{
+    m_looks.waitForDone();
 }
 
 void DiaryWatch::follow()

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 
 class QFileSystemWatcher;
 class QTimer;
@@ -18,6 +19,8 @@ class DiaryWatch : public QObject
     Q_OBJECT
 public:
     explicit DiaryWatch(DiarySession *session, QObject *parent = nullptr);
+    // Waits for a look at the folder under way.
+    ~DiaryWatch() override;
 
     // Watches the session's diary file where it is now (after a move, a new path).
     void follow();
@@ -27,6 +30,8 @@ private:
     QFileSystemWatcher *m_watcher;
     QTimer *m_settle;
     QString m_watchedPath;
+    // Looks for conflict copies off the window's thread: the folder may hold thousands of files.
+    QThreadPool m_looks;
 };
 
 } // namespace penwick::diary

@@ -55,6 +55,8 @@ FileBytes readFile(const QString &path, FileIdentity *identity = nullptr)
     case ReadResult::TooLarge:
         return { unreadable(NoteFileText::tr("it is larger than 1 GB.")), {} };
     case ReadResult::Failed:
+    case ReadResult::Link: // the diary is read through links: never said here
+    case ReadResult::NotOwn:
         break;
     }
     return { unreadable(read.error + QLatin1Char('.')), {} };

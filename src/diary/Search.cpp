@@ -103,6 +103,11 @@ QString foldedForSearch(const QString &text)
     return folded;
 }
 
+QString composedForSearch(const QString &text)
+{
+    return composed(text);
+}
+
 bool containsKeyword(const QString &text, const QString &keyword)
 {
     if (keyword.isEmpty())
@@ -111,6 +116,27 @@ bool containsKeyword(const QString &text, const QString &keyword)
 }
 
 namespace {
+
+// The run of haystack shown around a match: a third of the room before it, the rest after it
+// (what the end leaves unused goes before), each side cut back to a space.
+std::pair<qsizetype, qsizetype> shownAround(
+        const QString &haystack, qsizetype at, qsizetype length, int width)
+{
+    const qsizetype end = at + length;
+    const qsizetype room = std::max<qsizetype>(0, width - length);
+    const qsizetype beforeRoom = std::max(room / 3, room - (haystack.size() - end));
+    qsizetype from = std::max<qsizetype>(0, at - beforeRoom);
+    qsizetype to = std::min(haystack.size(), end + (room - (at - from)));
+    if (from > 0) {
+        const qsizetype space = haystack.indexOf(QLatin1Char(' '), from);
+        from = space >= 0 && space < at ? space + 1 : from;
+    }
+    if (to < haystack.size()) {
+        const qsizetype space = haystack.lastIndexOf(QLatin1Char(' '), to);
+        to = space > end ? space : to;
+    }
+    return { from, to };
+}
 
 QString asOneLine(QStringView s)
 {
@@ -147,25 +173,20 @@ qsizetype foldedMatch(
 
 } // namespace
 
-MatchSpan nextMatch(const QString &text, const QString &keyword, bool ignoreCaseAndAccents,
-        qsizetype from, bool backwards)
+MatchSpan nextPlace(const QList<MatchSpan> &places, qsizetype from, bool backwards)
 {
-    MatchSpan found;
-    if (keyword.isEmpty())
-        return found;
-    const QString haystack = composed(text);
-    const QString needle = ignoreCaseAndAccents ? foldedForSearch(keyword) : composed(keyword);
-    // forwards the first match at or after from; backwards the last one that ends before it
-    for (qsizetype at = 0;; ++at) {
-        qsizetype length = needle.size();
-        at = ignoreCaseAndAccents ? foldedMatch(haystack, needle, &length, at)
-                                  : matchFrom(haystack, needle, at);
-        if (at < 0)
-            return backwards ? found : MatchSpan {};
-        if (backwards ? at + length > from : at >= from)
-            return backwards ? found : MatchSpan { at, length };
-        found = { at, length };
+    if (backwards) {
+        for (auto it = places.crbegin(); it != places.crend(); ++it) {
+            if (it->at + it->length <= from)
+                return *it;
+        }
+        return {};
     }
+    for (const MatchSpan &place : places) {
+        if (place.at >= from)
+            return place;
+    }
+    return {};
 }
 
 QList<MatchSpan> allMatches(
@@ -188,55 +209,23 @@ QList<MatchSpan> allMatches(
     return found;
 }
 
-MatchInContext matchInContext(
-        const QString &text, const QString &keyword, bool ignoreCaseAndAccents, int width)
+MarkedWords wordsAround(const QString &text, const QList<MatchSpan> &places, int width)
 {
-    MatchInContext context;
-    if (keyword.isEmpty())
-        return context;
+    MarkedWords shown;
+    if (places.isEmpty())
+        return shown;
     const QString haystack = composed(text);
-    qsizetype at = -1;
-    qsizetype length = 0;
-    if (ignoreCaseAndAccents) {
-        const QString folded = foldedForSearch(keyword);
-        const QString all = foldedForSearch(haystack);
-        for (qsizetype next = matchFrom(all, folded, 0); next >= 0;
-                next = matchFrom(all, folded, next + 1))
-            ++context.count;
-        at = context.count ? foldedMatch(haystack, folded, &length) : -1;
-    } else {
-        const QString needle = composed(keyword);
-        length = needle.size();
-        at = matchFrom(haystack, needle, 0);
-        for (qsizetype next = at; next >= 0; next = matchFrom(haystack, needle, next + 1))
-            ++context.count;
+    const MatchSpan first = places.constFirst();
+    const auto [from, to] = shownAround(haystack, first.at, first.length, width);
+    const qsizetype lead = from > 0 ? 1 : 0; // the ellipsis
+    shown.text = (from > 0 ? QString(QChar(0x2026)) : QString())
+            + asOneLine(QStringView(haystack).mid(from, to - from))
+            + (to < haystack.size() ? QString(QChar(0x2026)) : QString());
+    for (const MatchSpan &place : places) {
+        if (place.at >= from && place.at + place.length <= to)
+            shown.marks.append({ place.at - from + lead, place.length });
     }
-    if (at < 0)
-        return context;
-    context.at = at;
-    context.length = length;
-    const qsizetype end = at + length;
-    const qsizetype room = std::max<qsizetype>(0, width - length);
-    // a third of the room before the match, the rest after it (what the end leaves unused
-    // goes before), each side cut back to a space
-    const qsizetype beforeRoom = std::max(room / 3, room - (haystack.size() - end));
-    qsizetype from = std::max<qsizetype>(0, at - beforeRoom);
-    qsizetype to = std::min(haystack.size(), end + (room - (at - from)));
-    if (from > 0) {
-        const qsizetype space = haystack.indexOf(QLatin1Char(' '), from);
-        from = space >= 0 && space < at ? space + 1 : from;
-    }
-    if (to < haystack.size()) {
-        const qsizetype space = haystack.lastIndexOf(QLatin1Char(' '), to);
-        to = space > end ? space : to;
-    }
-    const QString ellipsis(QChar(0x2026));
-    context.before = (from > 0 ? ellipsis : QString())
-            + asOneLine(QStringView(haystack).mid(from, at - from));
-    context.match = asOneLine(QStringView(haystack).mid(at, length));
-    context.after = asOneLine(QStringView(haystack).mid(end, to - end))
-            + (to < haystack.size() ? ellipsis : QString());
-    return context;
+    return shown;
 }
 
 namespace {

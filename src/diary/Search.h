@@ -17,30 +17,29 @@ bool containsKeyword(const QString &text, const QString &keyword);
 // ("Café", "CAFE" and "ｃａｆｅ" all read "cafe"). Kana keep their voicing marks.
 QString foldedForSearch(const QString &text);
 
-// Where a keyword first stands in a text, with the words around it, for a list of results:
-// about width characters in all, cut at word boundaries; line breaks and tabs read as spaces.
-struct MatchInContext
-{
-    QString before; // starts with "…" when the text goes on before it
-    QString match;
-    QString after; // ends with "…" when the text goes on after it
-    int count = 0; // how often the keyword stands in the text
-    qsizetype at = -1; // where the first match starts in the text, and its length
-    qsizetype length = 0;
-};
-MatchInContext matchInContext(const QString &text, const QString &keyword,
-        bool ignoreCaseAndAccents = false, int width = 60);
+// The text in composed form, as the search compares it: the positions of matches refer to it.
+QString composedForSearch(const QString &text);
 
 // One place of a keyword in a text (composed form), as the editor selects it.
 struct MatchSpan
 {
     qsizetype at = -1;
     qsizetype length = 0;
+    friend bool operator==(const MatchSpan &, const MatchSpan &) = default;
 };
-// The next place of keyword in text from position from on, or backwards the last one that
-// ends at or before from; at is -1 when there is none.
-MatchSpan nextMatch(const QString &text, const QString &keyword, bool ignoreCaseAndAccents,
-        qsizetype from, bool backwards = false);
+
+// The words around the first of places (in order, in the composed text), for a list of results:
+// about width characters in all, cut at word boundaries, line breaks and tabs read as spaces;
+// each of the places that falls inside is marked.
+struct MarkedWords
+{
+    QString text; // starts or ends with "…" where the text goes on
+    QList<MatchSpan> marks; // positions in text
+};
+MarkedWords wordsAround(const QString &text, const QList<MatchSpan> &places, int width = 60);
+// Of places in order, the first from position from on, or backwards the last one that ends at
+// or before from; at is -1 when there is none.
+MatchSpan nextPlace(const QList<MatchSpan> &places, qsizetype from, bool backwards = false);
 
 // Every place of keyword in text, one after the other, at most limit of them; the text is
 // prepared once, not once a place.

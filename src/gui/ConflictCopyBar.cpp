@@ -89,9 +89,9 @@ QString ConflictCopyBar::textFor(const SettleReport &report, QDate selectedDay)
                                     .arg(report.copyName, locale.toString(count));
         break;
     case SettleReport::From::OtherProgram:
-        text = count == 1 ? tr("Another program changed a day you were writing in.")
-                          : tr("Another program changed %1 days you were writing in.")
-                                    .arg(locale.toString(count));
+        text = count == 1
+                ? tr("Another program changed a day you wrote in.")
+                : tr("Another program changed %1 days you wrote in.").arg(locale.toString(count));
         break;
     case SettleReport::From::EarlierRun:
         text = count == 1

@@ -3,7 +3,8 @@
 #include "DiaryEditor.h"
 #include "PrintPage.h"
 #include "SpellingSupport.h"
-#include "diary/Search.h"
+#include "diary/SearchQuery.h"
+#include "diary/Words.h"
 #include "platform/Modules.h"
 #include "platform/Preferences.h"
 
@@ -14,7 +15,6 @@
 #include <QPlainTextDocumentLayout>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTextBoundaryFinder>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <cmath>
@@ -56,11 +56,13 @@ DayPage::DayPage(
     connect(
             editor, &DiaryEditor::viewMoved, this,
             [this] {
-                if (!m_markedKeyword.isEmpty())
+                if (m_marked)
                     markVisibleMatches();
             },
             Qt::QueuedConnection);
 }
+
+DayPage::~DayPage() = default;
 
 void DayPage::addWordCountTo(QStatusBar *statusBar)
 {
@@ -201,11 +203,12 @@ void DayPage::selectMatch(
     const QTextCursor here = m_editor->textCursor();
     const qsizetype from
             = fromStart ? 0 : (backwards ? here.selectionStart() : here.selectionEnd());
-    penwick::diary::MatchSpan found
-            = penwick::diary::nextMatch(text, keyword, ignoreCaseAndAccents, from, backwards);
+    // every term's places, one after another
+    const QList<penwick::diary::MatchSpan> places
+            = penwick::diary::QueryMatcher(keyword, ignoreCaseAndAccents).places(text);
+    penwick::diary::MatchSpan found = penwick::diary::nextPlace(places, from, backwards);
     if (found.at < 0) // past the last one the search goes round
-        found = penwick::diary::nextMatch(
-                text, keyword, ignoreCaseAndAccents, backwards ? text.size() : 0, backwards);
+        found = penwick::diary::nextPlace(places, backwards ? text.size() : 0, backwards);
     if (found.at < 0)
         return;
     QTextCursor cursor = m_editor->textCursor();
@@ -217,15 +220,16 @@ void DayPage::selectMatch(
 
 void DayPage::markMatches(const QString &keyword, bool ignoreCaseAndAccents)
 {
-    m_markedKeyword = keyword;
-    m_markIgnoringCase = ignoreCaseAndAccents;
+    m_marked.reset();
+    if (!keyword.isEmpty())
+        m_marked = std::make_unique<penwick::diary::QueryMatcher>(keyword, ignoreCaseAndAccents);
     markVisibleMatches();
 }
 
 void DayPage::markVisibleMatches()
 {
     QList<QTextEdit::ExtraSelection> marks;
-    if (!m_markedKeyword.isEmpty()) {
+    if (m_marked) {
         // Only the places in view, and a screen's worth either side: hundreds of marks in a
         // long day would cost each paint (and each edit, which moves them all) far more.
         const QRect view = m_editor->viewport()->rect();
@@ -235,8 +239,7 @@ void DayPage::markVisibleMatches()
         QTextCharFormat marked;
         marked.setBackground(QColor(255, 214, 10, 150)); // a marker's yellow, readable on dark too
         marked.setForeground(QColor(Qt::black));
-        for (const penwick::diary::MatchSpan &found : penwick::diary::allMatches(
-                     m_editor->diaryText(), m_markedKeyword, m_markIgnoringCase, 100000)) {
+        for (const penwick::diary::MatchSpan &found : m_marked->places(m_editor->diaryText())) {
             if (found.at + found.length < from)
                 continue;
             if (found.at > to)
@@ -252,12 +255,7 @@ void DayPage::markVisibleMatches()
 
 void DayPage::countWords(const QString &text)
 {
-    QTextBoundaryFinder words(QTextBoundaryFinder::Word, text);
-    int count = 0;
-    for (qsizetype at = words.toNextBoundary(); at >= 0; at = words.toNextBoundary()) {
-        if (words.boundaryReasons().testFlag(QTextBoundaryFinder::EndOfItem))
-            ++count;
-    }
+    const int count = penwick::diary::countWords(text);
     m_wordCount->setText(count == 1 ? tr("1 word") : tr("%1 words").arg(count));
 }
 

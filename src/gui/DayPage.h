@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QHash>
 #include <QObject>
+#include <memory>
 
 class DiaryEditor;
 class QAction;
@@ -18,6 +19,9 @@ class SpellingSupport;
 namespace penwick {
 class Preferences;
 }
+namespace penwick::diary {
+class QueryMatcher;
+}
 
 class DayPage : public QObject
 {
@@ -25,6 +29,7 @@ class DayPage : public QObject
 public:
     DayPage(DiaryEditor *editor, QLabel *title, penwick::Preferences &preferences,
             QObject *parent = nullptr);
+    ~DayPage() override;
 
     // Editing commands at the top of the Edit menu, Find Next and Previous at its end, the zoom
     // in the View menu, Print before Quit in the File menu.
@@ -38,12 +43,12 @@ public:
     // near its place as the new text allows; with mine replacing it (conflict) the other text
     // lies on the undo history beneath mine.
     void takeOutsideText(const QString &text, bool conflict);
-    // The next (or previous) place of keyword from the cursor becomes the selection, in view,
-    // going round at the ends; fromStart begins at the day's first place.
+    // The next (or previous) place of any of the search's terms from the cursor becomes the
+    // selection, in view, going round at the ends; fromStart begins at the day's first place.
     void selectMatch(const QString &keyword, bool ignoreCaseAndAccents, bool backwards,
             bool fromStart = false);
-    // Marks every place of keyword in the day that is in view, and those scrolled into view
-    // later (a highlight, no change to the text); an empty keyword clears the marks.
+    // Marks every place of the search's terms in the day that is in view, and those scrolled
+    // into view later (a highlight, no change to the text); an empty search clears the marks.
     void markMatches(const QString &keyword, bool ignoreCaseAndAccents);
     void countWords(const QString &text);
     // A lock: every day's document goes, with its undo history; the editor is left empty.
@@ -71,6 +76,5 @@ private:
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
     int m_zoom = 0; // the font's steps from the standard size
-    QString m_markedKeyword;
-    bool m_markIgnoringCase = false;
+    std::unique_ptr<penwick::diary::QueryMatcher> m_marked; // the search whose places are marked
 };

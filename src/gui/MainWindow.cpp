@@ -13,8 +13,11 @@
 #include "ReadAheadGate.h"
 #include "SearchPopover.h"
 #include "StorageSheet.h"
+#include "TagsPane.h"
 #include "UnsavedChanges.h"
 #include "UpdateNotice.h"
+#include "WindowState.h"
+#include "YearOverview.h"
 #include "calendar/MonthGrid.h"
 #include "diary/DayKey.h"
 #include "diary/DiarySession.h"
@@ -29,7 +32,6 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
@@ -57,7 +59,7 @@ MainWindow::MainWindow(
     m_ui->splitter->setStretchFactor(1, 1);
     m_ui->splitter->setSizes({ 320, 640 });
 
-    m_searchPopover = new SearchPopover(m_ui->searchField, this);
+    m_searchPopover = new SearchPopover(m_ui->searchField, this, &m_session->preferences());
     m_searchPopover->setObjectName(QStringLiteral("searchPopover"));
     m_updateWatch = new UpdateWatch(m_session->preferences(), this);
     connect(m_updateWatch, &UpdateWatch::noticeRaised, this, &MainWindow::showNotice);
@@ -86,12 +88,6 @@ MainWindow::MainWindow(
     connect(calendar, &CalendarWidget::nextMonthRequested, this, &MainWindow::showNextMonth);
 
     connect(m_searchPopover, &SearchPopover::searchRequested, this, &MainWindow::runSearch);
-    m_searchPopover->setIgnoreCaseAndAccents(
-            m_session->preferences().value(penwick::prefkey::searchIgnoresCase).toBool());
-    connect(m_searchPopover, &SearchPopover::ignoreCaseAndAccentsChanged, this, [this](bool on) {
-        m_session->preferences().setValue(penwick::prefkey::searchIgnoresCase, on);
-        m_session->preferences().sync();
-    });
     connect(m_searchPopover, &SearchPopover::resultChosen, this, [this](QDate day) {
         showDay(day);
         m_page->selectMatch(
@@ -194,6 +190,13 @@ void MainWindow::createActions()
     ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     // any day in a few keys: a year at a time, or a date typed
     ui.menuView->addAction(m_onThisDay->toggleAction());
+    auto *tags = new TagsPane(m_session, m_ui->editor, this);
+    tags->addActionsTo(ui.menuView);
+    connect(tags, &TagsPane::tagChosen, m_searchPopover, &SearchPopover::searchFor);
+    auto *overview = new YearOverview(m_session, this);
+    overview->addActionsTo(ui.menuView);
+    connect(overview, &YearOverview::dayChosen, this, &MainWindow::chooseDay);
+    connect(overview, &YearOverview::tagChosen, m_searchPopover, &SearchPopover::searchFor);
     ui.menuGo->addSeparator();
     auto *yearBefore = ui.menuGo->addAction(tr("Previous &Year"), this, [this] { stepYears(-1); });
     yearBefore->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp));
@@ -485,34 +488,15 @@ void MainWindow::showReplacedText(const QString &text)
     m_ui->calendar->model()->setDayHasText(m_session->selectedDay(), !text.isEmpty());
 }
 
-namespace {
-const QString geometryKey = QStringLiteral("window/geometry");
-const QString splitterKey = QStringLiteral("window/splitter");
-} // namespace
-
 void MainWindow::restoreWindowState()
 {
-    penwick::Preferences &preferences = m_session->preferences();
     m_page->restoreZoom();
-    const QRect screenArea = screen()->availableGeometry();
-    if (!restoreGeometry(preferences.value(geometryKey).toByteArray())) {
-        // a first start fits any screen at any scale
-        resize(std::min(960, screenArea.width() * 9 / 10),
-                std::min(620, screenArea.height() * 9 / 10));
-        move(screenArea.center() - rect().center());
-    }
-    // a window remembered on a larger or another screen is brought back onto this one
-    resize(std::min(width(), screenArea.width()), std::min(height(), screenArea.height()));
-    if (!screenArea.intersects(frameGeometry()))
-        move(screenArea.topLeft());
-    m_ui->splitter->restoreState(preferences.value(splitterKey).toByteArray());
+    WindowState::restore(this, m_ui->splitter, m_session->preferences());
 }
 
 void MainWindow::saveWindowState()
 {
-    penwick::Preferences &preferences = m_session->preferences();
-    preferences.setValue(geometryKey, saveGeometry());
-    preferences.setValue(splitterKey, m_ui->splitter->saveState());
+    WindowState::save(this, m_ui->splitter, m_session->preferences());
     m_page->saveZoom();
-    preferences.sync();
+    m_session->preferences().sync();
 }

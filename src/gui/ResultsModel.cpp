@@ -1,7 +1,7 @@
 #include "ResultsModel.h"
 
 #include "diary/DayKey.h"
-#include "diary/Search.h"
+#include "diary/SearchQuery.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -12,7 +12,7 @@ void ResultsModel::setResults(QList<penwick::diary::DiaryEntry> results, const Q
     beginResetModel();
     m_results = std::move(results);
     m_keyword = keyword;
-    m_ignoreCaseAndAccents = ignoreCaseAndAccents;
+    m_matcher = std::make_shared<penwick::diary::QueryMatcher>(keyword, ignoreCaseAndAccents);
     endResetModel();
 }
 
@@ -81,17 +81,38 @@ QVariant ResultsModel::data(const QModelIndex &index, int role) const
             return day.isValid() ? QLocale().toString(day, QLocale::LongFormat) : entry.date;
         return {};
     }
-    if (!m_keyword.isEmpty()
-            && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole
-                    || role == MarkedContextRole)) {
-        const penwick::diary::MatchInContext found
-                = penwick::diary::matchInContext(entry.text, m_keyword, m_ignoreCaseAndAccents);
-        const QString more = found.count > 1 ? tr(" (%n times)", nullptr, found.count) : QString();
-        if (role == MarkedContextRole)
-            return QString(found.before.toHtmlEscaped() + QStringLiteral("<b>")
-                    + found.match.toHtmlEscaped() + QStringLiteral("</b>")
-                    + found.after.toHtmlEscaped() + more.toHtmlEscaped());
-        return QString(found.before + found.match + found.after + more);
+    const bool words = role == Qt::DisplayRole || role == Qt::AccessibleTextRole
+            || role == MarkedContextRole;
+    if (words && m_matcher) {
+        // the words around the first place of any term, every term's places in them marked
+        const QList<penwick::diary::MatchSpan> places = m_matcher->places(entry.text, 1000);
+        if (!places.isEmpty()) {
+            const penwick::diary::MarkedWords shown
+                    = penwick::diary::wordsAround(entry.text, places);
+            const QString more = places.size() > 1 ? tr(" (%n times)", nullptr, int(places.size()))
+                                                   : QString();
+            if (role != MarkedContextRole)
+                return QString(shown.text + more);
+            QString marked;
+            qsizetype done = 0;
+            for (const penwick::diary::MatchSpan &mark : shown.marks) {
+                if (mark.at < done)
+                    continue; // inside the one before
+                marked += QStringView(shown.text)
+                                  .mid(done, mark.at - done)
+                                  .toString()
+                                  .toHtmlEscaped()
+                        + QStringLiteral("<b>")
+                        + QStringView(shown.text)
+                                  .mid(mark.at, mark.length)
+                                  .toString()
+                                  .toHtmlEscaped()
+                        + QStringLiteral("</b>");
+                done = mark.at + mark.length;
+            }
+            return QString(marked + QStringView(shown.text).mid(done).toString().toHtmlEscaped()
+                    + more.toHtmlEscaped());
+        }
     }
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
         // the first line with text, enough to tell the days apart

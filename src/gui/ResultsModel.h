@@ -1,13 +1,18 @@
-// The results of a keyword search: diary entries in date order, shown as their date in the
-// user's locale (four-digit years) and the words around the keyword's first place in the text,
-// the keyword marked. The words are found when a row is shown, so a list of thousands of days
-// fills at once.
+// The results of a search: diary entries in date order, shown as their date in the user's locale
+// (four-digit years) and the words around the first place of the search's terms in the text,
+// each term's places marked. The words are found when a row is shown, so a list of thousands of
+// days fills at once.
 #pragma once
 
 #include "diary/NoteFile.h"
 
 #include <QAbstractTableModel>
 #include <QDate>
+#include <memory>
+
+namespace penwick::diary {
+class QueryMatcher;
+}
 
 class ResultsModel : public QAbstractTableModel
 {
@@ -17,7 +22,7 @@ public:
 
     // The date as stored, "yyyy-MM-dd", beside the date shown in the user's locale.
     static constexpr int DayKeyRole = Qt::UserRole;
-    // The words around the match as rich text, the match in bold.
+    // The words around the matches as rich text, the matches in bold.
     static constexpr int MarkedContextRole = Qt::UserRole + 1;
 
     void setResults(QList<penwick::diary::DiaryEntry> results, const QString &keyword = {},
@@ -37,5 +42,5 @@ public:
 private:
     QList<penwick::diary::DiaryEntry> m_results;
     QString m_keyword;
-    bool m_ignoreCaseAndAccents = false;
+    std::shared_ptr<const penwick::diary::QueryMatcher> m_matcher;
 };

@@ -1,10 +1,13 @@
 #include "SearchPopover.h"
 
 #include "ResultsModel.h"
-#include "diary/Search.h"
+#include "diary/SearchQuery.h"
+#include "platform/Preferences.h"
 #include "ui_SearchPopover.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -16,6 +19,7 @@
 #include <QPainter>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QTimer>
@@ -23,7 +27,7 @@
 
 namespace {
 const int popoverMinimumWidth = 340;
-const int visibleRows = 8;
+const QString hintSeenKey = QStringLiteral("search/termsHintSeen");
 } // namespace
 
 namespace {
@@ -67,11 +71,23 @@ public:
 
 } // namespace
 
-SearchPopover::SearchPopover(QLineEdit *field, QWidget *window)
-    : QFrame(window), m_field(field), m_window(window), m_model(new ResultsModel(this))
+SearchPopover::SearchPopover(QLineEdit *field, QWidget *window, penwick::Preferences *preferences)
+    : QFrame(window)
+    , m_field(field)
+    , m_window(window)
+    , m_model(new ResultsModel(this))
+    , m_preferences(preferences)
 {
     setAutoFillBackground(true);
     hide();
+    // whether searches ignore case and accents is remembered
+    if (m_preferences) {
+        m_ignoresCase = m_preferences->value(penwick::prefkey::searchIgnoresCase).toBool();
+        connect(this, &SearchPopover::ignoreCaseAndAccentsChanged, this, [this](bool on) {
+            m_preferences->setValue(penwick::prefkey::searchIgnoresCase, on);
+            m_preferences->sync();
+        });
+    }
     connect(m_field, &QLineEdit::returnPressed, this, [this] {
         if (!keyword().isEmpty()) {
             open();
@@ -187,8 +203,65 @@ void SearchPopover::open()
     place();
     show();
     raise();
-    if (!keyword().isEmpty())
+    if (!keyword().isEmpty()) {
+        m_searched = true;
         Q_EMIT searchRequested(keyword());
+    }
+}
+
+void SearchPopover::searchFor(const QString &query)
+{
+    m_field->setText(query);
+    open();
+}
+
+// Shown the first time the field is used, until the field is left after a search; then never
+// again.
+void SearchPopover::showHintOnce()
+{
+    if (m_hint || !m_preferences || m_preferences->value(hintSeenKey).toBool())
+        return;
+    auto *layout = m_field->parentWidget()
+            ? qobject_cast<QBoxLayout *>(m_field->parentWidget()->layout())
+            : nullptr;
+    if (!layout || layout->indexOf(m_field) < 0)
+        return;
+    QString hint = tr("Several words find the days that hold all of them; \"a phrase\" in quotes "
+                      "stands together, -word leaves days out, #tag finds a tag.");
+    // "-word" is never broken after its dash
+    for (qsizetype i = hint.size() - 2; i >= 0; --i) {
+        if (hint[i] == QLatin1Char('-') && (i == 0 || hint[i - 1].isSpace())
+                && hint[i + 1].isLetter())
+            hint.insert(i + 1, QChar(0x2060)); // a word joiner
+    }
+    m_hint = new QLabel(hint, m_field->parentWidget());
+    m_hint->setObjectName(QStringLiteral("searchHint"));
+    m_hint->setWordWrap(true);
+    m_hint->setForegroundRole(QPalette::PlaceholderText);
+    QFont small = m_hint->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    m_hint->setFont(small);
+    m_field->setAccessibleDescription(hint.remove(QChar(0x2060)));
+    layout->insertWidget(layout->indexOf(m_field) + 1, m_hint);
+    m_hint->show();
+}
+
+bool SearchPopover::isWindowCommand(const QKeyEvent *key) const
+{
+    // the field's own editing keys stay the field's
+    for (const QKeySequence::StandardKey own :
+            { QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+                    QKeySequence::Redo, QKeySequence::SelectAll }) {
+        if (key->matches(own))
+            return false;
+    }
+    if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false; // typing, and the keys that move in the text
+    const QKeySequence pressed(key->keyCombination());
+    const QList<QAction *> actions = m_window->findChildren<QAction *>();
+    return std::any_of(actions.cbegin(), actions.cend(), [&](const QAction *action) {
+        return action->isEnabled() && action->shortcuts().contains(pressed);
+    });
 }
 
 void SearchPopover::focusField()
@@ -213,8 +286,7 @@ void SearchPopover::followEdit(const penwick::diary::DiaryEntry &edited)
     // the model moving the selection with its rows is no choice of a day either
     m_restoringSelection = true;
     const bool changed = m_model->follow(edited,
-            penwick::diary::KeywordMatcher(keyword(), ignoresCaseAndAccents())
-                    .matches(edited.text));
+            penwick::diary::QueryMatcher(keyword(), ignoresCaseAndAccents()).matches(edited.text));
     m_restoringSelection = false;
     if (!changed)
         return;
@@ -320,21 +392,33 @@ void SearchPopover::place()
     // Beside the calendar, over the editor's edge, its foot level with the field: the day
     // being looked at stays in sight. Where the window is too narrow, above the field.
     const QRect field(m_field->mapTo(m_window, QPoint(0, 0)), m_field->size());
-    const int rows = std::clamp(m_model->rowCount(), 3, visibleRows);
-    const int rowHeight = m_ui->resultsView->verticalHeader()->defaultSectionSize();
-    const int height = m_ui->resultsTitle->sizeHint().height() + rows * rowHeight + 24;
     const auto *mainWindow = qobject_cast<QMainWindow *>(m_window);
     const int menuHeight
             = mainWindow && mainWindow->menuBar() ? mainWindow->menuBar()->height() : 0;
+    const int statusHeight = mainWindow && mainWindow->statusBar()->isVisible()
+            ? mainWindow->statusBar()->height()
+            : 0;
     const int besideLeft = field.right() + 12;
-    if (besideLeft + popoverMinimumWidth <= m_window->width() - 8) {
+    const bool beside = besideLeft + popoverMinimumWidth <= m_window->width() - 8;
+    // As many rows as there are results, down to three and up to what the window's height
+    // holds: beside the field the panel may reach from the menu bar to the status bar.
+    const int rowHeight = m_ui->resultsView->verticalHeader()->defaultSectionSize();
+    const int frame = m_ui->resultsTitle->sizeHint().height() + 24;
+    const int room = beside ? m_window->height() - statusHeight - menuHeight - 8
+                            : field.top() - 3 - menuHeight;
+    const int rows = std::clamp(m_model->rowCount(), 3, std::max(3, (room - frame) / rowHeight));
+    const int height = frame + rows * rowHeight;
+    if (beside) {
         // wide enough for a date and the words around its match, where the window has room
         const QTableView *view = m_ui->resultsView;
         const int wanted = view->horizontalHeader()->sectionSize(0)
                 + view->fontMetrics().averageCharWidth() * 80 + 40;
         const int width = std::min(
                 std::max(popoverMinimumWidth, wanted), m_window->width() - 8 - besideLeft);
-        const int top = std::max(field.bottom() - height, menuHeight + 4);
+        // its foot level with the field while it fits above it, else reaching further down
+        const int top = std::max(
+                std::min(field.bottom() - height, m_window->height() - statusHeight - 4 - height),
+                menuHeight + 4);
         setGeometry(besideLeft, top, width, height);
     } else {
         const int width = std::min(
@@ -350,8 +434,22 @@ bool SearchPopover::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_window && event->type() == QEvent::Resize) {
         if (isShown())
             place();
+    } else if (watched == m_field && event->type() == QEvent::ShortcutOverride) {
+        if (isWindowCommand(static_cast<QKeyEvent *>(event))) {
+            event->ignore();
+            return true; // not the field's: the window's command runs
+        }
+    } else if (watched == m_field && event->type() == QEvent::FocusIn) {
+        showHintOnce();
+    } else if (watched == m_field && event->type() == QEvent::FocusOut) {
+        if (m_hint && m_searched) {
+            m_hint->hide();
+            m_preferences->setValue(hintSeenKey, true);
+            m_preferences->sync();
+        }
     } else if (watched == m_field && event->type() == QEvent::KeyPress) {
-        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && isShown()
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Down || key == Qt::Key_PageDown) && isShown()
                 && m_model->rowCount() > 0) {
             m_ui->resultsView->setFocus();
             if (selectedRow() < 0)
@@ -359,9 +457,18 @@ bool SearchPopover::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     } else if (m_ui && watched == m_ui->resultsView && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
+        const auto *press = static_cast<QKeyEvent *>(event);
+        const int key = press->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             Q_EMIT editorRequested();
+            return true;
+        }
+        // the first and the last result (a table's own Home and End stay in the row)
+        if ((key == Qt::Key_Home || key == Qt::Key_End) && m_model->rowCount() > 0
+                && !(press->modifiers() & ~Qt::KeypadModifier)) {
+            const int row = key == Qt::Key_Home ? 0 : m_model->rowCount() - 1;
+            m_ui->resultsView->setCurrentIndex(m_model->index(row, 0));
+            m_ui->resultsView->selectRow(row);
             return true;
         }
     }

@@ -14,16 +14,22 @@
 namespace Ui {
 class SearchPopover;
 }
+class QKeyEvent;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class ResultsModel;
+namespace penwick {
+class Preferences;
+}
 
 class SearchPopover : public QFrame
 {
     Q_OBJECT
 public:
-    // Floats over window, placed by field, whose Return, Down and emptying it handles.
-    SearchPopover(QLineEdit *field, QWidget *window);
+    // Floats over window, placed by field, whose Return, Down and emptying it handles. The
+    // preferences remember that the hint under the field has been seen.
+    SearchPopover(QLineEdit *field, QWidget *window, penwick::Preferences *preferences = nullptr);
     ~SearchPopover() override;
 
     bool isShown() const { return isVisible(); }
@@ -43,6 +49,8 @@ public Q_SLOTS:
     // Shows the panel and, when the field holds a keyword, asks for its search.
     void open();
     void focusField();
+    // Searches for query as if it had been typed into the field and Return pressed.
+    void searchFor(const QString &query);
 
     // Whether the search ignores case and accents (the check box in the list).
     bool ignoresCaseAndAccents() const;
@@ -72,6 +80,10 @@ private:
     void selectionChanged();
     void showCount();
     void keepSelectedRow(int row);
+    // Whether key is a command of the window's that the field would otherwise take for its own
+    // (Ctrl+E moves to the line's end here): the command goes first.
+    bool isWindowCommand(const QKeyEvent *key) const;
+    void showHintOnce();
 
     std::unique_ptr<Ui::SearchPopover> m_ui; // built when first placed (open() places it)
     QLineEdit *m_field;
@@ -83,4 +95,7 @@ private:
     QCheckBox *m_ignoreCase = nullptr;
     bool m_ignoresCase = false;
     int m_otherCaseCount = 0;
+    penwick::Preferences *m_preferences;
+    QLabel *m_hint = nullptr; // how terms combine, under the field until a search is done
+    bool m_searched = false;
 };

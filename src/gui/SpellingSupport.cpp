@@ -1,12 +1,14 @@
 #include "SpellingSupport.h"
 
 #include "DiaryEditor.h"
+#include "diary/Words.h"
 #include "platform/Preferences.h"
 #include "platform/StandardPaths.h"
 #include "spelling/SpellChecker.h"
 
 #include <QActionGroup>
 #include <QDir>
+#include <QEvent>
 #include <QFutureWatcher>
 #include <QLocale>
 #include <QMenu>
@@ -23,6 +25,8 @@ namespace {
 const QString enabledKey = QStringLiteral("spelling/checkWhileTyping");
 const QString languageKey = QStringLiteral("spelling/language");
 
+// The page's words as they are drawn: tags as tags, misspelt words underlined. One highlighter
+// sets both, since a document's formats come from one.
 class MisspeltWords : public QSyntaxHighlighter
 {
 public:
@@ -33,6 +37,21 @@ public:
     {
         m_format.setUnderlineStyle(QTextCharFormat::SpellCheckUnderline);
         m_format.setUnderlineColor(Qt::red);
+        followPalette();
+    }
+    // A tag in the palette's accent colour, toned towards the text so that it reads as a
+    // word, on a faint wash of the accent: in light and dark palettes alike.
+    void followPalette()
+    {
+        const QPalette palette = m_editor->palette();
+        const QColor text = palette.color(QPalette::Text);
+        const QColor accent = palette.color(QPalette::Highlight);
+        auto mix = [](int a, int b) { return (a * 2 + b * 3) / 5; };
+        m_tag.setForeground(QColor(mix(text.red(), accent.red()), mix(text.green(), accent.green()),
+                mix(text.blue(), accent.blue())));
+        QColor wash = accent;
+        wash.setAlpha(40);
+        m_tag.setBackground(wash);
     }
     void setChecker(const penwick::spelling::SpellChecker *checker) { m_checker = checker; }
     // Every word, the one at the cursor included: nobody is typing it.
@@ -59,6 +78,16 @@ public:
 protected:
     void highlightBlock(const QString &text) override
     {
+        // tags are names: drawn as tags, and never taken for misspelt words
+        const QList<penwick::diary::TagSpan> tags = penwick::diary::findTags(text);
+        for (const penwick::diary::TagSpan &tag : tags)
+            setFormat(int(tag.at), int(tag.length), m_tag);
+        auto inTag = [&tags](qsizetype at) {
+            return std::any_of(
+                    tags.cbegin(), tags.cend(), [at](const penwick::diary::TagSpan &tag) {
+                        return at >= tag.at && at < tag.at + tag.length;
+                    });
+        };
         if (!m_enabled || !m_checker || !m_checker->hasDictionary())
             return;
         // The word at the cursor is being typed: it is checked once finished, as on other
@@ -77,7 +106,9 @@ protected:
             if (words.boundaryReasons() & QTextBoundaryFinder::StartOfItem)
                 start = at;
             if ((words.boundaryReasons() & QTextBoundaryFinder::EndOfItem) && start >= 0) {
-                if (start <= cursor && cursor <= at) {
+                if (inTag(start)) {
+                    // part of a tag
+                } else if (start <= cursor && cursor <= at) {
                     m_typed = block;
                     m_typedFrom = block.position() + int(start);
                     m_typedTo = block.position() + int(at);
@@ -94,6 +125,7 @@ private:
     const penwick::spelling::SpellChecker *m_checker = nullptr;
     const bool &m_enabled;
     QTextCharFormat m_format;
+    QTextCharFormat m_tag;
     bool m_checkAll = false;
     QTextBlock m_typed; // the block whose word at the cursor was left unchecked
     int m_typedFrom = 0;
@@ -112,6 +144,7 @@ SpellingSupport::SpellingSupport(
     misspelt->setParent(this);
     m_highlighter = misspelt;
     connect(editor, &QPlainTextEdit::cursorPositionChanged, misspelt, &MisspeltWords::followCursor);
+    editor->installEventFilter(this); // a new palette colours the tags anew
     m_checkWhileTyping = new QAction(tr("Check &Spelling While Typing"), this);
     m_checkWhileTyping->setObjectName(QStringLiteral("actionCheckSpelling"));
     m_checkWhileTyping->setCheckable(true);
@@ -237,6 +270,15 @@ void SpellingSupport::setLanguage(const QString &tag)
     m_preferences.setValue(languageKey, tag);
     m_preferences.sync();
     recheck();
+}
+
+bool SpellingSupport::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor && event->type() == QEvent::PaletteChange) {
+        static_cast<MisspeltWords *>(m_highlighter)->followPalette();
+        recheck();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void SpellingSupport::recheck()

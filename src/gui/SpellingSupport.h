@@ -1,7 +1,8 @@
-// Spelling while typing in the day's page: misspelt words get the wavy underline, the
-// editor's context menu offers suggestions, Add to Dictionary and Ignore, and the Edit menu
-// holds Check Spelling While Typing and the Spelling Language submenu, both remembered. Only
-// the blocks that change are checked again (QSyntaxHighlighter's way), so typing stays quick.
+// Spelling while typing in the day's page: misspelt words get the wavy underline, the editor's
+// context menu offers suggestions, Add to Dictionary and Ignore, and the Edit menu holds Check
+// Spelling While Typing and the Spelling Language submenu, both remembered. Tags are drawn as
+// tags by the same pass, and never checked. Only the blocks that change are checked again
+// (QSyntaxHighlighter's way), so typing stays quick.
 #pragma once
 
 #include <QObject>
@@ -39,6 +40,9 @@ public:
 
 Q_SIGNALS:
     void checkerReady();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fillLanguageMenu();

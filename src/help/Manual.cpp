@@ -38,17 +38,32 @@ const char *const paragraphs[] = {
     QT_TRANSLATE_NOOP("Manual",
             "Keep the diary in a folder that your sync tool (Syncthing, Nextcloud, Dropbox) "
             "shares. When two machines changed it between two syncs, Penwick merges the "
-            "conflict copy the tool leaves, day by day: the other text of a day goes into its "
-            "history, and the copy into the Backups folder."),
+            "conflict copy the tool leaves, day by day: a day only one machine changed takes "
+            "that change, a day both changed keeps both texts, one below the other, and the "
+            "text that leaves a day goes into its history. The copy then goes into the Backups "
+            "folder."),
     QT_TRANSLATE_NOOP("Manual", "Searches"),
     QT_TRANSLATE_NOOP("Manual",
             "When you write a single keyword inside the search box, left below, and hit return/ "
             "enter key, the app will display the list of the dates which includes the keyword."),
     QT_TRANSLATE_NOOP("Manual",
-            "You can use only a single keyword at one time. Two or more words doesn't work."),
+            "Several words find the days that hold all of them. Put \"a phrase\" in quotes to "
+            "find it as it stands, write -word to leave out the days that hold it, and #tag to "
+            "find the days with that tag."),
     QT_TRANSLATE_NOOP("Manual",
             "Clicking on the list of search results will show you the diary of that date."),
     QT_TRANSLATE_NOOP("Manual", "Clicking on x in the search box will delete the list."),
+    QT_TRANSLATE_NOOP("Manual", "Tags"),
+    QT_TRANSLATE_NOOP("Manual",
+            "A word that starts with # is a tag, such as #garden or #travel. Typing # offers the "
+            "tags you have used, most used first. View > Tags lists every tag with the number of "
+            "days that hold it; choose one to search for it."),
+    QT_TRANSLATE_NOOP("Manual", "The year at a glance"),
+    QT_TRANSLATE_NOOP("Manual",
+            "View > Year Overview… shows every day of a year as a square, coloured by the words "
+            "you wrote that day, with the days written, the words, your longest and current "
+            "streak, the words of each month and the tags of the year. Click a day or press "
+            "Return to open it."),
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-// Penwick's manual: paragraphs each looked up in the user's language, styled by one
+// Penwick's manual: paragraphs, each looked up in the user's language, styled by one
 // rule applied to the translated text: the title bold at 14 points; a paragraph ending in a
 // full stop ("." or "。") regular at 12; any other paragraph, a heading, bold at 12. So each
 // translation decides its own headings.

@@ -53,8 +53,26 @@ QString failure(const QString &diaryPath, const QString &reason)
             .arg(QDir::toNativeSeparators(diaryPath), reason);
 }
 
+// Backups go only into a folder of Penwick's own, never through a link to somewhere else.
+QString foreignFolder(const QString &folder)
+{
+    if (!isForeignFolder(folder))
+        return {};
+    return QCoreApplication::translate("Backups",
+            "Backups of your diary have stopped: %1 is a link, or no folder of yours; it is left "
+            "as it is.")
+            .arg(QDir::toNativeSeparators(folder));
+}
+
 BackupResult copyInto(const QString &diaryPath, const QByteArray &bytes, const QString &target)
 {
+    if (const QString refused = foreignFolder(QFileInfo(target).absolutePath()); !refused.isEmpty())
+        return { {}, refused };
+    if (QFileInfo(target).isSymLink())
+        return { {},
+            failure(diaryPath,
+                    QCoreApplication::translate("Backups", "%1 is a link.")
+                            .arg(QDir::toNativeSeparators(target))) };
     makePrivateFolder(QFileInfo(target).absolutePath());
     const WriteResult written = replaceFileAtomically(target, bytes);
     if (!written.ok)
@@ -103,6 +121,8 @@ BackupResult makeBackupBefore(
 BackupResult makeDailyBackup(
         const QString &diaryPath, const QString &folder, QDate today, qint64 freeBytes)
 {
+    if (const QString refused = foreignFolder(folder); !refused.isEmpty())
+        return { {}, refused };
     QByteArray bytes;
     QString error;
     if (!readDiary(diaryPath, &bytes, &error))

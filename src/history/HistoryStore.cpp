@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <cstring>
 #include <optional>
+#include <unistd.h>
 
 namespace penwick::history {
 
@@ -65,11 +66,6 @@ QString notNull(const QString &text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("HistoryStore", text);
-}
-
 // What SQLite's result code says of the file: only "corrupt" and "not a database" mean the
 // file itself is damaged.
 enum class Failure { Damaged, Busy, Full, CannotOpen, Other };
@@ -103,26 +99,30 @@ QString sentenceFor(Failure failure, const QString &path, const QSqlError &error
     const QString where = QDir::toNativeSeparators(path);
     switch (failure) {
     case Failure::Busy:
-        return translated("Another program is using the history of your days at %1, so earlier "
-                          "versions are not kept for now. Penwick keeps your diary file up to "
-                          "date meanwhile and takes the history up again when it can.")
+        return QCoreApplication::translate("HistoryStore",
+                "Another program is using the history of your days at %1, so earlier "
+                "versions are not kept for now. Penwick keeps your diary file up to "
+                "date meanwhile and takes the history up again when it can.")
                 .arg(where);
     case Failure::Full:
-        return translated("The disk that holds the history of your days at %1 is full, so "
-                          "earlier versions are not kept for now. Penwick keeps your diary file up "
-                          "to date meanwhile.")
+        return QCoreApplication::translate("HistoryStore",
+                "The disk that holds the history of your days at %1 is full, so "
+                "earlier versions are not kept for now. Penwick keeps your diary file up "
+                "to date meanwhile.")
                 .arg(where);
     case Failure::CannotOpen:
-        return translated("The history of your days at %1 cannot be opened or written, so "
-                          "earlier versions are not kept for now. Penwick keeps your diary file up "
-                          "to date meanwhile.")
+        return QCoreApplication::translate("HistoryStore",
+                "The history of your days at %1 cannot be opened or written, so "
+                "earlier versions are not kept for now. Penwick keeps your diary file up "
+                "to date meanwhile.")
                 .arg(where);
     case Failure::Damaged:
     case Failure::Other:
         break;
     }
-    return translated("Earlier versions of your days cannot be kept now (%1). Penwick keeps your "
-                      "diary file up to date meanwhile.")
+    return QCoreApplication::translate("HistoryStore",
+            "Earlier versions of your days cannot be kept now (%1). Penwick keeps your "
+            "diary file up to date meanwhile.")
             .arg(error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
@@ -209,6 +209,10 @@ private:
     std::optional<QSqlError> prepareSchema();
     void failed(const QSqlError &error);
     void recover(const QSqlError &error);
+    // False, once said, when the file at the path is no longer the one open: deleted or
+    // replaced while Penwick runs. A new one is started then, holding what the journal held.
+    bool stillThere();
+    QList<QVariantList> journalRows();
     // A damaged file: what its journal still holds is read, the file renamed aside with its
     // own journal files, and a new one started holding those rows.
     void putAside();
@@ -258,6 +262,7 @@ private:
     bool m_locked = false;
     QString m_connection;
     QString m_path;
+    FileIdentity m_opened; // the file the connection has open: a history replaced is noticed
     bool m_usable = false;
     std::optional<Stretch> m_stretch;
     std::optional<QSqlQuery> m_keepQuery;
@@ -360,6 +365,12 @@ std::optional<QSqlError> HistoryWorker::prepareSchema()
 
 std::optional<QSqlError> HistoryWorker::start()
 {
+    // Penwick's own file, never one a link leads to: another database would take its tables
+    const QFileInfo file(m_path);
+    if (file.isSymLink() || (file.exists() && (!file.isFile() || file.ownerId() != ::getuid())))
+        return QSqlError(QCoreApplication::translate("HistoryStore",
+                                 "it is a link, or no file of yours, and is left as it is"),
+                QString(), QSqlError::ConnectionError, QStringLiteral("link"));
     if (!QFileInfo::exists(m_path)) {
         // created private before SQLite opens it; its journal files take the same mode
         QFile file(m_path);
@@ -376,6 +387,7 @@ std::optional<QSqlError> HistoryWorker::start()
     }
     m_usable = true;
     const std::optional<QSqlError> error = prepareSchema();
+    m_opened = FileIdentity::of(m_path);
     if (error) {
         m_usable = false;
         m_keepQuery.reset();
@@ -428,7 +440,7 @@ void HistoryWorker::tryAgain()
         m_reopenTimer->start();
 }
 
-void HistoryWorker::putAside()
+QList<QVariantList> HistoryWorker::journalRows()
 {
     // what the journal still holds, as far as SQLite can read it: typing that may never have
     // reached the diary file
@@ -442,6 +454,39 @@ void HistoryWorker::putAside()
                         rows.value(4) });
         }
     }
+    return journal;
+}
+
+bool HistoryWorker::stillThere()
+{
+    if (!m_usable)
+        return false;
+    const FileIdentity now = FileIdentity::of(m_path);
+    if (now.exists && now.inode == m_opened.inode && now.device == m_opened.device)
+        return true;
+    const QList<QVariantList> journal = journalRows();
+    m_stretch.reset();
+    close();
+    // what waits goes to the diary file at once, and the new history takes up the journal
+    m_store->setKeeping(false);
+    if (start())
+        return false;
+    for (const QVariantList &row : journal)
+        run(QStringLiteral("INSERT OR REPLACE INTO journal (diary, day, text, file_text, "
+                           "changed_at) VALUES (?, ?, ?, ?, ?)"),
+                row);
+    raiseNotice(QCoreApplication::translate("HistoryStore",
+            "The history of your days at %1 was removed or replaced while Penwick "
+            "ran, so a new one is started. Your diary itself is not affected.")
+                        .arg(QDir::toNativeSeparators(m_path)));
+    QMetaObject::invokeMethod(
+            this, [this] { m_store->setKeeping(m_usable); }, Qt::QueuedConnection);
+    return m_usable;
+}
+
+void HistoryWorker::putAside()
+{
+    const QList<QVariantList> journal = journalRows();
     m_stretch.reset();
     close();
     const QString aside = m_path
@@ -452,9 +497,10 @@ void HistoryWorker::putAside()
     const std::optional<QSqlError> error = moved ? start() : std::nullopt;
     if (!moved || error) {
         raiseNotice(
-                translated("Earlier versions of your days cannot be kept: the history at %1 "
-                           "is damaged and cannot be replaced (%2). Your diary itself is not "
-                           "affected.")
+                QCoreApplication::translate("HistoryStore",
+                        "Earlier versions of your days cannot be kept: the history at %1 "
+                        "is damaged and cannot be replaced (%2). Your diary itself is not "
+                        "affected.")
                         .arg(QDir::toNativeSeparators(m_path), error ? error->text() : QString()));
         m_store->setKeeping(false);
         return;
@@ -463,8 +509,9 @@ void HistoryWorker::putAside()
         run(QStringLiteral("INSERT OR REPLACE INTO journal (diary, day, text, file_text, "
                            "changed_at) VALUES (?, ?, ?, ?, ?)"),
                 row);
-    raiseNotice(translated("The history of your days at %1 was damaged, so it was put aside as "
-                           "%2 and a new one started. Your diary itself is not affected.")
+    raiseNotice(QCoreApplication::translate("HistoryStore",
+            "The history of your days at %1 was damaged, so it was put aside as "
+            "%2 and a new one started. Your diary itself is not affected.")
                         .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(aside)));
 }
 
@@ -488,6 +535,8 @@ bool HistoryWorker::inTransaction(const std::function<bool()> &body)
 
 bool HistoryWorker::commitKept(const KeptTexts &kept, const QDateTime &now)
 {
+    if (!stillThere())
+        return false;
     return inTransaction([&] {
         // prepared once: a commit comes with nearly every key
         if (!m_keepQuery) {
@@ -1081,15 +1130,15 @@ QString HistoryStore::originName(Origin origin)
 {
     switch (origin) {
     case Origin::Typed:
-        return translated("Typed");
+        return QCoreApplication::translate("HistoryStore", "Typed");
     case Origin::Restored:
-        return translated("Restored");
+        return QCoreApplication::translate("HistoryStore", "Restored");
     case Origin::ChangedOutside:
-        return translated("Changed by another program");
+        return QCoreApplication::translate("HistoryStore", "Changed by another program");
     case Origin::Merged:
-        return translated("Merged from another copy");
+        return QCoreApplication::translate("HistoryStore", "Merged from another copy");
     case Origin::Imported:
-        return translated("Imported");
+        return QCoreApplication::translate("HistoryStore", "Imported");
     }
     return {};
 }

@@ -291,15 +291,20 @@ FileIdentity FileIdentity::of(const QString &path)
     return identityAt(QFile::encodeName(path));
 }
 
-ReadResult readRegularFile(const QString &path, qint64 maxSize)
+ReadResult readRegularFile(const QString &path, qint64 maxSize, bool ownFileOnly)
 {
     ReadResult result;
     const QByteArray name = QFile::encodeName(path);
     // Non-blocking, so that a FIFO or a device never holds the window; what it is, is asked of
     // the open descriptor, so nothing can be swapped in between the check and the read.
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(name.constData(),
+            O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | (ownFileOnly ? O_NOFOLLOW : 0));
     if (fd < 0) {
         const int why = errno;
+        if (why == ELOOP && ownFileOnly) {
+            result.kind = ReadResult::Link;
+            return result;
+        }
         if (why == ENOENT) {
             const QFileInfo info(path);
             result.kind = QFileInfo(info.absolutePath()).isDir() ? ReadResult::Missing
@@ -319,6 +324,11 @@ ReadResult readRegularFile(const QString &path, qint64 maxSize)
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         result.kind = ReadResult::NotRegular;
+        return result;
+    }
+    if (ownFileOnly && st.st_uid != ::getuid()) {
+        ::close(fd);
+        result.kind = ReadResult::NotOwn;
         return result;
     }
     if (st.st_size > maxSize) {
@@ -354,6 +364,16 @@ ReadResult readRegularFile(const QString &path, qint64 maxSize)
     result.bytes.resize(have);
     result.kind = ReadResult::Ok;
     return result;
+}
+
+bool isForeignFolder(const QString &path)
+{
+    struct stat st
+    {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return false; // missing: Penwick makes it, its own
+    return !S_ISDIR(st.st_mode) || st.st_uid != ::getuid();
 }
 
 bool makePrivateFolder(const QString &folder)

@@ -51,7 +51,16 @@ constexpr qint64 maxReadableSize = qint64(1) << 30;
 
 struct ReadResult
 {
-    enum Kind { Ok, Missing, FolderMissing, NotRegular, TooLarge, Failed };
+    enum Kind {
+        Ok,
+        Missing,
+        FolderMissing,
+        NotRegular,
+        TooLarge,
+        Failed,
+        Link, // a symlink where only a file of the user's own is read
+        NotOwn, // a file of another user's there
+    };
     Kind kind = Failed;
     QString error; // the system's reason, for Failed
     QByteArray bytes;
@@ -59,8 +68,15 @@ struct ReadResult
 };
 
 // Reads a regular file whole, never blocking on a FIFO or device and never reading more than
-// maxSize (a larger file is TooLarge, told from its size before a byte is read).
-ReadResult readRegularFile(const QString &path, qint64 maxSize = maxReadableSize);
+// maxSize (a larger file is TooLarge, told from its size before a byte is read). With ownFileOnly
+// (a file Penwick reads for itself from a folder others write into), a symlink is not followed
+// and a file of another user's is not read.
+ReadResult readRegularFile(
+        const QString &path, qint64 maxSize = maxReadableSize, bool ownFileOnly = false);
+
+// Whether path is a symlink, or something other than a folder, where Penwick keeps a folder of
+// its own (the backups): then nothing is written there.
+bool isForeignFolder(const QString &path);
 
 // The failure of a write to path for the system's error number, as a sentence for the user.
 WriteResult writeFailure(const QString &path, int error);

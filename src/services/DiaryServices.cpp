@@ -48,9 +48,9 @@ void DiaryServices::startWatching()
 {
     m_watch = new diary::DiaryWatch(&m_session, this);
     // a copy beside the diary at start is merged once the diary is read
-    connect(&m_session, &diary::DiarySession::readAheadFinished, &m_session,
-            &diary::DiarySession::checkForOutsideChanges);
-    QTimer::singleShot(0, &m_session, &diary::DiarySession::checkForOutsideChanges);
+    const auto look = [this] { m_session.checkForOutsideChanges(); };
+    connect(&m_session, &diary::DiarySession::readAheadFinished, this, look);
+    QTimer::singleShot(0, this, look);
     if (m_backups) {
         // The first backup once the window has settled: comparing the diary with the last
         // backup reads both whole, work that would compete with the start for the processor.

@@ -41,11 +41,6 @@ const QList<QRegularExpression> &copyNamesOf(const QString &diaryFileName)
     return cached;
 }
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("ConflictCopy", text);
-}
-
 // A sealed copy is opened in place into its clear bytes; why it is refused otherwise (%1 is the
 // copy's name). A copy under another passphrase is never merged blind.
 std::optional<QString> openSealedCopy(QByteArray &bytes, const privacy::KeyPointer &key)
@@ -54,7 +49,8 @@ std::optional<QString> openSealedCopy(QByteArray &bytes, const privacy::KeyPoint
         return std::nullopt;
     privacy::Unsealed opened = key ? privacy::open(bytes, *key) : privacy::Unsealed {};
     if (!opened.ok())
-        return translated("The conflict copy %1 is protected by another passphrase, or was changed "
+        return QCoreApplication::translate("ConflictCopy",
+                "The conflict copy %1 is protected by another passphrase, or was changed "
                           "or damaged; it is left as it is.");
     bytes = std::move(opened.clear);
     return std::nullopt;
@@ -94,10 +90,23 @@ CopyRead readConflictCopy(const QString &path, const privacy::KeyPointer &key)
 {
     CopyRead copy;
     copy.name = QFileInfo(path).fileName();
-    ReadResult read = readRegularFile(path, maxCopySize);
+    // a copy is one the sync engine left: a file of the user's own, never followed elsewhere
+    ReadResult read = readRegularFile(path, maxCopySize, true);
+    if (read.kind == ReadResult::Link || read.kind == ReadResult::NotOwn) {
+        copy.error = (read.kind == ReadResult::Link
+                        ? QCoreApplication::translate("ConflictCopy",
+                                "%1 is a link, not a copy a sync engine left; it is left as "
+                                "it is.")
+                        : QCoreApplication::translate("ConflictCopy",
+                                "%1 belongs to another user, so it is no copy a sync engine "
+                                "left for you; it is left as it is."))
+                             .arg(copy.name);
+        return copy;
+    }
     if (read.kind != ReadResult::Ok) {
-        copy.error = translated("The conflict copy %1 cannot be read or is too large; it is left "
-                                "as it is.")
+        copy.error = QCoreApplication::translate("ConflictCopy",
+                "The conflict copy %1 cannot be read or is too large; it is left "
+                "as it is.")
                              .arg(copy.name);
         return copy;
     }
@@ -110,8 +119,9 @@ CopyRead readConflictCopy(const QString &path, const privacy::KeyPointer &key)
             && std::all_of(parsed.value->toList().cbegin(), parsed.value->toList().cend(),
                     [](const QVariant &e) { return e.typeId() == QMetaType::QVariantMap; });
     if (!isDiary) {
-        copy.error = translated("The conflict copy %1 is not a diary Penwick can read; it is left "
-                                "as it is.")
+        copy.error = QCoreApplication::translate("ConflictCopy",
+                "The conflict copy %1 is not a diary Penwick can read; it is left "
+                "as it is.")
                              .arg(copy.name);
         return copy;
     }
@@ -124,12 +134,17 @@ CopyRead readConflictCopy(const QString &path, const privacy::KeyPointer &key)
 QString moveCopyInto(const QString &path, const QString &folder)
 {
     const QString name = QFileInfo(path).fileName();
-    makePrivateFolder(folder);
+    if (isForeignFolder(folder) || !makePrivateFolder(folder))
+        return QCoreApplication::translate("ConflictCopy",
+                "The conflict copy %1 is merged but could not be moved into %2, which "
+                "is a link or no folder of yours; it stays where it is.")
+                .arg(name, QDir::toNativeSeparators(folder));
     QString target = QDir(folder).filePath(name);
     for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = QDir(folder).filePath(QStringLiteral("%1 %2").arg(n).arg(name));
     if (!QFile::rename(path, target))
-        return translated("The conflict copy %1 is merged but could not be moved into %2.")
+        return QCoreApplication::translate(
+                "ConflictCopy", "The conflict copy %1 is merged but could not be moved into %2.")
                 .arg(name, QDir::toNativeSeparators(folder));
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
     return {};

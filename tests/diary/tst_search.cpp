@@ -1,7 +1,10 @@
 // The keyword match and the search over a real note file.
 #include "TestEnvironment.h"
 #include "diary/DiarySnapshot.h"
+#include "diary/NoteScan.h"
 #include "diary/Search.h"
+#include "diary/SearchQuery.h"
+#include "diary/Words.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -91,10 +94,11 @@ private Q_SLOTS:
         if (!ignore)
             QCOMPARE(containsKeyword(text, keyword), found);
         QCOMPARE(KeywordMatcher(keyword, ignore).matches(text), found);
-        const MatchInContext context = penwick::diary::matchInContext(text, keyword, ignore);
-        QCOMPARE(context.count > 0, found);
+        const QList<MatchSpan> places = allMatches(text, keyword, ignore, 10);
+        QCOMPARE(!places.isEmpty(), found);
         if (found && ignore)
-            QCOMPARE(foldedForSearch(context.match), foldedForSearch(keyword));
+            QCOMPARE(foldedForSearch(composedForSearch(text).mid(places[0].at, places[0].length)),
+                    foldedForSearch(keyword));
     }
 
     // Looking at the raw bytes first is a shortcut, and so is confirming a match from them; both
@@ -104,11 +108,12 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("note.plist");
-        const QStringList pieces { "ab", "K", QString(QChar(0x212A)), ";", QString(QChar(0x037E)),
-            "`", QString(QChar(0x1FEF)), "e", QString::fromUtf8("e\u0301"), QString::fromUtf8("é"),
-            "&", "<", "\r\n", " ", "q", QString(QChar(0x0301)), QString::fromUtf8("日"), "\"",
-            QString(QChar(1)), QString::fromUtf8("か"), QString(QChar(0x3099)),
-            QString(QChar(0xAC00)), QString(QChar(0x11A8)), QString::fromUtf8("本") };
+        const QStringList pieces { "ab", "#", "-", "#ab", "#AB", "/", "K", QString(QChar(0x212A)),
+            ";", QString(QChar(0x037E)), "`", QString(QChar(0x1FEF)), "e",
+            QString::fromUtf8("e\u0301"), QString::fromUtf8("é"), "&", "<", "\r\n", " ", "q",
+            QString(QChar(0x0301)), QString::fromUtf8("日"), "\"", QString(QChar(1)),
+            QString::fromUtf8("か"), QString(QChar(0x3099)), QString(QChar(0xAC00)),
+            QString(QChar(0x11A8)), QString::fromUtf8("本") };
         QRandomGenerator random(5);
         auto randomText = [&](int length) {
             QString text;
@@ -131,18 +136,28 @@ private Q_SLOTS:
                 found << entry.date + '|' + entry.text;
             return found;
         };
+        int oneWord = 0;
         for (int k = 0; k < 1000; ++k) {
             const QString keyword = randomText(1 + random.bounded(3));
-            QStringList expected, folded;
+            QStringList literal, expected, folded;
+            const QueryMatcher asTyped(keyword), ignoring(keyword, true);
             for (const QVariant &entry : stored) {
                 const QString text = entry.toMap().value("text").toString();
                 const QString result = entry.toMap().value("date").toString() + '|' + text;
                 if (containsKeyword(text, keyword))
+                    literal << result;
+                if (asTyped.matches(text))
                     expected << result;
-                if (KeywordMatcher(keyword, true).matches(text))
+                if (ignoring.matches(text))
                     folded << result;
             }
-            QVERIFY2(dates(searchDiary(path, keyword).entries) == expected, qPrintable(keyword));
+            QVERIFY2(dates(searchDiary(path, keyword).entries) == literal, qPrintable(keyword));
+            // one word finds what the literal keyword always found
+            const QList<SearchTerm> terms = parseSearch(keyword);
+            if (terms == QList { SearchTerm { SearchTerm::Kind::Word, keyword } }) {
+                ++oneWord;
+                QVERIFY2(expected == literal, qPrintable(keyword));
+            }
             // and the search of the diary held in memory, which confirms matches from the bytes
             QVERIFY2(dates(snapshot->search(keyword, {})) == expected, qPrintable(keyword));
             // ignoring case, from texts folded once; after a rewrite, the changed ones anew
@@ -157,6 +172,126 @@ private Q_SLOTS:
                 snapshot->inheritFoldedTexts(*older);
             }
         }
+        QVERIFY(oneWord > 300);
+    }
+
+    // What is a tag: the tags found in each text, joined by "|".
+    void tagRule_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tags");
+        const auto row = [](const char *name, const QString &text, const QString &tags) {
+            QTest::newRow(name) << text << tags;
+        };
+        row("a word with a hash", "a #garden day", "#garden");
+        row("at the start, then punctuation", "#rain, (#wind).", "#rain|#wind");
+        row("accents and umlauts", "#Grüße #café", "#Grüße|#café");
+        row("decomposed accent stays inside", "#cafe\u0301 x", "#cafe\u0301");
+        row("Cyrillic and Greek", "#дача #θάλασσα", "#дача|#θάλασσα");
+        row("Japanese after a space", "今日 #旅行 です", "#旅行");
+        row("Japanese right after its words", "散歩した#散歩", "#散歩");
+        row("full-width hash", "＃旅行", "＃旅行");
+        row("hyphen and underscore inside", "#well-being #to_do", "#well-being|#to_do");
+        row("a trailing hyphen is no part", "#garden- next", "#garden");
+        row("digits with a letter", "#2024trip", "#2024trip");
+        row("digits alone", "#1 and #2024", "");
+        row("a hash alone", "# and #", "");
+        row("headings", "# Title\n## Part\n### x", "");
+        row("two hashes", "##tag", "");
+        row("inside a word", "C#sharp e#x", "");
+        row("web addresses", "https://x.org/#top www.x.org#a x.org/#b", "");
+        row("in a query or entity", "?a=#b &#35;c", "");
+        row("after an escaped character", "<#tag> &#x", "#tag");
+        row("after an address and a wide space", "https://x.org\u3000#tag", "#tag");
+    }
+    void tagRule()
+    {
+        QFETCH(QString, text);
+        QStringList found;
+        for (const TagSpan &tag : findTags(text))
+            found << text.mid(tag.at, tag.length);
+        QTEST(found.join('|'), "tags");
+        for (const QString &tag : found)
+            QVERIFY(isTag(tag));
+        // read from the bytes the diary file stores, the same
+        const QByteArray raw = text.toUtf8().replace("&", "&amp;").replace("<", "&lt;");
+        QTEST(tagsInStoredText(raw, true).join('|'), "tags");
+    }
+
+    void tagsIgnoreCaseAndAccents()
+    {
+        for (const QString tag : { "#Café", "#CAFE", "#cafe\u0301", "＃ｃａｆｅ" })
+            QCOMPARE(tagKey(tag), QString("cafe"));
+        QVERIFY(tagKey(u"#Straße") != tagKey(u"#strasse"));
+    }
+
+    // How the field's text parts into terms: w word, p phrase, t tag, "-" left out.
+    void searchTerms_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("terms");
+        const auto row = [](const char *name, const QString &query, const char *terms) {
+            QTest::newRow(name) << query << QString(terms);
+        };
+        row("one word", "rain", "w:rain");
+        row("words, any spaces", " rain \t snow\u3000雪 ", "w:rain w:snow w:雪");
+        row("a phrase", "\"deep blue\" sea", "p:deep blue w:sea");
+        row("typographic quotes", "„tief blau“ “dark sea”", "p:tief blau p:dark sea");
+        row("an unclosed phrase runs to the end", "sea \"deep blue", "w:sea p:deep blue");
+        row("an empty phrase is nothing", "\"\"", "");
+        row("left out", "-snow -\"cold wind\" -#work", "-w:snow -p:cold wind -t:#work");
+        row("a dash alone is a word", "- x", "w:- w:x");
+        row("tags", "#garden #Reise", "t:#garden t:#Reise");
+        row("what is no tag is a word", "#1 #garden, a#b", "w:#1 w:#garden, w:a#b");
+        row("blank", "   ", "");
+    }
+    void searchTerms()
+    {
+        QFETCH(QString, query);
+        QStringList terms;
+        for (const SearchTerm &term : parseSearch(query))
+            terms << QString(term.excluded ? "-" : "") + "wpt"[int(term.kind)] + ':' + term.text;
+        QTEST(terms.join(' '), "terms");
+    }
+
+    // How terms combine, as typed and ignoring case and accents; and every wanted term is
+    // marked, each in order.
+    void searchCombines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("ignore");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<int>("places");
+        const auto row = [](const char *name, const QString &text, const QString &query, bool found,
+                                 int places, bool ignore = false) {
+            QTest::newRow(name) << text << query << ignore << found << places;
+        };
+        row("all words, in any order", "rain, then snow", "snow rain", true, 2);
+        row("one word missing", "rain only", "snow rain", false, 1);
+        row("a phrase stands together", "the deep blue sea", "\"deep blue\"", true, 1);
+        row("a phrase apart", "blue and deep", "\"deep blue\"", false, 0);
+        row("left out when it stands", "rain and snow", "rain -snow", false, 1);
+        row("kept when it does not", "rain all day", "rain -snow", true, 1);
+        row("only leaving out: any day with text", "sun", "-snow", true, 0);
+        row("only leaving out: never an empty day", "", "-snow", false, 0);
+        row("a tag", "a #garden day, #Garden again", "#garden", true, 2);
+        row("a tag is not a longer one", "#gardening", "#garden", false, 0);
+        row("a tag is not the bare word", "garden", "#garden", false, 0);
+        row("a tag left out", "#work day", "day -#work", false, 1);
+        row("case counts as typed", "Rain and SNOW", "rain snow", false, 0);
+        row("case ignored in every term", "Rain and SNOW", "rain snow", true, 2, true);
+        row("accents ignored in every term", "Café crème", "cafe \"CREME\"", true, 2, true);
+        row("accents ignored in a tag left out", "#Café", "-#cafe", false, 0, true);
+    }
+    void searchCombines()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, query);
+        QFETCH(bool, ignore);
+        const QueryMatcher matcher(query, ignore);
+        QTEST(matcher.matches(text), "found");
+        QTEST(int(matcher.places(text).size()), "places");
     }
 
     // Stepping through a day's matches from the cursor, forwards and backwards.
@@ -178,9 +313,9 @@ private Q_SLOTS:
         QFETCH(qsizetype, from);
         QFETCH(bool, backwards);
         QFETCH(bool, ignore);
-        QTEST(penwick::diary::nextMatch("rain and rain, then RAIN", "rain", ignore, from, backwards)
-                        .at,
-                "at");
+        const QList<MatchSpan> places
+                = QueryMatcher("rain", ignore).places("rain and rain, then RAIN");
+        QTEST(nextPlace(places, from, backwards).at, "at");
     }
 
     // The words around the first match, cut at spaces to about 60 characters, for the list.
@@ -197,6 +332,7 @@ private Q_SLOTS:
                 "[rain] one two three four five six seven eight nine ten eleven…", 1);
         row("in the middle, twice", words + " rain " + words + " rain",
                 "…eleven twelve [rain] one two three four five six seven…", 2);
+        row("every place in view marked", "wet rain, more rain", "wet [rain], more [rain]", 2);
         row("at the end", words + " rain",
                 "…three four five six seven eight nine ten eleven twelve [rain]", 1);
         row("line breaks read as spaces", "wet\nrain\tall day", "wet [rain] all day", 1);
@@ -206,10 +342,15 @@ private Q_SLOTS:
     void matchInContext()
     {
         QFETCH(QString, text);
-        const MatchInContext found = penwick::diary::matchInContext(
-                text, QTest::currentDataTag() == QByteArray("decomposed text") ? "Café" : "rain");
-        QTEST(QString(found.before + "[" + found.match + "]" + found.after), "shown");
-        QTEST(int(found.count), "count");
+        const QList<MatchSpan> places = allMatches(text,
+                QTest::currentDataTag() == QByteArray("decomposed text") ? "Café" : "rain", false,
+                10);
+        QString shown = wordsAround(text, places).text;
+        const QList<MatchSpan> marks = wordsAround(text, places).marks;
+        for (auto mark = marks.crbegin(); mark != marks.crend(); ++mark)
+            shown.insert(mark->at + mark->length, ']').insert(mark->at, '[');
+        QTEST(places.isEmpty() ? QString("[]") : shown, "shown");
+        QTEST(int(places.size()), "count");
     }
 };
 

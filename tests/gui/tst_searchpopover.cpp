@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QToolButton>
 
 using namespace penwick;
@@ -23,6 +26,21 @@ const QVariantList rainyDiary {
     entry("2026-03-11", ""),
     entry("2026-02-20", "no rain? rain"),
     entry("2026-02-21", "rainbow"),
+};
+
+// Takes Ctrl+E for the field, as a line edit does on X11 desktops (its end of the line there);
+// the offscreen platform binds nothing to it.
+struct LineEndKey : QObject
+{
+    QObject *field = nullptr;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == field && event->type() == QEvent::ShortcutOverride
+                && static_cast<QKeyEvent *>(event)->keyCombination()
+                        == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
+            event->accept();
+        return false;
+    }
 };
 
 } // namespace
@@ -235,6 +253,69 @@ private Q_SLOTS:
         QTest::keyClick(m_app->searchField(), Qt::Key_Return);
         QVERIFY(!m_app->searchPopover()->isShown());
         QCOMPARE(listed(), QStringList {});
+    }
+
+    // Several terms: the days holding all, each term marked in the day, F3 stepping through
+    // every place; the hint under the field shows until the first search is done and left.
+    void severalTermsAndTheirHint()
+    {
+        launch();
+        m_app->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_app->window));
+        m_app->searchField()->setFocus();
+        QVERIFY(m_app->child<QLabel>("searchHint")->isVisible());
+        search("rain -capital -Christmas -rainbow \"no rain\"");
+        QCOMPARE(listed(), QStringList { "2026-02-20" });
+        selectResult(0);
+        QCOMPARE(m_app->editor()->extraSelections().size(), 3); // "no rain", and "rain" twice
+        QCOMPARE(m_app->editor()->textCursor().selectionStart(), 0);
+        QTest::keyClick(m_app->editor(), Qt::Key_F3);
+        QCOMPARE(m_app->editor()->textCursor().selectionStart(), 9);
+        QVERIFY(!m_app->child<QLabel>("searchHint")->isVisible());
+        m_app.reset();
+        launch();
+        m_app->window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_app->window));
+        m_app->searchField()->setFocus();
+        QVERIFY(!m_app->window.findChild<QLabel *>("searchHint"));
+    }
+
+    // The window's commands act from the field; Home, End and the page keys move in the list,
+    // which grows with many results to the window's height.
+    void keysFromTheFieldAndInTheList()
+    {
+        QVariantList diary;
+        for (int day = 1; day <= 28; ++day)
+            diary << entry(QString("2026-02-%1").arg(day, 2, 10, QChar('0')), "rain");
+        QVERIFY(writeDiary(diary));
+        WindowFixture::launch();
+        m_app->window.resize(900, 700);
+        search("rain");
+        const int rowHeight = m_app->resultsView()->verticalHeader()->defaultSectionSize();
+        QVERIFY(m_app->resultsView()->height() > 12 * rowHeight);
+        QVERIFY(m_app->window.rect().contains(m_app->searchPopover()->geometry()));
+        LineEndKey lineEnd;
+        lineEnd.field = m_app->searchField();
+        qApp->installEventFilter(&lineEnd);
+        for (const char *name : { "actionExportAsText", "actionOpenDiaryFile", "actionToday" }) {
+            QAction *command = action(name);
+            QSignalSpy triggered(command, &QAction::triggered);
+            m_app->searchField()->setFocus();
+            QTest::keySequence(m_app->searchField(), command->shortcut());
+            QVERIFY2(triggered.count() == 1, name);
+        }
+        qApp->removeEventFilter(&lineEnd);
+        m_app->searchField()->setFocus();
+        QTest::keyClick(m_app->searchField(), Qt::Key_End); // still the field's own
+        QCOMPARE(m_app->searchField()->cursorPosition(), 4);
+        QTest::keyClick(m_app->searchField(), Qt::Key_PageDown);
+        QCOMPARE(m_app->selectedDayKey(), QString("2026-02-01"));
+        QTest::keyClick(m_app->resultsView(), Qt::Key_End);
+        QCOMPARE(m_app->selectedDayKey(), QString("2026-02-28"));
+        QTest::keyClick(m_app->resultsView(), Qt::Key_Home);
+        QCOMPARE(m_app->selectedDayKey(), QString("2026-02-01"));
+        QTest::keyClick(m_app->resultsView(), Qt::Key_PageDown);
+        QVERIFY(m_app->selectedDayKey() > QString("2026-02-10"));
     }
 };
 
