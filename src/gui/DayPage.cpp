@@ -312,7 +312,7 @@ void DayPage::print()
 
 void DayPage::forgetDays()
 {
-    m_markedKeyword.clear();
+    m_marked.reset();
     m_editor->setExtraSelections({});
     auto *empty = new QTextDocument(this);
     empty->setDocumentLayout(new DiaryTextLayout(empty));

@@ -1097,13 +1097,19 @@ bool HistoryStore::wasWritten(
     return m_knowledge.diary == diary && m_knowledge.written.contains(print);
 }
 
+void HistoryStore::waitForShares() const
+{
+    // what the store's thread is still working out is waited for, a short while at most
+    QDeadlineTimer deadline(3000);
+    while (m_knowledge.pending > 0 && m_knowledgeSettled.wait(&m_knowledgeLock, deadline)) { }
+}
+
 bool HistoryStore::wasShared(
         const QString &diaryPath, const QString &dayKey, const QString &text) const
 {
     const QString diary = keyOf(diaryPath);
-    QMutexLocker lock(&m_knowledgeLock);
-    QDeadlineTimer deadline(3000);
-    while (m_knowledge.pending > 0 && m_knowledgeSettled.wait(&m_knowledgeLock, deadline)) { }
+    const QMutexLocker lock(&m_knowledgeLock);
+    waitForShares();
     return m_knowledge.diary == diary && m_knowledge.wasShared.contains(printOf(dayKey, text));
 }
 
@@ -1111,10 +1117,8 @@ bool HistoryStore::isShared(
         const QString &diaryPath, const QString &dayKey, const QString &text) const
 {
     const QString diary = keyOf(diaryPath);
-    QMutexLocker lock(&m_knowledgeLock);
-    // what the store's thread is still working out is waited for, a short while at most
-    QDeadlineTimer deadline(3000);
-    while (m_knowledge.pending > 0 && m_knowledgeSettled.wait(&m_knowledgeLock, deadline)) { }
+    const QMutexLocker lock(&m_knowledgeLock);
+    waitForShares();
     if (m_knowledge.diary != diary)
         return text.isEmpty();
     const auto known = m_knowledge.shared.constFind(dayKey);
