@@ -129,7 +129,6 @@ bool DiaryLock::holdStart(std::function<void()> start)
     if (!m_protection.isLocked())
         return false;
     m_heldStart = std::move(start);
-    m_services->session().open();
     showLocked();
     m_window->show();
     if (m_services->session().preferences().value(penwick::privacy::keyringPreference).toBool())

@@ -244,8 +244,13 @@ void MainWindow::start()
 {
     m_services->open();
     restoreWindowState();
-    if (findChild<DiaryLock *>()->holdStart([this] { start(); }))
-        return; // a protected diary: unlocked first
+    // a protected diary is unlocked first: the day is shown after the unlock
+    if (!findChild<DiaryLock *>()->holdStart([this] { showDiary(); }))
+        showDiary();
+}
+
+void MainWindow::showDiary()
+{
     // A large diary shows the day from the file's end at once; the calendar's marks and On This
     // Day follow when the whole file is read, and no input comes before that.
     const std::optional<QString> glance = m_session->glanceAt(m_session->selectedDay());
