@@ -586,8 +586,8 @@ void makeProtectedDiary(int y)
     {
         DiaryServices services({}, false);
         services.open();
-        const Conversion done = services.protection().protect(
-                benchPassphrase, privacy::recovery::generate());
+        const Conversion done
+                = services.protection().protect(benchPassphrase, privacy::recovery::generate());
         if (!done.ok())
             std::printf("protect %dy: %s\n", y, qPrintable(done.error));
     }

@@ -171,23 +171,15 @@ void MainWindow::createActions()
     connect(ui.actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(ui.actionRemoveEmptyEntries, &QAction::triggered, this,
             &MainWindow::removeEmptyEntries);
-    ui.actionStorage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     ui.actionOpenDiaryFile->setShortcut(QKeySequence::Open);
-    ui.actionExportAsText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(ui.actionStorage, &QAction::triggered, this, [this] { storageSheet()->present(); });
     connect(ui.actionOpenDiaryFile, &QAction::triggered, this,
             [this] { storageSheet()->openDiaryFile(); });
     connect(ui.actionExportAsText, &QAction::triggered, this,
             [this] { storageSheet()->exportAsText(); });
-
     ui.actionFind->setShortcut(QKeySequence::Find);
     connect(ui.actionFind, &QAction::triggered, m_searchPopover, &SearchPopover::focusField);
 
-    ui.actionPreviousMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-    ui.actionToday->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    ui.actionNextMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-    ui.actionPreviousDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     // any day in a few keys: a year at a time, or a date typed
     ui.menuView->addAction(m_onThisDay->toggleAction());
     auto *tags = new TagsPane(m_session, m_ui->editor, this);
@@ -219,7 +211,6 @@ void MainWindow::createActions()
             focusEditor();
         });
     }
-
     ui.actionHelp->setShortcut(QKeySequence::HelpContents);
     connect(ui.actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
     m_updateWatch->addActionTo(ui.menuHelp, ui.actionAbout);

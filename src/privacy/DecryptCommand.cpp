@@ -80,14 +80,14 @@ int decryptFromCommandLine(int argc, char *argv[])
     const ReadResult read = readRegularFile(file);
     if (read.kind != ReadResult::Ok || !isSealed(read.bytes)) {
         std::fprintf(stderr, "%s\n",
-                qPrintable((read.kind == ReadResult::Ok
-                                ? DecryptText::tr("%1 is not a protected diary: it is not encrypted.")
-                                : DecryptText::tr("%1 cannot be read."))
+                qPrintable((read.kind == ReadResult::Ok ? DecryptText::tr(
+                                    "%1 is not a protected diary: it is not encrypted.")
+                                                        : DecryptText::tr("%1 cannot be read."))
                                    .arg(file)));
         return 1;
     }
-    const QString secret
-            = readSecret(recoveryKey ? DecryptText::tr("Recovery key: ") : DecryptText::tr("Passphrase: "));
+    const QString secret = readSecret(
+            recoveryKey ? DecryptText::tr("Recovery key: ") : DecryptText::tr("Passphrase: "));
     const Unsealed unlocked = recoveryKey ? unlockWithRecoveryKey(read.bytes, secret)
                                           : unlockWithPassphrase(read.bytes, secret);
     const Unsealed opened = unlocked.ok() ? open(read.bytes, *unlocked.key) : unlocked;
@@ -96,8 +96,9 @@ int decryptFromCommandLine(int argc, char *argv[])
         return 1;
     }
     std::fprintf(stderr, "%s\n",
-            qPrintable(DecryptText::tr("What is written out is not encrypted: keep it safe, or remove "
-                                  "it when you are done.")));
+            qPrintable(
+                    DecryptText::tr("What is written out is not encrypted: keep it safe, or remove "
+                                    "it when you are done.")));
     const bool written
             = std::fwrite(opened.clear.constData(), 1, size_t(opened.clear.size()), stdout)
             == size_t(opened.clear.size());

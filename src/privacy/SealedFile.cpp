@@ -58,8 +58,9 @@ Unsealed failed(Unsealed::Failure failure, const QString &error)
 Unsealed damaged()
 {
     return failed(Unsealed::Damaged,
-            SealedFileText::tr("it was changed or damaged: its contents do not pass the check of its "
-                       "encryption."));
+            SealedFileText::tr(
+                    "it was changed or damaged: its contents do not pass the check of its "
+                    "encryption."));
 }
 
 // The header's own faults, before any key is tried.
@@ -72,8 +73,9 @@ std::optional<Unsealed> headerFault(QByteArrayView bytes)
     const quint16 version = qFromLittleEndian<quint16>(bytes.data() + versionAt);
     if (version > formatVersion)
         return failed(Unsealed::NewerFormat,
-                SealedFileText::tr("it was written by a newer version of Penwick (format %1), which "
-                           "this one cannot read. Open it with that version.")
+                SealedFileText::tr(
+                        "it was written by a newer version of Penwick (format %1), which "
+                        "this one cannot read. Open it with that version.")
                         .arg(version));
     if (version != formatVersion || bytes.size() < bodyAt + 24 + 16
             || quint8(bytes[kdfAt]) != argon2id)
@@ -92,7 +94,8 @@ Unsealed unwrap(QByteArrayView bytes, qsizetype slotAt, const unsigned char *wra
 {
     unsigned char *dataKey = static_cast<unsigned char *>(sodium_malloc(keyBytes));
     if (!dataKey)
-        return failed(Unsealed::Damaged, SealedFileText::tr("there is not enough memory to open it."));
+        return failed(
+                Unsealed::Damaged, SealedFileText::tr("there is not enough memory to open it."));
     unsigned long long length = 0;
     const char *slot = bytes.data() + slotAt;
     const int opened = crypto_aead_xchacha20poly1305_ietf_decrypt(dataKey, &length, nullptr,
@@ -174,7 +177,8 @@ bool isSealed(QByteArrayView bytes)
 Unsealed unlockWithPassphrase(QByteArrayView bytes, const QString &passphrase)
 {
     if (!sodiumReady())
-        return failed(Unsealed::Damaged, SealedFileText::tr("the encryption library cannot start."));
+        return failed(
+                Unsealed::Damaged, SealedFileText::tr("the encryption library cannot start."));
     if (std::optional<Unsealed> fault = headerFault(bytes))
         return *fault;
     const KeyDerivationLimits limits { qFromLittleEndian<quint64>(bytes.data() + opsAt),
@@ -182,7 +186,8 @@ Unsealed unlockWithPassphrase(QByteArrayView bytes, const QString &passphrase)
     LockedKey wrapKey;
     if (!passphraseKey(wrapKey, passphrase, bytes.data() + saltAt, limits))
         return failed(Unsealed::Damaged,
-                SealedFileText::tr("there is not enough memory to work out the key from the passphrase."));
+                SealedFileText::tr(
+                        "there is not enough memory to work out the key from the passphrase."));
     return unwrap(bytes, passphraseSlotAt, wrapKey.bytes,
             SealedFileText::tr("This passphrase does not open the diary."));
 }
@@ -190,17 +195,20 @@ Unsealed unlockWithPassphrase(QByteArrayView bytes, const QString &passphrase)
 Unsealed unlockWithRecoveryKey(QByteArrayView bytes, const QString &recoveryKey)
 {
     if (!sodiumReady())
-        return failed(Unsealed::Damaged, SealedFileText::tr("the encryption library cannot start."));
+        return failed(
+                Unsealed::Damaged, SealedFileText::tr("the encryption library cannot start."));
     if (std::optional<Unsealed> fault = headerFault(bytes))
         return *fault;
     const QString key = recovery::normalized(recoveryKey);
     const QString wrong = SealedFileText::tr("This recovery key does not open the diary.");
     if (key.isEmpty())
         return failed(Unsealed::WrongKey,
-                SealedFileText::tr("A recovery key is 25 letters and digits, in five groups of five."));
+                SealedFileText::tr(
+                        "A recovery key is 25 letters and digits, in five groups of five."));
     LockedKey wrapKey;
     if (!recoveryWrapKey(wrapKey, key))
-        return failed(Unsealed::Damaged, SealedFileText::tr("there is not enough memory to open it."));
+        return failed(
+                Unsealed::Damaged, SealedFileText::tr("there is not enough memory to open it."));
     return unwrap(bytes, recoverySlotAt, wrapKey.bytes, wrong);
 }
 
@@ -272,8 +280,9 @@ Unsealed open(QByteArrayView bytes, const DiaryKey &key)
         const bool ours = QByteArrayView(bytes).first(headerBytes) == QByteArrayView(key.header());
         return ours ? damaged()
                     : failed(Unsealed::WrongKey,
-                            SealedFileText::tr("it does not open with this diary's key: it was changed or "
-                                       "damaged, or it is protected by another passphrase."));
+                            SealedFileText::tr(
+                                    "it does not open with this diary's key: it was changed or "
+                                    "damaged, or it is protected by another passphrase."));
     }
     result.failure = Unsealed::None;
     return result;

@@ -138,15 +138,17 @@ Conversion DiaryProtection::protect(const QString &passphrase, const QString &re
     Conversion done;
     if (!m_session.flush() || m_session.hasUnsavedChanges() || !m_session.problem().ok()
             || !QFile::exists(m_session.noteFilePath())) {
-        done.error = DiaryProtectionText::tr("Your diary cannot be protected now: it cannot be read or "
-                                "written, or changes still wait to be stored.");
+        done.error = DiaryProtectionText::tr(
+                "Your diary cannot be protected now: it cannot be read or "
+                "written, or changes still wait to be stored.");
         return done;
     }
     const QMap<QString, QString> texts = fileTexts();
     const privacy::KeyPointer key
             = privacy::protect(passphrase, recoveryKey, privacy::limitsForNewKey());
     if (!key) {
-        done.error = DiaryProtectionText::tr("The key could not be made: there is not enough memory.");
+        done.error
+                = DiaryProtectionText::tr("The key could not be made: there is not enough memory.");
         return done;
     }
     m_session.setKey(key);
@@ -177,8 +179,9 @@ Conversion DiaryProtection::changePassphrase(const QString &passphrase)
             ? privacy::withNewPassphrase(*old, passphrase, privacy::limitsForNewKey())
             : nullptr;
     if (!key || !m_session.flush() || m_session.hasUnsavedChanges()) {
-        done.error = DiaryProtectionText::tr("The passphrase cannot be changed now: the diary cannot be "
-                                "written, or changes still wait to be stored.");
+        done.error = DiaryProtectionText::tr(
+                "The passphrase cannot be changed now: the diary cannot be "
+                "written, or changes still wait to be stored.");
         return done;
     }
     m_session.setKey(key);
@@ -199,8 +202,9 @@ Conversion DiaryProtection::removeProtection()
     Conversion done;
     const privacy::KeyPointer key = m_session.key();
     if (!key || !m_session.flush() || m_session.hasUnsavedChanges()) {
-        done.error = DiaryProtectionText::tr("The protection cannot be removed now: the diary cannot be "
-                                "written, or changes still wait to be stored.");
+        done.error = DiaryProtectionText::tr(
+                "The protection cannot be removed now: the diary cannot be "
+                "written, or changes still wait to be stored.");
         return done;
     }
     // the file last: until it is in clear, a start seals what was opened again
@@ -229,10 +233,12 @@ QStringList DiaryProtection::placesOutside() const
         places << DiaryProtectionText::tr("exports you made, such as those in %1")
                           .arg(QDir::toNativeSeparators(exports));
     if (!m_session.preferences().array(prefkey::note).isEmpty())
-        places << DiaryProtectionText::tr("the diary an earlier version kept in the preferences at %1")
+        places << DiaryProtectionText::tr(
+                "the diary an earlier version kept in the preferences at %1")
                           .arg(QDir::toNativeSeparators(m_session.preferences().location()));
-    places << DiaryProtectionText::tr("copies of the diary file you made yourself, and earlier versions that "
-                         "a sync engine or a backup program keeps of it");
+    places << DiaryProtectionText::tr(
+            "copies of the diary file you made yourself, and earlier versions that "
+            "a sync engine or a backup program keeps of it");
     return places;
 }
 

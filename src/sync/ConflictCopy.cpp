@@ -51,7 +51,7 @@ std::optional<QString> openSealedCopy(QByteArray &bytes, const privacy::KeyPoint
     if (!opened.ok())
         return QCoreApplication::translate("ConflictCopy",
                 "The conflict copy %1 is protected by another passphrase, or was changed "
-                          "or damaged; it is left as it is.");
+                "or damaged; it is left as it is.");
     bytes = std::move(opened.clear);
     return std::nullopt;
 }
