@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>The conflict copy %1 is protected by another passphrase, or was changed or damaged; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfliktkopie %1 ist mit einer anderen Passphrase geschützt oder wurde verändert oder beschädigt; sie bleibt, wie sie ist.</translation>
     </message>
 </context>
 <context>
@@ -289,31 +289,31 @@
     <name>Decrypt</name>
     <message>
         <source>Usage: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</translation>
     </message>
     <message>
         <source>%1 is not a protected diary: it is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein geschütztes Tagebuch: Die Datei ist nicht verschlüsselt.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Recovery key: </source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellungsschlüssel: </translation>
     </message>
     <message>
         <source>Passphrase: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passphrase: </translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>What is written out is not encrypted: keep it safe, or remove it when you are done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabe ist nicht verschlüsselt: Bewahren Sie sie sicher auf oder löschen Sie sie, wenn Sie fertig sind.</translation>
     </message>
 </context>
 <context>
@@ -533,19 +533,19 @@
     </message>
     <message>
         <source>What you export is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Sie exportieren, ist nicht verschlüsselt.</translation>
     </message>
     <message>
         <source>What you print is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Sie drucken, ist nicht verschlüsselt.</translation>
     </message>
     <message>
         <source>Your diary is protected by a passphrase, but anyone who gets at the file or the pages can read them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tagebuch ist mit einer Passphrase geschützt, aber wer an die Datei oder die Seiten gelangt, kann sie lesen.</translation>
     </message>
     <message>
         <source>C&amp;ontinue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortfahren</translation>
     </message>
 </context>
 <context>
@@ -591,135 +591,137 @@
     <name>DiaryLock</name>
     <message>
         <source>Prote&amp;ct with a Passphrase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Passphrase s&amp;chützen…</translation>
     </message>
     <message>
         <source>C&amp;hange Passphrase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Passp&amp;hrase ändern…</translation>
     </message>
     <message>
         <source>Remove Protectio&amp;n…</source>
-        <translation type="unfinished"></translation>
+        <translation>Schutz a&amp;ufheben…</translation>
     </message>
     <message>
         <source>&amp;Lock Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt sperren</translation>
     </message>
     <message>
         <source>Lock &amp;After</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperren n&amp;ach</translation>
     </message>
     <message>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aus</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) without use</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute ohne Nutzung</numerusform>
+            <numerusform>%n Minuten ohne Nutzung</numerusform>
         </translation>
     </message>
     <message>
         <source>Keep Passphrase in &amp;Keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passphrase im Schlüsselbund speichern</translation>
     </message>
     <message>
         <source>Penwick — Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick — Gesperrt</translation>
     </message>
     <message>
         <source>%1 After %2 wrong tries, the next one waits %3 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nach %2 Fehlversuchen ist der nächste Versuch erst in %3 Sekunden möglich.</translation>
     </message>
     <message>
         <source>Your diary at %1 cannot be opened: %2 It is left as it is; its backups are in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tagebuch unter %1 kann nicht geöffnet werden: %2 Es bleibt, wie es ist; seine Sicherungen liegen in %3.</translation>
     </message>
     <message>
         <source>The keyring did not give the passphrase: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüsselbund hat die Passphrase nicht herausgegeben: %1</translation>
     </message>
     <message>
         <source>The passphrase could not be kept in the keyring: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passphrase konnte nicht im Schlüsselbund gespeichert werden: %1</translation>
     </message>
     <message>
         <source>Penwick: the recovery key of your diary
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick: der Wiederherstellungsschlüssel Ihres Tagebuchs
+
+%1</translation>
     </message>
     <message>
         <source>Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellungsschlüssel</translation>
     </message>
     <message>
         <source>Print the Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellungsschlüssel drucken</translation>
     </message>
     <message>
         <source>Save the Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellungsschlüssel speichern</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished">Textdateien (*.txt)</translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>Your diary, its history and its backups are encrypted now. Files Penwick did not make may still hold your diary in clear:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tagebuch, sein Verlauf und seine Sicherungen sind jetzt verschlüsselt. Dateien, die nicht von Penwick stammen, können Ihr Tagebuch noch unverschlüsselt enthalten:</translation>
     </message>
     <message>
         <source>Your Diary Is Protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tagebuch ist geschützt</translation>
     </message>
     <message>
         <source>The passphrase is changed; the recovery key stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passphrase ist geändert; der Wiederherstellungsschlüssel bleibt, wie er war.</translation>
     </message>
     <message>
         <source>This passphrase does not open the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Passphrase öffnet das Tagebuch nicht.</translation>
     </message>
     <message>
         <source>Your diary is stored without encryption again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tagebuch wird wieder unverschlüsselt gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>DiaryProtection</name>
     <message>
         <source>Your diary could not be rewritten, so nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tagebuch konnte nicht neu geschrieben werden, daher wurde nichts geändert: %1</translation>
     </message>
     <message>
         <source>Your diary cannot be protected now: it cannot be read or written, or changes still wait to be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tagebuch kann jetzt nicht geschützt werden: Es kann nicht gelesen oder geschrieben werden, oder Änderungen warten noch darauf, gespeichert zu werden.</translation>
     </message>
     <message>
         <source>The key could not be made: there is not enough memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel konnte nicht erzeugt werden: Es ist nicht genug Speicher frei.</translation>
     </message>
     <message>
         <source>The passphrase cannot be changed now: the diary cannot be written, or changes still wait to be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passphrase kann jetzt nicht geändert werden: Das Tagebuch kann nicht geschrieben werden, oder Änderungen warten noch darauf, gespeichert zu werden.</translation>
     </message>
     <message>
         <source>The protection cannot be removed now: the diary cannot be written, or changes still wait to be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schutz kann jetzt nicht aufgehoben werden: Das Tagebuch kann nicht geschrieben werden, oder Änderungen warten noch darauf, gespeichert zu werden.</translation>
     </message>
     <message>
         <source>exports you made, such as those in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporte, die Sie erstellt haben, etwa die in %1</translation>
     </message>
     <message>
         <source>the diary an earlier version kept in the preferences at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Tagebuch, das eine frühere Version in den Einstellungen unter %1 führte</translation>
     </message>
     <message>
         <source>copies of the diary file you made yourself, and earlier versions that a sync engine or a backup program keeps of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien der Tagebuchdatei, die Sie selbst angelegt haben, und frühere Fassungen, die ein Synchronisations- oder Sicherungsprogramm davon aufbewahrt</translation>
     </message>
 </context>
 <context>
@@ -745,7 +747,7 @@
     <name>DiarySnapshot</name>
     <message>
         <source>it is protected by a passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist mit einer Passphrase geschützt.</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1087,7 @@
     <name>Keyring</name>
     <message>
         <source>Penwick cannot reach the keyring: its keyring module is missing (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick kann den Schlüsselbund nicht erreichen: Sein Schlüsselbund-Modul fehlt (%1).</translation>
     </message>
 </context>
 <context>
@@ -1367,83 +1369,83 @@
     <name>PassphraseDialog</name>
     <message>
         <source>Remove Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Schutz aufheben</translation>
     </message>
     <message>
         <source>Your diary, its history and its backups will be stored without encryption again. Type the passphrase to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tagebuch, sein Verlauf und seine Sicherungen werden wieder unverschlüsselt gespeichert. Geben Sie die Passphrase ein, um fortzufahren.</translation>
     </message>
     <message>
         <source>&amp;Passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passphrase:</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Passphrase</translation>
     </message>
     <message>
         <source>&amp;Remove Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schutz aufheben</translation>
     </message>
     <message>
         <source>Protect with a Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Passphrase schützen</translation>
     </message>
     <message>
         <source>Change Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Passphrase ändern</translation>
     </message>
     <message>
         <source>The diary, its history and its backups are encrypted with this passphrase. A few words that you remember and nobody would guess make a good one. Without it, only the recovery key opens the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tagebuch, sein Verlauf und seine Sicherungen werden mit dieser Passphrase verschlüsselt. Gut sind einige Wörter, die Sie sich merken können und die niemand erraten würde. Ohne sie öffnet nur der Wiederherstellungsschlüssel das Tagebuch.</translation>
     </message>
     <message>
         <source>New passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Passphrase</translation>
     </message>
     <message>
         <source>New passphrase again</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Passphrase wiederholen</translation>
     </message>
     <message>
         <source>&amp;New passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Passphrase:</translation>
     </message>
     <message>
         <source>&amp;Again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch &amp;einmal:</translation>
     </message>
     <message>
         <source>&amp;Keep the passphrase in the desktop&apos;s keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passphrase im Schlüsselbund der Arbeitsumgebung speichern</translation>
     </message>
     <message>
         <source>&amp;Protect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schützen</translation>
     </message>
     <message>
         <source>&amp;Change</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ändern</translation>
     </message>
     <message>
         <source>Weak: easy to guess. Longer, or a few unrelated words, is better.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwach: leicht zu erraten. Besser ist eine längere Passphrase oder ein paar Wörter ohne Zusammenhang.</translation>
     </message>
     <message>
         <source>Fair: a few more characters or words make it much harder to guess.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel: Ein paar Zeichen oder Wörter mehr machen sie viel schwerer zu erraten.</translation>
     </message>
     <message>
         <source>Good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gut.</translation>
     </message>
     <message>
         <source>Strong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stark.</translation>
     </message>
     <message>
         <source>The two passphrases differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Passphrasen stimmen nicht überein.</translation>
     </message>
 </context>
 <context>
@@ -1596,35 +1598,35 @@
     <name>RecoveryKeyDialog</name>
     <message>
         <source>Your Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Wiederherstellungsschlüssel</translation>
     </message>
     <message>
         <source>If you forget the passphrase, this recovery key opens your diary. It is shown only now: print it or write it down, and keep it apart from the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie die Passphrase vergessen, öffnet dieser Wiederherstellungsschlüssel Ihr Tagebuch. Er wird nur jetzt angezeigt: Drucken Sie ihn aus oder schreiben Sie ihn auf, und bewahren Sie ihn getrennt vom Computer auf.</translation>
     </message>
     <message>
         <source>Recovery key</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellungsschlüssel</translation>
     </message>
     <message>
         <source>The recovery key&apos;s last group</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Gruppe des Wiederherstellungsschlüssels</translation>
     </message>
     <message>
         <source>To show that you have it, type its &amp;last group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Nachweis, dass Sie ihn haben, geben Sie seine &amp;letzte Gruppe ein:</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern…</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>
@@ -1695,50 +1697,50 @@
     <name>SealedFile</name>
     <message>
         <source>it was changed or damaged: its contents do not pass the check of its encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wurde verändert oder beschädigt: Ihr Inhalt besteht die Prüfung ihrer Verschlüsselung nicht.</translation>
     </message>
     <message>
         <source>it was written by a newer version of Penwick (format %1), which this one cannot read. Open it with that version.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei stammt von einer neueren Version von Penwick (Format %1) und kann von dieser nicht gelesen werden. Öffnen Sie sie mit jener Version.</translation>
     </message>
     <message>
         <source>there is not enough memory to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>zum Öffnen ist nicht genug Speicher frei.</translation>
     </message>
     <message>
         <source>the encryption library cannot start.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verschlüsselungsbibliothek kann nicht starten.</translation>
     </message>
     <message>
         <source>there is not enough memory to work out the key from the passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist nicht genug Speicher frei, um den Schlüssel aus der Passphrase abzuleiten.</translation>
     </message>
     <message>
         <source>This passphrase does not open the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Passphrase öffnet das Tagebuch nicht.</translation>
     </message>
     <message>
         <source>This recovery key does not open the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Wiederherstellungsschlüssel öffnet das Tagebuch nicht.</translation>
     </message>
     <message>
         <source>A recovery key is 25 letters and digits, in five groups of five.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wiederherstellungsschlüssel besteht aus 25 Buchstaben und Ziffern in fünf Gruppen zu je fünf.</translation>
     </message>
     <message>
         <source>it does not open with this diary&apos;s key: it was changed or damaged, or it is protected by another passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei lässt sich mit dem Schlüssel dieses Tagebuchs nicht öffnen: Sie wurde verändert oder beschädigt, oder sie ist mit einer anderen Passphrase geschützt.</translation>
     </message>
 </context>
 <context>
     <name>SealedFiles</name>
     <message>
         <source>%1 does not open with this diary&apos;s key and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich mit dem Schlüssel dieses Tagebuchs nicht öffnen und bleibt unverändert.</translation>
     </message>
     <message>
         <source>The conflict copy %1 is merged but could not be moved into %2.</source>
-        <translation type="unfinished">Die Konfliktkopie %1 ist zusammengeführt, konnte aber nicht nach %2 verschoben werden.</translation>
+        <translation>Die Konfliktkopie %1 ist zusammengeführt, konnte aber nicht nach %2 verschoben werden.</translation>
     </message>
 </context>
 <context>
@@ -2017,15 +2019,15 @@
     </message>
     <message>
         <source>What you export is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Sie exportieren, ist nicht verschlüsselt.</translation>
     </message>
     <message>
         <source>Your diary is protected by a passphrase, but anyone who gets at the exported file can read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tagebuch ist mit einer Passphrase geschützt, aber wer an die exportierte Datei gelangt, kann sie lesen.</translation>
     </message>
     <message>
         <source>C&amp;ontinue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortfahren</translation>
     </message>
 </context>
 <context>
@@ -2100,51 +2102,51 @@
     <name>UnlockView</name>
     <message>
         <source>&amp;Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entsperren</translation>
     </message>
     <message>
         <source>Unlock from &amp;Keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit &amp;Schlüsselbund entsperren</translation>
     </message>
     <message>
         <source>Unlock the diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagebuch entsperren</translation>
     </message>
     <message>
         <source>This diary is protected by a passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Tagebuch ist mit einer Passphrase geschützt.</translation>
     </message>
     <message>
         <source>Why the diary did not unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum das Tagebuch nicht entsperrt wurde</translation>
     </message>
     <message>
         <source>&amp;Recovery key:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellungsschlüssel:</translation>
     </message>
     <message>
         <source>&amp;Passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passphrase:</translation>
     </message>
     <message>
         <source>Recovery key</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellungsschlüssel</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Passphrase</translation>
     </message>
     <message>
         <source>Use &amp;Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passphrase verwenden</translation>
     </message>
     <message>
         <source>Use &amp;Recovery Key…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellungsschlüssel verwenden…</translation>
     </message>
     <message>
         <source>Unlock (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsperren (%1 s)</translation>
     </message>
 </context>
 <context>
@@ -2167,7 +2169,7 @@
     </message>
     <message>
         <source>A copy you save is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kopie, die Sie speichern, ist nicht verschlüsselt.</translation>
     </message>
 </context>
 <context>

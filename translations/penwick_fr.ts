@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>The conflict copy %1 is protected by another passphrase, or was changed or damaged; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie en conflit %1 est protégée par une autre phrase secrète, ou a été modifiée ou endommagée ; elle est laissée telle quelle.</translation>
     </message>
 </context>
 <context>
@@ -289,31 +289,31 @@
     <name>Decrypt</name>
     <message>
         <source>Usage: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : penwick --decrypt FILE [--recovery-key] &gt; clear.plist</translation>
     </message>
     <message>
         <source>%1 is not a protected diary: it is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un journal protégé : il n’est pas chiffré.</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>Recovery key: </source>
-        <translation type="unfinished"></translation>
+        <translation>Clé de récupération : </translation>
     </message>
     <message>
         <source>Passphrase: </source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase secrète : </translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>What is written out is not encrypted: keep it safe, or remove it when you are done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui est écrit en sortie n’est pas chiffré : gardez-le en lieu sûr, ou supprimez-le quand vous avez terminé.</translation>
     </message>
 </context>
 <context>
@@ -533,19 +533,19 @@
     </message>
     <message>
         <source>What you export is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que vous exportez n’est pas chiffré.</translation>
     </message>
     <message>
         <source>What you print is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que vous imprimez n’est pas chiffré.</translation>
     </message>
     <message>
         <source>Your diary is protected by a passphrase, but anyone who gets at the file or the pages can read them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal est protégé par une phrase secrète, mais quiconque accède au fichier ou aux pages peut les lire.</translation>
     </message>
     <message>
         <source>C&amp;ontinue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuer</translation>
     </message>
 </context>
 <context>
@@ -591,135 +591,137 @@
     <name>DiaryLock</name>
     <message>
         <source>Prote&amp;ct with a Passphrase…</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rotéger par une phrase secrète…</translation>
     </message>
     <message>
         <source>C&amp;hange Passphrase…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer la phrase secrète…</translation>
     </message>
     <message>
         <source>Remove Protectio&amp;n…</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la protectio&amp;n…</translation>
     </message>
     <message>
         <source>&amp;Lock Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller &amp;maintenant</translation>
     </message>
     <message>
         <source>Lock &amp;After</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller &amp;après</translation>
     </message>
     <message>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jamais</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) without use</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute sans utilisation</numerusform>
+            <numerusform>%n minutes sans utilisation</numerusform>
         </translation>
     </message>
     <message>
         <source>Keep Passphrase in &amp;Keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder la phrase secrète dans le &amp;trousseau</translation>
     </message>
     <message>
         <source>Penwick — Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick — Verrouillé</translation>
     </message>
     <message>
         <source>%1 After %2 wrong tries, the next one waits %3 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Après %2 essais manqués, il faut attendre %3 secondes avant le suivant.</translation>
     </message>
     <message>
         <source>Your diary at %1 cannot be opened: %2 It is left as it is; its backups are in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal à %1 ne peut pas être ouvert : %2 Il est laissé tel quel ; ses sauvegardes sont dans %3.</translation>
     </message>
     <message>
         <source>The keyring did not give the passphrase: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le trousseau n’a pas fourni la phrase secrète : %1</translation>
     </message>
     <message>
         <source>The passphrase could not be kept in the keyring: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La phrase secrète n’a pas pu être gardée dans le trousseau : %1</translation>
     </message>
     <message>
         <source>Penwick: the recovery key of your diary
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick : la clé de récupération de votre journal
+
+%1</translation>
     </message>
     <message>
         <source>Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé de récupération</translation>
     </message>
     <message>
         <source>Print the Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la clé de récupération</translation>
     </message>
     <message>
         <source>Save the Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la clé de récupération</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished">Fichiers texte (*.txt)</translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>Your diary, its history and its backups are encrypted now. Files Penwick did not make may still hold your diary in clear:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal, son historique et ses sauvegardes sont maintenant chiffrés. Des fichiers que Penwick n’a pas créés peuvent encore contenir votre journal en clair :</translation>
     </message>
     <message>
         <source>Your Diary Is Protected</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal est protégé</translation>
     </message>
     <message>
         <source>The passphrase is changed; the recovery key stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>La phrase secrète est changée ; la clé de récupération reste la même.</translation>
     </message>
     <message>
         <source>This passphrase does not open the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette phrase secrète n’ouvre pas le journal.</translation>
     </message>
     <message>
         <source>Your diary is stored without encryption again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal est de nouveau enregistré sans chiffrement.</translation>
     </message>
 </context>
 <context>
     <name>DiaryProtection</name>
     <message>
         <source>Your diary could not be rewritten, so nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal n’a pas pu être réécrit, donc rien n’a été changé : %1</translation>
     </message>
     <message>
         <source>Your diary cannot be protected now: it cannot be read or written, or changes still wait to be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal ne peut pas être protégé maintenant : il ne peut être ni lu ni écrit, ou des modifications attendent encore d’être enregistrées.</translation>
     </message>
     <message>
         <source>The key could not be made: there is not enough memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé n’a pas pu être créée : la mémoire est insuffisante.</translation>
     </message>
     <message>
         <source>The passphrase cannot be changed now: the diary cannot be written, or changes still wait to be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La phrase secrète ne peut pas être changée maintenant : le journal ne peut pas être écrit, ou des modifications attendent encore d’être enregistrées.</translation>
     </message>
     <message>
         <source>The protection cannot be removed now: the diary cannot be written, or changes still wait to be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La protection ne peut pas être retirée maintenant : le journal ne peut pas être écrit, ou des modifications attendent encore d’être enregistrées.</translation>
     </message>
     <message>
         <source>exports you made, such as those in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les exports que vous avez faits, comme ceux dans %1</translation>
     </message>
     <message>
         <source>the diary an earlier version kept in the preferences at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le journal qu’une version antérieure gardait dans les préférences à %1</translation>
     </message>
     <message>
         <source>copies of the diary file you made yourself, and earlier versions that a sync engine or a backup program keeps of it</source>
-        <translation type="unfinished"></translation>
+        <translation>les copies du fichier de journal que vous avez faites vous-même, et les versions antérieures qu’en garde un outil de synchronisation ou un programme de sauvegarde</translation>
     </message>
 </context>
 <context>
@@ -745,7 +747,7 @@
     <name>DiarySnapshot</name>
     <message>
         <source>it is protected by a passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>il est protégé par une phrase secrète.</translation>
     </message>
 </context>
 <context>
@@ -1085,7 +1087,7 @@
     <name>Keyring</name>
     <message>
         <source>Penwick cannot reach the keyring: its keyring module is missing (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick ne peut pas accéder au trousseau : son module de trousseau manque (%1).</translation>
     </message>
 </context>
 <context>
@@ -1367,83 +1369,83 @@
     <name>PassphraseDialog</name>
     <message>
         <source>Remove Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la protection</translation>
     </message>
     <message>
         <source>Your diary, its history and its backups will be stored without encryption again. Type the passphrase to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal, son historique et ses sauvegardes seront de nouveau enregistrés sans chiffrement. Tapez la phrase secrète pour continuer.</translation>
     </message>
     <message>
         <source>&amp;Passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Phrase secrète :</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase secrète</translation>
     </message>
     <message>
         <source>&amp;Remove Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer la protection</translation>
     </message>
     <message>
         <source>Protect with a Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger par une phrase secrète</translation>
     </message>
     <message>
         <source>Change Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la phrase secrète</translation>
     </message>
     <message>
         <source>The diary, its history and its backups are encrypted with this passphrase. A few words that you remember and nobody would guess make a good one. Without it, only the recovery key opens the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal, son historique et ses sauvegardes sont chiffrés avec cette phrase secrète. Quelques mots dont vous vous souvenez et que personne ne devinerait en font une bonne. Sans elle, seule la clé de récupération ouvre le journal.</translation>
     </message>
     <message>
         <source>New passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle phrase secrète</translation>
     </message>
     <message>
         <source>New passphrase again</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle phrase secrète, confirmation</translation>
     </message>
     <message>
         <source>&amp;New passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle phrase secrète :</translation>
     </message>
     <message>
         <source>&amp;Again:</source>
-        <translation type="unfinished"></translation>
+        <translation>Encore une &amp;fois :</translation>
     </message>
     <message>
         <source>&amp;Keep the passphrase in the desktop&apos;s keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder la phrase secrète dans le trousseau du bureau</translation>
     </message>
     <message>
         <source>&amp;Protect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Protéger</translation>
     </message>
     <message>
         <source>&amp;Change</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer</translation>
     </message>
     <message>
         <source>Weak: easy to guess. Longer, or a few unrelated words, is better.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faible : facile à deviner. Mieux vaut plus long, ou quelques mots sans rapport entre eux.</translation>
     </message>
     <message>
         <source>Fair: a few more characters or words make it much harder to guess.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne : quelques caractères ou mots de plus la rendent bien plus difficile à deviner.</translation>
     </message>
     <message>
         <source>Good.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne.</translation>
     </message>
     <message>
         <source>Strong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forte.</translation>
     </message>
     <message>
         <source>The two passphrases differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux phrases secrètes sont différentes.</translation>
     </message>
 </context>
 <context>
@@ -1596,35 +1598,35 @@
     <name>RecoveryKeyDialog</name>
     <message>
         <source>Your Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre clé de récupération</translation>
     </message>
     <message>
         <source>If you forget the passphrase, this recovery key opens your diary. It is shown only now: print it or write it down, and keep it apart from the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous oubliez la phrase secrète, cette clé de récupération ouvre votre journal. Elle n’est affichée que maintenant : imprimez-la ou notez-la, et gardez-la à l’écart de l’ordinateur.</translation>
     </message>
     <message>
         <source>Recovery key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé de récupération</translation>
     </message>
     <message>
         <source>The recovery key&apos;s last group</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier groupe de la clé de récupération</translation>
     </message>
     <message>
         <source>To show that you have it, type its &amp;last group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour montrer que vous l’avez, tapez son &amp;dernier groupe :</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
 </context>
 <context>
@@ -1695,50 +1697,50 @@
     <name>SealedFile</name>
     <message>
         <source>it was changed or damaged: its contents do not pass the check of its encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été modifié ou endommagé : son contenu ne passe pas la vérification de son chiffrement.</translation>
     </message>
     <message>
         <source>it was written by a newer version of Penwick (format %1), which this one cannot read. Open it with that version.</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par une version plus récente de Penwick (format %1), et celle-ci ne sait pas le lire. Ouvrez-le avec cette version-là.</translation>
     </message>
     <message>
         <source>there is not enough memory to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire est insuffisante pour l’ouvrir.</translation>
     </message>
     <message>
         <source>the encryption library cannot start.</source>
-        <translation type="unfinished"></translation>
+        <translation>la bibliothèque de chiffrement ne peut pas démarrer.</translation>
     </message>
     <message>
         <source>there is not enough memory to work out the key from the passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire est insuffisante pour calculer la clé à partir de la phrase secrète.</translation>
     </message>
     <message>
         <source>This passphrase does not open the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette phrase secrète n’ouvre pas le journal.</translation>
     </message>
     <message>
         <source>This recovery key does not open the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette clé de récupération n’ouvre pas le journal.</translation>
     </message>
     <message>
         <source>A recovery key is 25 letters and digits, in five groups of five.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une clé de récupération compte 25 lettres et chiffres, en cinq groupes de cinq.</translation>
     </message>
     <message>
         <source>it does not open with this diary&apos;s key: it was changed or damaged, or it is protected by another passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne s’ouvre pas avec la clé de ce journal : il a été modifié ou endommagé, ou il est protégé par une autre phrase secrète.</translation>
     </message>
 </context>
 <context>
     <name>SealedFiles</name>
     <message>
         <source>%1 does not open with this diary&apos;s key and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne s’ouvre pas avec la clé de ce journal et est laissé tel quel.</translation>
     </message>
     <message>
         <source>The conflict copy %1 is merged but could not be moved into %2.</source>
-        <translation type="unfinished">La copie en conflit %1 est fusionnée mais n’a pas pu être déplacée dans %2.</translation>
+        <translation>La copie en conflit %1 est fusionnée mais n’a pas pu être déplacée dans %2.</translation>
     </message>
 </context>
 <context>
@@ -2017,15 +2019,15 @@
     </message>
     <message>
         <source>What you export is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que vous exportez n’est pas chiffré.</translation>
     </message>
     <message>
         <source>Your diary is protected by a passphrase, but anyone who gets at the exported file can read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal est protégé par une phrase secrète, mais quiconque accède au fichier exporté peut le lire.</translation>
     </message>
     <message>
         <source>C&amp;ontinue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuer</translation>
     </message>
 </context>
 <context>
@@ -2100,51 +2102,51 @@
     <name>UnlockView</name>
     <message>
         <source>&amp;Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;verrouiller</translation>
     </message>
     <message>
         <source>Unlock from &amp;Keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller avec le &amp;trousseau</translation>
     </message>
     <message>
         <source>Unlock the diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller le journal</translation>
     </message>
     <message>
         <source>This diary is protected by a passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce journal est protégé par une phrase secrète.</translation>
     </message>
     <message>
         <source>Why the diary did not unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi le journal ne s’est pas déverrouillé</translation>
     </message>
     <message>
         <source>&amp;Recovery key:</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé de &amp;récupération :</translation>
     </message>
     <message>
         <source>&amp;Passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Phrase secrète :</translation>
     </message>
     <message>
         <source>Recovery key</source>
-        <translation type="unfinished"></translation>
+        <translation>Clé de récupération</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase secrète</translation>
     </message>
     <message>
         <source>Use &amp;Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la &amp;phrase secrète</translation>
     </message>
     <message>
         <source>Use &amp;Recovery Key…</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la clé de &amp;récupération…</translation>
     </message>
     <message>
         <source>Unlock (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Déverrouiller (%1 s)</translation>
     </message>
 </context>
 <context>
@@ -2167,7 +2169,7 @@
     </message>
     <message>
         <source>A copy you save is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une copie que vous enregistrez n’est pas chiffrée.</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>The conflict copy %1 is protected by another passphrase, or was changed or damaged; it is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>競合コピー %1 は別のパスフレーズで保護されているか、変更または破損しているため、そのままにしてあります。</translation>
     </message>
 </context>
 <context>
@@ -289,31 +289,31 @@
     <name>Decrypt</name>
     <message>
         <source>Usage: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</translation>
     </message>
     <message>
         <source>%1 is not a protected diary: it is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は保護された日記ではありません。暗号化されていません。</translation>
     </message>
     <message>
         <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めません。</translation>
     </message>
     <message>
         <source>Recovery key: </source>
-        <translation type="unfinished"></translation>
+        <translation>回復キー: </translation>
     </message>
     <message>
         <source>Passphrase: </source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズ: </translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1：%2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>What is written out is not encrypted: keep it safe, or remove it when you are done.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出される内容は暗号化されていません。安全な場所に保管するか、用が済んだら削除してください。</translation>
     </message>
 </context>
 <context>
@@ -531,19 +531,19 @@
     </message>
     <message>
         <source>What you export is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出した内容は暗号化されません。</translation>
     </message>
     <message>
         <source>What you print is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷した内容は暗号化されません。</translation>
     </message>
     <message>
         <source>Your diary is protected by a passphrase, but anyone who gets at the file or the pages can read them.</source>
-        <translation type="unfinished"></translation>
+        <translation>日記はパスフレーズで保護されていますが、書き出したファイルや印刷したページは、手にした人なら誰でも読めます。</translation>
     </message>
     <message>
         <source>C&amp;ontinue</source>
-        <translation type="unfinished"></translation>
+        <translation>続行(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -589,134 +589,136 @@
     <name>DiaryLock</name>
     <message>
         <source>Prote&amp;ct with a Passphrase…</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズで保護(&amp;C)…</translation>
     </message>
     <message>
         <source>C&amp;hange Passphrase…</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズを変更(&amp;H)…</translation>
     </message>
     <message>
         <source>Remove Protectio&amp;n…</source>
-        <translation type="unfinished"></translation>
+        <translation>保護を解除(&amp;N)…</translation>
     </message>
     <message>
         <source>&amp;Lock Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐロック(&amp;L)</translation>
     </message>
     <message>
         <source>Lock &amp;After</source>
-        <translation type="unfinished"></translation>
+        <translation>自動ロック(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ(&amp;O)</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) without use</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 分間操作がないとき</numerusform>
         </translation>
     </message>
     <message>
         <source>Keep Passphrase in &amp;Keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズをキーリングに保存(&amp;K)</translation>
     </message>
     <message>
         <source>Penwick — Locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick — ロック中</translation>
     </message>
     <message>
         <source>%1 After %2 wrong tries, the next one waits %3 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 回間違えたため、次に試せるのは %3 秒後です。</translation>
     </message>
     <message>
         <source>Your diary at %1 cannot be opened: %2 It is left as it is; its backups are in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の日記を開けません: %2 日記はそのままにしてあります。バックアップは %3 にあります。</translation>
     </message>
     <message>
         <source>The keyring did not give the passphrase: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>キーリングからパスフレーズを取得できませんでした: %1</translation>
     </message>
     <message>
         <source>The passphrase could not be kept in the keyring: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズをキーリングに保存できませんでした: %1</translation>
     </message>
     <message>
         <source>Penwick: the recovery key of your diary
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Penwick: 日記の回復キー
+
+%1</translation>
     </message>
     <message>
         <source>Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キー</translation>
     </message>
     <message>
         <source>Print the Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キーを印刷</translation>
     </message>
     <message>
         <source>Save the Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キーを保存</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
-        <translation type="unfinished">テキストファイル (*.txt)</translation>
+        <translation>テキストファイル (*.txt)</translation>
     </message>
     <message>
         <source>Your diary, its history and its backups are encrypted now. Files Penwick did not make may still hold your diary in clear:</source>
-        <translation type="unfinished"></translation>
+        <translation>日記とその履歴、バックアップは暗号化されました。Penwick が作成していない次のようなファイルには、日記が暗号化されないまま残っていることがあります:</translation>
     </message>
     <message>
         <source>Your Diary Is Protected</source>
-        <translation type="unfinished"></translation>
+        <translation>日記は保護されています</translation>
     </message>
     <message>
         <source>The passphrase is changed; the recovery key stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズを変更しました。回復キーは変わりません。</translation>
     </message>
     <message>
         <source>This passphrase does not open the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>このパスフレーズでは日記を開けません。</translation>
     </message>
     <message>
         <source>Your diary is stored without encryption again.</source>
-        <translation type="unfinished"></translation>
+        <translation>日記は再び暗号化せずに保存されます。</translation>
     </message>
 </context>
 <context>
     <name>DiaryProtection</name>
     <message>
         <source>Your diary could not be rewritten, so nothing was changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>日記を書き直せなかったため、何も変更していません: %1</translation>
     </message>
     <message>
         <source>Your diary cannot be protected now: it cannot be read or written, or changes still wait to be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>今は日記を保護できません。日記を読み書きできないか、まだ保存されていない変更があります。</translation>
     </message>
     <message>
         <source>The key could not be made: there is not enough memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>鍵を作成できませんでした: メモリが足りません。</translation>
     </message>
     <message>
         <source>The passphrase cannot be changed now: the diary cannot be written, or changes still wait to be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>今はパスフレーズを変更できません。日記に書き込めないか、まだ保存されていない変更があります。</translation>
     </message>
     <message>
         <source>The protection cannot be removed now: the diary cannot be written, or changes still wait to be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>今は保護を解除できません。日記に書き込めないか、まだ保存されていない変更があります。</translation>
     </message>
     <message>
         <source>exports you made, such as those in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 にあるものなど、これまでに書き出したファイル</translation>
     </message>
     <message>
         <source>the diary an earlier version kept in the preferences at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>以前のバージョンが %1 の設定に保存していた日記</translation>
     </message>
     <message>
         <source>copies of the diary file you made yourself, and earlier versions that a sync engine or a backup program keeps of it</source>
-        <translation type="unfinished"></translation>
+        <translation>ご自身で作成した日記ファイルのコピーや、同期ツールやバックアップソフトが保存している日記ファイルの以前の版</translation>
     </message>
 </context>
 <context>
@@ -742,7 +744,7 @@
     <name>DiarySnapshot</name>
     <message>
         <source>it is protected by a passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズで保護されています。</translation>
     </message>
 </context>
 <context>
@@ -1080,7 +1082,7 @@
     <name>Keyring</name>
     <message>
         <source>Penwick cannot reach the keyring: its keyring module is missing (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>キーリングに接続できません。Penwick のキーリングモジュールがありません (%1)。</translation>
     </message>
 </context>
 <context>
@@ -1362,83 +1364,83 @@
     <name>PassphraseDialog</name>
     <message>
         <source>Remove Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>保護を解除</translation>
     </message>
     <message>
         <source>Your diary, its history and its backups will be stored without encryption again. Type the passphrase to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>日記とその履歴、バックアップは再び暗号化せずに保存されます。続けるにはパスフレーズを入力してください。</translation>
     </message>
     <message>
         <source>&amp;Passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズ(&amp;P):</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズ</translation>
     </message>
     <message>
         <source>&amp;Remove Protection</source>
-        <translation type="unfinished"></translation>
+        <translation>保護を解除(&amp;R)</translation>
     </message>
     <message>
         <source>Protect with a Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズで保護</translation>
     </message>
     <message>
         <source>Change Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズを変更</translation>
     </message>
     <message>
         <source>The diary, its history and its backups are encrypted with this passphrase. A few words that you remember and nobody would guess make a good one. Without it, only the recovery key opens the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>日記とその履歴、バックアップはこのパスフレーズで暗号化されます。自分では覚えていられて、ほかの人には推測できない数語を並べたものがよいパスフレーズです。これがないと、日記を開けるのは回復キーだけになります。</translation>
     </message>
     <message>
         <source>New passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいパスフレーズ</translation>
     </message>
     <message>
         <source>New passphrase again</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいパスフレーズ (確認)</translation>
     </message>
     <message>
         <source>&amp;New passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいパスフレーズ(&amp;N):</translation>
     </message>
     <message>
         <source>&amp;Again:</source>
-        <translation type="unfinished"></translation>
+        <translation>もう一度(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;Keep the passphrase in the desktop&apos;s keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズをデスクトップのキーリングに保存(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;Protect</source>
-        <translation type="unfinished"></translation>
+        <translation>保護(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Change</source>
-        <translation type="unfinished"></translation>
+        <translation>変更(&amp;C)</translation>
     </message>
     <message>
         <source>Weak: easy to guess. Longer, or a few unrelated words, is better.</source>
-        <translation type="unfinished"></translation>
+        <translation>弱い: 推測されやすいです。もっと長くするか、関係のない語をいくつか並べるとよくなります。</translation>
     </message>
     <message>
         <source>Fair: a few more characters or words make it much harder to guess.</source>
-        <translation type="unfinished"></translation>
+        <translation>まずまず: あと数文字か数語加えると、ずっと推測されにくくなります。</translation>
     </message>
     <message>
         <source>Good.</source>
-        <translation type="unfinished"></translation>
+        <translation>良好です。</translation>
     </message>
     <message>
         <source>Strong.</source>
-        <translation type="unfinished"></translation>
+        <translation>強力です。</translation>
     </message>
     <message>
         <source>The two passphrases differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>2 つのパスフレーズが一致しません。</translation>
     </message>
 </context>
 <context>
@@ -1591,35 +1593,35 @@
     <name>RecoveryKeyDialog</name>
     <message>
         <source>Your Recovery Key</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キー</translation>
     </message>
     <message>
         <source>If you forget the passphrase, this recovery key opens your diary. It is shown only now: print it or write it down, and keep it apart from the computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズを忘れても、この回復キーで日記を開けます。表示されるのは今だけです。印刷するか書き留めて、コンピューターとは別の場所に保管してください。</translation>
     </message>
     <message>
         <source>Recovery key</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キー</translation>
     </message>
     <message>
         <source>The recovery key&apos;s last group</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キーの最後のグループ</translation>
     </message>
     <message>
         <source>To show that you have it, type its &amp;last group:</source>
-        <translation type="unfinished"></translation>
+        <translation>控えたことを確かめるため、最後のグループを入力してください(&amp;L):</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷(&amp;P)…</translation>
     </message>
     <message>
         <source>&amp;Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -1689,50 +1691,50 @@
     <name>SealedFile</name>
     <message>
         <source>it was changed or damaged: its contents do not pass the check of its encryption.</source>
-        <translation type="unfinished"></translation>
+        <translation>変更されたか破損しています。内容が暗号化の検証を通りません。</translation>
     </message>
     <message>
         <source>it was written by a newer version of Penwick (format %1), which this one cannot read. Open it with that version.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンの Penwick で書かれたもので (形式 %1)、このバージョンでは読めません。そのバージョンで開いてください。</translation>
     </message>
     <message>
         <source>there is not enough memory to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>開くためのメモリが足りません。</translation>
     </message>
     <message>
         <source>the encryption library cannot start.</source>
-        <translation type="unfinished"></translation>
+        <translation>暗号化ライブラリを開始できません。</translation>
     </message>
     <message>
         <source>there is not enough memory to work out the key from the passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズから鍵を導き出すためのメモリが足りません。</translation>
     </message>
     <message>
         <source>This passphrase does not open the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>このパスフレーズでは日記を開けません。</translation>
     </message>
     <message>
         <source>This recovery key does not open the diary.</source>
-        <translation type="unfinished"></translation>
+        <translation>この回復キーでは日記を開けません。</translation>
     </message>
     <message>
         <source>A recovery key is 25 letters and digits, in five groups of five.</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キーは英字と数字の 25 文字で、5 文字ずつ 5 つのグループに分かれています。</translation>
     </message>
     <message>
         <source>it does not open with this diary&apos;s key: it was changed or damaged, or it is protected by another passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>この日記の鍵では開けません。変更または破損しているか、別のパスフレーズで保護されています。</translation>
     </message>
 </context>
 <context>
     <name>SealedFiles</name>
     <message>
         <source>%1 does not open with this diary&apos;s key and is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はこの日記の鍵では開けないため、そのままにしてあります。</translation>
     </message>
     <message>
         <source>The conflict copy %1 is merged but could not be moved into %2.</source>
-        <translation type="unfinished">競合コピー %1 は統合しましたが、%2 へ移動できませんでした。</translation>
+        <translation>競合コピー %1 は統合しましたが、%2 へ移動できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -2010,15 +2012,15 @@
     </message>
     <message>
         <source>What you export is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き出した内容は暗号化されません。</translation>
     </message>
     <message>
         <source>Your diary is protected by a passphrase, but anyone who gets at the exported file can read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>日記はパスフレーズで保護されていますが、書き出したファイルは、手にした人なら誰でも読めます。</translation>
     </message>
     <message>
         <source>C&amp;ontinue</source>
-        <translation type="unfinished"></translation>
+        <translation>続行(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -2091,51 +2093,51 @@
     <name>UnlockView</name>
     <message>
         <source>&amp;Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック解除(&amp;U)</translation>
     </message>
     <message>
         <source>Unlock from &amp;Keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>キーリングでロック解除(&amp;K)</translation>
     </message>
     <message>
         <source>Unlock the diary</source>
-        <translation type="unfinished"></translation>
+        <translation>日記のロック解除</translation>
     </message>
     <message>
         <source>This diary is protected by a passphrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>この日記はパスフレーズで保護されています。</translation>
     </message>
     <message>
         <source>Why the diary did not unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>日記のロックを解除できなかった理由</translation>
     </message>
     <message>
         <source>&amp;Recovery key:</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キー(&amp;R):</translation>
     </message>
     <message>
         <source>&amp;Passphrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズ(&amp;P):</translation>
     </message>
     <message>
         <source>Recovery key</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キー</translation>
     </message>
     <message>
         <source>Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズ</translation>
     </message>
     <message>
         <source>Use &amp;Passphrase</source>
-        <translation type="unfinished"></translation>
+        <translation>パスフレーズを使う(&amp;P)</translation>
     </message>
     <message>
         <source>Use &amp;Recovery Key…</source>
-        <translation type="unfinished"></translation>
+        <translation>回復キーを使う(&amp;R)…</translation>
     </message>
     <message>
         <source>Unlock (%1 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック解除 (%1 秒)</translation>
     </message>
 </context>
 <context>
@@ -2158,7 +2160,7 @@
     </message>
     <message>
         <source>A copy you save is not encrypted.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存したコピーは暗号化されません。</translation>
     </message>
 </context>
 <context>
