@@ -27,6 +27,7 @@ UnlockView::UnlockView(QWidget *parent)
     heading->setFont(bigger);
     heading->setWordWrap(true);
     m_field->setObjectName(QStringLiteral("passphraseField"));
+    setFocusProxy(m_field); // the view given the focus is ready for the passphrase
     m_field->setEchoMode(QLineEdit::Password);
     m_field->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * 32);
     m_prompt->setBuddy(m_field);

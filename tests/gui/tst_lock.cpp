@@ -51,6 +51,7 @@ private Q_SLOTS:
         action("actionLockNow")->trigger();
 
         QVERIFY(field->isVisible());
+        QCOMPARE(QApplication::focusWidget(), field); // the passphrase is typed at once
         QCOMPARE(m_app->editor()->toPlainText(), "");
         QVERIFY(!m_app->editor()->document()->isUndoAvailable());
         QCOMPARE(m_app->searchField()->text(), "");
