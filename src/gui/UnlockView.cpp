@@ -56,9 +56,14 @@ UnlockView::UnlockView(QWidget *parent)
     inner->addLayout(form);
     inner->addLayout(buttons);
     inner->addWidget(m_message);
+    // centred by stretches, not by alignment: the box then grows with a message of many lines
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(box);
+    row->addStretch();
     auto *outer = new QVBoxLayout(this);
     outer->addStretch(1);
-    outer->addWidget(box, 0, Qt::AlignHCenter);
+    outer->addLayout(row);
     outer->addStretch(2);
 
     connect(m_field, &QLineEdit::returnPressed, this, &UnlockView::unlock);
