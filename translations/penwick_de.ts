@@ -1315,6 +1315,14 @@
         <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
         <translation>Ansicht &gt; Jahresüberblick … zeigt jeden Tag eines Jahres als Quadrat, gefärbt nach den Wörtern, die Sie an dem Tag geschrieben haben, dazu die beschriebenen Tage, die Wörter, Ihre längste und Ihre aktuelle Serie, die Wörter jedes Monats und die Schlagwörter des Jahres. Klicken Sie auf einen Tag oder drücken Sie die Eingabetaste, um ihn zu öffnen.</translation>
     </message>
+    <message>
+        <source>A private diary</source>
+        <translation>Ein privates Tagebuch</translation>
+    </message>
+    <message>
+        <source>File &gt; Protect with a Passphrase… encrypts the diary, its history and its backups. Penwick then shows a recovery key once: keep it apart from the computer, since either the passphrase or the recovery key opens the diary, and nothing else does. Penwick locks the diary after the time chosen in File &gt; Lock After, when the desktop locks, and with File &gt; Lock Now; everything typed is stored first. What you export or print is not encrypted.</source>
+        <translation>Datei &gt; Mit Passphrase schützen… verschlüsselt das Tagebuch, seinen Verlauf und seine Sicherungen. Penwick zeigt dann einmal einen Wiederherstellungsschlüssel: Bewahren Sie ihn getrennt vom Computer auf, denn nur die Passphrase oder der Wiederherstellungsschlüssel öffnet das Tagebuch, sonst nichts. Penwick sperrt das Tagebuch nach der unter Datei &gt; Sperren nach gewählten Zeit, wenn der Desktop gesperrt wird, und mit Datei &gt; Jetzt sperren; alles Getippte wird vorher gespeichert. Was Sie exportieren oder drucken, ist nicht verschlüsselt.</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>

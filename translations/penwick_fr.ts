@@ -1315,6 +1315,14 @@
         <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
         <translation>Affichage &gt; Aperçu de l’année… montre chaque jour d’une année par un carré, coloré selon les mots écrits ce jour-là, avec les jours écrits, les mots, votre plus longue série et la série en cours, les mots de chaque mois et les étiquettes de l’année. Cliquez sur un jour ou appuyez sur Entrée pour l’ouvrir.</translation>
     </message>
+    <message>
+        <source>A private diary</source>
+        <translation>Un journal privé</translation>
+    </message>
+    <message>
+        <source>File &gt; Protect with a Passphrase… encrypts the diary, its history and its backups. Penwick then shows a recovery key once: keep it apart from the computer, since either the passphrase or the recovery key opens the diary, and nothing else does. Penwick locks the diary after the time chosen in File &gt; Lock After, when the desktop locks, and with File &gt; Lock Now; everything typed is stored first. What you export or print is not encrypted.</source>
+        <translation>Fichier &gt; Protéger par une phrase secrète… chiffre le journal, son historique et ses sauvegardes. Penwick affiche alors une clé de récupération, une seule fois : gardez-la loin de l’ordinateur, car seule la phrase secrète ou la clé de récupération ouvre le journal, rien d’autre. Penwick verrouille le journal après le délai choisi dans Fichier &gt; Verrouiller après, quand le bureau se verrouille, et avec Fichier &gt; Verrouiller maintenant ; tout ce qui a été tapé est enregistré avant. Ce que vous exportez ou imprimez n’est pas chiffré.</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>

@@ -1310,6 +1310,14 @@
         <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
         <translation>表示 &gt; 年の概観… では、1年のすべての日がその日に書いた語数で色分けされた四角で表示され、書いた日数、語数、最長と現在の連続日数、月ごとの語数、その年のタグも表示されます。日をクリックするか Return キーを押すと、その日が開きます。</translation>
     </message>
+    <message>
+        <source>A private diary</source>
+        <translation>非公開の日記</translation>
+    </message>
+    <message>
+        <source>File &gt; Protect with a Passphrase… encrypts the diary, its history and its backups. Penwick then shows a recovery key once: keep it apart from the computer, since either the passphrase or the recovery key opens the diary, and nothing else does. Penwick locks the diary after the time chosen in File &gt; Lock After, when the desktop locks, and with File &gt; Lock Now; everything typed is stored first. What you export or print is not encrypted.</source>
+        <translation>[ファイル] &gt; [パスフレーズで保護…] で、日記とその履歴、バックアップを暗号化します。続いて回復キーが一度だけ表示されます。日記を開けるのはパスフレーズか回復キーだけなので、回復キーはコンピューターとは別の場所に保管してください。日記は、[ファイル] &gt; [自動ロック] で選んだ時間が過ぎたとき、デスクトップがロックされたとき、[ファイル] &gt; [今すぐロック] を選んだときにロックされます。入力した内容はその前にすべて保存されます。書き出したものや印刷したものは暗号化されません。</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
