@@ -146,6 +146,7 @@ private Q_SLOTS:
                         + "/Hollyfen/Penwick/note.sync-conflict-20260305-101500-ABCDEF1.plist",
                 plist::writeXml(QVariantList { entry("2026-03-07", "from elsewhere: quince") })));
         now = now.addSecs(60); // merged once typing has paused
+        QVERIFY(services->session().flush()); // and once no write of its own runs
         services->session().checkForOutsideChanges();
         QVERIFY(services->session().flush());
         QCOMPARE(services->session().textOf(QDate(2026, 3, 7)), "from elsewhere: quince");
