@@ -13,6 +13,8 @@
 #include "history/HistoryStore.h"
 #include "platform/Plist.h"
 #include "platform/Preferences.h"
+#include "privacy/SealedFile.h"
+#include "services/DiaryProtection.h"
 #include "services/DiaryServices.h"
 #include "tags/TagIndex.h"
 #ifdef PENWICK_BENCH_XCB
@@ -269,20 +271,39 @@ qint64 historyBytes(const QString &file)
     return QFileInfo(file).size() + QFileInfo(file + "-wal").size();
 }
 
-Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
-        int keysPerSecond = 60, bool spelling = true)
+const QString benchPassphrase = QStringLiteral("correct horse battery staple");
+
+// The y-year diary protected by benchPassphrase, with Argon2id's limits calibrated here.
+QString protectedDiaryPath(int y)
 {
-    const QString historyFile = folder().filePath(QStringLiteral("history-%1y.sqlite").arg(y));
+    return folder().filePath(QStringLiteral("note-%1y-protected.plist").arg(y));
+}
+
+// In the window's unlock view: the passphrase typed and Return pressed.
+void unlockWindow(MainWindow &window)
+{
+    auto *field = window.findChild<QLineEdit *>("passphraseField");
+    field->setText(benchPassphrase);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
+        int keysPerSecond = 60, bool spelling = true, bool protectedDiary = false)
+{
+    const QString historyFile = folder().filePath(
+            QStringLiteral("history-%1y%2.sqlite").arg(y).arg(protectedDiary ? "-protected" : ""));
     const QString note
             = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
     QDir().mkpath(QFileInfo(note).absolutePath());
     QFile::remove(note);
-    QFile::copy(diaryPath(y), note);
+    QFile::copy(protectedDiary ? protectedDiaryPath(y) : diaryPath(y), note);
     DiaryServices services(
             [] { return QDateTime(QDate(2026, 12, 6), QTime(20, 0)); }, history, historyFile);
     history::HistoryStore *store = services.history();
     MainWindow window(&services, nullptr);
     window.start();
+    if (protectedDiary)
+        unlockWindow(window);
     auto *editor = window.findChild<QPlainTextEdit *>("editor");
     auto *checkSpelling = window.findChild<QAction *>("actionCheckSpelling");
     checkSpelling->setChecked(spelling);
@@ -333,7 +354,13 @@ Typing typeIntoWindow(int y, bool popover, bool history = false, int keys = 200,
     typing.syncsPerKey = double(syncCalls - syncsBefore) / keys;
     typing.cpuMsPerKey = (cpuMs() - cpuBefore) / keys;
     checkSpelling->setChecked(true); // as Penwick starts by default
-    if (!diary::readDayText(note, "2026-12-06").text.endsWith(editor->toPlainText().right(20)))
+    QString stored = diary::readDayText(note, "2026-12-06").text;
+    if (protectedDiary) { // sealed: read by a session of its own, under the same key
+        diary::DiarySession reader;
+        reader.setKey(services.session().key());
+        stored = reader.textOf(QDate(2026, 12, 6));
+    }
+    if (!stored.endsWith(editor->toPlainText().right(20)))
         std::printf("typing %dy: the file does not hold the text!\n", y);
     return typing;
 }
@@ -548,6 +575,96 @@ double longestStallAmongManyFiles()
     return longest;
 }
 
+// The y-year diary protected as the window protects it: Argon2id's limits calibrated to about
+// half a second here, the file sealed by the session.
+void makeProtectedDiary(int y)
+{
+    const QString note
+            = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
+    QFile::remove(note);
+    QFile::copy(diaryPath(y), note);
+    {
+        DiaryServices services({}, false);
+        services.open();
+        const Conversion done
+                = services.protection().protect(benchPassphrase, privacy::recovery::generate());
+        if (!done.ok())
+            std::printf("protect %dy: %s\n", y, qPrintable(done.error));
+    }
+    QFile::remove(protectedDiaryPath(y));
+    QFile::copy(note, protectedDiaryPath(y));
+}
+
+// A protected 30-year diary: from constructing the window until its editor has painted the day,
+// the passphrase given as soon as the unlock view asks (median of 5); beside the key's
+// derivation alone and the unprotected start; CPU per key typed, protected and not; then the
+// whole file rewritten, sealed and plain.
+void printProtected(double plainStartMs)
+{
+    makeProtectedDiary(30);
+    const Typing plainTyping = typeIntoWindow(30, false, true, 400, 8);
+    const Typing sealedTyping = typeIntoWindow(30, false, true, 400, 8, true, true);
+    std::printf("io 30y protected cpu_ms_per_key=%.2f unprotected_cpu_ms_per_key=%.2f ratio=%.2f "
+                "protected_bytes_per_key=%.0f\n",
+            sealedTyping.cpuMsPerKey, plainTyping.cpuMsPerKey,
+            sealedTyping.cpuMsPerKey / plainTyping.cpuMsPerKey, sealedTyping.bytesPerKey);
+    const QString note
+            = QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath("Hollyfen/Penwick/note.plist");
+    const QByteArray sealed = [] {
+        QFile file(protectedDiaryPath(30));
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    std::vector<double> derivation, unlock;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        benchmark::DoNotOptimize(privacy::unlockWithPassphrase(sealed, benchPassphrase));
+        derivation.push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    for (int run = 0; run < 5; ++run) {
+        QFile::remove(note);
+        QFile::copy(protectedDiaryPath(30), note);
+        QElapsedTimer clock;
+        clock.start();
+        Painted paint;
+        DiaryServices services;
+        MainWindow window(&services, nullptr);
+        window.findChild<QPlainTextEdit *>("editor")->viewport()->installEventFilter(&paint);
+        window.start();
+        unlockWindow(window);
+        while (!paint.painted)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        unlock.push_back(double(clock.nsecsElapsed()) / 1e6);
+        QTest::qWait(300);
+    }
+    const double derive = percentile(derivation, 0.5);
+    const double opened = percentile(unlock, 0.5);
+    std::printf("unlock 30y to_first_frame_ms=%.1f key_derivation_ms=%.1f start_ms=%.1f "
+                "ratio=%.2f\n",
+            opened, derive, plainStartMs, opened / (derive + plainStartMs));
+    // the bounded rewrite's worst case: the whole file, sealed against plain
+    std::vector<double> plain, protectedRewrite;
+    for (const bool sealedRun : { false, true }) {
+        QFile::remove(note);
+        QFile::copy(sealedRun ? protectedDiaryPath(30) : diaryPath(30), note);
+        DiaryServices services({}, false);
+        services.open();
+        if (sealedRun)
+            services.protection().unlock(benchPassphrase, false);
+        services.session().textOf(services.session().today());
+        for (int run = 0; run < 5; ++run) {
+            QElapsedTimer clock;
+            clock.start();
+            services.session().rewriteFile();
+            (sealedRun ? protectedRewrite : plain).push_back(double(clock.nsecsElapsed()) / 1e6);
+        }
+    }
+    std::printf("rewrite 30y protected_ms=%.1f plain_ms=%.1f ratio=%.2f\n",
+            percentile(protectedRewrite, 0.5), percentile(plain, 0.5),
+            percentile(protectedRewrite, 0.5) / percentile(plain, 0.5));
+}
+
 // A 50-year diary whose days carry tags: one or two of twelve, in three scripts.
 QString taggedDiaryPath()
 {
@@ -718,6 +835,12 @@ int main(int argc, char *argv[])
         printTagsSearchAndOverview();
         return 0;
     }
+    // PENWICK_BENCH_ONLY=protected: the protected diary's lines alone
+    if (qEnvironmentVariable("PENWICK_BENCH_ONLY") == QLatin1String("protected")) {
+        makeDiary(30);
+        printProtected(startToVisible(30));
+        return 0;
+    }
     // every figure in milliseconds, reported as aggregates over the repetitions
     auto measure = [](const char *name, void (*fn)(benchmark::State &),
                            const std::vector<int64_t> &args, int iterations, int repetitions) {
@@ -844,8 +967,10 @@ int main(int argc, char *argv[])
                 y, journal.bytesPerKey, journal.syncsPerKey, journal.cpuMsPerKey, journal.p99Ms,
                 journal.settleMs, whole.bytesPerKey, whole.syncsPerKey, whole.cpuMsPerKey);
     }
-    std::printf("start 30y in_process_first_frame_ms=%.1f no_diary_ms=%.1f\n", startToVisible(30),
+    const double start30 = startToVisible(30);
+    std::printf("start 30y in_process_first_frame_ms=%.1f no_diary_ms=%.1f\n", start30,
             startToVisible(0));
+    printProtected(start30);
     std::printf("folder 10y with 20000 other files: longest_stall_after_a_write_ms=%.1f\n",
             longestStallAmongManyFiles());
 #ifdef PENWICK_BENCH_XCB

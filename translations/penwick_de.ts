@@ -142,6 +142,10 @@
         <source>The conflict copy %1 is merged but could not be moved into %2.</source>
         <translation>Die Konfliktkopie %1 ist zusammengeführt, konnte aber nicht nach %2 verschoben werden.</translation>
     </message>
+    <message>
+        <source>The conflict copy %1 is protected by another passphrase, or was changed or damaged; it is left as it is.</source>
+        <translation>Die Konfliktkopie %1 ist mit einer anderen Passphrase geschützt oder wurde verändert oder beschädigt; sie bleibt, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>ConflictCopyBar</name>
@@ -279,6 +283,37 @@
     <message>
         <source>Find Pre&amp;vious</source>
         <translation>Rückwär&amp;ts suchen</translation>
+    </message>
+</context>
+<context>
+    <name>Decrypt</name>
+    <message>
+        <source>Usage: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</source>
+        <translation>Aufruf: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</translation>
+    </message>
+    <message>
+        <source>%1 is not a protected diary: it is not encrypted.</source>
+        <translation>%1 ist kein geschütztes Tagebuch: Die Datei ist nicht verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Recovery key: </source>
+        <translation>Wiederherstellungsschlüssel: </translation>
+    </message>
+    <message>
+        <source>Passphrase: </source>
+        <translation>Passphrase: </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>What is written out is not encrypted: keep it safe, or remove it when you are done.</source>
+        <translation>Die Ausgabe ist nicht verschlüsselt: Bewahren Sie sie sicher auf oder löschen Sie sie, wenn Sie fertig sind.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +531,22 @@
         <source>Prin&amp;t…</source>
         <translation>Tage drucke&amp;n…</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation>Was Sie exportieren, ist nicht verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>What you print is not encrypted.</source>
+        <translation>Was Sie drucken, ist nicht verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the file or the pages can read them.</source>
+        <translation>Ihr Tagebuch ist mit einer Passphrase geschützt, aber wer an die Datei oder die Seiten gelangt, kann sie lesen.</translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation>&amp;Fortfahren</translation>
+    </message>
 </context>
 <context>
     <name>DiaryImport</name>
@@ -537,6 +588,143 @@
     </message>
 </context>
 <context>
+    <name>DiaryLock</name>
+    <message>
+        <source>Prote&amp;ct with a Passphrase…</source>
+        <translation>Mit Passphrase s&amp;chützen…</translation>
+    </message>
+    <message>
+        <source>C&amp;hange Passphrase…</source>
+        <translation>Passp&amp;hrase ändern…</translation>
+    </message>
+    <message>
+        <source>Remove Protectio&amp;n…</source>
+        <translation>Schutz a&amp;ufheben…</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Now</source>
+        <translation>&amp;Jetzt sperren</translation>
+    </message>
+    <message>
+        <source>Lock &amp;After</source>
+        <translation>Sperren n&amp;ach</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Aus</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) without use</source>
+        <translation>
+            <numerusform>%n Minute ohne Nutzung</numerusform>
+            <numerusform>%n Minuten ohne Nutzung</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep Passphrase in &amp;Keyring</source>
+        <translation>&amp;Passphrase im Schlüsselbund speichern</translation>
+    </message>
+    <message>
+        <source>Penwick — Locked</source>
+        <translation>Penwick — Gesperrt</translation>
+    </message>
+    <message>
+        <source>%1 After %2 wrong tries, the next one waits %3 seconds.</source>
+        <translation>%1 Nach %2 Fehlversuchen ist der nächste Versuch erst in %3 Sekunden möglich.</translation>
+    </message>
+    <message>
+        <source>Your diary at %1 cannot be opened: %2 It is left as it is; its backups are in %3.</source>
+        <translation>Ihr Tagebuch unter %1 kann nicht geöffnet werden: %2 Es bleibt, wie es ist; seine Sicherungen liegen in %3.</translation>
+    </message>
+    <message>
+        <source>The keyring did not give the passphrase: %1</source>
+        <translation>Der Schlüsselbund hat die Passphrase nicht herausgegeben: %1</translation>
+    </message>
+    <message>
+        <source>The passphrase could not be kept in the keyring: %1</source>
+        <translation>Die Passphrase konnte nicht im Schlüsselbund gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Penwick: the recovery key of your diary
+
+%1</source>
+        <translation>Penwick: der Wiederherstellungsschlüssel Ihres Tagebuchs
+
+%1</translation>
+    </message>
+    <message>
+        <source>Recovery Key</source>
+        <translation>Wiederherstellungsschlüssel</translation>
+    </message>
+    <message>
+        <source>Print the Recovery Key</source>
+        <translation>Wiederherstellungsschlüssel drucken</translation>
+    </message>
+    <message>
+        <source>Save the Recovery Key</source>
+        <translation>Wiederherstellungsschlüssel speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups are encrypted now. Files Penwick did not make may still hold your diary in clear:</source>
+        <translation>Ihr Tagebuch, sein Verlauf und seine Sicherungen sind jetzt verschlüsselt. Dateien, die nicht von Penwick stammen, können Ihr Tagebuch noch unverschlüsselt enthalten:</translation>
+    </message>
+    <message>
+        <source>Your Diary Is Protected</source>
+        <translation>Ihr Tagebuch ist geschützt</translation>
+    </message>
+    <message>
+        <source>The passphrase is changed; the recovery key stays as it was.</source>
+        <translation>Die Passphrase ist geändert; der Wiederherstellungsschlüssel bleibt, wie er war.</translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation>Diese Passphrase öffnet das Tagebuch nicht.</translation>
+    </message>
+    <message>
+        <source>Your diary is stored without encryption again.</source>
+        <translation>Ihr Tagebuch wird wieder unverschlüsselt gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryProtection</name>
+    <message>
+        <source>Your diary could not be rewritten, so nothing was changed: %1</source>
+        <translation>Ihr Tagebuch konnte nicht neu geschrieben werden, daher wurde nichts geändert: %1</translation>
+    </message>
+    <message>
+        <source>Your diary cannot be protected now: it cannot be read or written, or changes still wait to be stored.</source>
+        <translation>Ihr Tagebuch kann jetzt nicht geschützt werden: Es kann nicht gelesen oder geschrieben werden, oder Änderungen warten noch darauf, gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>The key could not be made: there is not enough memory.</source>
+        <translation>Der Schlüssel konnte nicht erzeugt werden: Es ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>The passphrase cannot be changed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation>Die Passphrase kann jetzt nicht geändert werden: Das Tagebuch kann nicht geschrieben werden, oder Änderungen warten noch darauf, gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>The protection cannot be removed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation>Der Schutz kann jetzt nicht aufgehoben werden: Das Tagebuch kann nicht geschrieben werden, oder Änderungen warten noch darauf, gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>exports you made, such as those in %1</source>
+        <translation>Exporte, die Sie erstellt haben, etwa die in %1</translation>
+    </message>
+    <message>
+        <source>the diary an earlier version kept in the preferences at %1</source>
+        <translation>das Tagebuch, das eine frühere Version in den Einstellungen unter %1 führte</translation>
+    </message>
+    <message>
+        <source>copies of the diary file you made yourself, and earlier versions that a sync engine or a backup program keeps of it</source>
+        <translation>Kopien der Tagebuchdatei, die Sie selbst angelegt haben, und frühere Fassungen, die ein Synchronisations- oder Sicherungsprogramm davon aufbewahrt</translation>
+    </message>
+</context>
+<context>
     <name>DiarySession</name>
     <message>
         <source>Written here while another program changed this day, %1</source>
@@ -553,6 +741,13 @@
     <message>
         <source>Another program replaced your diary while Penwick wrote it, and its version could not be put back: it is kept as %1 and merged like a conflict copy.</source>
         <translation>Ein anderes Programm hat Ihr Tagebuch ersetzt, während Penwick es schrieb, und seine Fassung ließ sich nicht zurücklegen: Sie wird als %1 aufbewahrt und wie eine Konfliktkopie zusammengeführt.</translation>
+    </message>
+</context>
+<context>
+    <name>DiarySnapshot</name>
+    <message>
+        <source>it is protected by a passphrase.</source>
+        <translation>die Datei ist mit einer Passphrase geschützt.</translation>
     </message>
 </context>
 <context>
@@ -889,6 +1084,13 @@
     </message>
 </context>
 <context>
+    <name>Keyring</name>
+    <message>
+        <source>Penwick cannot reach the keyring: its keyring module is missing (%1).</source>
+        <translation>Penwick kann den Schlüsselbund nicht erreichen: Sein Schlüsselbund-Modul fehlt (%1).</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Search</source>
@@ -1113,6 +1315,14 @@
         <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
         <translation>Ansicht &gt; Jahresüberblick … zeigt jeden Tag eines Jahres als Quadrat, gefärbt nach den Wörtern, die Sie an dem Tag geschrieben haben, dazu die beschriebenen Tage, die Wörter, Ihre längste und Ihre aktuelle Serie, die Wörter jedes Monats und die Schlagwörter des Jahres. Klicken Sie auf einen Tag oder drücken Sie die Eingabetaste, um ihn zu öffnen.</translation>
     </message>
+    <message>
+        <source>A private diary</source>
+        <translation>Ein privates Tagebuch</translation>
+    </message>
+    <message>
+        <source>File &gt; Protect with a Passphrase… encrypts the diary, its history and its backups. Penwick then shows a recovery key once: keep it apart from the computer, since either the passphrase or the recovery key opens the diary, and nothing else does. Penwick locks the diary after the time chosen in File &gt; Lock After, when the desktop locks, and with File &gt; Lock Now; everything typed is stored first. What you export or print is not encrypted.</source>
+        <translation>Datei &gt; Mit Passphrase schützen… verschlüsselt das Tagebuch, seinen Verlauf und seine Sicherungen. Penwick zeigt dann einmal einen Wiederherstellungsschlüssel: Bewahren Sie ihn getrennt vom Computer auf, denn nur die Passphrase oder der Wiederherstellungsschlüssel öffnet das Tagebuch, sonst nichts. Penwick sperrt das Tagebuch nach der unter Datei &gt; Sperren nach gewählten Zeit, wenn der Desktop gesperrt wird, und mit Datei &gt; Jetzt sperren; alles Getippte wird vorher gespeichert. Was Sie exportieren oder drucken, ist nicht verschlüsselt.</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -1161,6 +1371,89 @@
     <message>
         <source>On This &amp;Day</source>
         <translation>An &amp;diesem Tag</translation>
+    </message>
+</context>
+<context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Remove Protection</source>
+        <translation>Schutz aufheben</translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups will be stored without encryption again. Type the passphrase to go on.</source>
+        <translation>Ihr Tagebuch, sein Verlauf und seine Sicherungen werden wieder unverschlüsselt gespeichert. Geben Sie die Passphrase ein, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Passphrase:</translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Protection</source>
+        <translation>&amp;Schutz aufheben</translation>
+    </message>
+    <message>
+        <source>Protect with a Passphrase</source>
+        <translation>Mit Passphrase schützen</translation>
+    </message>
+    <message>
+        <source>Change Passphrase</source>
+        <translation>Passphrase ändern</translation>
+    </message>
+    <message>
+        <source>The diary, its history and its backups are encrypted with this passphrase. A few words that you remember and nobody would guess make a good one. Without it, only the recovery key opens the diary.</source>
+        <translation>Das Tagebuch, sein Verlauf und seine Sicherungen werden mit dieser Passphrase verschlüsselt. Gut sind einige Wörter, die Sie sich merken können und die niemand erraten würde. Ohne sie öffnet nur der Wiederherstellungsschlüssel das Tagebuch.</translation>
+    </message>
+    <message>
+        <source>New passphrase</source>
+        <translation>Neue Passphrase</translation>
+    </message>
+    <message>
+        <source>New passphrase again</source>
+        <translation>Neue Passphrase wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;New passphrase:</source>
+        <translation>&amp;Neue Passphrase:</translation>
+    </message>
+    <message>
+        <source>&amp;Again:</source>
+        <translation>Noch &amp;einmal:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the passphrase in the desktop&apos;s keyring</source>
+        <translation>&amp;Passphrase im Schlüsselbund der Arbeitsumgebung speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Protect</source>
+        <translation>&amp;Schützen</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Ändern</translation>
+    </message>
+    <message>
+        <source>Weak: easy to guess. Longer, or a few unrelated words, is better.</source>
+        <translation>Schwach: leicht zu erraten. Besser ist eine längere Passphrase oder ein paar Wörter ohne Zusammenhang.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it much harder to guess.</source>
+        <translation>Mittel: Ein paar Zeichen oder Wörter mehr machen sie viel schwerer zu erraten.</translation>
+    </message>
+    <message>
+        <source>Good.</source>
+        <translation>Gut.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>Stark.</translation>
+    </message>
+    <message>
+        <source>The two passphrases differ.</source>
+        <translation>Die beiden Passphrasen stimmen nicht überein.</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1603,41 @@
     </message>
 </context>
 <context>
+    <name>RecoveryKeyDialog</name>
+    <message>
+        <source>Your Recovery Key</source>
+        <translation>Ihr Wiederherstellungsschlüssel</translation>
+    </message>
+    <message>
+        <source>If you forget the passphrase, this recovery key opens your diary. It is shown only now: print it or write it down, and keep it apart from the computer.</source>
+        <translation>Wenn Sie die Passphrase vergessen, öffnet dieser Wiederherstellungsschlüssel Ihr Tagebuch. Er wird nur jetzt angezeigt: Drucken Sie ihn aus oder schreiben Sie ihn auf, und bewahren Sie ihn getrennt vom Computer auf.</translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation>Wiederherstellungsschlüssel</translation>
+    </message>
+    <message>
+        <source>The recovery key&apos;s last group</source>
+        <translation>Letzte Gruppe des Wiederherstellungsschlüssels</translation>
+    </message>
+    <message>
+        <source>To show that you have it, type its &amp;last group:</source>
+        <translation>Zum Nachweis, dass Sie ihn haben, geben Sie seine &amp;letzte Gruppe ein:</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+</context>
+<context>
     <name>Reminder</name>
     <message>
         <source>Penwick&apos;s path cannot be written into a systemd unit safely: %1</source>
@@ -1371,6 +1699,56 @@
             <numerusform> (%n-mal)</numerusform>
             <numerusform> (%n-mal)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SealedFile</name>
+    <message>
+        <source>it was changed or damaged: its contents do not pass the check of its encryption.</source>
+        <translation>die Datei wurde verändert oder beschädigt: Ihr Inhalt besteht die Prüfung ihrer Verschlüsselung nicht.</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Penwick (format %1), which this one cannot read. Open it with that version.</source>
+        <translation>die Datei stammt von einer neueren Version von Penwick (Format %1) und kann von dieser nicht gelesen werden. Öffnen Sie sie mit jener Version.</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to open it.</source>
+        <translation>zum Öffnen ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>the encryption library cannot start.</source>
+        <translation>die Verschlüsselungsbibliothek kann nicht starten.</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to work out the key from the passphrase.</source>
+        <translation>es ist nicht genug Speicher frei, um den Schlüssel aus der Passphrase abzuleiten.</translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation>Diese Passphrase öffnet das Tagebuch nicht.</translation>
+    </message>
+    <message>
+        <source>This recovery key does not open the diary.</source>
+        <translation>Dieser Wiederherstellungsschlüssel öffnet das Tagebuch nicht.</translation>
+    </message>
+    <message>
+        <source>A recovery key is 25 letters and digits, in five groups of five.</source>
+        <translation>Ein Wiederherstellungsschlüssel besteht aus 25 Buchstaben und Ziffern in fünf Gruppen zu je fünf.</translation>
+    </message>
+    <message>
+        <source>it does not open with this diary&apos;s key: it was changed or damaged, or it is protected by another passphrase.</source>
+        <translation>die Datei lässt sich mit dem Schlüssel dieses Tagebuchs nicht öffnen: Sie wurde verändert oder beschädigt, oder sie ist mit einer anderen Passphrase geschützt.</translation>
+    </message>
+</context>
+<context>
+    <name>SealedFiles</name>
+    <message>
+        <source>%1 does not open with this diary&apos;s key and is left as it is.</source>
+        <translation>%1 lässt sich mit dem Schlüssel dieses Tagebuchs nicht öffnen und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation>Die Konfliktkopie %1 ist zusammengeführt, konnte aber nicht nach %2 verschoben werden.</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +2025,18 @@
         <source>Taken over from an earlier diary</source>
         <translation>Aus einem früheren Tagebuch übernommen</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation>Was Sie exportieren, ist nicht verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the exported file can read it.</source>
+        <translation>Ihr Tagebuch ist mit einer Passphrase geschützt, aber wer an die exportierte Datei gelangt, kann sie lesen.</translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation>&amp;Fortfahren</translation>
+    </message>
 </context>
 <context>
     <name>TagCompletion</name>
@@ -1717,6 +2107,57 @@
     </message>
 </context>
 <context>
+    <name>UnlockView</name>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>&amp;Entsperren</translation>
+    </message>
+    <message>
+        <source>Unlock from &amp;Keyring</source>
+        <translation>Mit &amp;Schlüsselbund entsperren</translation>
+    </message>
+    <message>
+        <source>Unlock the diary</source>
+        <translation>Tagebuch entsperren</translation>
+    </message>
+    <message>
+        <source>This diary is protected by a passphrase.</source>
+        <translation>Dieses Tagebuch ist mit einer Passphrase geschützt.</translation>
+    </message>
+    <message>
+        <source>Why the diary did not unlock</source>
+        <translation>Warum das Tagebuch nicht entsperrt wurde</translation>
+    </message>
+    <message>
+        <source>&amp;Recovery key:</source>
+        <translation>&amp;Wiederherstellungsschlüssel:</translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Passphrase:</translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation>Wiederherstellungsschlüssel</translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message>
+        <source>Use &amp;Passphrase</source>
+        <translation>&amp;Passphrase verwenden</translation>
+    </message>
+    <message>
+        <source>Use &amp;Recovery Key…</source>
+        <translation>&amp;Wiederherstellungsschlüssel verwenden…</translation>
+    </message>
+    <message>
+        <source>Unlock (%1 s)</source>
+        <translation>Entsperren (%1 s)</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedChanges</name>
     <message>
         <source>What you wrote on one day is still only in the window. %1</source>
@@ -1733,6 +2174,10 @@
     <message>
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>A copy you save is not encrypted.</source>
+        <translation>Eine Kopie, die Sie speichern, ist nicht verschlüsselt.</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,10 @@
         <source>The conflict copy %1 is merged but could not be moved into %2.</source>
         <translation>La copie en conflit %1 est fusionnée mais n’a pas pu être déplacée dans %2.</translation>
     </message>
+    <message>
+        <source>The conflict copy %1 is protected by another passphrase, or was changed or damaged; it is left as it is.</source>
+        <translation>La copie en conflit %1 est protégée par une autre phrase secrète, ou a été modifiée ou endommagée ; elle est laissée telle quelle.</translation>
+    </message>
 </context>
 <context>
     <name>ConflictCopyBar</name>
@@ -279,6 +283,37 @@
     <message>
         <source>Find Pre&amp;vious</source>
         <translation>Rechercher le &amp;précédent</translation>
+    </message>
+</context>
+<context>
+    <name>Decrypt</name>
+    <message>
+        <source>Usage: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</source>
+        <translation>Usage : penwick --decrypt FILE [--recovery-key] &gt; clear.plist</translation>
+    </message>
+    <message>
+        <source>%1 is not a protected diary: it is not encrypted.</source>
+        <translation>%1 n’est pas un journal protégé : il n’est pas chiffré.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Recovery key: </source>
+        <translation>Clé de récupération : </translation>
+    </message>
+    <message>
+        <source>Passphrase: </source>
+        <translation>Phrase secrète : </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>What is written out is not encrypted: keep it safe, or remove it when you are done.</source>
+        <translation>Ce qui est écrit en sortie n’est pas chiffré : gardez-le en lieu sûr, ou supprimez-le quand vous avez terminé.</translation>
     </message>
 </context>
 <context>
@@ -496,6 +531,22 @@
         <source>Prin&amp;t…</source>
         <translation>Imprimer &amp;des jours…</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation>Ce que vous exportez n’est pas chiffré.</translation>
+    </message>
+    <message>
+        <source>What you print is not encrypted.</source>
+        <translation>Ce que vous imprimez n’est pas chiffré.</translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the file or the pages can read them.</source>
+        <translation>Votre journal est protégé par une phrase secrète, mais quiconque accède au fichier ou aux pages peut les lire.</translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
 </context>
 <context>
     <name>DiaryImport</name>
@@ -537,6 +588,143 @@
     </message>
 </context>
 <context>
+    <name>DiaryLock</name>
+    <message>
+        <source>Prote&amp;ct with a Passphrase…</source>
+        <translation>P&amp;rotéger par une phrase secrète…</translation>
+    </message>
+    <message>
+        <source>C&amp;hange Passphrase…</source>
+        <translation>&amp;Changer la phrase secrète…</translation>
+    </message>
+    <message>
+        <source>Remove Protectio&amp;n…</source>
+        <translation>Retirer la protectio&amp;n…</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Now</source>
+        <translation>Verrouiller &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>Lock &amp;After</source>
+        <translation>Verrouiller &amp;après</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Jamais</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) without use</source>
+        <translation>
+            <numerusform>%n minute sans utilisation</numerusform>
+            <numerusform>%n minutes sans utilisation</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep Passphrase in &amp;Keyring</source>
+        <translation>Garder la phrase secrète dans le &amp;trousseau</translation>
+    </message>
+    <message>
+        <source>Penwick — Locked</source>
+        <translation>Penwick — Verrouillé</translation>
+    </message>
+    <message>
+        <source>%1 After %2 wrong tries, the next one waits %3 seconds.</source>
+        <translation>%1 Après %2 essais manqués, il faut attendre %3 secondes avant le suivant.</translation>
+    </message>
+    <message>
+        <source>Your diary at %1 cannot be opened: %2 It is left as it is; its backups are in %3.</source>
+        <translation>Votre journal à %1 ne peut pas être ouvert : %2 Il est laissé tel quel ; ses sauvegardes sont dans %3.</translation>
+    </message>
+    <message>
+        <source>The keyring did not give the passphrase: %1</source>
+        <translation>Le trousseau n’a pas fourni la phrase secrète : %1</translation>
+    </message>
+    <message>
+        <source>The passphrase could not be kept in the keyring: %1</source>
+        <translation>La phrase secrète n’a pas pu être gardée dans le trousseau : %1</translation>
+    </message>
+    <message>
+        <source>Penwick: the recovery key of your diary
+
+%1</source>
+        <translation>Penwick : la clé de récupération de votre journal
+
+%1</translation>
+    </message>
+    <message>
+        <source>Recovery Key</source>
+        <translation>Clé de récupération</translation>
+    </message>
+    <message>
+        <source>Print the Recovery Key</source>
+        <translation>Imprimer la clé de récupération</translation>
+    </message>
+    <message>
+        <source>Save the Recovery Key</source>
+        <translation>Enregistrer la clé de récupération</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups are encrypted now. Files Penwick did not make may still hold your diary in clear:</source>
+        <translation>Votre journal, son historique et ses sauvegardes sont maintenant chiffrés. Des fichiers que Penwick n’a pas créés peuvent encore contenir votre journal en clair :</translation>
+    </message>
+    <message>
+        <source>Your Diary Is Protected</source>
+        <translation>Votre journal est protégé</translation>
+    </message>
+    <message>
+        <source>The passphrase is changed; the recovery key stays as it was.</source>
+        <translation>La phrase secrète est changée ; la clé de récupération reste la même.</translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation>Cette phrase secrète n’ouvre pas le journal.</translation>
+    </message>
+    <message>
+        <source>Your diary is stored without encryption again.</source>
+        <translation>Votre journal est de nouveau enregistré sans chiffrement.</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryProtection</name>
+    <message>
+        <source>Your diary could not be rewritten, so nothing was changed: %1</source>
+        <translation>Votre journal n’a pas pu être réécrit, donc rien n’a été changé : %1</translation>
+    </message>
+    <message>
+        <source>Your diary cannot be protected now: it cannot be read or written, or changes still wait to be stored.</source>
+        <translation>Votre journal ne peut pas être protégé maintenant : il ne peut être ni lu ni écrit, ou des modifications attendent encore d’être enregistrées.</translation>
+    </message>
+    <message>
+        <source>The key could not be made: there is not enough memory.</source>
+        <translation>La clé n’a pas pu être créée : la mémoire est insuffisante.</translation>
+    </message>
+    <message>
+        <source>The passphrase cannot be changed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation>La phrase secrète ne peut pas être changée maintenant : le journal ne peut pas être écrit, ou des modifications attendent encore d’être enregistrées.</translation>
+    </message>
+    <message>
+        <source>The protection cannot be removed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation>La protection ne peut pas être retirée maintenant : le journal ne peut pas être écrit, ou des modifications attendent encore d’être enregistrées.</translation>
+    </message>
+    <message>
+        <source>exports you made, such as those in %1</source>
+        <translation>les exports que vous avez faits, comme ceux dans %1</translation>
+    </message>
+    <message>
+        <source>the diary an earlier version kept in the preferences at %1</source>
+        <translation>le journal qu’une version antérieure gardait dans les préférences à %1</translation>
+    </message>
+    <message>
+        <source>copies of the diary file you made yourself, and earlier versions that a sync engine or a backup program keeps of it</source>
+        <translation>les copies du fichier de journal que vous avez faites vous-même, et les versions antérieures qu’en garde un outil de synchronisation ou un programme de sauvegarde</translation>
+    </message>
+</context>
+<context>
     <name>DiarySession</name>
     <message>
         <source>Written here while another program changed this day, %1</source>
@@ -553,6 +741,13 @@
     <message>
         <source>Another program replaced your diary while Penwick wrote it, and its version could not be put back: it is kept as %1 and merged like a conflict copy.</source>
         <translation>Un autre programme a remplacé votre journal pendant que Penwick l’écrivait, et sa version n’a pas pu être remise en place : elle est gardée sous %1 et fusionnée comme une copie en conflit.</translation>
+    </message>
+</context>
+<context>
+    <name>DiarySnapshot</name>
+    <message>
+        <source>it is protected by a passphrase.</source>
+        <translation>il est protégé par une phrase secrète.</translation>
     </message>
 </context>
 <context>
@@ -889,6 +1084,13 @@
     </message>
 </context>
 <context>
+    <name>Keyring</name>
+    <message>
+        <source>Penwick cannot reach the keyring: its keyring module is missing (%1).</source>
+        <translation>Penwick ne peut pas accéder au trousseau : son module de trousseau manque (%1).</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Search</source>
@@ -1113,6 +1315,14 @@
         <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
         <translation>Affichage &gt; Aperçu de l’année… montre chaque jour d’une année par un carré, coloré selon les mots écrits ce jour-là, avec les jours écrits, les mots, votre plus longue série et la série en cours, les mots de chaque mois et les étiquettes de l’année. Cliquez sur un jour ou appuyez sur Entrée pour l’ouvrir.</translation>
     </message>
+    <message>
+        <source>A private diary</source>
+        <translation>Un journal privé</translation>
+    </message>
+    <message>
+        <source>File &gt; Protect with a Passphrase… encrypts the diary, its history and its backups. Penwick then shows a recovery key once: keep it apart from the computer, since either the passphrase or the recovery key opens the diary, and nothing else does. Penwick locks the diary after the time chosen in File &gt; Lock After, when the desktop locks, and with File &gt; Lock Now; everything typed is stored first. What you export or print is not encrypted.</source>
+        <translation>Fichier &gt; Protéger par une phrase secrète… chiffre le journal, son historique et ses sauvegardes. Penwick affiche alors une clé de récupération, une seule fois : gardez-la loin de l’ordinateur, car seule la phrase secrète ou la clé de récupération ouvre le journal, rien d’autre. Penwick verrouille le journal après le délai choisi dans Fichier &gt; Verrouiller après, quand le bureau se verrouille, et avec Fichier &gt; Verrouiller maintenant ; tout ce qui a été tapé est enregistré avant. Ce que vous exportez ou imprimez n’est pas chiffré.</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -1161,6 +1371,89 @@
     <message>
         <source>On This &amp;Day</source>
         <translation>&amp;Ce jour-là</translation>
+    </message>
+</context>
+<context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Remove Protection</source>
+        <translation>Retirer la protection</translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups will be stored without encryption again. Type the passphrase to go on.</source>
+        <translation>Votre journal, son historique et ses sauvegardes seront de nouveau enregistrés sans chiffrement. Tapez la phrase secrète pour continuer.</translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Phrase secrète :</translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation>Phrase secrète</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Protection</source>
+        <translation>&amp;Retirer la protection</translation>
+    </message>
+    <message>
+        <source>Protect with a Passphrase</source>
+        <translation>Protéger par une phrase secrète</translation>
+    </message>
+    <message>
+        <source>Change Passphrase</source>
+        <translation>Changer la phrase secrète</translation>
+    </message>
+    <message>
+        <source>The diary, its history and its backups are encrypted with this passphrase. A few words that you remember and nobody would guess make a good one. Without it, only the recovery key opens the diary.</source>
+        <translation>Le journal, son historique et ses sauvegardes sont chiffrés avec cette phrase secrète. Quelques mots dont vous vous souvenez et que personne ne devinerait en font une bonne. Sans elle, seule la clé de récupération ouvre le journal.</translation>
+    </message>
+    <message>
+        <source>New passphrase</source>
+        <translation>Nouvelle phrase secrète</translation>
+    </message>
+    <message>
+        <source>New passphrase again</source>
+        <translation>Nouvelle phrase secrète, confirmation</translation>
+    </message>
+    <message>
+        <source>&amp;New passphrase:</source>
+        <translation>&amp;Nouvelle phrase secrète :</translation>
+    </message>
+    <message>
+        <source>&amp;Again:</source>
+        <translation>Encore une &amp;fois :</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the passphrase in the desktop&apos;s keyring</source>
+        <translation>&amp;Garder la phrase secrète dans le trousseau du bureau</translation>
+    </message>
+    <message>
+        <source>&amp;Protect</source>
+        <translation>&amp;Protéger</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>&amp;Changer</translation>
+    </message>
+    <message>
+        <source>Weak: easy to guess. Longer, or a few unrelated words, is better.</source>
+        <translation>Faible : facile à deviner. Mieux vaut plus long, ou quelques mots sans rapport entre eux.</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it much harder to guess.</source>
+        <translation>Moyenne : quelques caractères ou mots de plus la rendent bien plus difficile à deviner.</translation>
+    </message>
+    <message>
+        <source>Good.</source>
+        <translation>Bonne.</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>Forte.</translation>
+    </message>
+    <message>
+        <source>The two passphrases differ.</source>
+        <translation>Les deux phrases secrètes sont différentes.</translation>
     </message>
 </context>
 <context>
@@ -1310,6 +1603,41 @@
     </message>
 </context>
 <context>
+    <name>RecoveryKeyDialog</name>
+    <message>
+        <source>Your Recovery Key</source>
+        <translation>Votre clé de récupération</translation>
+    </message>
+    <message>
+        <source>If you forget the passphrase, this recovery key opens your diary. It is shown only now: print it or write it down, and keep it apart from the computer.</source>
+        <translation>Si vous oubliez la phrase secrète, cette clé de récupération ouvre votre journal. Elle n’est affichée que maintenant : imprimez-la ou notez-la, et gardez-la à l’écart de l’ordinateur.</translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation>Clé de récupération</translation>
+    </message>
+    <message>
+        <source>The recovery key&apos;s last group</source>
+        <translation>Dernier groupe de la clé de récupération</translation>
+    </message>
+    <message>
+        <source>To show that you have it, type its &amp;last group:</source>
+        <translation>Pour montrer que vous l’avez, tapez son &amp;dernier groupe :</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Enregistrer…</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>&amp;Terminé</translation>
+    </message>
+</context>
+<context>
     <name>Reminder</name>
     <message>
         <source>Penwick&apos;s path cannot be written into a systemd unit safely: %1</source>
@@ -1371,6 +1699,56 @@
             <numerusform> (%n fois)</numerusform>
             <numerusform> (%n fois)</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SealedFile</name>
+    <message>
+        <source>it was changed or damaged: its contents do not pass the check of its encryption.</source>
+        <translation>il a été modifié ou endommagé : son contenu ne passe pas la vérification de son chiffrement.</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Penwick (format %1), which this one cannot read. Open it with that version.</source>
+        <translation>il a été écrit par une version plus récente de Penwick (format %1), et celle-ci ne sait pas le lire. Ouvrez-le avec cette version-là.</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to open it.</source>
+        <translation>la mémoire est insuffisante pour l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>the encryption library cannot start.</source>
+        <translation>la bibliothèque de chiffrement ne peut pas démarrer.</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to work out the key from the passphrase.</source>
+        <translation>la mémoire est insuffisante pour calculer la clé à partir de la phrase secrète.</translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation>Cette phrase secrète n’ouvre pas le journal.</translation>
+    </message>
+    <message>
+        <source>This recovery key does not open the diary.</source>
+        <translation>Cette clé de récupération n’ouvre pas le journal.</translation>
+    </message>
+    <message>
+        <source>A recovery key is 25 letters and digits, in five groups of five.</source>
+        <translation>Une clé de récupération compte 25 lettres et chiffres, en cinq groupes de cinq.</translation>
+    </message>
+    <message>
+        <source>it does not open with this diary&apos;s key: it was changed or damaged, or it is protected by another passphrase.</source>
+        <translation>il ne s’ouvre pas avec la clé de ce journal : il a été modifié ou endommagé, ou il est protégé par une autre phrase secrète.</translation>
+    </message>
+</context>
+<context>
+    <name>SealedFiles</name>
+    <message>
+        <source>%1 does not open with this diary&apos;s key and is left as it is.</source>
+        <translation>%1 ne s’ouvre pas avec la clé de ce journal et est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation>La copie en conflit %1 est fusionnée mais n’a pas pu être déplacée dans %2.</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +2025,18 @@
         <source>Taken over from an earlier diary</source>
         <translation>Repris d’un ancien journal</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation>Ce que vous exportez n’est pas chiffré.</translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the exported file can read it.</source>
+        <translation>Votre journal est protégé par une phrase secrète, mais quiconque accède au fichier exporté peut le lire.</translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
 </context>
 <context>
     <name>TagCompletion</name>
@@ -1717,6 +2107,57 @@
     </message>
 </context>
 <context>
+    <name>UnlockView</name>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>Dé&amp;verrouiller</translation>
+    </message>
+    <message>
+        <source>Unlock from &amp;Keyring</source>
+        <translation>Déverrouiller avec le &amp;trousseau</translation>
+    </message>
+    <message>
+        <source>Unlock the diary</source>
+        <translation>Déverrouiller le journal</translation>
+    </message>
+    <message>
+        <source>This diary is protected by a passphrase.</source>
+        <translation>Ce journal est protégé par une phrase secrète.</translation>
+    </message>
+    <message>
+        <source>Why the diary did not unlock</source>
+        <translation>Pourquoi le journal ne s’est pas déverrouillé</translation>
+    </message>
+    <message>
+        <source>&amp;Recovery key:</source>
+        <translation>Clé de &amp;récupération :</translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation>&amp;Phrase secrète :</translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation>Clé de récupération</translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation>Phrase secrète</translation>
+    </message>
+    <message>
+        <source>Use &amp;Passphrase</source>
+        <translation>Utiliser la &amp;phrase secrète</translation>
+    </message>
+    <message>
+        <source>Use &amp;Recovery Key…</source>
+        <translation>Utiliser la clé de &amp;récupération…</translation>
+    </message>
+    <message>
+        <source>Unlock (%1 s)</source>
+        <translation>Déverrouiller (%1 s)</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedChanges</name>
     <message>
         <source>What you wrote on one day is still only in the window. %1</source>
@@ -1733,6 +2174,10 @@
     <message>
         <source>Text files (*.txt)</source>
         <translation>Fichiers texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>A copy you save is not encrypted.</source>
+        <translation>Une copie que vous enregistrez n’est pas chiffrée.</translation>
     </message>
 </context>
 <context>

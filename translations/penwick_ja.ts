@@ -142,6 +142,10 @@
         <source>The conflict copy %1 is merged but could not be moved into %2.</source>
         <translation>競合コピー %1 は統合しましたが、%2 へ移動できませんでした。</translation>
     </message>
+    <message>
+        <source>The conflict copy %1 is protected by another passphrase, or was changed or damaged; it is left as it is.</source>
+        <translation>競合コピー %1 は別のパスフレーズで保護されているか、変更または破損しているため、そのままにしてあります。</translation>
+    </message>
 </context>
 <context>
     <name>ConflictCopyBar</name>
@@ -279,6 +283,37 @@
     <message>
         <source>Find Pre&amp;vious</source>
         <translation>前を検索(&amp;V)</translation>
+    </message>
+</context>
+<context>
+    <name>Decrypt</name>
+    <message>
+        <source>Usage: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</source>
+        <translation>使い方: penwick --decrypt FILE [--recovery-key] &gt; clear.plist</translation>
+    </message>
+    <message>
+        <source>%1 is not a protected diary: it is not encrypted.</source>
+        <translation>%1 は保護された日記ではありません。暗号化されていません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Recovery key: </source>
+        <translation>回復キー: </translation>
+    </message>
+    <message>
+        <source>Passphrase: </source>
+        <translation>パスフレーズ: </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>What is written out is not encrypted: keep it safe, or remove it when you are done.</source>
+        <translation>書き出される内容は暗号化されていません。安全な場所に保管するか、用が済んだら削除してください。</translation>
     </message>
 </context>
 <context>
@@ -494,6 +529,22 @@
         <source>Prin&amp;t…</source>
         <translation>日記を印刷(&amp;T)…</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation>書き出した内容は暗号化されません。</translation>
+    </message>
+    <message>
+        <source>What you print is not encrypted.</source>
+        <translation>印刷した内容は暗号化されません。</translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the file or the pages can read them.</source>
+        <translation>日記はパスフレーズで保護されていますが、書き出したファイルや印刷したページは、手にした人なら誰でも読めます。</translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation>続行(&amp;O)</translation>
+    </message>
 </context>
 <context>
     <name>DiaryImport</name>
@@ -535,6 +586,142 @@
     </message>
 </context>
 <context>
+    <name>DiaryLock</name>
+    <message>
+        <source>Prote&amp;ct with a Passphrase…</source>
+        <translation>パスフレーズで保護(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>C&amp;hange Passphrase…</source>
+        <translation>パスフレーズを変更(&amp;H)…</translation>
+    </message>
+    <message>
+        <source>Remove Protectio&amp;n…</source>
+        <translation>保護を解除(&amp;N)…</translation>
+    </message>
+    <message>
+        <source>&amp;Lock Now</source>
+        <translation>今すぐロック(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Lock &amp;After</source>
+        <translation>自動ロック(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>オフ(&amp;O)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) without use</source>
+        <translation>
+            <numerusform>%n 分間操作がないとき</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Keep Passphrase in &amp;Keyring</source>
+        <translation>パスフレーズをキーリングに保存(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Penwick — Locked</source>
+        <translation>Penwick — ロック中</translation>
+    </message>
+    <message>
+        <source>%1 After %2 wrong tries, the next one waits %3 seconds.</source>
+        <translation>%1 %2 回間違えたため、次に試せるのは %3 秒後です。</translation>
+    </message>
+    <message>
+        <source>Your diary at %1 cannot be opened: %2 It is left as it is; its backups are in %3.</source>
+        <translation>%1 の日記を開けません: %2 日記はそのままにしてあります。バックアップは %3 にあります。</translation>
+    </message>
+    <message>
+        <source>The keyring did not give the passphrase: %1</source>
+        <translation>キーリングからパスフレーズを取得できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The passphrase could not be kept in the keyring: %1</source>
+        <translation>パスフレーズをキーリングに保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Penwick: the recovery key of your diary
+
+%1</source>
+        <translation>Penwick: 日記の回復キー
+
+%1</translation>
+    </message>
+    <message>
+        <source>Recovery Key</source>
+        <translation>回復キー</translation>
+    </message>
+    <message>
+        <source>Print the Recovery Key</source>
+        <translation>回復キーを印刷</translation>
+    </message>
+    <message>
+        <source>Save the Recovery Key</source>
+        <translation>回復キーを保存</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups are encrypted now. Files Penwick did not make may still hold your diary in clear:</source>
+        <translation>日記とその履歴、バックアップは暗号化されました。Penwick が作成していない次のようなファイルには、日記が暗号化されないまま残っていることがあります:</translation>
+    </message>
+    <message>
+        <source>Your Diary Is Protected</source>
+        <translation>日記は保護されています</translation>
+    </message>
+    <message>
+        <source>The passphrase is changed; the recovery key stays as it was.</source>
+        <translation>パスフレーズを変更しました。回復キーは変わりません。</translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation>このパスフレーズでは日記を開けません。</translation>
+    </message>
+    <message>
+        <source>Your diary is stored without encryption again.</source>
+        <translation>日記は再び暗号化せずに保存されます。</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryProtection</name>
+    <message>
+        <source>Your diary could not be rewritten, so nothing was changed: %1</source>
+        <translation>日記を書き直せなかったため、何も変更していません: %1</translation>
+    </message>
+    <message>
+        <source>Your diary cannot be protected now: it cannot be read or written, or changes still wait to be stored.</source>
+        <translation>今は日記を保護できません。日記を読み書きできないか、まだ保存されていない変更があります。</translation>
+    </message>
+    <message>
+        <source>The key could not be made: there is not enough memory.</source>
+        <translation>鍵を作成できませんでした: メモリが足りません。</translation>
+    </message>
+    <message>
+        <source>The passphrase cannot be changed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation>今はパスフレーズを変更できません。日記に書き込めないか、まだ保存されていない変更があります。</translation>
+    </message>
+    <message>
+        <source>The protection cannot be removed now: the diary cannot be written, or changes still wait to be stored.</source>
+        <translation>今は保護を解除できません。日記に書き込めないか、まだ保存されていない変更があります。</translation>
+    </message>
+    <message>
+        <source>exports you made, such as those in %1</source>
+        <translation>%1 にあるものなど、これまでに書き出したファイル</translation>
+    </message>
+    <message>
+        <source>the diary an earlier version kept in the preferences at %1</source>
+        <translation>以前のバージョンが %1 の設定に保存していた日記</translation>
+    </message>
+    <message>
+        <source>copies of the diary file you made yourself, and earlier versions that a sync engine or a backup program keeps of it</source>
+        <translation>ご自身で作成した日記ファイルのコピーや、同期ツールやバックアップソフトが保存している日記ファイルの以前の版</translation>
+    </message>
+</context>
+<context>
     <name>DiarySession</name>
     <message>
         <source>Written here while another program changed this day, %1</source>
@@ -551,6 +738,13 @@
     <message>
         <source>Another program replaced your diary while Penwick wrote it, and its version could not be put back: it is kept as %1 and merged like a conflict copy.</source>
         <translation>Penwick が日記を書いている間に別のプログラムが日記を置き換え、その版を元に戻せませんでした。%1 として保存し、競合コピーと同じように統合します。</translation>
+    </message>
+</context>
+<context>
+    <name>DiarySnapshot</name>
+    <message>
+        <source>it is protected by a passphrase.</source>
+        <translation>パスフレーズで保護されています。</translation>
     </message>
 </context>
 <context>
@@ -885,6 +1079,13 @@
     </message>
 </context>
 <context>
+    <name>Keyring</name>
+    <message>
+        <source>Penwick cannot reach the keyring: its keyring module is missing (%1).</source>
+        <translation>キーリングに接続できません。Penwick のキーリングモジュールがありません (%1)。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Search</source>
@@ -1109,6 +1310,14 @@
         <source>View &gt; Year Overview… shows every day of a year as a square, coloured by the words you wrote that day, with the days written, the words, your longest and current streak, the words of each month and the tags of the year. Click a day or press Return to open it.</source>
         <translation>表示 &gt; 年の概観… では、1年のすべての日がその日に書いた語数で色分けされた四角で表示され、書いた日数、語数、最長と現在の連続日数、月ごとの語数、その年のタグも表示されます。日をクリックするか Return キーを押すと、その日が開きます。</translation>
     </message>
+    <message>
+        <source>A private diary</source>
+        <translation>非公開の日記</translation>
+    </message>
+    <message>
+        <source>File &gt; Protect with a Passphrase… encrypts the diary, its history and its backups. Penwick then shows a recovery key once: keep it apart from the computer, since either the passphrase or the recovery key opens the diary, and nothing else does. Penwick locks the diary after the time chosen in File &gt; Lock After, when the desktop locks, and with File &gt; Lock Now; everything typed is stored first. What you export or print is not encrypted.</source>
+        <translation>[ファイル] &gt; [パスフレーズで保護…] で、日記とその履歴、バックアップを暗号化します。続いて回復キーが一度だけ表示されます。日記を開けるのはパスフレーズか回復キーだけなので、回復キーはコンピューターとは別の場所に保管してください。日記は、[ファイル] &gt; [自動ロック] で選んだ時間が過ぎたとき、デスクトップがロックされたとき、[ファイル] &gt; [今すぐロック] を選んだときにロックされます。入力した内容はその前にすべて保存されます。書き出したものや印刷したものは暗号化されません。</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>
@@ -1157,6 +1366,89 @@
     <message>
         <source>On This &amp;Day</source>
         <translation>この日(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>PassphraseDialog</name>
+    <message>
+        <source>Remove Protection</source>
+        <translation>保護を解除</translation>
+    </message>
+    <message>
+        <source>Your diary, its history and its backups will be stored without encryption again. Type the passphrase to go on.</source>
+        <translation>日記とその履歴、バックアップは再び暗号化せずに保存されます。続けるにはパスフレーズを入力してください。</translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation>パスフレーズ(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation>パスフレーズ</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Protection</source>
+        <translation>保護を解除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Protect with a Passphrase</source>
+        <translation>パスフレーズで保護</translation>
+    </message>
+    <message>
+        <source>Change Passphrase</source>
+        <translation>パスフレーズを変更</translation>
+    </message>
+    <message>
+        <source>The diary, its history and its backups are encrypted with this passphrase. A few words that you remember and nobody would guess make a good one. Without it, only the recovery key opens the diary.</source>
+        <translation>日記とその履歴、バックアップはこのパスフレーズで暗号化されます。自分では覚えていられて、ほかの人には推測できない数語を並べたものがよいパスフレーズです。これがないと、日記を開けるのは回復キーだけになります。</translation>
+    </message>
+    <message>
+        <source>New passphrase</source>
+        <translation>新しいパスフレーズ</translation>
+    </message>
+    <message>
+        <source>New passphrase again</source>
+        <translation>新しいパスフレーズ (確認)</translation>
+    </message>
+    <message>
+        <source>&amp;New passphrase:</source>
+        <translation>新しいパスフレーズ(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Again:</source>
+        <translation>もう一度(&amp;A):</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the passphrase in the desktop&apos;s keyring</source>
+        <translation>パスフレーズをデスクトップのキーリングに保存(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Protect</source>
+        <translation>保護(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>変更(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Weak: easy to guess. Longer, or a few unrelated words, is better.</source>
+        <translation>弱い: 推測されやすいです。もっと長くするか、関係のない語をいくつか並べるとよくなります。</translation>
+    </message>
+    <message>
+        <source>Fair: a few more characters or words make it much harder to guess.</source>
+        <translation>まずまず: あと数文字か数語加えると、ずっと推測されにくくなります。</translation>
+    </message>
+    <message>
+        <source>Good.</source>
+        <translation>良好です。</translation>
+    </message>
+    <message>
+        <source>Strong.</source>
+        <translation>強力です。</translation>
+    </message>
+    <message>
+        <source>The two passphrases differ.</source>
+        <translation>2 つのパスフレーズが一致しません。</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1598,41 @@
     </message>
 </context>
 <context>
+    <name>RecoveryKeyDialog</name>
+    <message>
+        <source>Your Recovery Key</source>
+        <translation>回復キー</translation>
+    </message>
+    <message>
+        <source>If you forget the passphrase, this recovery key opens your diary. It is shown only now: print it or write it down, and keep it apart from the computer.</source>
+        <translation>パスフレーズを忘れても、この回復キーで日記を開けます。表示されるのは今だけです。印刷するか書き留めて、コンピューターとは別の場所に保管してください。</translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation>回復キー</translation>
+    </message>
+    <message>
+        <source>The recovery key&apos;s last group</source>
+        <translation>回復キーの最後のグループ</translation>
+    </message>
+    <message>
+        <source>To show that you have it, type its &amp;last group:</source>
+        <translation>控えたことを確かめるため、最後のグループを入力してください(&amp;L):</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>保存(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation>完了(&amp;D)</translation>
+    </message>
+</context>
+<context>
     <name>Reminder</name>
     <message>
         <source>Penwick&apos;s path cannot be written into a systemd unit safely: %1</source>
@@ -1366,6 +1693,56 @@
         <translation>
             <numerusform>（%n 件）</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SealedFile</name>
+    <message>
+        <source>it was changed or damaged: its contents do not pass the check of its encryption.</source>
+        <translation>変更されたか破損しています。内容が暗号化の検証を通りません。</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Penwick (format %1), which this one cannot read. Open it with that version.</source>
+        <translation>新しいバージョンの Penwick で書かれたもので (形式 %1)、このバージョンでは読めません。そのバージョンで開いてください。</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to open it.</source>
+        <translation>開くためのメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>the encryption library cannot start.</source>
+        <translation>暗号化ライブラリを開始できません。</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to work out the key from the passphrase.</source>
+        <translation>パスフレーズから鍵を導き出すためのメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>This passphrase does not open the diary.</source>
+        <translation>このパスフレーズでは日記を開けません。</translation>
+    </message>
+    <message>
+        <source>This recovery key does not open the diary.</source>
+        <translation>この回復キーでは日記を開けません。</translation>
+    </message>
+    <message>
+        <source>A recovery key is 25 letters and digits, in five groups of five.</source>
+        <translation>回復キーは英字と数字の 25 文字で、5 文字ずつ 5 つのグループに分かれています。</translation>
+    </message>
+    <message>
+        <source>it does not open with this diary&apos;s key: it was changed or damaged, or it is protected by another passphrase.</source>
+        <translation>この日記の鍵では開けません。変更または破損しているか、別のパスフレーズで保護されています。</translation>
+    </message>
+</context>
+<context>
+    <name>SealedFiles</name>
+    <message>
+        <source>%1 does not open with this diary&apos;s key and is left as it is.</source>
+        <translation>%1 はこの日記の鍵では開けないため、そのままにしてあります。</translation>
+    </message>
+    <message>
+        <source>The conflict copy %1 is merged but could not be moved into %2.</source>
+        <translation>競合コピー %1 は統合しましたが、%2 へ移動できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1641,6 +2018,18 @@
         <source>Taken over from an earlier diary</source>
         <translation>以前の日記から引き継ぎ</translation>
     </message>
+    <message>
+        <source>What you export is not encrypted.</source>
+        <translation>書き出した内容は暗号化されません。</translation>
+    </message>
+    <message>
+        <source>Your diary is protected by a passphrase, but anyone who gets at the exported file can read it.</source>
+        <translation>日記はパスフレーズで保護されていますが、書き出したファイルは、手にした人なら誰でも読めます。</translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation>続行(&amp;O)</translation>
+    </message>
 </context>
 <context>
     <name>TagCompletion</name>
@@ -1709,6 +2098,57 @@
     </message>
 </context>
 <context>
+    <name>UnlockView</name>
+    <message>
+        <source>&amp;Unlock</source>
+        <translation>ロック解除(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Unlock from &amp;Keyring</source>
+        <translation>キーリングでロック解除(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Unlock the diary</source>
+        <translation>日記のロック解除</translation>
+    </message>
+    <message>
+        <source>This diary is protected by a passphrase.</source>
+        <translation>この日記はパスフレーズで保護されています。</translation>
+    </message>
+    <message>
+        <source>Why the diary did not unlock</source>
+        <translation>日記のロックを解除できなかった理由</translation>
+    </message>
+    <message>
+        <source>&amp;Recovery key:</source>
+        <translation>回復キー(&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Passphrase:</source>
+        <translation>パスフレーズ(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Recovery key</source>
+        <translation>回復キー</translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation>パスフレーズ</translation>
+    </message>
+    <message>
+        <source>Use &amp;Passphrase</source>
+        <translation>パスフレーズを使う(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Use &amp;Recovery Key…</source>
+        <translation>回復キーを使う(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>Unlock (%1 s)</source>
+        <translation>ロック解除 (%1 秒)</translation>
+    </message>
+</context>
+<context>
     <name>UnsavedChanges</name>
     <message>
         <source>What you wrote on one day is still only in the window. %1</source>
@@ -1725,6 +2165,10 @@
     <message>
         <source>Text files (*.txt)</source>
         <translation>テキストファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>A copy you save is not encrypted.</source>
+        <translation>保存したコピーは暗号化されません。</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "platform/CommandRunner.h"
 #include "platform/QuitSignals.h"
 #include "platform/SingleInstance.h"
+#include "privacy/DecryptCommand.h"
 #include "reminder/Reminder.h"
 #include "services/DiaryServices.h"
 
@@ -105,6 +106,8 @@ int main(int argc, char *argv[])
 #endif
     if (const int exported = penwick::exports::exportFromCommandLine(argc, argv); exported >= 0)
         return exported; // penwick --export …: without a window, and without a display
+    if (const int decrypted = penwick::privacy::decryptFromCommandLine(argc, argv); decrypted >= 0)
+        return decrypted; // penwick --decrypt FILE: the protected diary in clear, on stdout
     for (int i = 1; i + 1 < argc; ++i) {
         if (qstrcmp(argv[i], "--import") == 0) {
             QCoreApplication app(argc, argv);

@@ -8,6 +8,8 @@
 #include "platform/Plist.h"
 #include "platform/Preferences.h"
 #include "platform/StandardPaths.h"
+#include "privacy/SealedFile.h"
+#include "privacy/SealedFiles.h"
 #include "sync/ConflictCopy.h"
 
 #include <QCoreApplication>
@@ -277,8 +279,8 @@ void DiarySession::open()
 
 void DiarySession::readAhead()
 {
-    m_readAhead = std::async(std::launch::async, [this, path = noteFilePath()] {
-        SnapshotPointer file = DiarySnapshot::load(path);
+    m_readAhead = std::async(std::launch::async, [this, path = noteFilePath(), key = m_key] {
+        SnapshotPointer file = DiarySnapshot::load(path, key);
         // taken in on the session's thread; the future holds the snapshot a moment later
         QMetaObject::invokeMethod(
                 this,
@@ -343,8 +345,9 @@ const DiarySnapshot &DiarySession::currentFile()
     const QString path = noteFilePath();
     if (!m_file || m_file->path() != path) {
         SnapshotPointer ahead = m_readAhead.valid() ? m_readAhead.get() : nullptr;
-        useFile(ahead && ahead->path() == path && ahead->isCurrent() ? std::move(ahead)
-                                                                     : DiarySnapshot::load(path));
+        useFile(ahead && ahead->path() == path && ahead->isCurrent()
+                        ? std::move(ahead)
+                        : DiarySnapshot::load(path, m_key));
     } else if (!m_file->isCurrent() && m_writer->isIdle() && !m_settling) {
         // another program changed the file: taken in by the rule, never just believed; while a
         // write runs, its report of the change brings the settling
@@ -515,8 +518,9 @@ bool DiarySession::tryAgain()
 {
     m_file.reset();
     if (currentFile().outcome().status == Status::Missing) {
-        const WriteResult created
-                = createFileAtomically(noteFilePath(), plist::writeXml(QVariantList {}));
+        const QByteArray empty = plist::writeXml(QVariantList {});
+        const WriteResult created = createFileAtomically(
+                noteFilePath(), m_key ? privacy::seal(empty, *m_key) : empty);
         if (!created.ok)
             qCWarning(lcPenwick) << "Could not start an empty diary:" << created.error;
         m_file.reset();
@@ -605,7 +609,7 @@ void DiarySession::takeReports()
         }
         if (report.outcome.ok() && report.path == path) {
             for (const QString &copy : std::exchange(m_copiesToMove, {})) {
-                const QString error = sync::moveCopyInto(copy, m_copiesFolder);
+                const QString error = moveMergedCopy(copy);
                 if (!error.isEmpty())
                     Q_EMIT noticeRaised(error);
             }
@@ -772,7 +776,7 @@ void DiarySession::settleOutsideVersions(bool mergeCopies, std::optional<QString
     if (m_file->isCurrent() && (copies.isEmpty() || !mergeCopies))
         return;
     const SnapshotPointer before = m_file;
-    const SnapshotPointer now = m_file->isCurrent() ? m_file : DiarySnapshot::load(path);
+    const SnapshotPointer now = m_file->isCurrent() ? m_file : DiarySnapshot::load(path, m_key);
     if (!before->outcome().ok() || !now->outcome().ok()) {
         useFile(now); // a diary that became readable or unreadable: the problem says so
         return;
@@ -782,9 +786,10 @@ void DiarySession::settleOutsideVersions(bool mergeCopies, std::optional<QString
         // copy and put another machine's in its place: the two are then merged as the other
         // machine merges them, not taken as a change made on top of this machine's.
         for (const QString &copy : std::as_const(copies)) {
-            if (FileIdentity::of(copy).size != before->bytes().size())
+            if (FileIdentity::of(copy).size
+                    != before->bytes().size() + (m_key ? privacy::sealingOverhead : 0))
                 continue;
-            const sync::CopyRead read = sync::readConflictCopy(copy);
+            const sync::CopyRead read = sync::readConflictCopy(copy, m_key);
             if (read.ok() && read.bytes == before->bytes()) {
                 // the file is another machine's now: taken in at once, the day typed in keeps
                 // the user's text until the pause
@@ -937,7 +942,7 @@ void DiarySession::mergeCopy(const QString &copyPath)
     const QString path = noteFilePath();
     SettleReport report;
     report.from = SettleReport::From::ConflictCopy;
-    const sync::CopyRead copy = sync::readConflictCopy(copyPath);
+    const sync::CopyRead copy = sync::readConflictCopy(copyPath, m_key);
     report.copyName = copy.name;
     if (!copy.ok()) {
         const FileIdentity id = FileIdentity::of(copyPath);
@@ -958,7 +963,7 @@ void DiarySession::mergeCopy(const QString &copyPath)
         recordSettled(merged.settled, copy.name, *m_file);
         if (m_journal)
             m_journal->share(path, m_file);
-        if (const QString error = sync::moveCopyInto(copyPath, m_copiesFolder); !error.isEmpty())
+        if (const QString error = moveMergedCopy(copyPath); !error.isEmpty())
             Q_EMIT noticeRaised(error);
         return;
     }
@@ -1094,6 +1099,54 @@ QList<DiaryEntry> DiarySession::daysBetween(QDate first, QDate last)
     for (auto it = days.cbegin(); it != days.cend(); ++it)
         inOrder.append({ it.key(), it.value() });
     return inOrder;
+}
+
+} // namespace penwick::diary
+
+namespace penwick::diary {
+
+void DiarySession::setKey(privacy::KeyPointer key)
+{
+    // what waits is written under the key it was given with; the file is read anew under the
+    // new one
+    flush();
+    if (m_readAhead.valid())
+        m_readAhead.get();
+    m_key = std::move(key);
+    m_writer->setKey(m_key);
+    m_file.reset();
+    m_replacedTexts.clear();
+    m_writer->setKnownFile({});
+}
+
+void DiarySession::rewriteFile()
+{
+    flush();
+    m_writer->rewrite(noteFilePath());
+    flush();
+}
+
+void DiarySession::forgetTexts()
+{
+    // nothing of the diary stays in the session's memory: the file is read again, under the key,
+    // when the diary is unlocked
+    flush();
+    if (m_readAhead.valid())
+        m_readAhead.get();
+    m_file.reset();
+    m_replacedTexts.clear();
+    m_pendingJoins.clear();
+    m_writer->setKnownFile({});
+    m_writer->forgetFile();
+}
+
+QString DiarySession::moveMergedCopy(const QString &copyPath)
+{
+    // a copy a protected diary merged goes into the backups sealed: moved as it is when it is,
+    // else written there sealed and then removed
+    if (m_key && !privacy::isSealed(readRegularFile(copyPath, sync::maxCopySize).bytes))
+        return privacy::sealFileInto(copyPath, m_copiesFolder, *m_key);
+    return sync::moveCopyInto(copyPath, m_copiesFolder);
 }
 
 } // namespace penwick::diary

@@ -162,6 +162,16 @@ public:
     Preferences &preferences() const { return *m_preferences; }
     DiaryWriter &writer() const { return *m_writer; }
 
+    // The key of a protected diary (nullptr: the diary is not protected): from now on the file
+    // is opened and every write sealed with it. What waits is written first.
+    void setKey(privacy::KeyPointer key);
+    const privacy::KeyPointer &key() const { return m_key; }
+    // Writes the whole file again under the key now (protection added, changed or removed).
+    void rewriteFile();
+    // At a lock: what waits is written, then the session lets go of every text of the diary it
+    // holds in memory (the file's snapshot, the writer's copy) until it is read again.
+    void forgetTexts();
+
     // Tests: as if the process were killed now: what waits in memory is dropped, and only what
     // the journal committed is left for the next start.
     void abandonForTest();
@@ -217,6 +227,8 @@ private:
     void settlePendingJoins(bool evenWhileTyping);
     void storeSettled(const QMap<QString, QString> &texts);
     QString joinLine(SettleReport::From from) const;
+    QString moveMergedCopy(const QString &copyPath);
+    privacy::KeyPointer m_key;
 
     std::unique_ptr<Preferences> m_preferences;
     mutable std::optional<std::pair<QString, QString>> m_notePath; // the preference, its path

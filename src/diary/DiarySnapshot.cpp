@@ -2,7 +2,9 @@
 
 #include "diary/DayKey.h"
 #include "diary/SearchQuery.h"
+#include "privacy/SealedFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -17,13 +19,27 @@ const QString textKey = QStringLiteral("text");
 
 } // namespace
 
-SnapshotPointer DiarySnapshot::load(const QString &path)
+SnapshotPointer DiarySnapshot::load(const QString &path, const privacy::KeyPointer &key)
 {
     auto snapshot = std::make_shared<DiarySnapshot>();
     snapshot->m_path = path;
     snapshot->m_outcome = readNoteBytes(path, &snapshot->m_bytes, &snapshot->m_identity);
     if (!snapshot->m_outcome.ok())
         return snapshot;
+    if (privacy::isSealed(snapshot->m_bytes)) {
+        // a file that does not open is refused whole, and never written over: its bytes go
+        snapshot->m_sealed = true;
+        privacy::Unsealed opened = key ? privacy::open(snapshot->m_bytes, *key)
+                                       : privacy::Unsealed { privacy::Unsealed::WrongKey,
+                                             QCoreApplication::translate("DiarySnapshot",
+                                                     "it is protected by a passphrase."),
+                                             {}, {} };
+        snapshot->m_bytes = std::move(opened.clear);
+        if (!opened.ok()) {
+            snapshot->m_outcome = { Status::Unreadable, opened.error };
+            return snapshot;
+        }
+    }
     snapshot->m_scan = NoteScan::scan(snapshot->m_bytes);
     if (!snapshot->m_scan) {
         Entries all = parseNoteBytes(snapshot->m_bytes);
@@ -61,10 +77,11 @@ std::optional<QString> DiarySnapshot::glanceAtEnd(
 }
 
 SnapshotPointer DiarySnapshot::fromWritten(const QString &path, QByteArray bytes,
-        std::optional<NoteScan> scan, const FileIdentity &written)
+        std::optional<NoteScan> scan, const FileIdentity &written, bool sealed)
 {
     auto snapshot = std::make_shared<DiarySnapshot>();
     snapshot->m_path = path;
+    snapshot->m_sealed = sealed;
     snapshot->m_identity = written;
     snapshot->m_bytes = std::move(bytes);
     snapshot->m_scan = scan ? std::move(scan) : NoteScan::scan(snapshot->m_bytes);

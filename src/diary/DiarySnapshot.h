@@ -8,6 +8,7 @@
 #include "diary/NoteFile.h"
 #include "diary/NoteScan.h"
 #include "platform/AtomicFile.h"
+#include "privacy/DiaryKey.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -27,8 +28,10 @@ using penwick::FileIdentity;
 class DiarySnapshot
 {
 public:
-    // Reads the file at path once.
-    static std::shared_ptr<const DiarySnapshot> load(const QString &path);
+    // Reads the file at path once; a sealed (protected) file is opened with key into its clear
+    // bytes, and refused when key cannot open it (changed, damaged, another key, no key).
+    static std::shared_ptr<const DiarySnapshot> load(
+            const QString &path, const privacy::KeyPointer &key = {});
     // A first look at a large file, for showing a day before the whole file is read: the text
     // of the first entry for dayKey among the entries standing whole in the file's last
     // tailBytes, or the empty string when none of them is the day's. Nothing when the file is
@@ -39,7 +42,7 @@ public:
             const QString &path, const QString &dayKey, qint64 tailBytes = 64 * 1024);
     // The snapshot of bytes just written to path.
     static std::shared_ptr<const DiarySnapshot> fromWritten(const QString &path, QByteArray bytes,
-            std::optional<NoteScan> scan, const FileIdentity &written);
+            std::optional<NoteScan> scan, const FileIdentity &written, bool sealed = false);
 
     const QString &path() const { return m_path; }
     const FileIdentity &identity() const { return m_identity; }
@@ -47,6 +50,8 @@ public:
     bool isCurrent() const { return FileIdentity::of(m_path) == m_identity; }
 
     const QByteArray &bytes() const { return m_bytes; }
+    // True when the file on disk is sealed: bytes() are then what it holds in clear.
+    bool wasSealed() const { return m_sealed; }
     // The scanner's map of the bytes, when they are in its layout.
     const std::optional<NoteScan> &scan() const { return m_scan; }
     // Every value, for a layout the scanner declines (read once, on demand).
@@ -98,6 +103,7 @@ private:
     QByteArray m_bytes;
     std::optional<NoteScan> m_scan;
     QVariantList m_entries;
+    bool m_sealed = false;
     mutable std::once_flag m_foldedOnce;
     mutable std::atomic<bool> m_foldedReady { false };
     mutable QStringList m_folded;

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Plist.h"
+#include "privacy/SealedFile.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
@@ -45,6 +46,7 @@ void replaceOrAppend(
 void DiaryWriter::store(const QString &path, const QString &dayKey, const QString &text)
 {
     const QMutexLocker lock(&m_mutex);
+    m_waiting[path].key = m_key;
     replaceOrAppend(m_waiting[path].texts, dayKey, text);
     m_wake.wakeAll();
 }
@@ -52,6 +54,7 @@ void DiaryWriter::store(const QString &path, const QString &dayKey, const QStrin
 void DiaryWriter::store(const QString &path, const QMap<QString, QString> &texts)
 {
     const QMutexLocker lock(&m_mutex);
+    m_waiting[path].key = m_key;
     Texts &waiting = m_waiting[path].texts;
     for (auto it = texts.cbegin(); it != texts.cend(); ++it)
         replaceOrAppend(waiting, it.key(), it.value());
@@ -63,6 +66,7 @@ void DiaryWriter::storeEntries(
 {
     const QMutexLocker lock(&m_mutex);
     Job &job = m_waiting[path];
+    job.key = m_key;
     // the texts waiting were given before: the new entries hold what they are to hold
     job.texts.clear();
     job.entries = entries;
@@ -74,6 +78,31 @@ void DiaryWriter::removeEmptyEntries(const QString &path)
 {
     const QMutexLocker lock(&m_mutex);
     m_waiting[path].removeEmpty = true;
+    m_waiting[path].key = m_key;
+    m_wake.wakeAll();
+}
+
+void DiaryWriter::setKey(privacy::KeyPointer key)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_key = std::move(key);
+}
+
+void DiaryWriter::forgetFile()
+{
+    const QMutexLocker lock(&m_mutex);
+    // the writer's thread touches its file only while it writes
+    if (m_writing)
+        m_forgetFile = true;
+    else
+        m_file.reset();
+}
+
+void DiaryWriter::rewrite(const QString &path)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_waiting[path].rewrite = true;
+    m_waiting[path].key = m_key;
     m_wake.wakeAll();
 }
 
@@ -134,6 +163,8 @@ void DiaryWriter::run()
         // The session read the file since this thread wrote it: that is the version it knows,
         // and the only one written over; when it is no longer the file on disk, the write says
         // so rather than read the other program's version and believe it.
+        if (std::exchange(m_forgetFile, false))
+            m_file.reset();
         if (SnapshotPointer known = std::exchange(m_knownFile, {}))
             m_file = std::move(known);
         lock.unlock();
@@ -167,7 +198,7 @@ WriteReport DiaryWriter::write(
     // written is another program's version, which the session settles before anything is
     // written over it.
     if (!m_file || m_file->path() != path)
-        m_file = DiarySnapshot::load(path);
+        m_file = DiarySnapshot::load(path, job.key);
     if (!m_file->isCurrent()) {
         report.changedMeanwhile = true;
         report.outcome = { Status::WriteFailed, {} };
@@ -202,10 +233,14 @@ WriteReport DiaryWriter::write(
             report.removedEntries = removeEmpty(entries);
         bytes = plist::writeXml(entries);
     }
+    // a protected diary is sealed here, at the file's edge: everything above works on its clear
+    // bytes in memory, and no byte of it reaches the disk in clear, a temporary file neither
+    const QByteArray sealed = job.key ? privacy::seal(bytes, *job.key) : QByteArray();
     if (replaceHook)
         replaceHook(false);
     const FileIdentity expected = m_file->identity();
-    const WriteResult written = replaceFileAtomically(path, { bytes }, &expected);
+    const WriteResult written
+            = replaceFileAtomically(path, { job.key ? sealed : bytes }, &expected);
     if (replaceHook)
         replaceHook(true);
     report.keptAside = written.keptAside;
@@ -219,7 +254,8 @@ WriteReport DiaryWriter::write(
         report.snapshot = m_file;
         return report;
     }
-    m_file = DiarySnapshot::fromWritten(path, std::move(bytes), std::move(scan), written.written);
+    m_file = DiarySnapshot::fromWritten(
+            path, std::move(bytes), std::move(scan), written.written, job.key != nullptr);
     report.snapshot = m_file;
     return report;
 }

@@ -67,6 +67,15 @@ public:
     // file on disk.
     void setKnownFile(SnapshotPointer file);
 
+    // The key every write from now on seals the file with, and opens it with (nullptr: the
+    // file is written in clear). Writes given before still go as they were given.
+    void setKey(privacy::KeyPointer key);
+    // The next write of path writes the whole file even with no text to store: protection
+    // was added, changed or removed.
+    void rewrite(const QString &path);
+    // Lets go of the file's bytes kept between writes (a lock): the next write reads it anew.
+    void forgetFile();
+
     // Tests: runs on the writer's thread before each write.
     void setBeforeWrite(std::function<void()> hook);
     // Tests: runs on the writer's thread right before the new bytes replace the file (false)
@@ -85,6 +94,8 @@ private:
         std::optional<QVariantList> entries;
         QMap<QString, QString> entriesTexts;
         bool removeEmpty = false;
+        bool rewrite = false;
+        privacy::KeyPointer key;
     };
 
     void run();
@@ -97,11 +108,13 @@ private:
     QMap<QString, Job> m_waiting; // per path
     bool m_writing = false;
     bool m_stopping = false;
+    bool m_forgetFile = false;
     QList<WriteReport> m_reports;
     std::function<void()> m_beforeWrite;
     std::function<void(bool)> m_replaceHook;
     SnapshotPointer m_file; // the writer thread's own: the file as last read or written
     SnapshotPointer m_knownFile; // given by the session's thread, taken before the next write
+    privacy::KeyPointer m_key; // what the writes given from now on seal with
     QThread *m_thread;
 };
 

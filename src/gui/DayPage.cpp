@@ -309,3 +309,18 @@ void DayPage::print()
     cursor.insertText(m_editor->diaryText(), body);
     printPage(&page, m_title->text(), tr("Print Day"), m_editor->window());
 }
+
+void DayPage::forgetDays()
+{
+    m_marked.reset();
+    m_editor->setExtraSelections({});
+    auto *empty = new QTextDocument(this);
+    empty->setDocumentLayout(new DiaryTextLayout(empty));
+    {
+        const QSignalBlocker blocker(m_editor);
+        m_editor->setDocument(empty);
+        m_spelling->followDocument();
+    }
+    qDeleteAll(std::exchange(m_documents, {}));
+    m_wordCount->clear();
+}

@@ -51,6 +51,8 @@ public:
     // into view later (a highlight, no change to the text); an empty search clears the marks.
     void markMatches(const QString &keyword, bool ignoreCaseAndAccents);
     void countWords(const QString &text);
+    // A lock: every day's document goes, with its undo history; the editor is left empty.
+    void forgetDays();
     // The zoom is kept in the preferences between runs.
     void restoreZoom();
     void saveZoom();

@@ -289,6 +289,14 @@ void DiaryExport::go()
     if (!chosen)
         return;
     ExportOptions options = chosenOptions();
+    if (m_session->key()
+            && !m_dialogs()->ask(this,
+                    m_purpose == Purpose::Export ? tr("What you export is not encrypted.")
+                                                 : tr("What you print is not encrypted."),
+                    tr("Your diary is protected by a passphrase, but anyone who gets at the file "
+                       "or the pages can read them."),
+                    tr("C&ontinue")))
+        return;
     if (m_purpose != Purpose::Export) {
         print(daysToExport(read(*chosen), options), options);
         return;

@@ -176,3 +176,13 @@ void HistoryDialog::openBackupsFolder()
             tr("No file manager could be opened. The backups are in this folder:"),
             QDir::toNativeSeparators(folder), tr("Backups folder"));
 }
+
+void HistoryDialog::forget()
+{
+    hide();
+    m_versions.clear();
+    if (m_versionList)
+        m_versionList->clear();
+    if (m_versionView)
+        m_versionView->clear();
+}

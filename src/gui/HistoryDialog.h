@@ -37,6 +37,9 @@ public Q_SLOTS:
     void restoreSelectedVersion();
     void openBackupsFolder();
 
+    // A lock: hidden, holding no text of the diary.
+    void forget();
+
 private:
     void buildView();
     void showSelectedVersion();

@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "DiaryExport.h"
 #include "DiaryImport.h"
+#include "DiaryLock.h"
 #include "HelpWindow.h"
 #include "HistoryDialog.h"
 #include "OnThisDay.h"
@@ -170,23 +171,15 @@ void MainWindow::createActions()
     connect(ui.actionQuit, &QAction::triggered, this, &QWidget::close);
     connect(ui.actionRemoveEmptyEntries, &QAction::triggered, this,
             &MainWindow::removeEmptyEntries);
-    ui.actionStorage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     ui.actionOpenDiaryFile->setShortcut(QKeySequence::Open);
-    ui.actionExportAsText->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(ui.actionStorage, &QAction::triggered, this, [this] { storageSheet()->present(); });
     connect(ui.actionOpenDiaryFile, &QAction::triggered, this,
             [this] { storageSheet()->openDiaryFile(); });
     connect(ui.actionExportAsText, &QAction::triggered, this,
             [this] { storageSheet()->exportAsText(); });
-
     ui.actionFind->setShortcut(QKeySequence::Find);
     connect(ui.actionFind, &QAction::triggered, m_searchPopover, &SearchPopover::focusField);
 
-    ui.actionPreviousMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-    ui.actionToday->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    ui.actionNextMonth->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-    ui.actionPreviousDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    ui.actionNextDay->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     // any day in a few keys: a year at a time, or a date typed
     ui.menuView->addAction(m_onThisDay->toggleAction());
     auto *tags = new TagsPane(m_session, m_ui->editor, this);
@@ -218,7 +211,6 @@ void MainWindow::createActions()
             focusEditor();
         });
     }
-
     ui.actionHelp->setShortcut(QKeySequence::HelpContents);
     connect(ui.actionHelp, &QAction::triggered, this, &MainWindow::showHelp);
     m_updateWatch->addActionTo(ui.menuHelp, ui.actionAbout);
@@ -229,6 +221,9 @@ void MainWindow::createActions()
             m_session, m_searchPopover->model(), [this] { return m_dialogs.get(); }, this);
     exporter->addActionsTo(ui.menuFile, ui.actionExportAsText, ui.actionQuit);
     connect(exporter, &DiaryExport::noticeRaised, this, &MainWindow::showNotice);
+    auto *lock = new DiaryLock(m_services, this, [this] { return m_dialogs.get(); });
+    lock->addActionsTo(ui.menuFile, ui.actionQuit);
+    connect(lock, &DiaryLock::noticeRaised, this, &MainWindow::showNotice);
 
     // F10 opens the menu bar from the keyboard, as on other desktops
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -240,6 +235,13 @@ void MainWindow::start()
 {
     m_services->open();
     restoreWindowState();
+    // a protected diary is unlocked first: the day is shown after the unlock
+    if (!findChild<DiaryLock *>()->holdStart([this] { showDiary(); }))
+        showDiary();
+}
+
+void MainWindow::showDiary()
+{
     // A large diary shows the day from the file's end at once; the calendar's marks and On This
     // Day follow when the whole file is read, and no input comes before that.
     const std::optional<QString> glance = m_session->glanceAt(m_session->selectedDay());

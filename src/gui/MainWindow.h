@@ -93,6 +93,8 @@ private:
     StorageSheet *storageSheet();
     void stepDays(int days);
     void stepYears(int years);
+    // The opened diary's day, the window and what follows its first frame.
+    void showDiary();
     // The selected day with text in the editor, in the calendar and the title.
     void showDayText(const QString &text);
     void restoreWindowState();

@@ -201,6 +201,12 @@ void StorageSheet::openDiaryFile()
 
 void StorageSheet::exportAsText()
 {
+    if (m_session->key()
+            && !m_dialogs->ask(dialogParent(), tr("What you export is not encrypted."),
+                    tr("Your diary is protected by a passphrase, but anyone who gets at the "
+                       "exported file can read it."),
+                    tr("C&ontinue")))
+        return;
     const QString destination = m_dialogs->saveFileName(dialogParent(), tr("Export as Text"),
             exportFolder(), QStringLiteral("Penwick-Export.txt"), tr("Text files (*.txt)"), true);
     if (destination.isEmpty())

@@ -5,6 +5,7 @@
 #include "diary/DiaryStorage.h"
 #include "platform/Log.h"
 #include "platform/StandardPaths.h"
+#include "privacy/SealedFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,11 +22,13 @@ bool UnsavedChanges::settleBeforeClosing(QWidget *window, DiarySession *session,
         const QString where = problem.reason.isEmpty()
                 ? QDir::toNativeSeparators(session->noteFilePath())
                 : problem.reason;
-        const QString informative = days == 1
+        QString informative = days == 1
                 ? tr("What you wrote on one day is still only in the window. %1").arg(where)
                 : tr("What you wrote on %1 days is still only in the window. %2")
                           .arg(days)
                           .arg(where);
+        if (session->key())
+            informative += QLatin1Char(' ') + tr("A copy you save is not encrypted.");
         switch (dialogs->askAboutUnsavedChanges(window, informative)) {
         case Dialogs::UnsavedChoice::TryAgain:
             session->tryAgain();
@@ -45,12 +48,26 @@ bool UnsavedChanges::settleBeforeClosing(QWidget *window, DiarySession *session,
 
 void UnsavedChanges::keepAside(DiarySession *session)
 {
-    const QString path = QDir(penwick::paths::applicationSupport())
-                                 .filePath(QStringLiteral("Hollyfen/Penwick/Unsaved %1.txt")
-                                                   .arg(QDateTime::currentDateTime().toString(
-                                                           QStringLiteral("yyyy-MM-dd HHmmss"))));
+    // a protected diary's texts are kept sealed, as the diary is: never in clear
+    const penwick::privacy::KeyPointer &key = session->key();
+    if (!key
+            && penwick::privacy::isSealed(
+                    penwick::readRegularFile(session->noteFilePath()).bytes)) {
+        qCWarning(lcPenwick) << "Ended with changes not stored in the locked diary; without its "
+                                "key they cannot be kept anywhere";
+        return;
+    }
+    const QString path
+            = QDir(penwick::paths::applicationSupport())
+                      .filePath(QStringLiteral("Hollyfen/Penwick/Unsaved %1.%2")
+                                        .arg(QDateTime::currentDateTime().toString(
+                                                     QStringLiteral("yyyy-MM-dd HHmmss")),
+                                                key ? QStringLiteral("sealed")
+                                                    : QStringLiteral("txt")));
     penwick::makePrivateFolder(QFileInfo(path).absolutePath());
-    const penwick::WriteResult written = penwick::diary::writeTextFile(path, asText(session));
+    const QByteArray text = asText(session);
+    const penwick::WriteResult written
+            = penwick::diary::writeTextFile(path, key ? penwick::privacy::seal(text, *key) : text);
     qCWarning(lcPenwick) << "Ended with changes not stored in the diary; kept in" << path
                          << (written.ok ? QString() : written.error);
 }

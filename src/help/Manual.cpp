@@ -64,6 +64,14 @@ const char *const paragraphs[] = {
             "you wrote that day, with the days written, the words, your longest and current "
             "streak, the words of each month and the tags of the year. Click a day or press "
             "Return to open it."),
+    QT_TRANSLATE_NOOP("Manual", "A private diary"),
+    QT_TRANSLATE_NOOP("Manual",
+            "File > Protect with a Passphrase… encrypts the diary, its history and its backups. "
+            "Penwick then shows a recovery key once: keep it apart from the computer, since "
+            "either the passphrase or the recovery key opens the diary, and nothing else does. "
+            "Penwick locks the diary after the time chosen in File > Lock After, when the "
+            "desktop locks, and with File > Lock Now; everything typed is stored first. What "
+            "you export or print is not encrypted."),
 };
 
 } // namespace

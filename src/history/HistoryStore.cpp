@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Log.h"
 #include "platform/StandardPaths.h"
+#include "privacy/SealedFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -176,6 +177,26 @@ public:
     QList<Version> versions(const QString &diary, const QString &day);
 
     bool isUsable() const { return m_usable; }
+    // The key of a protected diary: texts are stored sealed under it, and read with it.
+    void setKey(privacy::KeyPointer key)
+    {
+        m_key = std::move(key);
+        m_locked = false;
+    }
+    // Seals or opens every text of diary kept here, and changes its prints, from key from to key
+    // to (nullptr: in clear), in one transaction; then rewrites the file, so that no freed page
+    // keeps a text in clear. What the history holds under neither is left.
+    bool convert(const QString &diary, const privacy::KeyPointer &from,
+            const privacy::KeyPointer &to, const QMap<QString, QString> &fileTexts);
+    // Whether diary's texts here are in line with key (sealed under it; in clear without one).
+    bool inLineWith(const QString &diary, const privacy::KeyPointer &key);
+    // A lock: the key goes, with every text waiting in memory.
+    void lock()
+    {
+        endStretch();
+        m_key.reset();
+        m_locked = true; // nothing is written until the key is back: it would be in clear
+    }
     QString notice() const
     {
         const QMutexLocker locker(&m_noticeLock);
@@ -223,7 +244,22 @@ private:
         m_stretch.reset();
     }
 
+    // A text as stored: sealed under the key of a protected diary.
+    QVariant stored(const QString &text) const
+    {
+        return m_key ? QVariant(privacy::sealText(text, *m_key)) : QVariant(notNull(text));
+    }
+    // A text as read: a sealed one (a blob) opened with the key.
+    QString readText(const QVariant &value) const
+    {
+        if (value.typeId() != QMetaType::QByteArray)
+            return value.toString();
+        return m_key ? privacy::openText(value.toByteArray(), *m_key) : QString();
+    }
+
     HistoryStore *m_store;
+    privacy::KeyPointer m_key;
+    bool m_locked = false;
     QString m_connection;
     QString m_path;
     FileIdentity m_opened; // the file the connection has open: a history replaced is noticed
@@ -251,7 +287,7 @@ void HistoryWorker::raiseNotice(const QString &notice)
 QSqlQuery HistoryWorker::run(const QString &sql, const QVariantList &values)
 {
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (!m_usable)
+    if (!m_usable || m_locked)
         return query;
     query.prepare(sql);
     for (const QVariant &value : values)
@@ -514,9 +550,9 @@ bool HistoryWorker::commitKept(const KeptTexts &kept, const QDateTime &now)
             }
         }
         for (auto it = kept.cbegin(); it != kept.cend(); ++it) {
-            for (const QVariant &value : { QVariant(it.key().first), QVariant(it.key().second),
-                         QVariant(notNull(it.value().first)), QVariant(notNull(it.value().second)),
-                         QVariant(now.toMSecsSinceEpoch()) })
+            for (const QVariant &value :
+                    { QVariant(it.key().first), QVariant(it.key().second), stored(it.value().first),
+                            stored(it.value().second), QVariant(now.toMSecsSinceEpoch()) })
                 m_keepQuery->addBindValue(value);
             if (!m_keepQuery->exec()) {
                 failed(m_keepQuery->lastError());
@@ -531,13 +567,20 @@ bool HistoryWorker::forgetWritten(const QString &diary, const QMap<QString, QStr
 {
     return inTransaction([&] {
         for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
-            // a newer text of the day stays kept: only what the file holds now is done
-            if (!run(QStringLiteral("DELETE FROM journal WHERE diary = ? AND day = ? AND text = ?"),
-                        { diary, it.key(), notNull(it.value()) })
-                            .isActive()
+            // a newer text of the day stays kept: only what the file holds now is done (compared
+            // here, not in SQL: a sealed text differs from its twin sealed again)
+            QSqlQuery kept
+                    = run(QStringLiteral("SELECT text FROM journal WHERE diary = ? AND day = ?"),
+                            { diary, it.key() });
+            if (kept.next() && readText(kept.value(0)) == notNull(it.value())
+                    && !run(QStringLiteral("DELETE FROM journal WHERE diary = ? AND day = ?"),
+                            { diary, it.key() })
+                                .isActive())
+                return false;
+            if (!kept.isActive()
                     || !run(QStringLiteral("INSERT OR IGNORE INTO written (diary, print) VALUES "
                                            "(?, ?)"),
-                            { diary, HistoryStore::textPrint(it.key(), it.value()) })
+                            { diary, m_store->printOf(it.key(), it.value()) })
                                 .isActive())
                 return false;
         }
@@ -557,9 +600,12 @@ QList<diary::UnwrittenText> HistoryWorker::unwritten(const QString &diary)
                                          "ORDER BY day"),
             { diary });
     QList<diary::UnwrittenText> found;
-    while (query.next())
-        found.append({ query.value(0).toString(), query.value(1).toString(),
-                query.value(2).toString() });
+    while (query.next()) {
+        if (!m_key && query.value(1).typeId() == QMetaType::QByteArray)
+            continue; // sealed, and no key: never taken for an empty text
+        found.append(
+                { query.value(0).toString(), readText(query.value(1)), readText(query.value(2)) });
+    }
     return found;
 }
 
@@ -611,7 +657,7 @@ void HistoryWorker::writeStretch()
     if (!m_stretch || !m_stretch->unwrittenText)
         return;
     run(QStringLiteral("UPDATE versions SET text = ?, stored_at = ? WHERE id = ?"),
-            { *m_stretch->unwrittenText, m_stretch->lastChange.toMSecsSinceEpoch(),
+            { stored(*m_stretch->unwrittenText), m_stretch->lastChange.toMSecsSinceEpoch(),
                     m_stretch->row });
     m_stretch->unwrittenText.reset();
 }
@@ -635,7 +681,7 @@ qint64 HistoryWorker::insert(const QString &diary, const QString &day, const QSt
     const QSqlQuery query
             = run(QStringLiteral("INSERT INTO versions (diary, day, text, "
                                  "stored_at, origin, detail) VALUES (?, ?, ?, ?, ?, ?)"),
-                    { diary, day, notNull(text), now.toMSecsSinceEpoch(), originKey(origin),
+                    { diary, day, stored(text), now.toMSecsSinceEpoch(), originKey(origin),
                             notNull(detail) });
     return query.lastInsertId().toLongLong();
 }
@@ -647,7 +693,7 @@ std::optional<QString> HistoryWorker::newestText(const QString &diary, const QSt
             { diary, day });
     if (!query.next())
         return std::nullopt;
-    return query.value(0).toString();
+    return readText(query.value(0));
 }
 
 Origin HistoryWorker::originOfFound(const QString &diary, const QString &day, const QString &text)
@@ -727,6 +773,15 @@ void HistoryWorker::moveDiary(const QString &from, const QString &to)
 bool HistoryWorker::wasStored(const QString &diary, const QString &day, const QString &text)
 {
     writeStretch();
+    if (m_key) {
+        QSqlQuery query
+                = run(QStringLiteral("SELECT text FROM versions WHERE diary = ? AND day = ?"),
+                        { diary, day });
+        while (query.next())
+            if (readText(query.value(0)) == text)
+                return true;
+        return false;
+    }
     QSqlQuery query = run(QStringLiteral("SELECT 1 FROM versions WHERE diary = ? AND day = ? AND "
                                          "text = ? LIMIT 1"),
             { diary, day, text });
@@ -741,7 +796,7 @@ QList<Version> HistoryWorker::versions(const QString &diary, const QString &day)
             { diary, day });
     QList<Version> found;
     while (query.next()) {
-        found.append({ query.value(0).toLongLong(), day, query.value(1).toString(),
+        found.append({ query.value(0).toLongLong(), day, readText(query.value(1)),
                 QDateTime::fromMSecsSinceEpoch(query.value(2).toLongLong()),
                 originFromKey(query.value(3).toString()), query.value(4).toString() });
     }
@@ -934,7 +989,7 @@ void HistoryStore::written(const QString &diaryPath, const QMap<QString, QString
         const QMutexLocker lock(&m_knowledgeLock);
         if (m_knowledge.diary == diary)
             for (auto it = texts.cbegin(); it != texts.cend(); ++it)
-                m_knowledge.written.insert(textPrint(it.key(), it.value()));
+                m_knowledge.written.insert(printOf(it.key(), it.value()));
     }
     QMetaObject::invokeMethod(
             m_worker,
@@ -949,7 +1004,7 @@ void HistoryStore::written(const QString &diaryPath, const QMap<QString, QString
 void HistoryStore::typedOver(const QString &diaryPath, const QString &dayKey, const QString &text)
 {
     const QString diary = keyOf(diaryPath);
-    const qint64 print = textPrint(dayKey, text);
+    const qint64 print = printOf(dayKey, text);
     {
         const QMutexLocker lock(&m_knowledgeLock);
         if (m_knowledge.diary != diary || m_knowledge.written.contains(print))
@@ -1015,7 +1070,7 @@ void HistoryStore::updateShared(
             // a diary never seen before: what it holds now is what the sides share
             const bool first = m_knowledge.shared.isEmpty();
             for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
-                const qint64 print = textPrint(it.key(), it.value());
+                const qint64 print = printOf(it.key(), it.value());
                 const auto known = m_knowledge.shared.constFind(it.key());
                 if (known != m_knowledge.shared.cend() && *known == print)
                     continue;
@@ -1036,7 +1091,7 @@ void HistoryStore::updateShared(
 bool HistoryStore::wasWritten(
         const QString &diaryPath, const QString &dayKey, const QString &text) const
 {
-    const qint64 print = textPrint(dayKey, text);
+    const qint64 print = printOf(dayKey, text);
     const QString diary = keyOf(diaryPath);
     const QMutexLocker lock(&m_knowledgeLock);
     return m_knowledge.diary == diary && m_knowledge.written.contains(print);
@@ -1055,7 +1110,7 @@ bool HistoryStore::wasShared(
     const QString diary = keyOf(diaryPath);
     const QMutexLocker lock(&m_knowledgeLock);
     waitForShares();
-    return m_knowledge.diary == diary && m_knowledge.wasShared.contains(textPrint(dayKey, text));
+    return m_knowledge.diary == diary && m_knowledge.wasShared.contains(printOf(dayKey, text));
 }
 
 bool HistoryStore::isShared(
@@ -1067,7 +1122,7 @@ bool HistoryStore::isShared(
     if (m_knowledge.diary != diary)
         return text.isEmpty();
     const auto known = m_knowledge.shared.constFind(dayKey);
-    return known == m_knowledge.shared.cend() ? text.isEmpty() : *known == textPrint(dayKey, text);
+    return known == m_knowledge.shared.cend() ? text.isEmpty() : *known == printOf(dayKey, text);
 }
 
 QString HistoryStore::notice() const
@@ -1090,6 +1145,234 @@ QString HistoryStore::originName(Origin origin)
         return QCoreApplication::translate("HistoryStore", "Imported");
     }
     return {};
+}
+
+// Protection: the texts of a protected diary are kept sealed, its prints keyed.
+
+namespace {
+
+const QString sealedTable = QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS sealed (diary TEXT PRIMARY KEY, key_check INTEGER NOT NULL) "
+        "WITHOUT ROWID");
+
+// What tells which key a diary's prints were made with, without telling the key.
+qint64 keyCheck(const privacy::DiaryKey &key)
+{
+    return privacy::keyedPrint(QString(), QStringLiteral("penwick key check"), key);
+}
+
+} // namespace
+
+qint64 HistoryStore::printOf(const QString &dayKey, const QString &text) const
+{
+    privacy::KeyPointer key;
+    {
+        const QMutexLocker lock(&m_keyLock);
+        key = m_key;
+    }
+    return key ? privacy::keyedPrint(dayKey, text, *key) : textPrint(dayKey, text);
+}
+
+bool HistoryWorker::inLineWith(const QString &diary, const privacy::KeyPointer &key)
+{
+    run(sealedTable, {});
+    QSqlQuery marker
+            = run(QStringLiteral("SELECT key_check FROM sealed WHERE diary = ?"), { diary });
+    const std::optional<qint64> check
+            = marker.next() ? std::optional(marker.value(0).toLongLong()) : std::nullopt;
+    if (key ? check != keyCheck(*key) : check.has_value())
+        return false;
+    // a row in the other form: a conversion that stopped half-way
+    const QString other = key ? QStringLiteral("text") : QStringLiteral("blob");
+    for (const char *table : { "versions", "journal" }) {
+        QSqlQuery found
+                = run(QStringLiteral("SELECT 1 FROM %1 WHERE diary = ? AND typeof(text) = ? "
+                                     "LIMIT 1")
+                                .arg(QLatin1String(table)),
+                        { diary, other });
+        if (found.next())
+            return false;
+    }
+    return true;
+}
+
+bool HistoryWorker::convert(const QString &diary, const privacy::KeyPointer &from,
+        const privacy::KeyPointer &to, const QMap<QString, QString> &fileTexts)
+{
+    writeStretch();
+    m_stretch.reset();
+    run(sealedTable, {});
+    QSqlQuery marker
+            = run(QStringLiteral("SELECT key_check FROM sealed WHERE diary = ?"), { diary });
+    // the prints were made under from when the marker says so, else in clear
+    const bool keyedBefore
+            = from && marker.next() && marker.value(0).toLongLong() == keyCheck(*from);
+    marker.finish();
+    const auto printBefore = [&](const QString &day, const QString &text) {
+        return keyedBefore ? privacy::keyedPrint(day, text, *from)
+                           : HistoryStore::textPrint(day, text);
+    };
+    const auto printAfter = [&](const QString &day, const QString &text) {
+        return to ? privacy::keyedPrint(day, text, *to) : HistoryStore::textPrint(day, text);
+    };
+    QHash<qint64, qint64> prints;
+    const auto known = [&](const QString &day, const QString &text) {
+        prints.insert(printBefore(day, text), printAfter(day, text));
+    };
+    for (auto it = fileTexts.cbegin(); it != fileTexts.cend(); ++it)
+        known(it.key(), it.value());
+    // one text as read under from, or nothing when from cannot read it (another key's)
+    const auto opened = [&](const QVariant &value) -> std::optional<QString> {
+        m_key = from;
+        bool ok = value.typeId() != QMetaType::QByteArray;
+        const QString text = ok
+                ? value.toString()
+                : (from ? privacy::openText(value.toByteArray(), *from, &ok) : QString());
+        return ok ? std::optional(text) : std::nullopt;
+    };
+    const bool done = inTransaction([&] {
+        QSqlQuery rows(QSqlDatabase::database(m_connection, false));
+        rows.prepare(QStringLiteral("SELECT id, day, text FROM versions WHERE diary = ?"));
+        rows.addBindValue(diary);
+        if (!rows.exec())
+            return false;
+        QList<std::pair<qint64, QVariant>> versions;
+        while (rows.next()) {
+            const std::optional<QString> text = opened(rows.value(2));
+            if (!text)
+                continue;
+            known(rows.value(1).toString(), *text);
+            m_key = to;
+            versions.append({ rows.value(0).toLongLong(), stored(*text) });
+        }
+        rows.prepare(QStringLiteral("SELECT day, text, file_text FROM journal WHERE diary = ?"));
+        rows.addBindValue(diary);
+        if (!rows.exec())
+            return false;
+        QList<QVariantList> journal;
+        while (rows.next()) {
+            const std::optional<QString> text = opened(rows.value(1));
+            const std::optional<QString> fileText = opened(rows.value(2));
+            if (!text || !fileText)
+                continue;
+            known(rows.value(0).toString(), *text);
+            m_key = to;
+            journal.append({ stored(*text), stored(*fileText), diary, rows.value(0) });
+        }
+        rows.finish();
+        m_key = to;
+        for (const auto &[id, text] : versions)
+            if (!run(QStringLiteral("UPDATE versions SET text = ? WHERE id = ?"), { text, id })
+                            .isActive())
+                return false;
+        for (const QVariantList &row : journal)
+            if (!run(QStringLiteral(
+                             "UPDATE journal SET text = ?, file_text = ? WHERE diary = ? AND "
+                             "day = ?"),
+                        row)
+                            .isActive())
+                return false;
+        // every print follows, where the text behind it is known; the others are dropped, as
+        // they could tell something of a text
+        for (const char *table : { "written", "was_shared" }) {
+            QSqlQuery old = run(QStringLiteral("SELECT print FROM %1 WHERE diary = ?")
+                                        .arg(QLatin1String(table)),
+                    { diary });
+            QList<qint64> kept;
+            while (old.next())
+                if (const auto found = prints.constFind(old.value(0).toLongLong());
+                        found != prints.cend())
+                    kept.append(*found);
+            old.finish();
+            run(QStringLiteral("DELETE FROM %1 WHERE diary = ?").arg(QLatin1String(table)),
+                    { diary });
+            for (const qint64 print : kept)
+                run(QStringLiteral("INSERT OR IGNORE INTO %1 (diary, print) VALUES (?, ?)")
+                                .arg(QLatin1String(table)),
+                        { diary, print });
+        }
+        QSqlQuery shared
+                = run(QStringLiteral("SELECT day, print FROM shared WHERE diary = ?"), { diary });
+        QList<std::pair<QString, qint64>> keptShared;
+        while (shared.next())
+            if (const auto found = prints.constFind(shared.value(1).toLongLong());
+                    found != prints.cend())
+                keptShared.append({ shared.value(0).toString(), *found });
+        shared.finish();
+        run(QStringLiteral("DELETE FROM shared WHERE diary = ?"), { diary });
+        for (const auto &[day, print] : keptShared)
+            run(QStringLiteral("INSERT INTO shared (diary, day, print) VALUES (?, ?, ?)"),
+                    { diary, day, print });
+        run(QStringLiteral("DELETE FROM sealed WHERE diary = ?"), { diary });
+        if (to)
+            run(QStringLiteral("INSERT INTO sealed (diary, key_check) VALUES (?, ?)"),
+                    { diary, keyCheck(*to) });
+        return m_usable;
+    });
+    m_key = done ? to : from;
+    if (!done)
+        return false;
+    // the pages that held the texts in their earlier form are rewritten, and the write-ahead log
+    // that held them emptied
+    QSqlQuery tidy(QSqlDatabase::database(m_connection, false));
+    tidy.exec(QStringLiteral("PRAGMA secure_delete=ON"));
+    tidy.exec(QStringLiteral("VACUUM"));
+    tidy.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    return true;
+}
+
+void HistoryStore::setKey(
+        const QString &diaryPath, privacy::KeyPointer key, const QMap<QString, QString> &fileTexts)
+{
+    const QString diary = keyOf(diaryPath);
+    QMetaObject::invokeMethod(
+            m_worker,
+            [&] {
+                commitKeptTexts();
+                if (key && m_worker->isUsable() && !m_worker->inLineWith(diary, key))
+                    m_worker->convert(diary, key, key, fileTexts);
+                m_worker->setKey(key);
+            },
+            Qt::BlockingQueuedConnection);
+    const QMutexLocker lock(&m_keyLock);
+    m_key = std::move(key);
+}
+
+void HistoryStore::lock()
+{
+    {
+        const QMutexLocker lock(&m_knowledgeLock);
+        m_knowledge = {};
+    }
+    QMetaObject::invokeMethod(
+            m_worker,
+            [this] {
+                commitKeptTexts();
+                m_worker->lock();
+            },
+            Qt::BlockingQueuedConnection);
+    const QMutexLocker lock(&m_keyLock);
+    m_key.reset();
+}
+
+bool HistoryStore::convert(const QString &diaryPath, const privacy::KeyPointer &from,
+        const privacy::KeyPointer &to, const QMap<QString, QString> &fileTexts)
+{
+    const QString diary = keyOf(diaryPath);
+    bool done = false;
+    QMetaObject::invokeMethod(
+            m_worker,
+            [&] {
+                commitKeptTexts();
+                done = m_worker->isUsable() && m_worker->convert(diary, from, to, fileTexts);
+                if (done) {
+                    const QMutexLocker lock(&m_keyLock);
+                    m_key = to;
+                }
+                m_worker->loadKnowledge(diary);
+            },
+            Qt::BlockingQueuedConnection);
+    return done;
 }
 
 } // namespace penwick::history

@@ -20,6 +20,7 @@
 #pragma once
 
 #include "diary/DiaryJournal.h"
+#include "privacy/DiaryKey.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -105,6 +106,24 @@ public:
     static QString originName(Origin origin);
     // The print that stands for a day's text: the same on every run and machine.
     static qint64 textPrint(const QString &dayKey, const QString &text);
+    // The print as this store keeps it: keyed by the key of a protected diary, so that it
+    // tells nothing about the text.
+    qint64 printOf(const QString &dayKey, const QString &text) const;
+
+    // The key of the protected diary at diaryPath (nullptr: none, or a lock): texts are sealed
+    // under it from now on. The texts kept in clear, or the prints made before, are brought
+    // into line first (a conversion that stopped half-way); at a lock, what waits is written
+    // and every text let go.
+    void setKey(const QString &diaryPath, privacy::KeyPointer key,
+            const QMap<QString, QString> &fileTexts = {});
+    // Protection added, its passphrase changed or removed: every text of the diary kept here is
+    // sealed under to, or opened into clear, in one transaction (see setKey); false when the
+    // history could not be converted.
+    bool convert(const QString &diaryPath, const privacy::KeyPointer &from,
+            const privacy::KeyPointer &to, const QMap<QString, QString> &fileTexts);
+    // A lock: what waits is written, then the key goes with every text in memory, and nothing
+    // is written until setKey gives it back.
+    void lock();
 
 Q_SIGNALS:
     // The file was put aside or cannot be written: a sentence for the window's bar, sent once.
@@ -149,6 +168,8 @@ private:
     mutable QMutex m_knowledgeLock;
     mutable QWaitCondition m_knowledgeSettled;
     Knowledge m_knowledge;
+    mutable QMutex m_keyLock;
+    privacy::KeyPointer m_key;
 };
 
 // The canonical path that names a diary in the history (the path itself while it is missing).

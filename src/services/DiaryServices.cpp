@@ -3,6 +3,7 @@
 #include "diary/DiaryWatch.h"
 #include "history/Backups.h"
 #include "history/HistoryStore.h"
+#include "services/DiaryProtection.h"
 
 #include <QTimer>
 
@@ -15,6 +16,7 @@ DiaryServices::DiaryServices(diary::DiarySession::Clock clock, bool withHistory,
     , m_history(withHistory ? std::make_unique<history::HistoryStore>(historyPath) : nullptr)
 {
     m_session.setCopiesFolder(history::backupsFolder());
+    m_protection = new DiaryProtection(m_session, m_history.get(), history::backupsFolder(), this);
     connect(&m_session, &diary::DiarySession::noticeRaised, this, &DiaryServices::passOn);
     if (m_history) {
         connect(m_history.get(), &history::HistoryStore::noticeRaised, this,
@@ -34,7 +36,8 @@ DiaryServices::~DiaryServices()
 void DiaryServices::open()
 {
     m_session.open();
-    if (!m_history)
+    // a protected diary's journal is opened once the key is there (DiaryProtection::useKey)
+    if (!m_history || m_protection->isLocked())
         return;
     m_session.setJournal(m_history.get());
     // the store may have said something before anyone listened

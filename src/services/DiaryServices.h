@@ -19,6 +19,8 @@ class HistoryStore;
 
 namespace penwick {
 
+class DiaryProtection;
+
 class DiaryServices : public QObject
 {
     Q_OBJECT
@@ -33,6 +35,8 @@ public:
 
     diary::DiarySession &session() { return m_session; }
     history::HistoryStore *history() const { return m_history.get(); }
+    // The protected diary's key, its lock and the conversions to and from protection.
+    DiaryProtection &protection() { return *m_protection; }
 
     // Start-up, before the first day is shown: the session opens the diary, and the journal
     // settles what it held when Penwick last stopped.
@@ -53,6 +57,7 @@ private:
     std::unique_ptr<history::HistoryStore> m_history;
     history::BackupSchedule *m_backups = nullptr;
     diary::DiaryWatch *m_watch = nullptr;
+    DiaryProtection *m_protection;
     QStringList m_noticesPassedOn;
 };
 

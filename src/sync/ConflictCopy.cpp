@@ -1,6 +1,7 @@
 #include "ConflictCopy.h"
 
 #include "platform/Plist.h"
+#include "privacy/SealedFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,6 +41,21 @@ const QList<QRegularExpression> &copyNamesOf(const QString &diaryFileName)
     return cached;
 }
 
+// A sealed copy is opened in place into its clear bytes; why it is refused otherwise (%1 is the
+// copy's name). A copy under another passphrase is never merged blind.
+std::optional<QString> openSealedCopy(QByteArray &bytes, const privacy::KeyPointer &key)
+{
+    if (!privacy::isSealed(bytes))
+        return std::nullopt;
+    privacy::Unsealed opened = key ? privacy::open(bytes, *key) : privacy::Unsealed {};
+    if (!opened.ok())
+        return QCoreApplication::translate("ConflictCopy",
+                "The conflict copy %1 is protected by another passphrase, or was changed "
+                "or damaged; it is left as it is.");
+    bytes = std::move(opened.clear);
+    return std::nullopt;
+}
+
 } // namespace
 
 bool isConflictCopyName(const QString &fileName, const QString &diaryFileName)
@@ -70,12 +86,12 @@ QStringList conflictCopiesOf(const QString &diaryPath)
     return copies;
 }
 
-CopyRead readConflictCopy(const QString &path)
+CopyRead readConflictCopy(const QString &path, const privacy::KeyPointer &key)
 {
     CopyRead copy;
     copy.name = QFileInfo(path).fileName();
     // a copy is one the sync engine left: a file of the user's own, never followed elsewhere
-    const ReadResult read = readRegularFile(path, maxCopySize, true);
+    ReadResult read = readRegularFile(path, maxCopySize, true);
     if (read.kind == ReadResult::Link || read.kind == ReadResult::NotOwn) {
         copy.error = (read.kind == ReadResult::Link
                         ? QCoreApplication::translate("ConflictCopy",
@@ -92,6 +108,10 @@ CopyRead readConflictCopy(const QString &path)
                 "The conflict copy %1 cannot be read or is too large; it is left "
                 "as it is.")
                              .arg(copy.name);
+        return copy;
+    }
+    if (std::optional<QString> refused = openSealedCopy(read.bytes, key)) {
+        copy.error = refused->arg(copy.name);
         return copy;
     }
     const plist::ReadResult parsed = plist::read(read.bytes);

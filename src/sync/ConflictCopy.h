@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/AtomicFile.h"
+#include "privacy/DiaryKey.h"
 
 #include <QByteArray>
 #include <QString>
@@ -35,8 +36,9 @@ struct CopyRead
 };
 
 // Reads the copy at path: a regular file of at most maxCopySize, checked before a byte is read,
-// holding a property list of dictionaries.
-CopyRead readConflictCopy(const QString &path);
+// holding a property list of dictionaries. A sealed copy is opened with key (its bytes are then
+// the clear ones); one that key does not open is refused.
+CopyRead readConflictCopy(const QString &path, const privacy::KeyPointer &key = {});
 
 // Moves the copy at path into folder (made private if missing), never replacing a file there;
 // the moved copy is the user's alone. Returns an error sentence, or nothing.

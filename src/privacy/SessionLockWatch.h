@@ -1,0 +1,25 @@
+// Tells when the desktop session locks, so that a protected diary locks with it: logind's Lock
+// signal for a session (system bus) and the freedesktop and GNOME screen savers' ActiveChanged
+// (session bus). Where neither bus is reachable it says nothing, and the idle time and Lock Now
+// still lock. (On macOS the distributed notification com.apple.screenIsLocked plays this part.)
+#pragma once
+
+#include <QObject>
+
+namespace penwick::privacy {
+
+class SessionLockWatch : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SessionLockWatch(QObject *parent = nullptr);
+
+Q_SIGNALS:
+    void sessionLocked();
+
+private Q_SLOTS:
+    void logindLocked();
+    void screenSaverActive(bool active);
+};
+
+} // namespace penwick::privacy
