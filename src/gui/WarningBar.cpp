@@ -39,11 +39,6 @@ void WarningBar::clearWarning()
     m_ui->warningText->clear();
 }
 
-QString WarningBar::text() const
-{
-    return m_ui->warningText->text();
-}
-
 QString WarningBar::textFor(
         const penwick::diary::DiaryProblem &problem, const QString &noteFilePath)
 {

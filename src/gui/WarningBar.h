@@ -22,7 +22,6 @@ public:
 
     void showWarning(const QString &text, bool canTryAgain);
     void clearWarning();
-    QString text() const;
     // Why nothing typed can be stored, in the user's words; empty while all is well.
     static QString textFor(
             const penwick::diary::DiaryProblem &problem, const QString &noteFilePath);
