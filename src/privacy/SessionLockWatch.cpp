@@ -1,8 +1,40 @@
 #include "SessionLockWatch.h"
 
+#ifdef Q_OS_MACOS
+#include <CoreFoundation/CoreFoundation.h>
+#else
 #include <QDBusConnection>
+#endif
 
 namespace penwick::privacy {
+
+#ifdef Q_OS_MACOS
+
+namespace {
+
+// Delivered on the main run loop, which Qt's event loop runs on macOS.
+void screenLocked(CFNotificationCenterRef, void *observer, CFNotificationName, const void *,
+        CFDictionaryRef)
+{
+    Q_EMIT static_cast<SessionLockWatch *>(observer)->sessionLocked();
+}
+
+} // namespace
+
+SessionLockWatch::SessionLockWatch(QObject *parent) : QObject(parent)
+{
+    // the system tells every program of the session when the screen locks
+    CFNotificationCenterAddObserver(CFNotificationCenterGetDistributedCenter(), this, screenLocked,
+            CFSTR("com.apple.screenIsLocked"), nullptr,
+            CFNotificationSuspensionBehaviorDeliverImmediately);
+}
+
+SessionLockWatch::~SessionLockWatch()
+{
+    CFNotificationCenterRemoveEveryObserver(CFNotificationCenterGetDistributedCenter(), this);
+}
+
+#else
 
 SessionLockWatch::SessionLockWatch(QObject *parent) : QObject(parent)
 {
@@ -19,6 +51,10 @@ SessionLockWatch::SessionLockWatch(QObject *parent) : QObject(parent)
             QStringLiteral("org.gnome.ScreenSaver"), QStringLiteral("ActiveChanged"), this,
             SLOT(screenSaverActive(bool)));
 }
+
+SessionLockWatch::~SessionLockWatch() = default;
+
+#endif
 
 void SessionLockWatch::logindLocked()
 {
