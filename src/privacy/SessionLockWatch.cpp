@@ -13,8 +13,8 @@ namespace penwick::privacy {
 namespace {
 
 // Delivered on the main run loop, which Qt's event loop runs on macOS.
-void screenLocked(CFNotificationCenterRef, void *observer, CFNotificationName, const void *,
-        CFDictionaryRef)
+void screenLocked(
+        CFNotificationCenterRef, void *observer, CFNotificationName, const void *, CFDictionaryRef)
 {
     Q_EMIT static_cast<SessionLockWatch *>(observer)->sessionLocked();
 }
