@@ -6,7 +6,10 @@
 #include "privacy/SealedFile.h"
 #include "services/DiaryProtection.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDialog>
+#include <QProcess>
 
 using namespace penwick;
 using namespace penwick::test;
@@ -16,7 +19,19 @@ class TestLock : public QObject, public WindowFixture
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { privacy::setLimitsForTest({ 2, 64 * 1024 }); }
+    void initTestCase()
+    {
+        privacy::setLimitsForTest({ 2, 64 * 1024 });
+        // a session bus of the test's own, before anything in the process looks for one
+        m_bus.start("dbus-daemon", { "--session", "--nofork", "--print-address" });
+        if (m_bus.waitForStarted() && m_bus.waitForReadyRead(5000))
+            qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
+    }
+    void cleanupTestCase()
+    {
+        m_bus.kill();
+        m_bus.waitForFinished();
+    }
     void init() { environment().clean(); }
     void cleanup() { m_app.reset(); }
 
@@ -69,6 +84,35 @@ private Q_SLOTS:
         QTest::keyClick(field, Qt::Key_Return);
         QTRY_COMPARE(m_app->editor()->toPlainText(), "heron today and egret");
     }
+
+    void desktopLockLocks()
+    {
+        if (m_bus.state() != QProcess::Running)
+            QSKIP("dbus-daemon is not installed");
+        QVERIFY(writeDiary({ entry("2026-03-05", "heron today") }));
+        {
+            DiaryServices services;
+            services.open();
+            QVERIFY(services.protection().protect("words", privacy::recovery::generate()).ok());
+        }
+        launch(true);
+        QTest::keyClicks(m_app->child<QLineEdit>("passphraseField"), "words");
+        QTest::keyClick(m_app->child<QLineEdit>("passphraseField"), Qt::Key_Return);
+        QTRY_COMPARE(m_app->editor()->toPlainText(), "heron today");
+        // the screen saver of another program on the bus says the screen locked
+        const QDBusConnection other = QDBusConnection::connectToBus(
+                qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), "screenSaver");
+        QDBusMessage active = QDBusMessage::createSignal(
+                "/org/freedesktop/ScreenSaver", "org.freedesktop.ScreenSaver", "ActiveChanged");
+        active << true;
+        QVERIFY(other.send(active));
+        QTRY_VERIFY(!m_app->session.key());
+        QVERIFY(m_app->child<QLineEdit>("passphraseField")->isVisible());
+        QCOMPARE(m_app->editor()->toPlainText(), "");
+    }
+
+private:
+    QProcess m_bus;
 };
 
 PENWICK_TEST_MAIN(TestLock, QApplication)
