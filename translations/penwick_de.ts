@@ -1082,6 +1082,10 @@
         <source>The diary could not be written.</source>
         <translation>Das Tagebuch konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Your diary is protected by a passphrase: start Penwick, unlock the diary, and import from File &gt; Import from Another Diary…</source>
+        <translation>Ihr Tagebuch ist mit einer Passphrase geschützt: Starten Sie Penwick, entsperren Sie das Tagebuch und importieren Sie über Datei &gt; Aus anderem Tagebuch importieren …</translation>
+    </message>
 </context>
 <context>
     <name>Keyring</name>

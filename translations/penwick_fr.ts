@@ -1082,6 +1082,10 @@
         <source>The diary could not be written.</source>
         <translation>Le journal n’a pas pu être écrit.</translation>
     </message>
+    <message>
+        <source>Your diary is protected by a passphrase: start Penwick, unlock the diary, and import from File &gt; Import from Another Diary…</source>
+        <translation>Votre journal est protégé par une phrase secrète : démarrez Penwick, déverrouillez le journal, puis importez depuis Fichier &gt; Importer depuis un autre journal…</translation>
+    </message>
 </context>
 <context>
     <name>Keyring</name>

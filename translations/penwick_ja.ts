@@ -1077,6 +1077,10 @@
         <source>The diary could not be written.</source>
         <translation>日記を書き込めませんでした。</translation>
     </message>
+    <message>
+        <source>Your diary is protected by a passphrase: start Penwick, unlock the diary, and import from File &gt; Import from Another Diary…</source>
+        <translation>日記はパスフレーズで保護されています。Penwick を起動して日記のロックを解除し、ファイル &gt; 他の日記から読み込む… から読み込んでください。</translation>
+    </message>
 </context>
 <context>
     <name>Keyring</name>

@@ -9,6 +9,7 @@
 #include "platform/SingleInstance.h"
 #include "privacy/DecryptCommand.h"
 #include "reminder/Reminder.h"
+#include "services/DiaryProtection.h"
 #include "services/DiaryServices.h"
 
 #include <QApplication>
@@ -69,6 +70,14 @@ int importFromCommandLine(const QString &source)
     }
     penwick::DiaryServices services;
     services.open(); // a missing diary is started, as the window starts it
+    if (services.protection().isLocked()) {
+        // without the window there is no passphrase to ask for, and nothing is written in clear
+        std::fprintf(stderr, "%s\n",
+                qPrintable(QCoreApplication::translate("Import",
+                        "Your diary is protected by a passphrase: start Penwick, unlock the "
+                        "diary, and import from File > Import from Another Diary…")));
+        return 1;
+    }
     penwick::diary::DiarySession &session = services.session();
     const penwick::imports::ImportPlan plan = penwick::imports::planImport(source, session);
     if (!plan.error.isEmpty()) {
