@@ -170,7 +170,8 @@ public:
     bool forgetWritten(const QString &diary, const QMap<QString, QString> &texts);
     void forgetDays(const QString &diary, const QStringList &days);
     QList<diary::UnwrittenText> unwritten(const QString &diary);
-    void loadKnowledge(const QString &diary);
+    // With merge, what the window learnt meanwhile stays beside what was stored.
+    void loadKnowledge(const QString &diary, bool merge = false);
     void storePrints(const QString &diary, const QList<qint64> &written,
             const QList<std::pair<QString, qint64>> &shared);
     bool wasStored(const QString &diary, const QString &day, const QString &text);
@@ -609,7 +610,7 @@ QList<diary::UnwrittenText> HistoryWorker::unwritten(const QString &diary)
     return found;
 }
 
-void HistoryWorker::loadKnowledge(const QString &diary)
+void HistoryWorker::loadKnowledge(const QString &diary, bool merge)
 {
     HistoryStore::Knowledge known;
     known.diary = diary;
@@ -625,8 +626,16 @@ void HistoryWorker::loadKnowledge(const QString &diary)
     while (earlier.next())
         known.wasShared.insert(earlier.value(0).toLongLong());
     const QMutexLocker lock(&m_store->m_knowledgeLock);
-    known.pending = m_store->m_knowledge.pending;
-    m_store->m_knowledge = std::move(known);
+    HistoryStore::Knowledge &now = m_store->m_knowledge;
+    if (!merge) {
+        known.pending = now.pending;
+        now = std::move(known);
+    } else if (now.diary == diary) { // not when another diary was opened meanwhile
+        now.written.unite(known.written);
+        now.wasShared.unite(known.wasShared);
+        for (auto it = known.shared.cbegin(); it != known.shared.cend(); ++it)
+            now.shared.insert(it.key(), now.shared.value(it.key(), it.value()));
+    }
 }
 
 void HistoryWorker::storePrints(const QString &diary, const QList<qint64> &written,
@@ -1031,14 +1040,35 @@ QList<diary::UnwrittenText> HistoryStore::open(const QString &diaryPath)
 {
     QList<diary::UnwrittenText> found;
     const QString diary = keyOf(diaryPath);
+    {
+        // what the window learns from now on is kept for this diary, beside what is loaded
+        const QMutexLocker lock(&m_knowledgeLock);
+        if (m_knowledge.diary != diary) {
+            const int pending = m_knowledge.pending;
+            m_knowledge = {};
+            m_knowledge.diary = diary;
+            m_knowledge.pending = pending;
+        }
+        ++m_knowledge.pending;
+    }
     QMetaObject::invokeMethod(
             m_worker,
             [&] {
                 commitKeptTexts();
                 found = m_worker->unwritten(diary);
-                m_worker->loadKnowledge(diary);
             },
             Qt::BlockingQueuedConnection);
+    // The prints of a long diary are many rows: read on the store's thread while the window
+    // shows, and waited for by the first question that needs them.
+    QMetaObject::invokeMethod(
+            m_worker,
+            [this, diary] {
+                m_worker->loadKnowledge(diary, true);
+                const QMutexLocker lock(&m_knowledgeLock);
+                --m_knowledge.pending;
+                m_knowledgeSettled.wakeAll();
+            },
+            Qt::QueuedConnection);
     return found;
 }
 
@@ -1094,6 +1124,7 @@ bool HistoryStore::wasWritten(
     const qint64 print = printOf(dayKey, text);
     const QString diary = keyOf(diaryPath);
     const QMutexLocker lock(&m_knowledgeLock);
+    waitForShares();
     return m_knowledge.diary == diary && m_knowledge.written.contains(print);
 }
 

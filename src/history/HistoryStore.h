@@ -143,9 +143,10 @@ private:
         QSet<qint64> written;
         QHash<QString, qint64> shared;
         QSet<qint64> wasShared;
-        int pending = 0; // updates of shared queued on the store's thread
+        int pending = 0; // loads and updates queued on the store's thread
     };
-    // Waits a short while for what the store's thread still works out; m_knowledgeLock held.
+    // Waits a short while for what the store's thread still loads or works out; called with
+    // m_knowledgeLock held.
     void waitForShares() const;
     // Takes texts as what the sides share; with onlyFromElsewhere, not the days whose text is
     // one this machine wrote (at start: the file may hold this machine's own last write).
