@@ -71,6 +71,15 @@ DiaryExport::DiaryExport(penwick::diary::DiarySession *session, const ResultsMod
 {
     setObjectName(QStringLiteral("diaryExport"));
     setWindowModality(Qt::WindowModal);
+    m_progressTimer->setInterval(100);
+    connect(m_progressTimer, &QTimer::timeout, this, &DiaryExport::showProgress);
+    connect(&m_watcher, &QFutureWatcherBase::finished, this, &DiaryExport::exportFinished);
+}
+
+void DiaryExport::buildForm()
+{
+    if (m_goButton)
+        return;
     auto *layout = new QVBoxLayout(this);
 
     auto *days = new QGroupBox(tr("Days"), this);
@@ -144,10 +153,6 @@ DiaryExport::DiaryExport(penwick::diary::DiarySession *session, const ResultsMod
     layout->addWidget(m_buttons);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &DiaryExport::go);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &DiaryExport::reject);
-
-    m_progressTimer->setInterval(100);
-    connect(m_progressTimer, &QTimer::timeout, this, &DiaryExport::showProgress);
-    connect(&m_watcher, &QFutureWatcherBase::finished, this, &DiaryExport::exportFinished);
     followFormat();
 }
 
@@ -180,6 +185,7 @@ void DiaryExport::addActionsTo(QMenu *file, QAction *exportAsText, QAction *quit
 
 void DiaryExport::present(Purpose purpose)
 {
+    buildForm();
     m_purpose = purpose;
     static const char *const titles[]
             = { QT_TR_NOOP("Export"), QT_TR_NOOP("Print"), QT_TR_NOOP("Print Preview") };

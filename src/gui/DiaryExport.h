@@ -59,6 +59,8 @@ protected:
     void reject() override; // while an export runs: Cancel stops it
 
 private:
+    // The form, built when the dialog first opens: no part of the window's start.
+    void buildForm();
     struct ChosenDays
     {
         QDate first, last;
@@ -92,7 +94,7 @@ private:
     QLineEdit *m_from, *m_to;
     QComboBox *m_format;
     QLabel *m_formatLabel;
-    QPushButton *m_goButton;
+    QPushButton *m_goButton = nullptr;
     QCheckBox *m_leaveOutEmptyDays, *m_monthsOnNewPages;
     QProgressBar *m_progressBar;
     QDialogButtonBox *m_buttons;
