@@ -835,6 +835,16 @@ int main(int argc, char *argv[])
         printTagsSearchAndOverview();
         return 0;
     }
+    // PENWICK_BENCH_ONLY=start: the start-up lines alone
+    if (qEnvironmentVariable("PENWICK_BENCH_ONLY") == QLatin1String("start")) {
+        makeDiary(30);
+        std::printf("start 30y in_process_first_frame_ms=%.1f no_diary_ms=%.1f\n",
+                startToVisible(30), startToVisible(0));
+#ifdef PENWICK_BENCH_XCB
+        printStartUnderX();
+#endif
+        return 0;
+    }
     // PENWICK_BENCH_ONLY=protected: the protected diary's lines alone
     if (qEnvironmentVariable("PENWICK_BENCH_ONLY") == QLatin1String("protected")) {
         makeDiary(30);
